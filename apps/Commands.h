@@ -1,0 +1,16 @@
+// Each subcommand adds itself to the parser and says what runs when it was chosen.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+namespace CLI {
+class App;
+}
+
+struct Subcommand {
+    CLI::App* parser;
+    std::function<int()> run;
+};
+
+Subcommand addCalcCommand(CLI::App& app);

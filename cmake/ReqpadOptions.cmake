@@ -1,0 +1,22 @@
+# Compiler settings for the project's own targets. Third-party headers come in as
+# system includes, so warnings-as-errors applies to our code only.
+function(reqpad_component target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror
+                         -Wno-error=deprecated-declarations)
+  if(REQPAD_SANITIZE)
+    target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer
+                           -fno-sanitize-recover=undefined)
+    target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+  endif()
+endfunction()
+
+include(${CMAKE_CURRENT_LIST_DIR}/EmbedFile.cmake)
+
+# Embeds a data file into `target` as `extern const char SYMBOL[]; extern const size_t SYMBOLSize;`.
+function(reqpad_embed target input symbol)
+  set(source ${CMAKE_CURRENT_SOURCE_DIR}/${input})
+  set(output ${CMAKE_CURRENT_BINARY_DIR}/${symbol}.cpp)
+  reqpad_embed_file(${source} ${output} ${symbol})
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
+  target_sources(${target} PRIVATE ${output})
+endfunction()
