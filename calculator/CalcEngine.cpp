@@ -327,12 +327,16 @@ ZnsStringW CCalcEngine::Operand() const {
     return calc::WithoutTrailingPoint(m_display);
 }
 
-// Evaluates `m_pending`, shows the result and makes its text the new `m_pending`.
+// Evaluates `m_pending`, shows the result and makes its text the new `m_pending`. A
+// failed expression is dropped: after C or CE the user starts from an empty one.
 bool CCalcEngine::EvaluatePending() {
     ZnsStringW result = EvaluateToText(m_pending);
     ShowResult(result);
-    if (m_errorShown)
+    if (m_errorShown) {
+        m_pending.clear();
+        m_hasOperand = m_mulChain = false;
         return false;
+    }
     m_pending = std::move(result);
     return true;
 }
