@@ -3,36 +3,23 @@
 #include <gtest/gtest.h>
 
 #include "calculator/CalcEngine.h"
+#include "calculator/CalcKeyNames.h"
 
 namespace {
 
-// Presses keys named as on the keypad: digits, "," "+/-" + - * / ^ sqrt 1/x exp sin cos
-// tan log ln pi ( ) = C CE BS.
+// Presses keys by their keypad names; a run of digits presses each digit.
 void press(CCalcEngine& engine, const std::string& keys) {
-    static const std::pair<const char*, CalcKey> kNames[] = {
-        {",", CalcKey::Point},    {"+/-", CalcKey::Sign},   {"+", CalcKey::Add},
-        {"-", CalcKey::Subtract}, {"*", CalcKey::Multiply}, {"/", CalcKey::Divide},
-        {"^", CalcKey::Power},    {"sqrt", CalcKey::Sqrt},  {"1/x", CalcKey::Reciprocal},
-        {"exp", CalcKey::Exp},    {"sin", CalcKey::Sin},    {"cos", CalcKey::Cos},
-        {"tan", CalcKey::Tan},    {"log", CalcKey::Log},    {"ln", CalcKey::Ln},
-        {"pi", CalcKey::Pi},      {"(", CalcKey::Open},     {")", CalcKey::Close},
-        {"=", CalcKey::Equals},   {"C", CalcKey::Clear},    {"CE", CalcKey::ClearEntry},
-        {"BS", CalcKey::Backspace}};
     std::istringstream words(keys);
     std::string key;
     while (words >> key) {
-        if (key.find_first_not_of("0123456789") == std::string::npos) {
+        if (key.size() > 1 && key.find_first_not_of("0123456789") == std::string::npos) {
             for (char d : key)
                 engine.Press(CalcKey(d - '0'));
             continue;
         }
-        bool found = false;
-        for (auto& [name, k] : kNames)
-            if (key == name) {
-                engine.Press(k);
-                found = true;
-            }
-        ASSERT_TRUE(found) << key;
+        std::optional<CalcKey> calcKey = CalcKeyFromName(key);
+        ASSERT_TRUE(calcKey) << key;
+        engine.Press(*calcKey);
     }
 }
 
