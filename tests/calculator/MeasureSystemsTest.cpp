@@ -2,6 +2,7 @@
 
 #include "calculator/CalcEngine.h"
 #include "calculator/MeasureSystems.h"
+#include "platform/text/CodePage.h"
 
 namespace {
 
@@ -139,4 +140,34 @@ TEST(MeasureSystems, ShippedFactors) {
     EXPECT_EQ(measures.Convert(engine, u"1", u"pound", u"kilogram"), u"0.45359237");
     EXPECT_EQ(measures.Convert(engine, u"36", u"kilometre per hour", u"metre per second"), u"10.");
     EXPECT_EQ(measures.Convert(engine, u"180", u"degree", u"radian"), u"3.1415926536");
+}
+
+TEST(MeasureSystems, ShippedDocumentsDifferOnlyInNames) {
+    auto formulas = [](int language) {
+        zn::setInterfaceLanguage(language);
+        CMeasureSystems measures;
+        std::vector<MeasureMenuEntry> menu = measures.BuildMenu();
+        CCalcEngine engine;
+        // The same value through each unit's formulas must give the same text everywhere.
+        std::vector<ZnsStringW> results;
+        ZnsStringW base;
+        for (size_t i = 0; i < menu.size(); ++i) {
+            if (menu[i].command == 0)
+                continue;
+            if (i == 0 || menu[i - 1].command == 0)
+                base = menu[i].text;
+            else
+                results.push_back(measures.Convert(engine, u"3", base, menu[i].text));
+        }
+        return std::make_pair(results, menu.front().text);
+    };
+    auto english = formulas(1033);
+    auto russian = formulas(1049);
+    auto spanish = formulas(3082);
+    zn::setInterfaceLanguage(1033);
+    EXPECT_EQ(english.first, russian.first);
+    EXPECT_EQ(english.first, spanish.first);
+    EXPECT_EQ(english.second, u"metre");
+    EXPECT_EQ(russian.second, u"\u043c\u0435\u0442\u0440");
+    EXPECT_EQ(spanish.second, u"metro");
 }
