@@ -252,7 +252,6 @@ void CCalcEngine::SetEntry(ZnsStringW entry) {
     m_showingValue = false;
     m_operandReady = true;
     m_justOpened = false;
-    m_afterFunction = false;
 }
 
 void CCalcEngine::Digit(char16_t digit) {
@@ -366,7 +365,7 @@ void CCalcEngine::BinaryOperator(char16_t op) {
     m_pending += op;
     m_entry.clear();
     m_entering = m_pointTyped = false;
-    m_fresh = m_afterFunction = m_justOpened = false;
+    m_fresh = m_justOpened = false;
     m_operandReady = false;
 }
 
@@ -403,7 +402,7 @@ void CCalcEngine::Function(CalcKey key) {
     ShowResult(EvaluateToText(formula));
     m_entering = false;
     m_operandReady = true;
-    m_fresh = m_afterFunction = true;
+    m_fresh = true; // a digit now starts a new calculation
 }
 
 void CCalcEngine::Pi() {
@@ -479,7 +478,7 @@ void CCalcEngine::Clear() {
     m_value = 0.0;
     m_parenDepth = 0;
     m_hasOperand = m_pointTyped = m_mulChain = m_errorShown = m_showingValue = false;
-    m_entering = m_justOpened = m_afterFunction = false;
+    m_entering = m_justOpened = false;
     m_operandReady = true;
     m_fresh = true;
     m_display = u"0.";
