@@ -1,0 +1,22 @@
+// Building formatted text piece by piece (readers and extraction use this).
+#include "platform/richedit/RichText.h"
+
+namespace zn::richedit {
+
+void RichText::append(std::u16string_view characters, const CharFormat& format) {
+    if (characters.empty())
+        return;
+    text.append(characters);
+    if (!runs.empty() && runs.back().format.sameAs(format))
+        runs.back().length += int(characters.size());
+    else
+        runs.push_back({int(characters.size()), format});
+}
+
+void RichText::endParagraph(const CharFormat& format, const ParaFormat& paragraph) {
+    append(u"\r", format);
+    paragraphs.back() = paragraph;
+    paragraphs.emplace_back(paragraph);
+}
+
+} // namespace zn::richedit
