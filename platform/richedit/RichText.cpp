@@ -19,4 +19,21 @@ void RichText::endParagraph(const CharFormat& format, const ParaFormat& paragrap
     paragraphs.emplace_back(paragraph);
 }
 
+ZnsStringW RichText::visibleText() const {
+    ZnsStringW visible;
+    visible.reserve(text.size());
+    size_t at = 0;
+    for (const Run& run : runs) {
+        for (size_t i = at; i < at + size_t(run.length); ++i) {
+            const char16_t ch = text[i];
+            if (ch == u'\r' || ch == u'\v')
+                visible += u'\n';
+            else if (!(run.format.effects & CFE_HIDDEN))
+                visible += ch;
+        }
+        at += size_t(run.length);
+    }
+    return visible;
+}
+
 } // namespace zn::richedit

@@ -24,6 +24,8 @@ struct RichText {
     void append(std::u16string_view characters, const CharFormat& format);
     // Appends a paragraph mark in `format`, ending the current paragraph with `paragraph`.
     void endParagraph(const CharFormat& format, const ParaFormat& paragraph);
+    // What a reader sees: hidden runs left out, paragraph marks and line breaks as LF.
+    ZnsStringW visibleText() const;
 };
 
 } // namespace zn::richedit

@@ -22,8 +22,8 @@ namespace {
 enum class Destination { Text, Skip, FontTable, ColorTable };
 
 struct Font {
-    std::string nameBytes;
-    int charset = -1; // none given
+    std::string nameBytes; // not yet decoded
+    int charset = -1;      // none given
     uint8_t pitchAndFamily = 0;
     ZnsStringW name;
 };
@@ -185,6 +185,7 @@ private:
             --m_skipFallback;
             return;
         }
+        flushBytes(); // the bytes so far are in the format before this word
         word(name, hasParam, value);
     }
 
@@ -221,7 +222,10 @@ private:
         case '\n':
             paragraph();
             break;
-        default: // \- (optional hyphen), \| and \: (index entries) and unknown symbols
+        case '-': // optional hyphen
+            special(u'\u00AD');
+            break;
+        default: // \| and \: (index entries) and unknown symbols
             break;
         }
     }
@@ -378,13 +382,17 @@ private:
         }
     }
 
+    void decodeFontName() {
+        m_font.name += decode(m_font.nameBytes, codePageOfCharset(m_font.charset));
+        m_font.nameBytes.clear();
+    }
+
     void finishFont() {
         if (!m_inFont)
             return;
-        std::string name = m_font.nameBytes;
-        while (!name.empty() && (name.back() == ';' || name.back() == ' '))
-            name.pop_back();
-        m_font.name = decode(name, codePageOfCharset(m_font.charset));
+        decodeFontName();
+        while (!m_font.name.empty() && (m_font.name.back() == u';' || m_font.name.back() == u' '))
+            m_font.name.pop_back();
         m_fonts[m_fontNumber] = m_font;
         m_inFont = false;
     }
@@ -452,9 +460,8 @@ private:
             const char16_t unit = char16_t(value < 0 ? value + 65536 : value);
             emit(std::u16string_view(&unit, 1));
         } else if (m_state.destination == Destination::FontTable && m_inFont) {
-            // Font names in \u form are rare; keep them as UTF-8 in the byte name.
-            const char16_t unit = char16_t(value < 0 ? value + 65536 : value);
-            m_font.nameBytes += toUtf8(std::u16string_view(&unit, 1));
+            decodeFontName();
+            m_font.name += char16_t(value < 0 ? value + 65536 : value);
         }
         m_skipFallback = m_state.unicodeSkip;
     }
