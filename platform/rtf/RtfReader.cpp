@@ -63,6 +63,10 @@ const std::unordered_map<std::string_view, char16_t> kCharacterWords = {
     {"zwj", u'\u200D'},    {"zwnj", u'\u200C'},   {"ltrmark", u'\u200E'}, {"rtlmark", u'\u200F'},
 };
 
+const std::unordered_map<std::string_view, uint16_t> kAlignments = {
+    {"ql", PFA_LEFT}, {"qr", PFA_RIGHT}, {"qc", PFA_CENTER}, {"qj", PFA_JUSTIFY},
+};
+
 constexpr size_t kMaxDepth = 1000;
 
 class Reader {
@@ -329,14 +333,8 @@ private:
             m_state.lineSpacing = hasParam ? value : 0;
         } else if (name == "slmult") {
             m_state.lineMultiple = value != 0;
-        } else if (name == "ql") {
-            p.alignment = PFA_LEFT;
-        } else if (name == "qr") {
-            p.alignment = PFA_RIGHT;
-        } else if (name == "qc") {
-            p.alignment = PFA_CENTER;
-        } else if (name == "qj") {
-            p.alignment = PFA_JUSTIFY;
+        } else if (const auto it = kAlignments.find(name); it != kAlignments.end()) {
+            p.alignment = it->second;
         } else if (name == "tx" || name == "tb") {
             if (p.tabCount < MAX_TAB_STOPS)
                 p.tabs[size_t(p.tabCount++)] = value;
