@@ -76,8 +76,9 @@ struct CharFormat {
     void apply(const CharFormat& from);
     // Clears from `mask` every field in which `other` differs.
     void keepUniform(const CharFormat& other);
-    // Compares every field except the mask.
+    // Compares every field except the mask; `hash` agrees with it.
     bool sameAs(const CharFormat& other) const;
+    size_t hash() const;
 };
 
 } // namespace zn::richedit

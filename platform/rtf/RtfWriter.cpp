@@ -174,7 +174,7 @@ private:
         static const char* const kAlignment[] = {"\\ql", "\\ql", "\\qr", "\\qc", "\\qj"};
         if (format.alignment >= PFA_RIGHT && format.alignment <= PFA_JUSTIFY)
             m_out += kAlignment[format.alignment];
-        for (int t = 0; t < std::min<int>(format.tabCount, MAX_TAB_STOPS); ++t)
+        for (int t = 0; t < format.validTabCount(); ++t)
             word("\\tx", format.tabs[size_t(t)]);
     }
 
