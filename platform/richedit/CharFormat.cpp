@@ -47,8 +47,8 @@ bool CharFormat::sameAs(const CharFormat& other) const {
 
 size_t CharFormat::hash() const {
     size_t h = std::hash<std::u16string>()(face);
-    for (const uint32_t field : {effects, uint32_t(height), uint32_t(offset), color, uint32_t(charset),
-                                 uint32_t(pitchAndFamily)})
+    for (const uint32_t field : {effects, uint32_t(height), uint32_t(offset), color,
+                                 uint32_t(charset), uint32_t(pitchAndFamily)})
         h = h * 1000003u ^ field;
     return h;
 }

@@ -8,8 +8,7 @@
 
 namespace zn::richedit {
 
-template <class Format>
-class FormatTable {
+template <class Format> class FormatTable {
 public:
     // The index of a format equal to `format` (by `sameAs`), adding it when new.
     int Intern(const Format& format) {

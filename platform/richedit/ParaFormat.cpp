@@ -58,12 +58,15 @@ bool ParaFormat::sameAs(const ParaFormat& other) const {
            lineSpacing == other.lineSpacing;
 }
 
-int ParaFormat::validTabCount() const { return std::clamp<int>(tabCount, 0, MAX_TAB_STOPS); }
+int ParaFormat::validTabCount() const {
+    return std::clamp<int>(tabCount, 0, MAX_TAB_STOPS);
+}
 
 size_t ParaFormat::hash() const {
     size_t h = 0;
-    for (const int32_t field : {startIndent, rightIndent, offset, int32_t(alignment), int32_t(validTabCount()),
-                                spaceAfter, int32_t(lineSpacingRule), lineSpacing})
+    for (const int32_t field :
+         {startIndent, rightIndent, offset, int32_t(alignment), int32_t(validTabCount()),
+          spaceAfter, int32_t(lineSpacingRule), lineSpacing})
         h = h * 1000003u ^ size_t(uint32_t(field));
     for (int t = 0; t < validTabCount(); ++t)
         h = h * 1000003u ^ size_t(uint32_t(tabs[size_t(t)]));

@@ -43,33 +43,58 @@ struct GroupState {
 
 // Destinations whose text is not document text.
 const char* const kSkippedDestinations[] = {
-    "stylesheet", "info",      "pict",      "object",     "header",     "headerl",
-    "headerr",    "headerf",   "footer",    "footerl",    "footerr",    "footerf",
-    "footnote",   "annotation", "pntext",   "listtext",   "pn",         "fldinst",
-    "xe",         "tc",        "txe",       "rxe",        "bkmkstart",  "bkmkend",
-    "themedata",  "colorschememapping", "datastore", "latentstyles", "listtable",
-    "listoverridetable", "rsidtbl", "revtbl", "generator", "xmlnstbl", "mmathPr",
-    "pgdsctbl",   "nonshppict", "shpinst",  "sp",         "sn",         "sv",
-    "objdata",    "result",    "filetbl",   "private",    "ftnsep",     "ftnsepc",
-    "ftncn",      "aftnsep",   "aftnsepc",  "aftncn",     "docvar",     "atnid",
-    "atnauthor",  "atrfstart", "atrfend",   "falt",       "panose",     "listpicture",
+    "stylesheet",  "info",
+    "pict",        "object",
+    "header",      "headerl",
+    "headerr",     "headerf",
+    "footer",      "footerl",
+    "footerr",     "footerf",
+    "footnote",    "annotation",
+    "pntext",      "listtext",
+    "pn",          "fldinst",
+    "xe",          "tc",
+    "txe",         "rxe",
+    "bkmkstart",   "bkmkend",
+    "themedata",   "colorschememapping",
+    "datastore",   "latentstyles",
+    "listtable",   "listoverridetable",
+    "rsidtbl",     "revtbl",
+    "generator",   "xmlnstbl",
+    "mmathPr",     "pgdsctbl",
+    "nonshppict",  "shpinst",
+    "sp",          "sn",
+    "sv",          "objdata",
+    "result",      "filetbl",
+    "private",     "ftnsep",
+    "ftnsepc",     "ftncn",
+    "aftnsep",     "aftnsepc",
+    "aftncn",      "docvar",
+    "atnid",       "atnauthor",
+    "atrfstart",   "atrfend",
+    "falt",        "panose",
+    "listpicture",
 };
 
 // Control words that stand for one character.
 const std::unordered_map<std::string_view, char16_t> kCharacterWords = {
-    {"tab", u'\t'},        {"line", u'\v'},       {"emdash", u'\u2014'}, {"endash", u'\u2013'},
-    {"emspace", u'\u2003'}, {"enspace", u'\u2002'}, {"qmspace", u'\u2005'}, {"bullet", u'\u2022'},
-    {"lquote", u'\u2018'}, {"rquote", u'\u2019'}, {"ldblquote", u'\u201C'}, {"rdblquote", u'\u201D'},
-    {"zwj", u'\u200D'},    {"zwnj", u'\u200C'},   {"ltrmark", u'\u200E'}, {"rtlmark", u'\u200F'},
+    {"tab", u'\t'},         {"line", u'\v'},          {"emdash", u'\u2014'},
+    {"endash", u'\u2013'},  {"emspace", u'\u2003'},   {"enspace", u'\u2002'},
+    {"qmspace", u'\u2005'}, {"bullet", u'\u2022'},    {"lquote", u'\u2018'},
+    {"rquote", u'\u2019'},  {"ldblquote", u'\u201C'}, {"rdblquote", u'\u201D'},
+    {"zwj", u'\u200D'},     {"zwnj", u'\u200C'},      {"ltrmark", u'\u200E'},
+    {"rtlmark", u'\u200F'},
 };
 
 const std::unordered_map<std::string_view, uint32_t> kEffectWords = {
-    {"b", CFE_BOLD},       {"i", CFE_ITALIC},   {"strike", CFE_STRIKEOUT}, {"protect", CFE_PROTECTED},
-    {"v", CFE_HIDDEN},     {"embo", CFE_EMBOSS}, {"impr", CFE_IMPRINT},    {"znlink", CFE_LINK},
+    {"b", CFE_BOLD},   {"i", CFE_ITALIC},    {"strike", CFE_STRIKEOUT}, {"protect", CFE_PROTECTED},
+    {"v", CFE_HIDDEN}, {"embo", CFE_EMBOSS}, {"impr", CFE_IMPRINT},     {"znlink", CFE_LINK},
 };
 
 const std::unordered_map<std::string_view, uint16_t> kAlignments = {
-    {"ql", PFA_LEFT}, {"qr", PFA_RIGHT}, {"qc", PFA_CENTER}, {"qj", PFA_JUSTIFY},
+    {"ql", PFA_LEFT},
+    {"qr", PFA_RIGHT},
+    {"qc", PFA_CENTER},
+    {"qj", PFA_JUSTIFY},
 };
 
 constexpr size_t kMaxDepth = 1000;
@@ -164,7 +189,8 @@ private:
             return;
         }
         const size_t nameStart = m_pos;
-        while (m_pos < m_bytes.size() && std::isalpha(uint8_t(m_bytes[m_pos])) && m_pos - nameStart < 32)
+        while (m_pos < m_bytes.size() && std::isalpha(uint8_t(m_bytes[m_pos])) &&
+               m_pos - nameStart < 32)
             ++m_pos;
         const std::string_view name = m_bytes.substr(nameStart, m_pos - nameStart);
         bool hasParam = false;
@@ -248,8 +274,8 @@ private:
             m_state.destination = Destination::FontTable;
         else if (name == "colortbl")
             m_state.destination = Destination::ColorTable;
-        else if (std::find(std::begin(kSkippedDestinations), std::end(kSkippedDestinations), name) !=
-                 std::end(kSkippedDestinations))
+        else if (std::find(std::begin(kSkippedDestinations), std::end(kSkippedDestinations),
+                           name) != std::end(kSkippedDestinations))
             m_state.destination = Destination::Skip;
         else if (name == "u")
             unicodeCharacter(value);
@@ -269,7 +295,8 @@ private:
             m_defaultFont = value;
         else if (name == "uc")
             m_state.unicodeSkip = std::max(0, value);
-        else if (name == "par" || name == "sect" || name == "page" || name == "cell" || name == "nestcell")
+        else if (name == "par" || name == "sect" || name == "page" || name == "cell" ||
+                 name == "nestcell")
             paragraph();
         else if (const auto it = kCharacterWords.find(name); it != kCharacterWords.end())
             special(it->second);
@@ -285,7 +312,8 @@ private:
             effect(it->second);
         else if (name == "ulnone")
             f.effects &= ~CFE_UNDERLINE;
-        else if (name.starts_with("ul") && name != "ulc") // \ul and its line styles; \ulc is a colour
+        else if (name.starts_with("ul") &&
+                 name != "ulc") // \ul and its line styles; \ulc is a colour
             effect(CFE_UNDERLINE);
         else if (name == "up")
             f.offset = (hasParam ? value : 6) * 10;
@@ -361,8 +389,8 @@ private:
             m_font.pitchAndFamily = uint8_t((m_font.pitchAndFamily & 0xF0) | (value & 0x3));
         } else {
             static const std::pair<std::string_view, uint8_t> kFamilies[] = {
-                {"fnil", FF_DONTCARE}, {"froman", FF_ROMAN},   {"fswiss", FF_SWISS},
-                {"fmodern", FF_MODERN}, {"fscript", FF_SCRIPT}, {"fdecor", FF_DECORATIVE},
+                {"fnil", FF_DONTCARE},    {"froman", FF_ROMAN},   {"fswiss", FF_SWISS},
+                {"fmodern", FF_MODERN},   {"fscript", FF_SCRIPT}, {"fdecor", FF_DECORATIVE},
                 {"ftech", FF_DECORATIVE},
             };
             for (const auto& [family, bits] : kFamilies)
