@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/rtf/Charset.h"
@@ -42,7 +43,7 @@ struct GroupState {
 };
 
 // Destinations whose text is not document text.
-const char* const kSkippedDestinations[] = {
+const std::unordered_set<std::string_view> kSkippedDestinations = {
     "stylesheet",  "info",
     "pict",        "object",
     "header",      "headerl",
@@ -98,6 +99,10 @@ const std::unordered_map<std::string_view, uint16_t> kAlignments = {
 };
 
 constexpr size_t kMaxDepth = 1000;
+
+int hexValue(char digit) {
+    return std::isdigit(uint8_t(digit)) ? digit - '0' : std::tolower(uint8_t(digit)) - 'a' + 10;
+}
 
 class Reader {
 public:
@@ -228,7 +233,7 @@ private:
         if (c == '\'') {
             if (m_pos + 2 <= m_bytes.size() && std::isxdigit(uint8_t(m_bytes[m_pos])) &&
                 std::isxdigit(uint8_t(m_bytes[m_pos + 1]))) {
-                const int byte = std::stoi(std::string(m_bytes.substr(m_pos, 2)), nullptr, 16);
+                const int byte = hexValue(m_bytes[m_pos]) * 16 + hexValue(m_bytes[m_pos + 1]);
                 m_pos += 2;
                 textByte(uint8_t(byte));
             }
@@ -447,9 +452,9 @@ private:
         }
         switch (m_state.destination) {
         case Destination::Text:
-            if (!m_pending.empty() && m_pendingCodePage != currentCodePage())
-                flushBytes();
-            m_pendingCodePage = currentCodePage();
+            // Every word and group boundary ends a byte run, so the font cannot change inside one.
+            if (m_pending.empty())
+                m_pendingCodePage = currentCodePage();
             m_pending += char(byte);
             break;
         case Destination::FontTable:
