@@ -14,3 +14,4 @@ struct Subcommand {
 };
 
 Subcommand addCalcCommand(CLI::App& app);
+Subcommand addResourcesCommand(CLI::App& app);
