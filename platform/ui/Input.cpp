@@ -39,12 +39,13 @@ WPARAM mouseKeys(MouseButton button, unsigned modifiers, bool down) {
     return keys;
 }
 
-void mouseMessage(CWnd& target, UINT message, WPARAM keys, CPoint point) {
+// The pointer is at `screen`; the window under it (or the one that captured the mouse)
+// gets the message in its own client coordinates.
+void mouseMessage(CWnd& target, UINT message, WPARAM keys, CPoint screen) {
     CWnd* receiver = CWnd::GetCapture();
-    if (receiver && receiver != &target)
-        point = receiver->ScreenToClient(target.ClientToScreen(point));
-    else
+    if (!receiver)
         receiver = &target;
+    CPoint point = receiver->ScreenToClient(screen);
     DeliverInput({receiver->m_hWnd, message, keys, MAKELPARAM(point.x, point.y)});
 }
 
@@ -117,8 +118,9 @@ void TypeText(std::u16string_view text) {
     }
 }
 
-void Click(CWnd& target, CPoint point, MouseButton button, bool doubleClick, unsigned modifiers) {
+void Click(CWnd& target, CPoint clientPoint, MouseButton button, bool doubleClick, unsigned modifiers) {
     HWND hwnd = target.m_hWnd;
+    CPoint point = target.ClientToScreen(clientPoint);
     UINT down = button == MouseButton::Left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN;
     UINT up = button == MouseButton::Left ? WM_LBUTTONUP : WM_RBUTTONUP;
     g_modifiers |= modifiers;
@@ -134,8 +136,9 @@ void Click(CWnd& target, CPoint point, MouseButton button, bool doubleClick, uns
     g_modifiers &= ~modifiers;
 }
 
-void Drag(CWnd& target, CPoint from, CPoint to) {
+void Drag(CWnd& target, CPoint clientFrom, CPoint clientTo) {
     HWND hwnd = target.m_hWnd;
+    CPoint from = target.ClientToScreen(clientFrom), to = target.ClientToScreen(clientTo);
     mouseMessage(target, WM_LBUTTONDOWN, MK_LBUTTON, from);
     // Two moves: a drag starts once the pointer leaves the press point, then arrives.
     CPoint middle{(from.x + to.x) / 2, (from.y + to.y) / 2};

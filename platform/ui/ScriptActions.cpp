@@ -1,8 +1,8 @@
 // Parsing, describing and applying the user's actions.
 #include "platform/ui/ScriptActions.h"
 
+#include <algorithm>
 #include <cstdlib>
-#include <map>
 
 #include "platform/ui/Button.h"
 #include "platform/ui/Input.h"
@@ -16,13 +16,14 @@ namespace {
 
 using Kind = ScriptAction::Kind;
 
-const std::map<std::string, UINT>& keyNames() {
-    static const std::map<std::string, UINT> names = {
-        {"enter", VK_RETURN}, {"esc", VK_ESCAPE},  {"escape", VK_ESCAPE}, {"tab", VK_TAB},
-        {"back", VK_BACK},    {"backspace", VK_BACK}, {"delete", VK_DELETE}, {"del", VK_DELETE},
-        {"insert", VK_INSERT}, {"left", VK_LEFT},  {"right", VK_RIGHT},   {"up", VK_UP},
-        {"down", VK_DOWN},    {"home", VK_HOME},   {"end", VK_END},       {"pageup", VK_PRIOR},
-        {"pagedown", VK_NEXT}, {"space", VK_SPACE}, {"shift", VK_SHIFT},  {"ctrl", VK_CONTROL},
+// Key names as scripts write them; the first name of a key is the one written back.
+const std::vector<std::pair<std::string, UINT>>& keyNames() {
+    static const std::vector<std::pair<std::string, UINT>> names = {
+        {"Enter", VK_RETURN}, {"Esc", VK_ESCAPE},   {"Escape", VK_ESCAPE}, {"Tab", VK_TAB},
+        {"Back", VK_BACK},    {"Backspace", VK_BACK}, {"Delete", VK_DELETE}, {"Del", VK_DELETE},
+        {"Insert", VK_INSERT}, {"Left", VK_LEFT},   {"Right", VK_RIGHT},   {"Up", VK_UP},
+        {"Down", VK_DOWN},    {"Home", VK_HOME},    {"End", VK_END},       {"PageUp", VK_PRIOR},
+        {"PageDown", VK_NEXT}, {"Space", VK_SPACE}, {"Shift", VK_SHIFT},   {"Ctrl", VK_CONTROL},
     };
     return names;
 }
@@ -112,8 +113,10 @@ std::optional<ScriptAction> parseKey(const std::string& spec, std::string* error
             }
     }
     std::string name = lower(rest);
-    if (auto it = keyNames().find(name); it != keyNames().end())
-        action.key = it->second;
+    auto named = std::find_if(keyNames().begin(), keyNames().end(),
+                              [&](const auto& entry) { return lower(entry.first) == name; });
+    if (named != keyNames().end())
+        action.key = named->second;
     else if (name.size() >= 2 && name[0] == 'f' && integer(name.substr(1)) && *integer(name.substr(1)) >= 1 &&
              *integer(name.substr(1)) <= 12)
         action.key = VK_F1 + UINT(*integer(name.substr(1)) - 1);
@@ -128,7 +131,7 @@ std::optional<ScriptAction> parseKey(const std::string& spec, std::string* error
 
 std::string keyName(UINT key) {
     for (auto& [name, code] : keyNames())
-        if (code == key && name != "escape" && name != "backspace" && name != "del")
+        if (code == key)
             return name;
     if (key >= VK_F1 && key <= VK_F12)
         return "F" + std::to_string(key - VK_F1 + 1);
