@@ -79,6 +79,8 @@ inline constexpr int LBN_DBLCLK = 2;
 // The notebook tells its parent it copied a transfer to the clipboard; the editor
 // dialog takes the same code as a paste request.
 inline constexpr int ZNN_CLIPBOARD_TRANSFER = 0x537; // 1335
+inline constexpr int EN_SELCHANGE = 0x0702;
+inline constexpr int EN_PROTECTED = 0x0704;
 inline constexpr int NM_CLICK = -2;
 inline constexpr int NM_DBLCLK = -3;
 inline constexpr int NM_RCLICK = -5;
@@ -122,6 +124,23 @@ inline constexpr UINT LB_SETCURSEL = 0x0186;
 inline constexpr UINT LB_GETCURSEL = 0x0188;
 inline constexpr UINT LB_GETCOUNT = 0x018B;
 inline constexpr UINT WM_GETDLGCODE = 0x0087;
+// Rich-edit messages.
+inline constexpr UINT EM_GETLINECOUNT = 0x00BA;
+inline constexpr UINT EM_LINEINDEX = 0x00BB;
+inline constexpr UINT EM_CANUNDO = 0x00C6;
+inline constexpr UINT EM_UNDO = 0x00C7;
+inline constexpr UINT EM_LINEFROMCHAR = 0x00C9;
+inline constexpr UINT EM_EMPTYUNDOBUFFER = 0x00CD;
+inline constexpr UINT EM_POSFROMCHAR = 0x00D6;
+inline constexpr UINT EM_CHARFROMPOS = 0x00D7;
+inline constexpr UINT EM_EXGETSEL = 0x0434;
+inline constexpr UINT EM_EXSETSEL = 0x0437;
+inline constexpr UINT EM_GETCHARFORMAT = 0x043A;
+inline constexpr UINT EM_GETEVENTMASK = 0x043B;
+inline constexpr UINT EM_GETPARAFORMAT = 0x043D;
+inline constexpr UINT EM_SETCHARFORMAT = 0x0444;
+inline constexpr UINT EM_SETEVENTMASK = 0x0445;
+inline constexpr UINT EM_SETPARAFORMAT = 0x0447;
 
 // WM_GETDLGCODE answers: which keys a control keeps from the dialog's own navigation.
 inline constexpr LRESULT DLGC_WANTARROWS = 0x0001;

@@ -3,6 +3,7 @@
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/ListBox.h"
+#include "platform/ui/RichEditCtrl.h"
 #include "platform/ui/Static.h"
 #include "platform/ui/ToolBar.h"
 #include "platform/ui/ToolTip.h"
@@ -21,6 +22,7 @@ void RegisterStandardClasses() {
     registerClass<CButton>(u"Button");
     registerClass<CEdit>(u"Edit");
     registerClass<CStatic>(u"Static");
+    registerClass<CRichEditCtrl>(u"RichEdit20W");
     registerClass<CComboBox>(u"ComboBox");
     registerClass<CListBox>(u"ListBox");
     registerClass<CTreeCtrl>(u"SysTreeView32");
