@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/ui/Edit.h"
+#include "platform/ui/InPlaceEdit.h"
 #include "platform/ui/Window.h"
 
 namespace zn::ui {
@@ -107,7 +107,7 @@ public:
     // replaces the cell's text.
     bool EditCell(int row, int col, char16_t firstChar = 0);
     bool EndEditing(bool cancel = false);
-    bool IsEditing() const { return m_edit != nullptr; }
+    bool IsEditing() const { return m_cellEdit.IsActive(); }
 
     // Cells are found as "row,column".
     std::optional<CRect> FindItemRect(std::u16string_view item) const override;
@@ -139,8 +139,7 @@ private:
     bool m_editable = true;
     COLORREF m_fixedTextColor = 0;
     bool m_selecting = false;
-    std::unique_ptr<CEdit> m_edit;
-    std::unique_ptr<CEdit> m_retiredEdit;
+    InPlaceEdit m_cellEdit;
     CCellID m_editCell;
     ZnsStringW m_textBeforeEdit;
 };

@@ -28,9 +28,7 @@ void CComboBox::showSelection() {
     CWnd::DefWindowProc(WM_SETTEXT, 0, LPARAM(m_edit.text.c_str()));
 }
 
-ZnsStringW CComboBox::GetLBText(int index) const {
-    return m_list.Valid(index) ? m_list.entries[size_t(index)].text : ZnsStringW();
-}
+ZnsStringW CComboBox::GetLBText(int index) const { return m_list.Text(index); }
 
 int CComboBox::SelectString(int start, std::u16string_view text) {
     int index = m_list.Find(start, text, false);
@@ -39,16 +37,9 @@ int CComboBox::SelectString(int start, std::u16string_view text) {
     return index >= 0 ? index : CB_ERR;
 }
 
-int CComboBox::SetItemData(int index, std::uintptr_t data) {
-    if (!m_list.Valid(index))
-        return CB_ERR;
-    m_list.entries[size_t(index)].data = data;
-    return 0;
-}
+int CComboBox::SetItemData(int index, std::uintptr_t data) { return m_list.SetData(index, data) ? 0 : CB_ERR; }
 
-std::uintptr_t CComboBox::GetItemData(int index) const {
-    return m_list.Valid(index) ? m_list.entries[size_t(index)].data : std::uintptr_t(CB_ERR);
-}
+std::uintptr_t CComboBox::GetItemData(int index) const { return m_list.Data(index, std::uintptr_t(CB_ERR)); }
 
 std::optional<CRect> CComboBox::FindItemRect(std::u16string_view item) const {
     int index = m_list.Find(-1, item, true);

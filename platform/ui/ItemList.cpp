@@ -32,6 +32,13 @@ int ItemList::Remove(int index) {
     return Count();
 }
 
+bool ItemList::SetData(int index, std::uintptr_t data) {
+    if (!Valid(index))
+        return false;
+    entries[size_t(index)].data = data;
+    return true;
+}
+
 void ItemList::Clear() {
     entries.clear();
     current = -1;

@@ -8,20 +8,11 @@ int CListBox::SetCurSel(int index) {
     return m_list.current == index ? index : LB_ERR;
 }
 
-ZnsStringW CListBox::GetText(int index) const {
-    return m_list.Valid(index) ? m_list.entries[size_t(index)].text : ZnsStringW();
-}
+ZnsStringW CListBox::GetText(int index) const { return m_list.Text(index); }
 
-int CListBox::SetItemData(int index, std::uintptr_t data) {
-    if (!m_list.Valid(index))
-        return LB_ERR;
-    m_list.entries[size_t(index)].data = data;
-    return 0;
-}
+int CListBox::SetItemData(int index, std::uintptr_t data) { return m_list.SetData(index, data) ? 0 : LB_ERR; }
 
-std::uintptr_t CListBox::GetItemData(int index) const {
-    return m_list.Valid(index) ? m_list.entries[size_t(index)].data : std::uintptr_t(LB_ERR);
-}
+std::uintptr_t CListBox::GetItemData(int index) const { return m_list.Data(index, std::uintptr_t(LB_ERR)); }
 
 std::optional<CRect> CListBox::FindItemRect(std::u16string_view item) const {
     int index = m_list.Find(-1, item, true);
