@@ -6,6 +6,7 @@
 #include <deque>
 #include <unordered_map>
 
+#include "platform/ui/Hooks.h"
 #include "platform/ui/Menu.h"
 
 namespace zn::ui {
@@ -441,6 +442,7 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_CONTEXTMENU:
     case WM_HELP:
+    case WM_SETCURSOR:
         // Unanswered, these travel up to the parent, as the system does.
         return m_parent ? m_parent->SendMessage(message, wParam, lParam) : 0;
     default:
@@ -515,6 +517,8 @@ void SetActiveWindow(CWnd* wnd) {
     HWND next = wnd ? wnd->GetTopLevelParent()->m_hWnd : nullptr;
     if (old && old->m_hWnd == next)
         return;
+    if (next && CallHooks(WH_CBT, HCBT_ACTIVATE, WPARAM(next), 0))
+        return; // an activation hook kept it from becoming active
     r.active = next;
     if (old)
         old->SendMessage(WM_ACTIVATE, 0, LPARAM(next));
