@@ -1,3 +1,4 @@
+// The agent in charge, and what an agent that does not work dialogs or menus answers.
 #include "platform/ui/UserAgent.h"
 
 namespace zn::ui {

@@ -258,6 +258,40 @@ void CWnd::MoveWindow(const CRect& rect, bool) {
         SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(rect.Width(), rect.Height()));
 }
 
+bool CWnd::SetWindowPos(int x, int y, int width, int height, UINT flags) {
+    if (!m_hWnd)
+        return false;
+    CRect rect = m_rect;
+    if (!(flags & SWP_NOMOVE))
+        rect = {x, y, x + rect.Width(), y + rect.Height()};
+    if (!(flags & SWP_NOSIZE))
+        rect = {rect.left, rect.top, rect.left + width, rect.top + height};
+    MoveWindow(rect);
+    if (flags & SWP_SHOWWINDOW)
+        ShowWindow(SW_SHOW);
+    else if (flags & SWP_HIDEWINDOW)
+        ShowWindow(SW_HIDE);
+    return true;
+}
+
+void CWnd::CheckDlgButton(int id, int check) { SendDlgItemMessage(id, BM_SETCHECK, WPARAM(check)); }
+
+int CWnd::IsDlgButtonChecked(int id) const {
+    return int(const_cast<CWnd*>(this)->SendDlgItemMessage(id, BM_GETCHECK));
+}
+
+void CWnd::CheckRadioButton(int first, int last, int id) {
+    for (int button = first; button <= last; ++button)
+        CheckDlgButton(button, button == id ? BST_CHECKED : BST_UNCHECKED);
+}
+
+int CWnd::GetCheckedRadioButton(int first, int last) const {
+    for (int button = first; button <= last; ++button)
+        if (IsDlgButtonChecked(button) == BST_CHECKED)
+            return button;
+    return 0;
+}
+
 CPoint CWnd::ClientToScreen(CPoint point) const {
     CPoint p{point.x + m_rect.left, point.y + m_rect.top};
     return m_parent ? m_parent->ClientToScreen(p) : p;

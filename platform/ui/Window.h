@@ -70,6 +70,13 @@ public:
     int GetWindowTextLengthW() const;
     void SetDlgItemTextW(int id, std::u16string_view text);
     ZnsStringW GetDlgItemTextW(int id) const;
+    // Check states of button items; CheckRadioButton checks `id` and clears the others of
+    // first..last.
+    void CheckDlgButton(int id, int check);
+    int IsDlgButtonChecked(int id) const;
+    void CheckRadioButton(int first, int last, int id);
+    // The checked button of first..last, 0 when none.
+    int GetCheckedRadioButton(int first, int last) const;
 
     std::uint32_t GetStyle() const { return m_style; }
     std::uint32_t GetExStyle() const { return m_exStyle; }
@@ -89,6 +96,8 @@ public:
     void MoveWindow(int x, int y, int width, int height, bool repaint = true) {
         MoveWindow(CRect{x, y, x + width, y + height}, repaint);
     }
+    // Moves, sizes and shows or hides in one call (SWP_* flags say what to leave alone).
+    bool SetWindowPos(int x, int y, int width, int height, UINT flags);
     // Converts between this window's client coordinates and the screen's.
     CPoint ClientToScreen(CPoint point) const;
     CPoint ScreenToClient(CPoint point) const;

@@ -1,6 +1,7 @@
 // The file and find dialogs as requests to the user.
 #include <filesystem>
 #include <fstream>
+#include <unistd.h>
 
 #include "platform/ui/FileDialog.h"
 #include "platform/ui/FindReplaceDialog.h"

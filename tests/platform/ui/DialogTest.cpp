@@ -197,3 +197,31 @@ TEST_F(DialogTest, MissingTemplateFailsWithoutAWindow) {
 
 } // namespace
 } // namespace zn::ui::test
+
+namespace zn::ui::test {
+namespace {
+
+TEST_F(DialogTest, ButtonItemsAndPositionsByTheDialogsHelpers) {
+    DialogTemplate grid;
+    grid.id = 20;
+    grid.style = WS_POPUP;
+    for (int id = 32962; id <= 32970; ++id)
+        grid.items.push_back(item(id, u"Button", u"", BS_AUTORADIOBUTTON | (id == 32962 ? WS_GROUP : 0)));
+    resources.dialogs[20] = grid;
+    CDialog justify(20);
+    ASSERT_TRUE(justify.Create(20));
+    justify.CheckRadioButton(32962, 32970, 32962 + 3 * 2 + 0);
+    EXPECT_EQ(justify.GetCheckedRadioButton(32962, 32970), 32968);
+    // A click on another button of the group moves the check there.
+    CWnd* middle = justify.GetDlgItem(32966);
+    middle->SendMessage(BM_CLICK);
+    EXPECT_EQ(justify.GetCheckedRadioButton(32962, 32970), 32966);
+    EXPECT_EQ(justify.IsDlgButtonChecked(32968), BST_UNCHECKED);
+
+    middle->SetWindowPos(0, 0, 40, 30, SWP_NOMOVE | SWP_HIDEWINDOW);
+    EXPECT_EQ(middle->GetWindowRect().Size(), (CSize{40, 30}));
+    EXPECT_FALSE(middle->IsWindowVisible());
+}
+
+} // namespace
+} // namespace zn::ui::test
