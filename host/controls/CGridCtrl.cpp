@@ -199,7 +199,9 @@ bool CGridCtrl::DeleteNonFixedRows() {
 void CGridCtrl::SetSelectedRange(int minRow, int minCol, int maxRow, int maxCol) {
     CCellRange range{std::min(minRow, maxRow), std::min(minCol, maxCol), std::max(minRow, maxRow),
                      std::max(minCol, maxCol)};
-    m_selection = IsValid(range.minRow, range.minCol) && IsValid(range.maxRow, range.maxCol) ? range : CCellRange{};
+    m_selection = IsValid(range.minRow, range.minCol) && IsValid(range.maxRow, range.maxCol)
+                      ? range
+                      : CCellRange{};
 }
 
 void CGridCtrl::SetSelectedRange(const CCellRange& range) {
@@ -236,7 +238,9 @@ void CGridCtrl::SetModified(bool modified, int row, int col) {
                 cell.modified = false;
 }
 
-void CGridCtrl::SetRedraw(bool allow, bool) { m_redraw = allow; }
+void CGridCtrl::SetRedraw(bool allow, bool) {
+    m_redraw = allow;
+}
 
 CRect CGridCtrl::GetCellRect(int row, int col) const {
     if (!IsValid(row, col))
@@ -263,7 +267,8 @@ CCellID CGridCtrl::GetCellFromPt(CPoint point) const {
 std::optional<CRect> CGridCtrl::FindItemRect(std::u16string_view item) const {
     int row = -1, col = -1;
     char tail = 0;
-    if (std::sscanf(zn::toUtf8(item).c_str(), "%d,%d%c", &row, &col, &tail) != 2 || !IsValid(row, col))
+    if (std::sscanf(zn::toUtf8(item).c_str(), "%d,%d%c", &row, &col, &tail) != 2 ||
+        !IsValid(row, col))
         return std::nullopt;
     return GetCellRect(row, col);
 }
@@ -343,7 +348,8 @@ LRESULT CGridCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             m_focus = {m_fixedRows, cell.col};
             m_anchor = m_focus;
             SetSelectedRange(m_fixedRows, cell.col, GetRowCount() - 1, cell.col);
-        } else if (cell.col < m_fixedColumns && cell.row >= m_fixedRows && GetColumnCount() > m_fixedColumns) {
+        } else if (cell.col < m_fixedColumns && cell.row >= m_fixedRows &&
+                   GetColumnCount() > m_fixedColumns) {
             m_focus = {cell.row, m_fixedColumns};
             m_anchor = m_focus;
             SetSelectedRange(cell.row, m_fixedColumns, cell.row, GetColumnCount() - 1);
@@ -356,7 +362,8 @@ LRESULT CGridCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_MOUSEMOVE:
         if (m_selecting && (wParam & MK_LBUTTON))
-            if (CCellID cell = GetCellFromPt(point); cell.IsValid() && !IsCellFixed(cell.row, cell.col))
+            if (CCellID cell = GetCellFromPt(point);
+                cell.IsValid() && !IsCellFixed(cell.row, cell.col))
                 SetSelectedRange(m_anchor.row, m_anchor.col, cell.row, cell.col);
         return 0;
     case WM_LBUTTONUP:

@@ -3,8 +3,8 @@
 
 #include <cmath>
 
-#include "platform/ui/ComboBox.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/ComboBox.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/PlatformStrings.h"
 #include "platform/ui/Resources.h"
@@ -27,7 +27,9 @@ void failWith(CDataExchange* dx, const ZnsStringW& message) {
     dx->Fail();
 }
 
-ZnsStringW numberText(double value) { return zn::format("%g", value); }
+ZnsStringW numberText(double value) {
+    return zn::format("%g", value);
+}
 
 } // namespace
 

@@ -24,7 +24,8 @@ std::uintptr_t g_nextHook = 0;
 // The hook of the same kind installed before `hook` (the next to call), or none.
 const Hook* nextAfter(HHOOK hook) {
     auto& list = hooks();
-    auto it = std::find_if(list.begin(), list.end(), [hook](const Hook& h) { return h.handle == hook; });
+    auto it =
+        std::find_if(list.begin(), list.end(), [hook](const Hook& h) { return h.handle == hook; });
     if (it == list.end())
         return nullptr;
     int kind = it->kind;
@@ -48,7 +49,8 @@ HHOOK SetWindowsHookEx(int idHook, HOOKPROC proc) {
 
 bool UnhookWindowsHookEx(HHOOK hook) {
     auto& list = hooks();
-    auto it = std::find_if(list.begin(), list.end(), [hook](const Hook& h) { return h.handle == hook; });
+    auto it =
+        std::find_if(list.begin(), list.end(), [hook](const Hook& h) { return h.handle == hook; });
     if (it == list.end())
         return false;
     list.erase(it);

@@ -3,7 +3,8 @@
 
 namespace zn::ui {
 
-CEdit* InPlaceEdit::Begin(CWnd& host, const CRect& rect, std::u16string_view text, bool caretAtEnd) {
+CEdit* InPlaceEdit::Begin(CWnd& host, const CRect& rect, std::u16string_view text,
+                          bool caretAtEnd) {
     if (m_edit)
         return nullptr;
     m_retired.reset();
@@ -34,7 +35,9 @@ std::optional<ZnsStringW> InPlaceEdit::End() {
 InPlaceEdit::Ending InPlaceEdit::EndingFor(const MSG& msg) const {
     if (!m_edit || msg.message != WM_KEYDOWN)
         return Ending::None;
-    return msg.wParam == VK_RETURN ? Ending::Keep : msg.wParam == VK_ESCAPE ? Ending::Cancel : Ending::None;
+    return msg.wParam == VK_RETURN   ? Ending::Keep
+           : msg.wParam == VK_ESCAPE ? Ending::Cancel
+                                     : Ending::None;
 }
 
 bool InPlaceEdit::IsFocusLoss(WPARAM wParam, LPARAM lParam) const {

@@ -49,7 +49,8 @@ void mouseMessage(CWnd& target, UINT message, WPARAM keys, CPoint screen) {
     if (!receiver) {
         receiver = &target;
         // The window under the pointer chooses the cursor first; unanswered, the arrow.
-        if (!receiver->SendMessage(WM_SETCURSOR, WPARAM(receiver->m_hWnd), MAKELPARAM(kHitClient, int(message))))
+        if (!receiver->SendMessage(WM_SETCURSOR, WPARAM(receiver->m_hWnd),
+                                   MAKELPARAM(kHitClient, int(message))))
             SetCursor(kArrowCursor);
         if (!CWnd::IsWindow(target.m_hWnd))
             return;
@@ -59,7 +60,8 @@ void mouseMessage(CWnd& target, UINT message, WPARAM keys, CPoint screen) {
 }
 
 void pressModifiers(unsigned modifiers, bool down) {
-    const std::pair<unsigned, UINT> keys[] = {{kModCtrl, VK_CONTROL}, {kModShift, VK_SHIFT}, {kModAlt, VK_MENU}};
+    const std::pair<unsigned, UINT> keys[] = {
+        {kModCtrl, VK_CONTROL}, {kModShift, VK_SHIFT}, {kModAlt, VK_MENU}};
     for (auto [bit, key] : keys) {
         if (!(modifiers & bit))
             continue;
@@ -80,7 +82,9 @@ int SetCursor(int cursor) {
     return previous;
 }
 
-int GetCursor() { return g_cursor; }
+int GetCursor() {
+    return g_cursor;
+}
 
 short GetKeyState(int virtualKey) {
     unsigned bit = virtualKey == int(VK_SHIFT)     ? kModShift
@@ -138,7 +142,8 @@ void TypeText(std::u16string_view text) {
     }
 }
 
-void Click(CWnd& target, CPoint clientPoint, MouseButton button, bool doubleClick, unsigned modifiers) {
+void Click(CWnd& target, CPoint clientPoint, MouseButton button, bool doubleClick,
+           unsigned modifiers) {
     HWND hwnd = target.m_hWnd;
     CPoint point = target.ClientToScreen(clientPoint);
     UINT down = button == MouseButton::Left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN;

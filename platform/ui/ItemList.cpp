@@ -52,7 +52,8 @@ int ItemList::Find(int start, std::u16string_view text, bool exact) const {
             i = step - 1;
         const ZnsStringW& entry = entries[size_t(i)].text;
         if (exact ? zn::equalsNoCase(entry, text)
-                  : entry.size() >= text.size() && zn::equalsNoCase(entry.substr(0, text.size()), text))
+                  : entry.size() >= text.size() &&
+                        zn::equalsNoCase(entry.substr(0, text.size()), text))
             return i;
     }
     return -1;

@@ -50,8 +50,8 @@ std::vector<std::unique_ptr<TreeItem>>& CTreeCtrl::childrenOf(HTREEITEM parent) 
     return n ? n->children : m_root->children;
 }
 
-HTREEITEM CTreeCtrl::InsertItem(std::u16string_view text, int image, int selectedImage, HTREEITEM parent,
-                                HTREEITEM after) {
+HTREEITEM CTreeCtrl::InsertItem(std::u16string_view text, int image, int selectedImage,
+                                HTREEITEM parent, HTREEITEM after) {
     auto& siblings = childrenOf(parent);
     auto item = std::make_unique<TreeItem>();
     item->text = text;
@@ -182,7 +182,8 @@ HTREEITEM CTreeCtrl::GetNextSiblingItem(HTREEITEM item) const {
         return nullptr;
     auto& siblings = n->parent->children;
     int index = indexIn(siblings, n);
-    return index >= 0 && size_t(index) + 1 < siblings.size() ? siblings[size_t(index) + 1].get() : nullptr;
+    return index >= 0 && size_t(index) + 1 < siblings.size() ? siblings[size_t(index) + 1].get()
+                                                             : nullptr;
 }
 
 HTREEITEM CTreeCtrl::GetPrevSiblingItem(HTREEITEM item) const {
@@ -237,7 +238,9 @@ HTREEITEM CTreeCtrl::GetNextItem(HTREEITEM item, UINT code) const {
     }
 }
 
-bool CTreeCtrl::ItemHasChildren(HTREEITEM item) const { return !childrenOf(item).empty(); }
+bool CTreeCtrl::ItemHasChildren(HTREEITEM item) const {
+    return !childrenOf(item).empty();
+}
 
 UINT CTreeCtrl::GetCount() const {
     std::vector<TreeItem*> all;
@@ -334,7 +337,9 @@ CEdit* CTreeCtrl::EditLabel(HTREEITEM item) {
     return edit;
 }
 
-CEdit* CTreeCtrl::GetEditControl() const { return m_label.Control(); }
+CEdit* CTreeCtrl::GetEditControl() const {
+    return m_label.Control();
+}
 
 bool CTreeCtrl::EndEditLabelNow(bool cancel) {
     HTREEITEM item = m_editItem;
@@ -347,7 +352,8 @@ bool CTreeCtrl::EndEditLabelNow(bool cancel) {
     info.item = item;
     info.text = cancel ? nullptr : text->c_str();
     CWnd* parent = GetParent();
-    LRESULT accepted = parent ? parent->SendMessage(WM_NOTIFY, WPARAM(GetDlgCtrlID()), LPARAM(&info)) : 1;
+    LRESULT accepted =
+        parent ? parent->SendMessage(WM_NOTIFY, WPARAM(GetDlgCtrlID()), LPARAM(&info)) : 1;
     if (!cancel && accepted)
         SetItemText(item, *text);
     return true;
@@ -405,7 +411,9 @@ std::optional<CRect> CTreeCtrl::FindItemRect(std::u16string_view text) const {
     return std::nullopt;
 }
 
-void CTreeCtrl::OnItemClicked(HTREEITEM item, WPARAM) { SelectItem(item); }
+void CTreeCtrl::OnItemClicked(HTREEITEM item, WPARAM) {
+    SelectItem(item);
+}
 
 bool CTreeCtrl::PreTranslateMessage(MSG& msg) {
     // Enter and Esc end a label edit before the dialog sees them.
@@ -458,7 +466,8 @@ LRESULT CTreeCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KEYDOWN: {
         HTREEITEM caret = m_caret;
         if (wParam == VK_DOWN)
-            SelectItem(caret ? GetNextVisibleItem(caret) ? GetNextVisibleItem(caret) : caret : GetRootItem());
+            SelectItem(caret ? GetNextVisibleItem(caret) ? GetNextVisibleItem(caret) : caret
+                             : GetRootItem());
         else if (wParam == VK_UP && caret && GetPrevVisibleItem(caret))
             SelectItem(GetPrevVisibleItem(caret));
         else if (wParam == VK_RIGHT && caret)

@@ -15,7 +15,9 @@ unsigned UserAgent::ChooseMenuCommand(const CMenu&) {
     throw AgentError("the user agent cannot choose from menus");
 }
 
-UserAgent* CurrentUserAgent() { return g_agent; }
+UserAgent* CurrentUserAgent() {
+    return g_agent;
+}
 
 UserAgent* SetUserAgent(UserAgent* agent) {
     UserAgent* previous = g_agent;

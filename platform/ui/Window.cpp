@@ -32,7 +32,9 @@ Registry& registry() {
     return r;
 }
 
-std::u16string classKey(std::u16string_view name) { return zn::toLower(name); }
+std::u16string classKey(std::u16string_view name) {
+    return zn::toLower(name);
+}
 
 } // namespace
 
@@ -81,7 +83,8 @@ bool CWnd::CreateEx(std::uint32_t exStyle, std::u16string_view className, std::u
 }
 
 CWnd* CWnd::CreateOwnedChild(std::u16string_view className, std::u16string_view text,
-                             std::uint32_t style, const CRect& rect, int id, std::uint32_t exStyle) {
+                             std::uint32_t style, const CRect& rect, int id,
+                             std::uint32_t exStyle) {
     std::unique_ptr<CWnd> child = MakeWindowOfClass(className);
     if (!child || !child->CreateEx(exStyle, className, text, style | WS_CHILD, rect, this, id))
         return nullptr;
@@ -124,7 +127,8 @@ void CWnd::detachFromParent() {
         auto& siblings = m_parent->m_children;
         siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
     } else {
-        r.topLevel.erase(std::remove(r.topLevel.begin(), r.topLevel.end(), m_hWnd), r.topLevel.end());
+        r.topLevel.erase(std::remove(r.topLevel.begin(), r.topLevel.end(), m_hWnd),
+                         r.topLevel.end());
     }
 }
 
@@ -201,7 +205,9 @@ ZnsStringW CWnd::GetDlgItemTextW(int id) const {
     return item ? item->GetWindowTextW() : ZnsStringW();
 }
 
-void CWnd::ModifyStyle(std::uint32_t remove, std::uint32_t add) { m_style = (m_style & ~remove) | add; }
+void CWnd::ModifyStyle(std::uint32_t remove, std::uint32_t add) {
+    m_style = (m_style & ~remove) | add;
+}
 
 void CWnd::ModifyStyleEx(std::uint32_t remove, std::uint32_t add) {
     m_exStyle = (m_exStyle & ~remove) | add;
@@ -274,7 +280,9 @@ bool CWnd::SetWindowPos(int x, int y, int width, int height, UINT flags) {
     return true;
 }
 
-void CWnd::CheckDlgButton(int id, int check) { SendDlgItemMessage(id, BM_SETCHECK, WPARAM(check)); }
+void CWnd::CheckDlgButton(int id, int check) {
+    SendDlgItemMessage(id, BM_SETCHECK, WPARAM(check));
+}
 
 int CWnd::IsDlgButtonChecked(int id) const {
     return int(const_cast<CWnd*>(this)->SendDlgItemMessage(id, BM_GETCHECK));
@@ -357,7 +365,9 @@ CWnd* CWnd::SetFocus() {
     return old;
 }
 
-CWnd* CWnd::GetFocus() { return FromHandle(registry().focus); }
+CWnd* CWnd::GetFocus() {
+    return FromHandle(registry().focus);
+}
 
 CWnd* CWnd::SetCapture() {
     CWnd* old = GetCapture();
@@ -365,11 +375,17 @@ CWnd* CWnd::SetCapture() {
     return old;
 }
 
-CWnd* CWnd::GetCapture() { return FromHandle(registry().capture); }
+CWnd* CWnd::GetCapture() {
+    return FromHandle(registry().capture);
+}
 
-void CWnd::ReleaseCapture() { registry().capture = nullptr; }
+void CWnd::ReleaseCapture() {
+    registry().capture = nullptr;
+}
 
-bool CWnd::PreTranslateMessage(MSG&) { return false; }
+bool CWnd::PreTranslateMessage(MSG&) {
+    return false;
+}
 
 bool CWnd::OnCmdMsg(UINT id, int code) {
     if (code == 0 || code == 1) {
@@ -402,7 +418,9 @@ void CWnd::OnNotifyCode(UINT id, int code, std::function<LRESULT(NMHDR*)> handle
     m_notifyHandlers[{id, code}] = std::move(handler);
 }
 
-std::optional<CRect> CWnd::FindItemRect(std::u16string_view) const { return std::nullopt; }
+std::optional<CRect> CWnd::FindItemRect(std::u16string_view) const {
+    return std::nullopt;
+}
 
 bool CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (lParam) {
@@ -428,7 +446,9 @@ bool CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* result) {
     return true;
 }
 
-bool CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) { return false; }
+bool CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) {
+    return false;
+}
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProc(message, wParam, lParam);
@@ -518,7 +538,9 @@ int PumpMessages() {
     return n;
 }
 
-void ClearMessageQueue() { registry().posted.clear(); }
+void ClearMessageQueue() {
+    registry().posted.clear();
+}
 
 UINT RegisterWindowMessageW(std::u16string_view name) {
     auto& messages = registry().registeredMessages;
@@ -543,7 +565,9 @@ std::unique_ptr<CWnd> MakeWindowOfClass(std::u16string_view className) {
     return it == classes.end() ? nullptr : it->second();
 }
 
-CWnd* GetActiveWindow() { return CWnd::FromHandle(registry().active); }
+CWnd* GetActiveWindow() {
+    return CWnd::FromHandle(registry().active);
+}
 
 void SetActiveWindow(CWnd* wnd) {
     Registry& r = registry();

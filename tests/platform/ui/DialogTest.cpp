@@ -116,7 +116,9 @@ TEST_F(DialogTest, ActionsThatDoNotFitFailWithAClearMessage) {
         dialog.DoModal();
         FAIL() << "a click on a disabled button was accepted";
     } catch (const AgentError& e) {
-        EXPECT_NE(std::string(e.what()).find("control 14 (Never) in \"Names\" is disabled"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("control 14 (Never) in \"Names\" is disabled"),
+                  std::string::npos)
+            << e.what();
     }
     agent.AddScript("answer yes");
     EXPECT_THROW(dialog.DoModal(), AgentError);
@@ -124,7 +126,8 @@ TEST_F(DialogTest, ActionsThatDoNotFitFailWithAClearMessage) {
         dialog.DoModal();
         FAIL() << "an empty script answered a dialog";
     } catch (const AgentError& e) {
-        EXPECT_NE(std::string(e.what()).find("script ended while \"Names\" waits for input"), std::string::npos);
+        EXPECT_NE(std::string(e.what()).find("script ended while \"Names\" waits for input"),
+                  std::string::npos);
     }
     // A failed run leaves no window behind.
     EXPECT_FALSE(dialog.GetSafeHwnd());
@@ -206,7 +209,8 @@ TEST_F(DialogTest, ButtonItemsAndPositionsByTheDialogsHelpers) {
     grid.id = 20;
     grid.style = WS_POPUP;
     for (int id = 32962; id <= 32970; ++id)
-        grid.items.push_back(item(id, u"Button", u"", BS_AUTORADIOBUTTON | (id == 32962 ? WS_GROUP : 0)));
+        grid.items.push_back(
+            item(id, u"Button", u"", BS_AUTORADIOBUTTON | (id == 32962 ? WS_GROUP : 0)));
     resources.dialogs[20] = grid;
     CDialog justify(20);
     ASSERT_TRUE(justify.Create(20));
