@@ -280,6 +280,13 @@ bool CWnd::SetWindowPos(int x, int y, int width, int height, UINT flags) {
     return true;
 }
 
+int CWnd::SetIcon(int icon, bool big) {
+    int& slot = big ? m_bigIcon : m_smallIcon;
+    int previous = slot;
+    slot = icon;
+    return previous;
+}
+
 void CWnd::CheckDlgButton(int id, int check) {
     SendDlgItemMessage(id, BM_SETCHECK, WPARAM(check));
 }

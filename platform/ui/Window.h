@@ -112,6 +112,10 @@ public:
     const std::vector<CWnd*>& GetChildren() const { return m_children; }
     bool IsChild(const CWnd* other) const; // other is a descendant
 
+    // The icons of a top-level window, by resource number (-1: none); returns the previous.
+    int SetIcon(int icon, bool big);
+    int GetIcon(bool big) const { return big ? m_bigIcon : m_smallIcon; }
+
     // The menu bar of a top-level window (not owned).
     void SetMenu(CMenu* menu) { m_menu = menu; }
     CMenu* GetMenu() const { return m_menu; }
@@ -178,6 +182,8 @@ private:
     CWnd* m_owner = nullptr;
     std::vector<CWnd*> m_children;
     CMenu* m_menu = nullptr;
+    int m_bigIcon = -1;
+    int m_smallIcon = -1;
     CSize m_minTrackSize;
     std::map<UINT, std::function<void()>> m_commandHandlers;
     std::vector<std::pair<std::pair<UINT, UINT>, std::function<void(UINT)>>> m_rangeHandlers;

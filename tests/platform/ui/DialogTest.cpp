@@ -222,6 +222,10 @@ TEST_F(DialogTest, ButtonItemsAndPositionsByTheDialogsHelpers) {
     EXPECT_EQ(justify.GetCheckedRadioButton(32962, 32970), 32966);
     EXPECT_EQ(justify.IsDlgButtonChecked(32968), BST_UNCHECKED);
 
+    EXPECT_EQ(justify.SetIcon(101, true), -1);
+    EXPECT_EQ(justify.GetIcon(true), 101);
+    EXPECT_EQ(justify.GetIcon(false), -1);
+
     middle->SetWindowPos(0, 0, 40, 30, SWP_NOMOVE | SWP_HIDEWINDOW);
     EXPECT_EQ(middle->GetWindowRect().Size(), (CSize{40, 30}));
     EXPECT_FALSE(middle->IsWindowVisible());
