@@ -14,4 +14,5 @@ struct Subcommand {
 };
 
 Subcommand addCalcCommand(CLI::App& app);
+Subcommand addResourcesCommand(CLI::App& app);
 Subcommand addRtfCommand(CLI::App& app);
