@@ -1,6 +1,7 @@
 // `reqpad calc`: the calculator from the command line. Expression mode prints what the
 // calculator's result field would show; --raw prints the parser's own answer; --keys
 // drives the keypad; units convert the result through the measure document.
+#include <cstdarg>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -15,6 +16,7 @@
 #include "calculator/CalcKeyNames.h"
 #include "calculator/FormulaParser.h"
 #include "calculator/MeasureSystems.h"
+#include "resources/StringTable.h"
 
 namespace {
 
@@ -30,6 +32,29 @@ struct CalcOptions {
     std::string measuresFile;
     std::vector<std::string> units;
 };
+
+enum : unsigned {
+    IDS_CALC_UNKNOWN_KEY = 50200,
+    IDS_CALC_CANNOT_READ_MEASURES,
+    IDS_CALC_UNIT_NOT_OFFERED,
+    IDS_CALC_NO_UNITS,
+    IDS_CALC_NO_FORMULA,
+    IDS_CALC_UNIT_NEEDS_INPUT,
+    IDS_CALC_BANNER,
+    IDS_CALC_DEGREES,
+    IDS_CALC_RADIANS,
+    IDS_CALC_PRECISION_RANGE,
+};
+
+// A message of the string table, filled in printf-style with UTF-8 arguments.
+std::string message(unsigned id, ...) {
+    const std::string format = zn::toUtf8(res::LoadStringW(id));
+    va_list args;
+    va_start(args, id);
+    std::string text = zn::vformatA(format.c_str(), args);
+    va_end(args);
+    return text;
+}
 
 struct UsageError : std::runtime_error {
     using std::runtime_error::runtime_error;
@@ -61,8 +86,8 @@ void pressKeys(CCalcEngine& engine, const std::string& sequence) {
         } else if (auto calcKey = CalcKeyFromName(key)) {
             engine.Press(*calcKey);
         } else {
-            throw UsageError("unknown key '" + key + "' (keys: " + std::string(CalcKeyNameList()) +
-                             " paste:TEXT)");
+            throw UsageError(message(IDS_CALC_UNKNOWN_KEY, key.c_str(),
+                                     std::string(CalcKeyNameList()).c_str()));
         }
     }
 }
@@ -70,7 +95,7 @@ void pressKeys(CCalcEngine& engine, const std::string& sequence) {
 std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        throw UsageError("cannot read measure document '" + path + "'");
+        throw UsageError(message(IDS_CALC_CANNOT_READ_MEASURES, path.c_str()));
     std::ostringstream data;
     data << in.rdbuf();
     return data.str();
@@ -96,9 +121,9 @@ void selectUnits(CCalcEngine& engine, const CalcOptions& options) {
             std::string offered;
             for (const ZnsStringW& n : measures.MeasureNames())
                 offered += (offered.empty() ? "" : ", ") + zn::toUtf8(n);
-            throw UsageError("unit '" + unit + "' is not offered here" +
-                             (offered.empty() ? std::string(" (the measure document has no units)")
-                                              : " (choose from: " + offered + ")"));
+            throw UsageError(offered.empty()
+                                 ? message(IDS_CALC_NO_UNITS, unit.c_str())
+                                 : message(IDS_CALC_UNIT_NOT_OFFERED, unit.c_str(), offered.c_str()));
         }
     }
 }
@@ -148,8 +173,10 @@ int runBatch(const CalcOptions& options) {
 }
 
 int runInteractive(CalcOptions options) {
-    std::printf("Calculator (%s, precision %d). Commands: :deg :rad :precision N :quit\n",
-                options.radians ? "radians" : "degrees", options.precision);
+    std::printf("%s\n", message(IDS_CALC_BANNER,
+                                message(options.radians ? IDS_CALC_RADIANS : IDS_CALC_DEGREES).c_str(),
+                                options.precision)
+                            .c_str());
     std::string line;
     while (std::printf("> "), std::fflush(stdout), std::getline(std::cin, line)) {
         line = zn::toUtf8(zn::trim(zn::fromUtf8(line)));
@@ -164,7 +191,7 @@ int runInteractive(CalcOptions options) {
             if (std::sscanf(line.c_str() + 10, "%d", &p) == 1 && p >= 0 && p <= CCalcEngine::kMaxPrecision)
                 options.precision = p;
             else
-                std::printf("precision must be 0 to %d\n", CCalcEngine::kMaxPrecision);
+                std::printf("%s\n", message(IDS_CALC_PRECISION_RANGE, CCalcEngine::kMaxPrecision).c_str());
             continue;
         }
         if (!line.empty())
@@ -186,7 +213,7 @@ int run(const CalcOptions& options) {
             return runBatch(options);
         if (options.formula.empty()) {
             if (!isatty(STDIN_FILENO))
-                throw UsageError("give a FORMULA, '-' to read formulas from standard input, or --keys");
+                throw UsageError(message(IDS_CALC_NO_FORMULA));
             return runInteractive(options);
         }
         std::printf("%s\n", (options.raw ? rawResult(options, options.formula)
@@ -223,7 +250,7 @@ Subcommand addCalcCommand(CLI::App& app) {
                 if (!options->raw && options->degrees)
                     options->radians = false;
                 if (options->formula.empty() && options->keys.empty() && !options->units.empty()) {
-                    std::fprintf(stderr, "reqpad calc: --unit needs a FORMULA or --keys\n");
+                    std::fprintf(stderr, "reqpad calc: %s\n", message(IDS_CALC_UNIT_NEEDS_INPUT).c_str());
                     return 2;
                 }
                 return run(*options);
