@@ -1,0 +1,32 @@
+#include "simhost/TitleBlock.h"
+
+namespace simhost {
+
+void DrawTitleBlock(IZnGeometrySink& sink, const ZnsBox3& block) {
+    const double x0 = block.min.x, y0 = block.min.y;
+    auto line = [&](double xa, double ya, double xb, double yb) {
+        sink.Line({x0 + xa, y0 + ya, 0}, {x0 + xb, y0 + yb, 0}, kZnsColorByDefault);
+    };
+    sink.Polyline({block.min, {block.max.x, block.min.y, 0}, block.max, {block.min.x, block.max.y, 0}}, true,
+                  kZnsColorByDefault);
+    // Signature grid: columns 7, 10, 23, 15 and 10 mm wide, rows of 5 mm.
+    for (double x : {7.0, 17.0, 40.0, 55.0, 65.0})
+        line(x, 0, x, 55);
+    for (double y = 5; y < 55; y += 5)
+        line(0, y, 65, y);
+    // Designation across the top right, name above material in the middle column.
+    line(65, 40, 185, 40);
+    line(135, 0, 135, 40);
+    line(65, 15, 135, 15);
+    // Right column: letter (three cells), mass and scale; sheet and sheets; organisation.
+    line(135, 35, 185, 35);
+    line(135, 20, 185, 20);
+    line(135, 15, 185, 15);
+    line(150, 20, 150, 40);
+    line(167, 20, 167, 40);
+    line(140, 20, 140, 35);
+    line(145, 20, 145, 35);
+    line(155, 15, 155, 20);
+}
+
+} // namespace simhost
