@@ -14,3 +14,4 @@ struct Subcommand {
 };
 
 Subcommand addCalcCommand(CLI::App& app);
+Subcommand addHostCommand(CLI::App& app);

@@ -28,4 +28,7 @@ public:
     virtual HRESULT UnregisterSink(IZnEventsSink* sink, std::int32_t reserved) = 0;
     virtual HRESULT OpenSettingsSection(const ZnsStringW& name, IZnSettingsSection** section) = 0;
     virtual void ShowHelp(const ZnsStringW& topic, void* owner) = 0;
+    // The host's standard folders and files by number: 11 the folder of old notebook files,
+    // 40 and 41 the default notebook file; empty for a number the host does not know.
+    virtual ZnsStringW GetStandardPath(std::int32_t number) const = 0;
 };

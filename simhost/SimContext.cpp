@@ -1,6 +1,7 @@
 #include "simhost/SimContext.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace simhost {
 
@@ -38,6 +39,22 @@ HRESULT SimContext::OpenSettingsSection(const ZnsStringW& name, IZnSettingsSecti
 }
 
 void SimContext::ShowHelp(const ZnsStringW& topic, void*) { m_notifier.Tell({HostEvent::Kind::Help, topic, 0}); }
+
+ZnsStringW SimContext::GetStandardPath(std::int32_t number) const {
+    const char* data = std::getenv("XDG_DATA_HOME");
+    const char* home = std::getenv("HOME");
+    std::string folder = data && *data ? std::string(data) : std::string(home ? home : ".") + "/.local/share";
+    folder += "/reqpad";
+    switch (number) {
+    case 11:
+        return zn::fromUtf8(folder);
+    case 40:
+    case 41:
+        return zn::fromUtf8(folder + "/Notebook.ntb");
+    default:
+        return {};
+    }
+}
 
 znsCmd* SimContext::FindCommand(std::u16string_view name) {
     for (auto it = m_commands.rbegin(); it != m_commands.rend(); ++it)

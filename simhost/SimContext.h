@@ -30,6 +30,8 @@ public:
     HRESULT UnregisterSink(IZnEventsSink* sink, std::int32_t reserved) override;
     HRESULT OpenSettingsSection(const ZnsStringW& name, IZnSettingsSection** section) override;
     void ShowHelp(const ZnsStringW& topic, void* owner) override;
+    // Under $XDG_DATA_HOME/reqpad (else ~/.local/share/reqpad).
+    ZnsStringW GetStandardPath(std::int32_t number) const override;
 
     // Every registration, in order (a command registered twice appears twice).
     const std::vector<znsCmd>& Commands() const { return m_commands; }

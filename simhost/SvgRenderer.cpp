@@ -4,6 +4,7 @@
 #include <pugixml.hpp>
 
 #include <cmath>
+#include <set>
 #include <sstream>
 
 #include "platform/text/ZnsString.h"
@@ -48,9 +49,11 @@ SvgRenderer::SvgRenderer(const TextStyles& styles, double width, double height)
     svg.append_attribute("height") = (number(height) + "mm").c_str();
     svg.append_attribute("viewBox") = ("0 0 " + number(width) + " " + number(height)).c_str();
     std::ostringstream css;
+    std::set<std::string> fonts;
     for (const TextStyle& style : styles.Styles())
-        css << "@font-face{font-family:'" << style.font->FamilyName() << "';src:url('file://" << style.font->Path()
-            << "');}";
+        if (fonts.insert(style.font->Path()).second)
+            css << "@font-face{font-family:'" << style.font->FamilyName() << "';src:url('file://"
+                << style.font->Path() << "');}";
     svg.append_child("style").text() = css.str().c_str();
     pugi::xml_node paper = svg.append_child("rect");
     paper.append_attribute("width") = number(width).c_str();

@@ -1,0 +1,17 @@
+#include "module/ModuleState.h"
+
+namespace module {
+
+const znsWorkID kNullObjectId = znsWorkID::Null();
+
+zn::loader::HMODULE ResourceModule() {
+    static zn::loader::HMODULE self = zn::loader::ModuleOfAddress(reinterpret_cast<const void*>(&ResourceModule));
+    return self;
+}
+
+ZnTT2EventsSink*& EventsSink() {
+    static ZnTT2EventsSink* sink = nullptr;
+    return sink;
+}
+
+} // namespace module
