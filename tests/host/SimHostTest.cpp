@@ -123,6 +123,17 @@ TEST_F(SimHostServices, PointsAndKeywordsComeFromTheUserAgent) {
     EXPECT_EQ(gpZnObjManager->GetPoint(u"", keywords, nullptr, picked, number), ZnsPointResult::Keyword);
     EXPECT_EQ(number, 3);
     EXPECT_EQ(gpZnObjManager->GetPoint(u"", keywords, nullptr, picked, number), ZnsPointResult::Cancel);
+
+    zn::ui::PickAnswer towards = point;
+    towards.point = {10, 30, 0};
+    agent.answers = {point, towards};
+    ZnsPoint3 origin, direction;
+    ASSERT_TRUE(gpZnObjManager->PlaceTextBox(20, 5, 0, 2, u"Pick origin", u"Pick angle", origin, direction));
+    EXPECT_EQ(origin, (ZnsPoint3{10, 20, 0}));
+    EXPECT_EQ(direction, (ZnsPoint3{0, 1, 0}));
+    EXPECT_EQ(agent.pointRequests.back().prompt, u"Pick angle");
+    agent.answers = {point, zn::ui::PickAnswer{}};
+    EXPECT_FALSE(gpZnObjManager->PlaceTextBox(20, 5, 0, 2, u"", u"", origin, direction));
 }
 
 TEST_F(SimHostServices, SettingsLiveInTheConfigFolderAcrossSessions) {
