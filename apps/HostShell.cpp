@@ -8,7 +8,7 @@
 
 #include "apps/HostListings.h"
 #include "apps/ShellWords.h"
-#include "apps/UserActions.h"
+#include "apps/HostUser.h"
 #include "host/Services.h"
 #include "module/Exports.h"
 #include "platform/loader/Loader.h"
@@ -63,7 +63,7 @@ void writeFileAtomically(const std::string& path, const std::string& content) {
 
 } // namespace
 
-HostShell::HostShell(simhost::SimHost& host, UserActions& user, std::ostream& out)
+HostShell::HostShell(simhost::SimHost& host, HostUser& user, std::ostream& out)
     : m_host(host), m_user(user), m_out(out) {
     using namespace std::placeholders;
     m_commands = {

@@ -1,5 +1,8 @@
 #include "simhost/TextContent.h"
 
+#include "platform/rtf/RtfReader.h"
+#include "platform/text/CodePage.h"
+
 namespace simhost {
 
 namespace {
@@ -74,9 +77,14 @@ std::optional<std::vector<ZnsStringW>> VisibleParagraphs(std::u16string_view con
         return splitLines(content);
     case ZnsContentKind::HostMText:
         return splitLines(HostMTextToPlain(content));
-    default:
-        return std::nullopt;
+    case ZnsContentKind::Rtf: { // RTF kept as text holds only what the ANSI code page has
+        zn::richedit::RichText text;
+        if (!zn::rtf::Read(zn::wideToAnsi(content), text))
+            return std::nullopt;
+        return splitLines(text.visibleText());
     }
+    }
+    return std::nullopt;
 }
 
 } // namespace simhost

@@ -63,8 +63,28 @@ TEST_F(TextMeasuring, TheTextObjectMeasuresWhatTheHostDraws) {
     EXPECT_GT(wrapped.Height(), unwrapped.Height());
     EXPECT_LE(wrapped.Width(), unwrapped.Width() * 0.6 + 1e-9);
 
-    EXPECT_EQ(text->SetContent(u"{\\rtf1 x}", ZnsContentKind::Rtf), E_NOTIMPL);
+    EXPECT_EQ(text->SetContent(u"not rtf", ZnsContentKind::Rtf), E_INVALIDARG);
     EXPECT_EQ(text->SetTextParams(params(0)), E_INVALIDARG);
+}
+
+TEST_F(TextMeasuring, RtfIsMeasuredByItsVisibleText) {
+    auto paragraphs = simhost::VisibleParagraphs(
+        u"{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0 GOST;}}\\pard\\plain 1. \\v *<iref id=\"1\"/>\\v0 "
+        u"\\'cf\\'e0\\'f0\\par\\pard\\plain Second}",
+        ZnsContentKind::Rtf);
+    ASSERT_TRUE(paragraphs);
+    EXPECT_EQ(*paragraphs, (std::vector<ZnsStringW>{u"1. Пар", u"Second"})) << "hidden tags are not drawn";
+
+    ZnPtr<IZnTextObject> text = ZnCreate<IZnTextObject>(CLSID_ZnTextObject);
+    ZnPtr<IZnTextObject> plain = ZnCreate<IZnTextObject>(CLSID_ZnTextObject);
+    text->SetTextParams(params(3.5));
+    plain->SetTextParams(params(3.5));
+    ASSERT_EQ(text->SetContent(u"{\\rtf1\\pard\\plain Alpha beta\\par\\pard\\plain Gamma}", ZnsContentKind::Rtf), S_OK);
+    plain->SetContent(u"Alpha beta\rGamma", ZnsContentKind::PlainText);
+    ZnsBox3 fromRtf, fromPlain;
+    text->GetExtents(fromRtf);
+    plain->GetExtents(fromPlain);
+    EXPECT_EQ(fromRtf, fromPlain);
 }
 
 TEST_F(TextMeasuring, HostMultilineCodesShowOnlyTheirText) {
