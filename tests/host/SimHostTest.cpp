@@ -7,6 +7,7 @@
 
 #include "host/ClassIds.h"
 #include "host/Component.h"
+#include "host/Dimension.h"
 #include "host/Services.h"
 #include "host/SingleLineText.h"
 #include "host/Specification.h"
@@ -238,6 +239,19 @@ TEST_F(SimHostServices, TheNotifierAndVersionReportsReachTheListener) {
     EXPECT_EQ(heard[1].kind, simhost::HostEvent::Kind::VersionReport);
     EXPECT_EQ(heard[1].value, 0x30001);
     EXPECT_EQ(heard[2].text, u"ZNS_HELP_TT");
+}
+
+TEST_F(SimHostServices, ADimensionKeepsItsFitAndShowsIt) {
+    NewDrawing();
+    ZnPtr<IZnDimension> dimension = ZnCreate<IZnDimension>(CLSID_ZnDimension);
+    ASSERT_TRUE(dimension);
+    dimension->SetNominal(10.0);
+    dimension->SetText(u"10");
+    dimension->SetFit(u"H7", u"+0,015", u"0");
+    EXPECT_EQ(dimension->GetFitText(), u"H7");
+    EXPECT_EQ(dimension->GetUpperDeviation(), u"+0,015");
+    ASSERT_EQ(gpZnObjManager->Append(dimension.get(), nullptr), S_OK);
+    EXPECT_NE(Host().RenderSheet().find("10H7(+0,015/0)"), std::string::npos);
 }
 
 TEST(Keywords, ParsesTheHostKeywordList) {
