@@ -283,6 +283,7 @@ void HostShell::erase(const Words& args) {
 }
 
 void HostShell::select(const Words& args) {
+    drawing();
     std::vector<znsWorkID> ids;
     for (const std::string& word : args)
         ids.push_back(object(word).GetId());
