@@ -41,7 +41,7 @@ void* SpecificationFunction(const char* name, zn::loader::HMODULE resourceModule
 IZnSpecification* DocSpecification() {
     if (!g_specification) {
         auto get = reinterpret_cast<ZnsGetDocSpecificationFunction>(
-            SpecificationFunction("ZNS_GetDocSpecification", ResourceModule()));
+            SpecificationFunction("ZNS_GetDocSpecification", ModuleInstance()));
         if (get)
             g_specification = get(0);
     }
