@@ -12,7 +12,7 @@
 constexpr std::int32_t kZnsColorByDefault = std::int32_t(0xFE000000u);
 
 struct ZnsTextParams {
-    ZnsStringW style;    // name of a text style; empty: the current style
+    ZnsStringW style; // name of a text style; empty: the current style
     std::int32_t color = kZnsColorByDefault;
     double height = 2.5; // capital letter height
     double oblique = 0;  // slant in radians
@@ -36,6 +36,7 @@ class IZnGeometrySink {
 public:
     virtual ~IZnGeometrySink() = default;
     virtual void Line(const ZnsPoint3& from, const ZnsPoint3& to, std::int32_t color) = 0;
-    virtual void Polyline(const std::vector<ZnsPoint3>& points, bool closed, std::int32_t color) = 0;
+    virtual void Polyline(const std::vector<ZnsPoint3>& points, bool closed,
+                          std::int32_t color) = 0;
     virtual void Text(const ZnsTextPrimitive& text) = 0;
 };

@@ -51,8 +51,8 @@ HRESULT Annotation::Load(IZnFiler& filer) {
         return E_FAIL;
     if (major > 1)
         return ZNS_E_RECORD_TOO_NEW;
-    if (FAILED(filer.ReadString(label)) || FAILED(filer.ReadInt32(record)) || FAILED(filer.ReadInt32(count)) ||
-        count < 0 || count > 1024)
+    if (FAILED(filer.ReadString(label)) || FAILED(filer.ReadInt32(record)) ||
+        FAILED(filer.ReadInt32(count)) || count < 0 || count > 1024)
         return E_FAIL;
     std::vector<ZnsPoint3> points(static_cast<size_t>(count));
     for (ZnsPoint3& p : points)

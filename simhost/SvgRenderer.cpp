@@ -65,7 +65,9 @@ SvgRenderer::SvgRenderer(const TextStyles& styles, double width, double height)
     m_impl->ink.append_attribute("stroke-linecap") = "round";
 }
 
-SvgRenderer::~SvgRenderer() { delete m_impl; }
+SvgRenderer::~SvgRenderer() {
+    delete m_impl;
+}
 
 void SvgRenderer::Line(const ZnsPoint3& from, const ZnsPoint3& to, std::int32_t color) {
     pugi::xml_node line = m_impl->ink.append_child("line");
@@ -95,8 +97,9 @@ void SvgRenderer::Text(const ZnsTextPrimitive& text) {
         const ZnsPoint3& at = placed.baselines[i];
         pugi::xml_node line = m_impl->ink.append_child("text");
         line.append_attribute("transform") =
-            ("translate(" + number(at.x) + "," + number(m_height - at.y) + ") rotate(" + number(-angle) +
-             ") skewX(" + number(-slant) + ") scale(" + number(style.widthFactor) + ",1)")
+            ("translate(" + number(at.x) + "," + number(m_height - at.y) + ") rotate(" +
+             number(-angle) + ") skewX(" + number(-slant) + ") scale(" + number(style.widthFactor) +
+             ",1)")
                 .c_str();
         line.append_attribute("font-family") = style.font->FamilyName().c_str();
         line.append_attribute("font-size") = number(emSize).c_str();

@@ -7,8 +7,9 @@ void DrawTitleBlock(IZnGeometrySink& sink, const ZnsBox3& block) {
     auto line = [&](double xa, double ya, double xb, double yb) {
         sink.Line({x0 + xa, y0 + ya, 0}, {x0 + xb, y0 + yb, 0}, kZnsColorByDefault);
     };
-    sink.Polyline({block.min, {block.max.x, block.min.y, 0}, block.max, {block.min.x, block.max.y, 0}}, true,
-                  kZnsColorByDefault);
+    sink.Polyline(
+        {block.min, {block.max.x, block.min.y, 0}, block.max, {block.min.x, block.max.y, 0}}, true,
+        kZnsColorByDefault);
     // Signature grid: columns 7, 10, 23, 15 and 10 mm wide, rows of 5 mm.
     for (double x : {7.0, 17.0, 40.0, 55.0, 65.0})
         line(x, 0, x, 55);
