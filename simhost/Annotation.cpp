@@ -84,8 +84,10 @@ void Annotation::Draw(IZnGeometrySink& sink) {
         label.position = {std::min(a.x, b.x), std::max(a.y, b.y) + 2, 0};
         break;
     case Kind::Section: // the two strokes of the cutting plane, the letter at each
+        sink.SetLineWeight(kZnsThickLine * 1.5); // cutting-plane strokes are heavier than outlines
         sink.Line(a, a + (b - a) * 0.1, kZnsColorByDefault);
         sink.Line(b, b + (a - b) * 0.1, kZnsColorByDefault);
+        sink.SetLineWeight(0);
         label.alignment = 2; // the letters stand beside the strokes, not on them
         label.position = {a.x - 1, a.y, 0};
         sink.Text(label);

@@ -88,7 +88,9 @@ void SheetFormat::Draw(IZnGeometrySink& sink) {
         sink.Polyline({a, {b.x, a.y, 0}, b, {a.x, b.y, 0}}, true, kZnsColorByDefault);
     };
     rectangle({0, 0, 0}, {Width(), Height(), 0});
+    sink.SetLineWeight(kZnsThickLine);
     rectangle(frame.min, frame.max);
+    sink.SetLineWeight(0);
     DrawTitleBlock(sink, TitleBlock());
 }
 

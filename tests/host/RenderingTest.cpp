@@ -80,6 +80,10 @@ TEST_F(Rendering, ASheetRendersItsFormatAndOnlyItsSpace) {
     for (size_t at = 0; (at = sheet.find("<line", at)) != std::string::npos; ++at)
         ++lines;
     EXPECT_EQ(lines, 5u + 10u + 11u) << "title block: columns, signature rows and field lines";
+    size_t thick = 0;
+    for (size_t at = 0; (at = sheet.find("stroke-width=\"0.7\"", at)) != std::string::npos; ++at)
+        ++thick;
+    EXPECT_EQ(thick, 2u + 5u + 2u + 8u) << "frame, title block outline, columns and field borders";
     (void)drawing;
 }
 
