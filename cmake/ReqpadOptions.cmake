@@ -5,7 +5,7 @@ function(reqpad_component target)
                          -Wno-error=deprecated-declarations)
   # GCC 12 at -O3 reports impossible overlaps inside std::basic_string concatenation
   # (GCC bug 105329); the warning stays visible but does not fail the build.
-  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
     target_compile_options(${target} PRIVATE -Wno-error=restrict)
   endif()
   if(REQPAD_SANITIZE)

@@ -1,0 +1,44 @@
+#include "module/CommandTable.h"
+
+#include <memory>
+
+#include "host/Services.h"
+#include "host/SiblingModules.h"
+#include "platform/loader/Loader.h"
+
+namespace module {
+
+const CommandEntry kRequirementsCommands[4] = {
+    {u"TTOld", 0x2000000, nullptr},
+    {u"TDold", 0x2000000, nullptr},
+    {u"TT", 0x4, nullptr},
+    {u"TD", 0x4, nullptr},
+};
+
+const CommandEntry kToolCommands[3] = {
+    {u"DText", 0x4, nullptr},
+    {u"DiviRuve", 0x4, nullptr},
+    {u"FormEdit", 0x1000000, &RunFormEdit},
+};
+
+HRESULT RegisterCommand(const CommandEntry& entry) {
+    if (!gpZnContext)
+        return E_FAIL;
+    auto record = std::make_unique<znsCmd>(entry.name, entry.flags, entry.callback);
+    return gpZnContext->RegisterCommand(*record);
+}
+
+std::int32_t RunFormEdit(void*) {
+    zn::loader::HMODULE library = zn::loader::GetModuleHandleW(u"VornCtl.dll");
+    if (!library)
+        library = zn::loader::LoadLibraryW(u"VornCtl.dll");
+    auto form = reinterpret_cast<ZnsInputFormDlgFunction>(
+        zn::loader::GetProcAddress(library, "ZNSInputFormDlg"));
+    if (!form)
+        return E_NOINTERFACE;
+    ZnsStringW text;
+    form(gpZnContext ? gpZnContext->GetMainWindow() : nullptr, &text);
+    return 0;
+}
+
+} // namespace module

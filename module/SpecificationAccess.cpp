@@ -1,0 +1,58 @@
+#include "module/SpecificationAccess.h"
+
+#include <filesystem>
+
+#include "module/ModuleState.h"
+
+namespace module {
+
+namespace {
+
+constexpr const char16_t* kLibrary = u"SpecificationDlg.dll";
+IZnSpecification* g_specification = nullptr;
+
+// Loads the library from the folder of `module`, the way Windows searched the current
+// directory: switch to the folder, load, switch back.
+zn::loader::HMODULE loadBeside(zn::loader::HMODULE module) {
+    std::error_code ec;
+    std::filesystem::path folder =
+        std::filesystem::path(zn::loader::GetModuleFileName(module)).parent_path();
+    std::filesystem::path previous = std::filesystem::current_path(ec);
+    if (folder.empty() || ec)
+        return nullptr;
+    std::filesystem::current_path(folder, ec);
+    if (ec)
+        return nullptr;
+    zn::loader::HMODULE library = zn::loader::LoadLibraryW(kLibrary);
+    std::filesystem::current_path(previous, ec);
+    return library;
+}
+
+} // namespace
+
+void* SpecificationFunction(const char* name, zn::loader::HMODULE resourceModule) {
+    zn::loader::HMODULE library = zn::loader::GetModuleHandleW(kLibrary);
+    if (!library && resourceModule)
+        library = loadBeside(resourceModule);
+    if (!library)
+        library = zn::loader::LoadLibraryW(kLibrary);
+    return zn::loader::GetProcAddress(library, name);
+}
+
+IZnSpecification* DocSpecification() {
+    if (!g_specification) {
+        auto get = reinterpret_cast<ZnsGetDocSpecificationFunction>(
+            SpecificationFunction("ZNS_GetDocSpecification", ModuleInstance()));
+        if (get)
+            g_specification = get(0);
+    }
+    return g_specification;
+}
+
+void ReleaseDocSpecification() {
+    if (g_specification)
+        g_specification->Release();
+    g_specification = nullptr;
+}
+
+} // namespace module

@@ -1,0 +1,21 @@
+// The drawing's specification document, obtained from "SpecificationDlg.dll" on first use
+// and released by the procedures that used it, and the lookup of that library's functions.
+#pragma once
+
+#include "host/Specification.h"
+#include "platform/loader/Loader.h"
+
+namespace module {
+
+// A function of "SpecificationDlg.dll": the library when it is already loaded; otherwise,
+// when `resourceModule` is given, loaded by name with the current directory switched to
+// that module's folder; as a last resort loaded by plain name. Null when the library or the
+// function is missing.
+void* SpecificationFunction(const char* name, zn::loader::HMODULE resourceModule);
+
+// The document, from "ZNS_GetDocSpecification"(0) on first use; null when there is none.
+IZnSpecification* DocSpecification();
+// Releases the document and clears the global.
+void ReleaseDocSpecification();
+
+} // namespace module

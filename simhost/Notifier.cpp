@@ -1,0 +1,15 @@
+#include "simhost/Notifier.h"
+
+namespace simhost {
+
+void Notifier::ShowMessage(const ZnsStringW& text, std::int32_t kind) {
+    Tell({HostEvent::Kind::Message, text, kind});
+}
+
+void Notifier::Tell(HostEvent event) {
+    m_events.push_back(event);
+    if (m_listener)
+        m_listener(m_events.back());
+}
+
+} // namespace simhost

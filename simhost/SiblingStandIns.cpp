@@ -1,0 +1,86 @@
+#include "simhost/SiblingStandIns.h"
+
+#include "host/Component.h"
+#include "host/ObjectImpl.h"
+#include "host/SiblingModules.h"
+#include "platform/loader/Loader.h"
+
+namespace simhost {
+
+namespace {
+
+void record(std::string line) {
+    SiblingCallLog().push_back(std::move(line));
+}
+
+std::int32_t ZNSInputFormDlg(void*, ZnsStringW*) {
+    record("VornCtl.dll ZNSInputFormDlg");
+    return 2;
+}
+
+std::int32_t SelectMaterialDlg(ZnsStringW*, ZnsStringW*, ZnsStringW*, void*) {
+    record("VornCtl.dll SelectMaterialDlg");
+    return 1;
+}
+
+ZnsStringW ZnShowSpecSymbols(void*, const char16_t* helpTopic, const char16_t*, bool, std::int32_t,
+                             std::int32_t) {
+    record("znCoreSymbols.dll ZnShowSpecSymbols " + zn::toUtf8(helpTopic ? helpTopic : u""));
+    return {};
+}
+
+class RecordingComponent : public ZnObjectImpl<IZnComponent> {
+public:
+    explicit RecordingComponent(std::string name) : m_name(std::move(name)) {}
+    ZnsGuid GetClassId() const override { return IZnComponent::IID; }
+    HRESULT SetObjectList(const ZnsArray<znsWorkID>& objects) override {
+        std::string line = "ZnNMod.dll " + m_name + " SetObjectList";
+        for (const znsWorkID& id : objects)
+            line += " " + std::to_string(id.index);
+        record(line);
+        return S_OK;
+    }
+    HRESULT Run(void*) override {
+        record("ZnNMod.dll " + m_name + " Run");
+        return S_OK;
+    }
+
+private:
+    std::string m_name;
+};
+
+IZnComponent* ZnsCreateComponent(const char16_t* name) {
+    std::string component = zn::toUtf8(name ? name : u"");
+    if (component != "ZnNMod.Reqpador" && component != "ZnNMod.TTOldToNewConverter")
+        return nullptr;
+    record("ZnNMod.dll " + component + " Load");
+    return new RecordingComponent(component);
+}
+
+} // namespace
+
+std::vector<std::string>& SiblingCallLog() {
+    static std::vector<std::string> log;
+    return log;
+}
+
+void RegisterSiblingStandIns() {
+    ZnsInputFormDlgFunction inputForm = &ZNSInputFormDlg;
+    ZnsSelectMaterialDlgFunction material = &SelectMaterialDlg;
+    ZnsShowSpecSymbolsFunction symbols = &ZnShowSpecSymbols;
+    ZnsCreateComponentFunction components = &ZnsCreateComponent;
+    zn::loader::RegisterModule(u"VornCtl.dll",
+                               {{"ZNSInputFormDlg", reinterpret_cast<void*>(inputForm)},
+                                {"SelectMaterialDlg", reinterpret_cast<void*>(material)}});
+    zn::loader::RegisterModule(u"znCoreSymbols.dll",
+                               {{"ZnShowSpecSymbols", reinterpret_cast<void*>(symbols)}});
+    zn::loader::RegisterModule(u"ZnNMod.dll",
+                               {{kZnsCreateComponentExport, reinterpret_cast<void*>(components)}});
+}
+
+void UnregisterSiblingStandIns() {
+    for (const char16_t* name : {u"VornCtl.dll", u"znCoreSymbols.dll", u"ZnNMod.dll"})
+        zn::loader::UnregisterModule(name);
+}
+
+} // namespace simhost

@@ -1,0 +1,155 @@
+#include "simhost/SimHost.h"
+
+#include <new>
+
+#include "host/Services.h"
+#include "simhost/Annotation.h"
+#include "simhost/ComponentLauncher.h"
+#include "simhost/Dimension.h"
+#include "simhost/PositionRecord.h"
+#include "simhost/SheetFormat.h"
+#include "simhost/SiblingStandIns.h"
+#include "simhost/SingleLineText.h"
+#include "simhost/Specification.h"
+#include "simhost/SvgRenderer.h"
+#include "simhost/TextMeasuring.h"
+
+namespace simhost {
+
+SimHost::SimHost(const std::string& settingsPath)
+    : m_settings(settingsPath), m_context(m_notifier, m_settings),
+      m_objManager(m_classes, m_documents), m_styleManager(m_styles, m_documents),
+      m_formatManager(m_documents), m_defaults([this]() -> std::map<std::int32_t, ZNSVariant>* {
+          Drawing* drawing = ActiveDrawing();
+          return drawing ? &drawing->DefaultValues() : nullptr;
+      }) {
+    registerHostClasses();
+    installServices();
+    RegisterSpecificationModule(m_documents);
+    RegisterSiblingStandIns();
+}
+
+SimHost::~SimHost() {
+    UnregisterSiblingStandIns();
+    UnregisterSpecificationModule();
+    m_documents.SetActive(nullptr);
+    gpZnContext = nullptr;
+    gpZnObjManager = nullptr;
+    gpZnNativeGate = nullptr;
+    gpZnDocManager = nullptr;
+    gpZnStyleManager = nullptr;
+    gpZnFormatManager = nullptr;
+    gpZnDefParamManager = nullptr;
+    gpZnNotificator = nullptr;
+}
+
+void SimHost::installServices() {
+    gpZnContext = &m_context;
+    gpZnObjManager = &m_objManager;
+    gpZnNativeGate = &m_nativeGate;
+    gpZnDocManager = &m_documents;
+    gpZnStyleManager = &m_styleManager;
+    gpZnFormatManager = &m_formatManager;
+    gpZnDefParamManager = &m_defaults;
+    gpZnNotificator = &m_notifier;
+}
+
+void SimHost::registerHostClasses() {
+    auto add = [&](ZnsGuid id, std::function<HRESULT(IZnObject**)> factory, const char16_t* name) {
+        m_classes.Register({id, std::move(factory), name, -1, ZnsStringW(name), false});
+    };
+    add(CLSID_ZnFormat, &SheetFormat::Factory, u"Format");
+    add(CLSID_ZnPositionMark, &Annotation::PositionMarkFactory, u"PositionMark");
+    add(CLSID_ZnView, &Annotation::ViewFactory, u"View");
+    add(CLSID_ZnSection, &Annotation::SectionFactory, u"Section");
+    add(CLSID_ZnPositionRecord, &PositionRecord::Factory, u"PositionRecord");
+    add(CLSID_ZnSingleLineText, &SingleLineText::Factory, u"SingleLineText");
+    add(CLSID_ZnDimension, &Dimension::Factory, u"Dimension");
+    add(CLSID_ZnComponentLauncher, &ComponentLauncher::Factory, u"ComponentLauncher");
+    add(
+        CLSID_ZnTextObject,
+        [this](IZnObject** out) {
+            *out = new (std::nothrow) TextObject(m_styles);
+            return S_OK;
+        },
+        u"TextObject");
+    add(
+        CLSID_ZnTextSplitter,
+        [this](IZnObject** out) {
+            *out = new (std::nothrow) TextSplitter(m_styles);
+            return S_OK;
+        },
+        u"TextSplitter");
+}
+
+Drawing* SimHost::ActiveDrawing() {
+    SimDocument* document = m_documents.Active();
+    return document ? &document->GetDrawing() : nullptr;
+}
+
+std::optional<std::string> SimHost::NewDrawing(const SheetChoice& choice) {
+    ZnPtr<SheetFormat> format = ZnPtr<SheetFormat>::Adopt(new SheetFormat);
+    bool landscape =
+        choice.landscape.value_or(!zn::equalsNoCaseAscii(zn::fromUtf8(choice.sheet), u"A4"));
+    if (!format->SetSheet(choice.sheet, landscape))
+        return "no sheet " + choice.sheet + (landscape ? " in landscape" : "") +
+               ": the sheets are A0 to A3 in either orientation and A4 portrait";
+    if (!(choice.scale > 0))
+        return "the scale must be a positive number";
+    format->SetScale(choice.scale);
+    auto drawing = std::make_unique<Drawing>(m_styles);
+    drawing->Append(format.get(), nullptr);
+    drawing->SetModified(false);
+    m_documents.SetActive(std::make_unique<SimDocument>(std::move(drawing), ZnsStringW()));
+    return std::nullopt;
+}
+
+FileResult SimHost::Open(const std::string& path) {
+    std::unique_ptr<Drawing> drawing;
+    FileResult result = LoadDrawing(path, m_classes, m_styles, drawing);
+    if (!result)
+        return result;
+    m_documents.SetActive(std::make_unique<SimDocument>(std::move(drawing), zn::fromUtf8(path)));
+    for (const RegisteredSink& sink : std::vector<RegisteredSink>(m_context.Sinks()))
+        sink.sink->OnEndLoad(0);
+    return result;
+}
+
+FileResult SimHost::Save(const std::string& path) {
+    SimDocument* document = m_documents.Active();
+    if (!document) {
+        FileResult result;
+        result.error = "no drawing is open";
+        return result;
+    }
+    for (const RegisteredSink& sink : std::vector<RegisteredSink>(m_context.Sinks()))
+        sink.sink->OnBeforeSave();
+    FileResult result = SaveDrawing(document->GetDrawing(), path);
+    if (result)
+        document->SetPath(zn::fromUtf8(path));
+    return result;
+}
+
+std::string SimHost::RenderSheet() {
+    Drawing* drawing = ActiveDrawing();
+    if (!drawing)
+        return {};
+    double width = 420, height = 297;
+    for (IZnEntity* entity : drawing->Objects())
+        if (entity->GetClassId() == CLSID_ZnFormat &&
+            entity->GetOwnerId() == drawing->CurrentSpace()) {
+            width = static_cast<SheetFormat*>(entity)->Width();
+            height = static_cast<SheetFormat*>(entity)->Height();
+            break;
+        }
+    return RenderSpace(*drawing, m_styles, width, height);
+}
+
+HRESULT SimHost::RunCommand(std::u16string_view name) {
+    znsCmd* command = m_context.FindCommand(name);
+    if (!command)
+        return E_INVALIDARG;
+    return command->Execute(&m_context);
+}
+
+} // namespace simhost
