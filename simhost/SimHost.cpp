@@ -24,7 +24,7 @@ SimHost::SimHost(const std::string& settingsPath)
           return drawing ? &drawing->DefaultValues() : nullptr;
       }) {
     registerHostClasses();
-    installServices();
+    installServices(true);
     RegisterSpecificationModule(m_documents);
     RegisterSiblingStandIns();
 }
@@ -33,25 +33,19 @@ SimHost::~SimHost() {
     UnregisterSiblingStandIns();
     UnregisterSpecificationModule();
     m_documents.SetActive(nullptr);
-    gpZnContext = nullptr;
-    gpZnObjManager = nullptr;
-    gpZnNativeGate = nullptr;
-    gpZnDocManager = nullptr;
-    gpZnStyleManager = nullptr;
-    gpZnFormatManager = nullptr;
-    gpZnDefParamManager = nullptr;
-    gpZnNotificator = nullptr;
+    installServices(false);
 }
 
-void SimHost::installServices() {
-    gpZnContext = &m_context;
-    gpZnObjManager = &m_objManager;
-    gpZnNativeGate = &m_nativeGate;
-    gpZnDocManager = &m_documents;
-    gpZnStyleManager = &m_styleManager;
-    gpZnFormatManager = &m_formatManager;
-    gpZnDefParamManager = &m_defaults;
-    gpZnNotificator = &m_notifier;
+void SimHost::installServices(bool install) {
+    auto ours = [install](auto* service) { return install ? service : nullptr; };
+    gpZnContext = ours(&m_context);
+    gpZnObjManager = ours(&m_objManager);
+    gpZnNativeGate = ours(&m_nativeGate);
+    gpZnDocManager = ours(&m_documents);
+    gpZnStyleManager = ours(&m_styleManager);
+    gpZnFormatManager = ours(&m_formatManager);
+    gpZnDefParamManager = ours(&m_defaults);
+    gpZnNotificator = ours(&m_notifier);
 }
 
 void SimHost::registerHostClasses() {

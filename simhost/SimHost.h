@@ -61,7 +61,8 @@ public:
 
 private:
     void registerHostClasses();
-    void installServices();
+    // Fills the platform's service pointers with this host's services, or clears them.
+    void installServices(bool install);
 
     TextStyles m_styles;
     ClassRegistry m_classes;
