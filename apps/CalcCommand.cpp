@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
-#include <map>
 #include <optional>
 #include <sstream>
 #include <unistd.h>
@@ -13,6 +12,7 @@
 
 #include "apps/Commands.h"
 #include "calculator/CalcEngine.h"
+#include "calculator/CalcKeyNames.h"
 #include "calculator/FormulaParser.h"
 #include "calculator/MeasureSystems.h"
 
@@ -50,30 +50,19 @@ std::string percentDecode(const std::string& text) {
 }
 
 void pressKeys(CCalcEngine& engine, const std::string& sequence) {
-    static const std::map<std::string, CalcKey> kKeys = {
-        {",", CalcKey::Point},       {"+/-", CalcKey::Sign},     {"+", CalcKey::Add},
-        {"-", CalcKey::Subtract},    {"*", CalcKey::Multiply},   {"/", CalcKey::Divide},
-        {"^", CalcKey::Power},       {"sqrt", CalcKey::Sqrt},    {"1/x", CalcKey::Reciprocal},
-        {"exp", CalcKey::Exp},       {"sin", CalcKey::Sin},      {"cos", CalcKey::Cos},
-        {"tan", CalcKey::Tan},       {"log", CalcKey::Log},      {"ln", CalcKey::Ln},
-        {"pi", CalcKey::Pi},         {"(", CalcKey::Open},       {")", CalcKey::Close},
-        {"=", CalcKey::Equals},      {"C", CalcKey::Clear},      {"CE", CalcKey::ClearEntry},
-        {"BS", CalcKey::Backspace},
-    };
     std::istringstream words(sequence);
     std::string key;
     while (words >> key) {
-        if (key.find_first_not_of("0123456789") == std::string::npos) {
-            for (char digit : key) // "12" is the keys 1 and 2
-                engine.Press(CalcKey(digit - '0'));
-        } else if (key.rfind("paste:", 0) == 0) {
+        if (key.rfind("paste:", 0) == 0) {
             engine.Paste(zn::fromUtf8(percentDecode(key.substr(6))));
-        } else if (auto it = kKeys.find(key); it != kKeys.end()) {
-            engine.Press(it->second);
+        } else if (key.find_first_not_of("0123456789") == std::string::npos) {
+            for (char digit : key) // "12" is the keys 1 and 2
+                engine.Press(*CalcKeyFromName(std::string_view(&digit, 1)));
+        } else if (auto calcKey = CalcKeyFromName(key)) {
+            engine.Press(*calcKey);
         } else {
-            throw UsageError("unknown key '" + key +
-                             "' (keys: 0-9 , +/- + - * / ^ sqrt 1/x exp sin cos tan log ln pi ( ) = "
-                             "C CE BS paste:TEXT)");
+            throw UsageError("unknown key '" + key + "' (keys: " + std::string(CalcKeyNameList()) +
+                             " paste:TEXT)");
         }
     }
 }

@@ -252,7 +252,6 @@ void CCalcEngine::SetEntry(ZnsStringW entry) {
     m_showingValue = false;
     m_operandReady = true;
     m_justOpened = false;
-    m_afterFunction = false;
 }
 
 void CCalcEngine::Digit(char16_t digit) {
@@ -327,12 +326,16 @@ ZnsStringW CCalcEngine::Operand() const {
     return calc::WithoutTrailingPoint(m_display);
 }
 
-// Evaluates `m_pending`, shows the result and makes its text the new `m_pending`.
+// Evaluates `m_pending`, shows the result and makes its text the new `m_pending`. A
+// failed expression is dropped: after C or CE the user starts from an empty one.
 bool CCalcEngine::EvaluatePending() {
     ZnsStringW result = EvaluateToText(m_pending);
     ShowResult(result);
-    if (m_errorShown)
+    if (m_errorShown) {
+        m_pending.clear();
+        m_hasOperand = m_mulChain = false;
         return false;
+    }
     m_pending = std::move(result);
     return true;
 }
@@ -362,7 +365,7 @@ void CCalcEngine::BinaryOperator(char16_t op) {
     m_pending += op;
     m_entry.clear();
     m_entering = m_pointTyped = false;
-    m_fresh = m_afterFunction = m_justOpened = false;
+    m_fresh = m_justOpened = false;
     m_operandReady = false;
 }
 
@@ -399,7 +402,7 @@ void CCalcEngine::Function(CalcKey key) {
     ShowResult(EvaluateToText(formula));
     m_entering = false;
     m_operandReady = true;
-    m_fresh = m_afterFunction = true;
+    m_fresh = true; // a digit now starts a new calculation
 }
 
 void CCalcEngine::Pi() {
@@ -475,7 +478,7 @@ void CCalcEngine::Clear() {
     m_value = 0.0;
     m_parenDepth = 0;
     m_hasOperand = m_pointTyped = m_mulChain = m_errorShown = m_showingValue = false;
-    m_entering = m_justOpened = m_afterFunction = false;
+    m_entering = m_justOpened = false;
     m_operandReady = true;
     m_fresh = true;
     m_display = u"0.";

@@ -90,7 +90,6 @@ private:
     bool m_entering = false;
     bool m_justOpened = false;
     bool m_hasOperand = false;
-    bool m_afterFunction = false;
     bool m_mulChain = false;
     bool m_errorShown = false;
     bool m_showingValue = false;

@@ -5,10 +5,15 @@
 #include <pugixml.hpp>
 
 #include "calculator/CalcEngine.h"
+#include "platform/text/CodePage.h"
 #include "resources/StringTable.h"
 
 extern const char kDefaultMeasures[];
 extern const std::size_t kDefaultMeasuresSize;
+extern const char kDefaultMeasures1049[];
+extern const std::size_t kDefaultMeasures1049Size;
+extern const char kDefaultMeasures3082[];
+extern const std::size_t kDefaultMeasures3082Size;
 
 namespace {
 
@@ -53,7 +58,15 @@ ZnsStringW substitute(ZnsStringW formula, const ZnsStringW& value) {
 } // namespace
 
 ZnsStringW CMeasureSystems::DefaultDocument() {
-    return zn::fromUtf8({kDefaultMeasures, kDefaultMeasuresSize});
+    // Unit names are what the user reads in the menu, so each language has its document.
+    switch (zn::interfaceLanguage()) {
+    case 1049:
+        return zn::fromUtf8({kDefaultMeasures1049, kDefaultMeasures1049Size});
+    case 3082:
+        return zn::fromUtf8({kDefaultMeasures3082, kDefaultMeasures3082Size});
+    default:
+        return zn::fromUtf8({kDefaultMeasures, kDefaultMeasuresSize});
+    }
 }
 
 CMeasureSystems::CMeasureSystems(ZnsStringW document) : m_document(std::move(document)) {}

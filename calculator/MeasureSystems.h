@@ -20,7 +20,7 @@ public:
     static constexpr int kCmdChangeMeasureSystem = 35000;
     static constexpr int kCmdFirstMeasure = 35001;
 
-    // The document shipped with the module.
+    // The document shipped with the module, in the interface language.
     static ZnsStringW DefaultDocument();
 
     explicit CMeasureSystems(ZnsStringW document = DefaultDocument());
