@@ -15,3 +15,4 @@ struct Subcommand {
 
 Subcommand addCalcCommand(CLI::App& app);
 Subcommand addHostCommand(CLI::App& app);
+Subcommand addRtfCommand(CLI::App& app);

@@ -1,0 +1,59 @@
+// The stored document under the rich-edit model: UTF-16 text with '\r' paragraph marks,
+// character formats as runs of indices into a table of unique formats, and one paragraph
+// format per paragraph. It knows nothing of selection, notifications or undo; every change is
+// one Replace or format call that hands back what it overwrote.
+#pragma once
+
+#include <string_view>
+
+#include "platform/richedit/FormatTable.h"
+#include "platform/richedit/RichText.h"
+#include "platform/richedit/RunPartition.h"
+
+namespace zn::richedit {
+
+class RichDocument {
+public:
+    RichDocument(const CharFormat& initialChar, const ParaFormat& initialPara);
+
+    int Length() const { return int(m_text.size()); }
+    const ZnsStringW& Text() const { return m_text; }
+
+    int ParagraphCount() const { return m_paragraphs.RunCount(); }
+    int ParagraphOf(int position) const { return m_paragraphs.RunAt(position); }
+    int ParagraphStart(int paragraph) const { return m_paragraphs.RunStart(paragraph); }
+    // Position of the paragraph's mark, or the text length for the last paragraph.
+    int ParagraphTextEnd(int paragraph) const;
+    const ParaFormat& ParaFormatOf(int paragraph) const;
+
+    // The character at `position` (the last character's format at the end, the empty
+    // document's format when there is no text).
+    const CharFormat& CharFormatAt(int position) const;
+    // The formats of [start, end) with the mask reduced to what is uniform there; an empty
+    // range gives the format at `start`.
+    CharFormat UniformCharFormat(int start, int end) const;
+    ParaFormat UniformParaFormat(int firstParagraph, int lastParagraph) const;
+    bool AnyCharHas(int start, int end, uint32_t effect) const;
+
+    RichText Extract(int start, int end) const;
+    // Replaces [start, end) by `with`. The paragraphs ended by marks of `with` take its
+    // formats; with `applyLastParagraph` the paragraph holding the end of the inserted text
+    // takes `with.paragraphs.back()` as well. Returns what was replaced.
+    RichText Replace(int start, int end, const RichText& with, bool applyLastParagraph);
+    // Applies the masked fields of `format` to [start, end).
+    void SetCharFormat(int start, int end, const CharFormat& format);
+    void SetParaFormat(int firstParagraph, int lastParagraph, const ParaFormat& format);
+
+    void Check() const;
+
+private:
+    ZnsStringW m_text;
+    FormatTable<CharFormat> m_charFormats;
+    FormatTable<ParaFormat> m_paraFormats;
+    RunPartition m_chars;
+    // One run per paragraph over [0, Length() + 1): each paragraph owns its mark, and the
+    // last one a virtual end position, so an empty last paragraph still has a run.
+    RunPartition m_paragraphs;
+};
+
+} // namespace zn::richedit

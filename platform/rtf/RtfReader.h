@@ -1,0 +1,32 @@
+// The tolerant RTF reader: groups on a state stack, unknown control words and `\*`
+// destinations skipped, `\ucN`/`\uN` with their fallback characters, `\'hh` and raw bytes
+// through the font's charset or the document's code page, `\binN` skipped, field results kept,
+// list labels and hidden destinations left out, anything after the final brace ignored.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+#include "platform/richedit/RichText.h"
+
+namespace zn::rtf {
+
+enum class ReadStatus {
+    Ok,
+    NotRtf, // the bytes do not open with "{\rtf"
+};
+
+struct ReadResult {
+    ReadStatus status = ReadStatus::Ok;
+    size_t offset = 0; // byte where reading stopped for a bad status
+    explicit operator bool() const { return status == ReadStatus::Ok; }
+};
+
+struct ReadOptions {
+    int ansiCodePage = 0; // code page when the document names none; 0: the system ANSI page
+    richedit::CharFormat defaultFormat; // what `\plain` returns to, apart from face and size
+};
+
+ReadResult Read(std::string_view bytes, richedit::RichText& out, const ReadOptions& options = {});
+
+} // namespace zn::rtf
