@@ -9,6 +9,18 @@ void CTableCtrl::SetRecordCount(int count) {
     m_largeData.resize(size, nullptr);
 }
 
+int CTableCtrl::ClipboardIsEmpty() const { return m_clipboard == nullptr ? 1 : 0; }
+
+int CTableCtrl::CanMove(int, int, int) { return 1; }
+
+void CTableCtrl::Finish() {}
+
+void CTableCtrl::SetDefaultRecordImage(int image) { m_defaultImage = image; }
+
+void CTableCtrl::SetLengthLimit(int limit) { m_lengthLimit = std::uint32_t(limit); }
+
+std::uint32_t CTableCtrl::GetLengthLimit() const { return m_lengthLimit; }
+
 void CTableCtrl::SetRecordAttributes(int record, unsigned char attributes) {
     if (!has(record))
         throw std::invalid_argument("CTableCtrl: no record " + std::to_string(record));

@@ -1,5 +1,6 @@
 // CTableCtrl: the table control whose members sibling modules call. Its record arrays live
-// in the object; each member touches only its own field.
+// in the object; each member touches only its own field. The members are defined out of
+// line so that the library exports every one of them.
 #pragma once
 
 #include <cstdint>
@@ -17,10 +18,10 @@ public:
     int GetRecordCount() const { return int(m_attributes.size()); }
     void SetClipboard(void* clipboard) { m_clipboard = clipboard; }
 
-    int ClipboardIsEmpty() const { return m_clipboard == nullptr ? 1 : 0; }
-    virtual int CanMove(int, int, int) { return 1; }
-    virtual void Finish() {}
-    void SetDefaultRecordImage(int image) { m_defaultImage = image; }
+    int ClipboardIsEmpty() const;
+    virtual int CanMove(int from, int to, int flags);
+    virtual void Finish();
+    void SetDefaultRecordImage(int image);
     int GetDefaultRecordImage() const { return m_defaultImage; }
     // Throws std::invalid_argument for a record outside the array.
     void SetRecordAttributes(int record, unsigned char attributes);
@@ -29,8 +30,8 @@ public:
     void SetRecordLinkedData(int record, unsigned int data, TableLinkedData* large);
     unsigned int GetRecordLinkedData(int record) const;
     TableLinkedData* GetRecordLinkedLargeData(int record) const;
-    void SetLengthLimit(int limit) { m_lengthLimit = std::uint32_t(limit); }
-    std::uint32_t GetLengthLimit() const { return m_lengthLimit; }
+    void SetLengthLimit(int limit);
+    std::uint32_t GetLengthLimit() const;
     void SelectCell(int row, int column);
     void GetSelectedCell(int& row, int& column) const;
 

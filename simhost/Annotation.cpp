@@ -86,9 +86,10 @@ void Annotation::Draw(IZnGeometrySink& sink) {
     case Kind::Section: // the two strokes of the cutting plane, the letter at each
         sink.Line(a, a + (b - a) * 0.1, kZnsColorByDefault);
         sink.Line(b, b + (a - b) * 0.1, kZnsColorByDefault);
-        label.position = {a.x, a.y + 2, 0};
+        label.alignment = 2; // the letters stand beside the strokes, not on them
+        label.position = {a.x - 1, a.y, 0};
         sink.Text(label);
-        label.position = {b.x, b.y + 2, 0};
+        label.position = {b.x - 1, b.y, 0};
         break;
     }
     sink.Text(label);

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# reqpad host end to end: the module loads through the loader and registers what the host
+# lists, a drawing is made, saved, reopened and rendered, unbuilt commands say so in every
+# language, and script errors stop with the line number and exit code 2.
+set -uo pipefail
+reqpad="$1"
+here="$(cd "$(dirname "$0")" && pwd)"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME=/data
+passed=0 failed=0
+check() { # name, condition...
+  local name="$1"; shift
+  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $name"; fi
+}
+run() { printf '%s\n' "$@" > "$work/script"; "$reqpad" host --script "$work/script" 2> "$work/err"; }
+
+out="$(run defaults)"
+check "defaults list the registered table" test "$out" == "$(cat "$here/data/host_defaults.jsonl")"
+
+out="$(run commands | head -1)"
+check "commands are listed with their flags" test "$out" == '{"name":"TTOld","flags":33554432}'
+
+run "new --sheet A3" "add record 1 B2 3" "add mark 60 180 90 210 1 4" "save $work/a.zdw" \
+    "open $work/a.zdw" "render $work/a.svg" "objects" > "$work/out"
+check "save, open and render" test -s "$work/a.svg" -a -s "$work/a.zdw"
+check "objects survive the round trip" test "$(grep -c '"class"' "$work/out")" -eq 3
+check "the sheet is A3 in millimetres" grep -q 'viewBox="0 0 420 297"' "$work/a.svg"
+
+for lang in 1033 1049 3082; do
+  printf 'new\ncommand TTOld\n' > "$work/script"
+  out="$("$reqpad" host --lang "$lang" --script "$work/script")"
+  check "TTOld is not available yet ($lang)" grep -q 'TTOld' <<<"$out"
+done
+out="$("$reqpad" host --lang 1049 --script "$work/script")"
+check "the message comes from the Russian strings" grep -q 'недоступна' <<<"$out"
+
+run "new --sheet A3" "param set 7109 abc"
+status=$?
+check "a bad value stops the script with exit 2" test $status -eq 2
+check "the error names the line" grep -q 'script:2:' "$work/err"
+
+run "new --sheet A4 --landscape"
+check "a landscape A4 is refused" test $? -eq 2
+
+run "new" "user point 10 20"
+check "an unused user action is an error" test $? -eq 2
+
+run "new" "save $work/nofolder/x.zdw"
+check "a save into a missing folder fails" test $? -eq 2
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
