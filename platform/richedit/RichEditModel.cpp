@@ -70,6 +70,10 @@ void RichEditModel::SetText(std::u16string_view text) {
     content.append(normaliseMarks(text), m_defaultChar);
     content.paragraphs.assign(size_t(std::count(content.text.begin(), content.text.end(), u'\r')) + 1,
                               initialParaFormat());
+    ReplaceDocument(content);
+}
+
+void RichEditModel::ReplaceDocument(const RichText& content) {
     const int oldLength = GetTextLength();
     m_doc.Replace(0, oldLength, content, true);
     m_undo.reset();

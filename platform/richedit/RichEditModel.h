@@ -6,7 +6,6 @@
 // override the notification handlers; a window wraps it to give it messages.
 #pragma once
 
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -151,6 +150,8 @@ private:
     };
 
     bool AllowEdit(int start, int end, ProtectedEditKind kind);
+    // A fresh content: no undo step, not modified, caret at 0.
+    void ReplaceDocument(const RichText& content);
     // Replaces [start, end) unconditionally; the caret goes to `caret` when given, else the
     // selection follows the edit.
     void ReplaceRange(int start, int end, const RichText& with, bool canUndo,

@@ -28,13 +28,7 @@ rtf::ReadResult RichEditModel::StreamInRtf(std::string_view bytes, bool selectio
         ReplaceSelRich(content, true);
         return result;
     }
-    const int oldLength = GetTextLength();
-    m_doc.Replace(0, oldLength, content, true);
-    m_undo.reset();
-    m_modified = false;
-    m_pendingFormat.reset();
-    AdjustPositions(0, oldLength, int(content.text.size()), 0);
-    NotifyChange();
+    ReplaceDocument(content);
     return result;
 }
 

@@ -100,28 +100,27 @@ int TextRange::Expand(TextUnit unit) {
     return (m_end - m_start) - before;
 }
 
-int TextRange::MoveStart(TextUnit unit, int count) {
+int TextRange::MoveEndpoint(int& endpoint, TextUnit unit, int count) {
     int moved = 0;
     for (; moved < std::abs(count); ++moved) {
-        const int next = UnitBoundary(unit, m_start, count < 0 ? -1 : 1);
-        if (next == m_start)
+        const int next = UnitBoundary(unit, endpoint, count < 0 ? -1 : 1);
+        if (next == endpoint)
             break;
-        m_start = next;
+        endpoint = next;
     }
-    m_end = std::max(m_end, m_start);
     return count < 0 ? -moved : moved;
 }
 
+int TextRange::MoveStart(TextUnit unit, int count) {
+    const int moved = MoveEndpoint(m_start, unit, count);
+    m_end = std::max(m_end, m_start);
+    return moved;
+}
+
 int TextRange::MoveEnd(TextUnit unit, int count) {
-    int moved = 0;
-    for (; moved < std::abs(count); ++moved) {
-        const int next = UnitBoundary(unit, m_end, count < 0 ? -1 : 1);
-        if (next == m_end)
-            break;
-        m_end = next;
-    }
+    const int moved = MoveEndpoint(m_end, unit, count);
     m_start = std::min(m_start, m_end);
-    return count < 0 ? -moved : moved;
+    return moved;
 }
 
 int TextRange::Move(TextUnit unit, int count) {

@@ -46,6 +46,7 @@ public:
 private:
     friend class RichEditModel;
     int UnitBoundary(TextUnit unit, int position, int direction) const;
+    int MoveEndpoint(int& endpoint, TextUnit unit, int count);
     RichEditModel* m_model;
     int m_start;
     int m_end;

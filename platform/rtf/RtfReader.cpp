@@ -63,6 +63,15 @@ const std::unordered_map<std::string_view, char16_t> kCharacterWords = {
     {"zwj", u'\u200D'},    {"zwnj", u'\u200C'},   {"ltrmark", u'\u200E'}, {"rtlmark", u'\u200F'},
 };
 
+const std::unordered_map<std::string_view, uint32_t> kEffectWords = {
+    {"b", CFE_BOLD},       {"i", CFE_ITALIC},   {"strike", CFE_STRIKEOUT}, {"protect", CFE_PROTECTED},
+    {"v", CFE_HIDDEN},     {"embo", CFE_EMBOSS}, {"impr", CFE_IMPRINT},    {"znlink", CFE_LINK},
+};
+
+const std::unordered_map<std::string_view, uint16_t> kAlignments = {
+    {"ql", PFA_LEFT}, {"qr", PFA_RIGHT}, {"qc", PFA_CENTER}, {"qj", PFA_JUSTIFY},
+};
+
 constexpr size_t kMaxDepth = 1000;
 
 class Reader {
@@ -272,26 +281,12 @@ private:
             f.height = hasParam ? value * 10 : 240;
         else if (name == "znheight")
             f.height = value;
-        else if (name == "b")
-            effect(CFE_BOLD);
-        else if (name == "i")
-            effect(CFE_ITALIC);
-        else if (name == "ul" || ((name.starts_with("ul") && name != "ulc") && name != "ulnone"))
-            effect(CFE_UNDERLINE);
+        else if (const auto it = kEffectWords.find(name); it != kEffectWords.end())
+            effect(it->second);
         else if (name == "ulnone")
             f.effects &= ~CFE_UNDERLINE;
-        else if (name == "strike")
-            effect(CFE_STRIKEOUT);
-        else if (name == "protect")
-            effect(CFE_PROTECTED);
-        else if (name == "v")
-            effect(CFE_HIDDEN);
-        else if (name == "embo")
-            effect(CFE_EMBOSS);
-        else if (name == "impr")
-            effect(CFE_IMPRINT);
-        else if (name == "znlink")
-            effect(CFE_LINK);
+        else if (name.starts_with("ul") && name != "ulc") // \ul and its line styles; \ulc is a colour
+            effect(CFE_UNDERLINE);
         else if (name == "up")
             f.offset = (hasParam ? value : 6) * 10;
         else if (name == "dn")
@@ -329,14 +324,8 @@ private:
             m_state.lineSpacing = hasParam ? value : 0;
         } else if (name == "slmult") {
             m_state.lineMultiple = value != 0;
-        } else if (name == "ql") {
-            p.alignment = PFA_LEFT;
-        } else if (name == "qr") {
-            p.alignment = PFA_RIGHT;
-        } else if (name == "qc") {
-            p.alignment = PFA_CENTER;
-        } else if (name == "qj") {
-            p.alignment = PFA_JUSTIFY;
+        } else if (const auto it = kAlignments.find(name); it != kAlignments.end()) {
+            p.alignment = it->second;
         } else if (name == "tx" || name == "tb") {
             if (p.tabCount < MAX_TAB_STOPS)
                 p.tabs[size_t(p.tabCount++)] = value;
