@@ -1,5 +1,8 @@
 #include "simhost/TextContent.h"
 
+#include "platform/rtf/RtfReader.h"
+#include "platform/text/CodePage.h"
+
 namespace simhost {
 
 namespace {
@@ -74,6 +77,16 @@ std::optional<std::vector<ZnsStringW>> VisibleParagraphs(std::u16string_view con
         return splitLines(content);
     case ZnsContentKind::HostMText:
         return splitLines(HostMTextToPlain(content));
+    case ZnsContentKind::Rtf: {
+        // Stored RTF is 7-bit; the code page only matters for raw bytes of foreign text.
+        zn::richedit::RichText text;
+        if (!zn::rtf::Read(zn::wideToAnsi(content), text))
+            return std::nullopt;
+        std::vector<ZnsStringW> paragraphs = splitLines(text.visibleText());
+        if (paragraphs.size() > 1 && paragraphs.back().empty())
+            paragraphs.pop_back(); // the mark that ends the last paragraph opens no new one
+        return paragraphs;
+    }
     default:
         return std::nullopt;
     }

@@ -1,6 +1,6 @@
 // The visible paragraphs of a text as the host receives it: plain text (CR or LF between
-// paragraphs) or the host's multiline-text codes ("\P" between paragraphs, formatting codes
-// that change how, not what, is shown).
+// paragraphs), the host's multiline-text codes ("\P" between paragraphs, formatting codes
+// that change how, not what, is shown), or RTF (hidden text left out).
 #pragma once
 
 #include <optional>
