@@ -63,7 +63,14 @@ TEST_F(TextMeasuring, TheTextObjectMeasuresWhatTheHostDraws) {
     EXPECT_GT(wrapped.Height(), unwrapped.Height());
     EXPECT_LE(wrapped.Width(), unwrapped.Width() * 0.6 + 1e-9);
 
-    EXPECT_EQ(text->SetContent(u"{\\rtf1 x}", ZnsContentKind::Rtf), E_NOTIMPL);
+    // RTF is measured by its visible text; bytes that are not RTF are refused.
+    text->SetWidth(0);
+    EXPECT_EQ(text->SetContent(u"{\\rtf1 First paragraph\\par Second {\\v hidden }paragraph}", ZnsContentKind::Rtf),
+              S_OK);
+    ZnsBox3 rtf;
+    text->GetExtents(rtf);
+    EXPECT_EQ(rtf, unwrapped);
+    EXPECT_EQ(text->SetContent(u"plain words", ZnsContentKind::Rtf), E_NOTIMPL);
     EXPECT_EQ(text->SetTextParams(params(0)), E_INVALIDARG);
 }
 
