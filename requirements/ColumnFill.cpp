@@ -27,7 +27,11 @@ ZnsStringW contentText(const std::string& bytes) { return zn::ansiToWide(bytes);
 double lineFactor(const ZnsStringW& rtf) {
     zn::richedit::RichEditModel scratch;
     scratch.StreamInRtf(contentBytes(rtf), false);
+    // A text that ends with a paragraph mark has that paragraph last, not the empty one the
+    // model opens after it.
     int end = scratch.GetTextLength();
+    if (end > 0 && scratch.GetText()[size_t(end - 1)] == u'\r')
+        --end;
     int lastLine = scratch.LineFromChar(end);
     int start = scratch.LineIndex(lastLine);
     zn::richedit::ParaFormat format = scratch.GetParaFormat(start, std::max(start, end));
@@ -95,13 +99,21 @@ std::int32_t CZnTText::fillColumnByLines(std::int32_t index) {
     const int lines = scratch.GetLineCount();
     for (int line = 0; line < lines; ++line) {
         const int start = scratch.LineIndex(line);
-        const int end = line + 1 < lines ? scratch.LineIndex(line + 1) : scratch.GetTextLength();
+        const bool marked = line + 1 < lines;
+        const int end = marked ? scratch.LineIndex(line + 1) - 1 : scratch.GetTextLength();
         if (line == 0 && index <= 0 && !startsWithItemPrefix(scratch.GetLine(0)))
             headers = 1;
-        if (start == end && line + 1 == lines)
+        if (start == end && !marked)
             break; // nothing after the last mark
+        // The line without its mark, closed with a paragraph mark as the paragraph cut
+        // closes its pieces, so pieces glue together the same way.
         scratch.SetSel(start, end);
-        pieces.push_back(contentText(scratch.GetRtf(true)));
+        ZnsStringW piece = contentText(scratch.GetRtf(true));
+        if (marked && !piece.empty() && piece.back() == u'}') {
+            piece.pop_back();
+            piece += u"\\par}";
+        }
+        pieces.push_back(std::move(piece));
     }
     return pourPieces(index, pieces, headers);
 }

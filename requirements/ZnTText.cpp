@@ -227,12 +227,11 @@ HRESULT CZnTText::GetPropertyNames(ZnsArray<ZnsStringW>& names) const {
 }
 
 HRESULT CZnTText::GetPropertyIds(ZnsArray<std::int32_t>& ids) const {
-    ids.clear();
-    for (const PropertyEntry& entry : kBodyProperties)
-        ids.push_back(entry.id);
+    // The host's id list has its own order: the style before the alignment.
+    ids = {kTTParamFontHeight, kTTParamOblique, kTTParamColor, kTTParamStyle};
     if (hasHeader())
-        for (const PropertyEntry& entry : kHeaderProperties)
-            ids.push_back(entry.id);
+        ids.insert(ids.end(), {kTTParamHeaderHeight, kTTParamHeaderOblique, kTTParamHeaderColor,
+                               kTTParamHeaderStyle, kTTParamHeaderAlign});
     return S_OK;
 }
 
