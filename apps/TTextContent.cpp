@@ -2,15 +2,9 @@
 
 #include "platform/richedit/RichEditModel.h"
 #include "platform/text/CodePage.h"
+#include "requirements/ItemPrefix.h"
 
 namespace {
-
-bool isItemLine(std::u16string_view line) {
-    size_t digits = 0;
-    while (digits < line.size() && line[digits] >= u'0' && line[digits] <= u'9')
-        ++digits;
-    return digits > 0 && digits + 1 < line.size() && line[digits] == u'.' && line[digits + 1] == u' ';
-}
 
 // Puts `mark` right after the "\pard" that opens paragraph `paragraph` of our RTF.
 void markParagraph(ZnsStringW& rtf, int paragraph, std::u16string_view mark) {
@@ -34,7 +28,7 @@ ZnsStringW RequirementsContent(const std::string& bytes) {
     model.StreamInText(text, false);
     ZnsStringW rtf = zn::ansiToWide(model.GetRtf());
     int headers = 0;
-    while (headers < model.GetLineCount() && !isItemLine(model.GetLine(headers)))
+    while (headers < model.GetLineCount() && !StartsWithItemPrefix(model.GetLine(headers)))
         ++headers;
     if (headers == 0 || headers == model.GetLineCount())
         return rtf;

@@ -3,21 +3,10 @@
 #include "host/ClassIds.h"
 #include "host/Component.h"
 #include "host/Services.h"
-#include "module/ModuleState.h"
 #include "module/SpecificationAccess.h"
 #include "requirements/IZnTText.h"
 
 namespace {
-
-// The drawing's main format for `current`, through the specification module.
-ZnPtr<IZnObject> mainFormat(const znsWorkID& current) {
-    auto getMainFormat = reinterpret_cast<ZnsGetMainFormatFunction>(
-        module::SpecificationFunction("GetMainFormat", module::ResourceModule()));
-    ZnPtr<IZnObject> format;
-    if (getMainFormat)
-        getMainFormat(format.put(), 0, current);
-    return format;
-}
 
 void upgrade(const znsWorkID& id) {
     ZnPtr<IZnObject> object;
@@ -37,7 +26,7 @@ void upgrade(const znsWorkID& id) {
         if (!current.IsNull())
             gpZnObjManager->Open(format.put(), current);
         if (!format || text->GetMode() == kTTModeConditions)
-            format = mainFormat(current);
+            format = module::MainFormat(current);
         ZnPtr<IZnEntity> formatEntity = ZnQuery<IZnEntity>(format.get());
         if (!formatEntity || formatEntity->GetOwnerId() != text->GetOwnerId())
             text->SetFormat(znsWorkID::Null());

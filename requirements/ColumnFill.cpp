@@ -10,6 +10,7 @@
 #include "host/TextObject.h"
 #include "platform/richedit/RichEditModel.h"
 #include "platform/text/CodePage.h"
+#include "requirements/ItemPrefix.h"
 #include "requirements/RtfContent.h"
 #include "requirements/ZnTText.h"
 
@@ -40,14 +41,6 @@ double lineFactor(const ZnsStringW& rtf) {
     if (format.lineSpacingRule == 5 && format.lineSpacing == 40)
         return 2.0;
     return 0.5;
-}
-
-// An item line opens with digits, a period and a blank.
-bool startsWithItemPrefix(std::u16string_view line) {
-    size_t digits = 0;
-    while (digits < line.size() && line[digits] >= u'0' && line[digits] <= u'9')
-        ++digits;
-    return digits > 0 && line.size() > digits + 1 && line[digits] == u'.' && line[digits + 1] == u' ';
 }
 
 } // namespace
@@ -101,7 +94,7 @@ std::int32_t CZnTText::fillColumnByLines(std::int32_t index) {
         const int start = scratch.LineIndex(line);
         const bool marked = line + 1 < lines;
         const int end = marked ? scratch.LineIndex(line + 1) - 1 : scratch.GetTextLength();
-        if (line == 0 && index <= 0 && !startsWithItemPrefix(scratch.GetLine(0)))
+        if (line == 0 && index <= 0 && !StartsWithItemPrefix(scratch.GetLine(0)))
             headers = 1;
         if (start == end && !marked)
             break; // nothing after the last mark

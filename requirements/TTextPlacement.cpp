@@ -7,7 +7,6 @@
 #include "host/Services.h"
 #include "module/Exports.h"
 #include "module/ModuleIds.h"
-#include "module/ModuleState.h"
 #include "module/SpecificationAccess.h"
 #include "platform/ui/MessageBox.h"
 #include "requirements/ZnTText.h"
@@ -57,15 +56,6 @@ ZnsArray<znsWorkID> CZnTText::drawingFormats() const {
     return formats;
 }
 
-znsWorkID CZnTText::mainFormat() const {
-    auto getMainFormat = reinterpret_cast<ZnsGetMainFormatFunction>(
-        module::SpecificationFunction("GetMainFormat", module::ResourceModule()));
-    ZnPtr<IZnObject> format;
-    if (!getMainFormat || FAILED(getMainFormat(format.put(), 0, m_format)) || !format)
-        return {};
-    return format->GetId();
-}
-
 bool CZnTText::formatTakenByOther(const znsWorkID& format) const {
     ZnsArray<znsWorkID> texts;
     ZnsObjectFilter filter;
@@ -90,7 +80,8 @@ std::int32_t CZnTText::GetFormatColumnFrame(std::int32_t index, ZnsPoint3& first
         return -1;
     znsWorkID format = m_format;
     if (format.IsNull() && isConditions() && drawingFormats().size() == 1)
-        format = mainFormat();
+        if (ZnPtr<IZnObject> main = module::MainFormat(m_format))
+            format = main->GetId();
     ZnsArray<znsWorkID> formats = drawingFormats();
     if (format.IsNull() || std::find(formats.begin(), formats.end(), format) == formats.end()) {
         SetFormat(znsWorkID::Null());

@@ -100,7 +100,6 @@ private:
     bool formatTakenByOther(const znsWorkID& format) const;
     // The drawing's formats in the object's space.
     ZnsArray<znsWorkID> drawingFormats() const;
-    znsWorkID mainFormat() const;
     bool inCurrentSpace() const;
     // Asks for a format when the drawing has several; false when placement must end.
     bool chooseFormat();
@@ -117,7 +116,6 @@ private:
     double m_place3 = 0.0, m_place4 = 0.0;
     std::int32_t m_legacyOblique = -1;
     std::int32_t m_option = 1;
-    std::uint32_t m_color = 0xFF000000u;
     ZnsArray<ZnsTTColumn> m_columns;
     ZnsArray<ZnsStringW> m_columnTexts;
     double m_extraValue = 0.0;

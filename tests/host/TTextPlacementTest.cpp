@@ -21,13 +21,20 @@ struct RecordingSink : IZnGeometrySink {
     void Text(const ZnsTextPrimitive& text) override { texts.push_back(text); }
 };
 
-// Answers point requests from a list; anything else is a cancel.
+// Answers point requests from a list (a keyword first when one is given); anything else is
+// a cancel.
 struct PointsAgent : zn::ui::UserAgent {
     std::vector<ZnsPoint3> points;
+    std::u16string keyword;
     int AnswerMessageBox(std::u16string_view, std::u16string_view, unsigned) override { return zn::ui::IDOK; }
     std::optional<std::u16string> ChooseFile(const zn::ui::FileRequest&) override { return std::nullopt; }
     zn::ui::PickAnswer PickPoint(const zn::ui::PointRequest&) override {
         zn::ui::PickAnswer answer;
+        if (!keyword.empty()) {
+            answer.kind = zn::ui::PickAnswer::Kind::Keyword;
+            answer.keyword = std::exchange(keyword, {});
+            return answer;
+        }
         if (points.empty())
             return answer;
         answer.kind = zn::ui::PickAnswer::Kind::Point;
@@ -224,6 +231,54 @@ TEST_F(TTextPlacement, RectanglePlacementAsksForTwoCornersPerColumnUntilTheTextI
     EXPECT_EQ(text->Columns()[1].first, (ZnsPoint3{250, 200, 0}));
     EXPECT_EQ(text->GetPlaceKind(), kTTPlaceRectangle);
     EXPECT_TRUE(agent.points.empty());
+}
+
+TEST_F(TTextPlacement, AskingOffersKeywordsAndACornerKeepsTheFrameBottom) {
+    PointsAgent agent;
+    zn::ui::UserAgent* previous = zn::ui::SetUserAgent(&agent);
+    ZnPtr<CZnTText> text = NewText(kTTModeConditions);
+    text->SetContent(Items(5), 0);
+    agent.keyword = u"Auto";
+    text->Place(kTTPlaceAsk);
+    EXPECT_EQ(text->GetPlaceKind(), kTTPlaceAuto);
+    ASSERT_EQ(text->GetColumnCount(), 1);
+    EXPECT_EQ(text->Columns()[0].first, (ZnsPoint3{235, 292, 0}));
+
+    agent.points = {{300, 150, 0}};
+    text->Place(kTTPlaceAsk);
+    EXPECT_EQ(text->GetPlaceKind(), kTTPlaceCorner);
+    EXPECT_EQ(text->Columns()[0].first, (ZnsPoint3{300, 150, 0}));
+    EXPECT_EQ(text->Columns()[0].second, (ZnsPoint3{410, 70, 0}));
+
+    // After an edit, a text with columns of an automatic kind is only updated.
+    text->SetPlaceKind(kTTPlaceAuto);
+    EXPECT_EQ(text->PlaceAfterEdit(1), 1);
+    EXPECT_EQ(text->Columns()[0].first, (ZnsPoint3{235, 292, 0}));
+    zn::ui::SetUserAgent(previous);
+    EXPECT_TRUE(agent.points.empty());
+}
+
+TEST_F(TTextPlacement, HeightsBelowATenThousandthAreNotStored) {
+    ZnPtr<CZnTText> text = NewText(kTTModeConditions);
+    text->SetFontHeight(0.00005);
+    EXPECT_FALSE(text->GetParameters().Has(kTTParamFontHeight));
+    EXPECT_EQ(text->GetFontHeight(), 2.5); // the drawing's default shows through
+    EXPECT_EQ(text->SetProperty(u"Text height", ZNSVariant(3.5)), S_OK);
+    EXPECT_EQ(text->GetFontHeight(), 3.5);
+
+    ZNSVariant value;
+    EXPECT_EQ(text->GetProperty(u"Name", value), S_OK);
+    EXPECT_EQ(value, ZNSVariant(u"Technical conditions"));
+    EXPECT_EQ(text->GetProperty(u"Text7", value), S_OK);
+    EXPECT_TRUE(value.IsEmpty());
+    EXPECT_EQ(text->GetProperty(u"Colour", value), E_NOTIMPL);
+    ZnsStringW name = u"unchanged";
+    std::int32_t kind = 0;
+    text->GetSubObjectName(10000, name, kind);
+    EXPECT_EQ(name, u"unchanged");
+    text->GetSubObjectName(1, name, kind);
+    EXPECT_EQ(name, u"Text");
+    EXPECT_EQ(kind, 3);
 }
 
 TEST_F(TTextPlacement, GripsMoveCornersOnlyWhileTheRectangleStaysValid) {
