@@ -15,4 +15,5 @@ struct Subcommand {
 
 Subcommand addCalcCommand(CLI::App& app);
 Subcommand addHostCommand(CLI::App& app);
+Subcommand addResourcesCommand(CLI::App& app);
 Subcommand addRtfCommand(CLI::App& app);

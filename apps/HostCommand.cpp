@@ -10,7 +10,7 @@
 
 #include "apps/Commands.h"
 #include "apps/HostShell.h"
-#include "apps/ScriptedUser.h"
+#include "apps/HostUser.h"
 #include "platform/text/CodePage.h"
 
 namespace {
@@ -40,7 +40,7 @@ void printEvent(const simhost::HostEvent& event) {
 
 // Runs every line; a failing line of a script ends it with its number and exit code 2, at a
 // terminal it is reported and the session goes on.
-int runLines(HostShell& shell, ScriptedUser& user, std::istream& in, const std::string& source, bool stopOnError) {
+int runLines(HostShell& shell, HostUser& user, std::istream& in, const std::string& source, bool stopOnError) {
     bool prompt = !stopOnError && isatty(STDIN_FILENO);
     std::string line;
     int number = 0;
@@ -51,21 +51,19 @@ int runLines(HostShell& shell, ScriptedUser& user, std::istream& in, const std::
             break;
         ++number;
         try {
-            bool more = shell.Execute(line);
-            if (std::string failure = user.TakeFailure(); !failure.empty())
-                throw ShellError(failure);
-            if (!more)
+            if (!shell.Execute(line))
                 break;
-        } catch (const ShellError& e) {
+        } catch (const std::runtime_error& e) { // a shell error or a user action that did not fit
             std::cerr << source << ":" << number << ": " << e.what() << '\n';
             if (stopOnError)
                 return 2;
         }
     }
-    if (std::string left = user.Leftover(); !left.empty()) {
-        std::cerr << source << ": " << left << '\n';
-        if (stopOnError)
-            return 2;
+    try {
+        user.Finish();
+    } catch (const zn::ui::AgentError& e) {
+        std::cerr << source << ": " << e.what() << '\n';
+        return stopOnError ? 2 : 0;
     }
     return 0;
 }
@@ -82,7 +80,8 @@ int runHost(const HostOptions& options) {
     }
     try {
         simhost::SimHost host;
-        ScriptedUser user;
+        bool atTerminal = options.script.empty() && isatty(STDIN_FILENO);
+        HostUser user(atTerminal ? std::make_unique<zn::ui::ConsoleAgent>(std::cin, std::cout) : nullptr);
         zn::ui::UserAgent* previous = zn::ui::SetUserAgent(&user);
         host.Notifications().SetListener(printEvent);
         if (!host.Settings().Problem().empty())

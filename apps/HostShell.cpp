@@ -9,7 +9,7 @@
 #include "apps/HostListings.h"
 #include "apps/ShellArguments.h"
 #include "apps/ShellWords.h"
-#include "apps/UserActions.h"
+#include "apps/HostUser.h"
 #include "host/Services.h"
 #include "module/Exports.h"
 #include "platform/loader/Loader.h"
@@ -45,7 +45,7 @@ void writeFileAtomically(const std::string& path, const std::string& content) {
 
 } // namespace
 
-HostShell::HostShell(simhost::SimHost& host, UserActions& user, std::ostream& out)
+HostShell::HostShell(simhost::SimHost& host, HostUser& user, std::ostream& out)
     : m_host(host), m_user(user), m_out(out) {
     using namespace std::placeholders;
     m_commands = {
@@ -266,6 +266,7 @@ void HostShell::erase(const Words& args) {
 }
 
 void HostShell::select(const Words& args) {
+    drawing();
     std::vector<znsWorkID> ids;
     for (const std::string& word : args)
         ids.push_back(object(word).GetId());

@@ -15,19 +15,20 @@ struct ShellError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-class UserActions;
+class HostUser;
 class CZnTText;
 
 class HostShell {
 public:
-    HostShell(simhost::SimHost& host, UserActions& user, std::ostream& out);
+    HostShell(simhost::SimHost& host, HostUser& user, std::ostream& out);
     ~HostShell();
     HostShell(const HostShell&) = delete;
     HostShell& operator=(const HostShell&) = delete;
 
     // Loads "ReqpadDll.dll" through the loader and calls its ZNSInit; throws ShellError.
     void LoadModule();
-    // Runs one line; false when the line asks to end the session. Throws ShellError.
+    // Runs one line; false when the line asks to end the session. Throws ShellError, or
+    // zn::ui::AgentError when the user's actions do not fit what was asked.
     bool Execute(const std::string& line);
     // Calls ZNSUnInit of the loaded module (once).
     void UnloadModule();
@@ -55,7 +56,7 @@ private:
     void appendNew(IZnEntity* entity, bool inModelSpace);
 
     simhost::SimHost& m_host;
-    UserActions& m_user;
+    HostUser& m_user;
     std::ostream& m_out;
     void (*m_unInit)() = nullptr;
     std::string m_lastText; // the id `tt new` printed last; `last` names it

@@ -12,4 +12,4 @@ constexpr ZnsGuid CLSID_ZnSection = ZnsPlatformGuid(0x00000004, 0x0030);
 constexpr ZnsGuid CLSID_ZnPositionRecord = ZnsPlatformGuid(0x00000005, 0x0030);
 constexpr ZnsGuid CLSID_ZnSingleLineText = ZnsPlatformGuid(0x00000006, 0x0030);
 constexpr ZnsGuid CLSID_ZnTextSplitter = ZnsPlatformGuid(0x00000007, 0x0030);
-constexpr ZnsGuid CLSID_ZnLine = ZnsPlatformGuid(0x00000008, 0x0030);
+constexpr ZnsGuid CLSID_ZnDimension = ZnsPlatformGuid(0x00000008, 0x0030);

@@ -46,4 +46,10 @@ public:
     virtual ZnsPointResult GetPoint(const ZnsStringW& prompt, const ZnsStringW& keywords,
                                     const ZnsPoint3* rubberBandFrom, ZnsPoint3& point,
                                     std::int32_t& keyword) = 0;
+    // Interactive placement of a text box of the given size, aligned at its origin by
+    // (horizontal 0-2, vertical 0-2): asks for the origin, then for the angle with a rubber
+    // band from the origin. False when the user cancelled either.
+    virtual bool PlaceTextBox(double width, double height, std::int32_t horizontal, std::int32_t vertical,
+                              const ZnsStringW& originPrompt, const ZnsStringW& anglePrompt, ZnsPoint3& origin,
+                              ZnsPoint3& direction) = 0;
 };

@@ -10,8 +10,9 @@ class ZnTT2EventsSink;
 
 namespace module {
 
-// Where the module's resources come from: the module itself, as the loader knows it.
-zn::loader::HMODULE ResourceModule();
+// The module's own instance handle, as the loader knows it: the library its resources
+// ship in, whose folder sibling libraries are looked for in.
+zn::loader::HMODULE ModuleInstance();
 
 // Passed wherever a command has no object or no format.
 extern const znsWorkID kNullObjectId;

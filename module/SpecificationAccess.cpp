@@ -40,7 +40,7 @@ void* SpecificationFunction(const char* name, zn::loader::HMODULE resourceModule
 
 ZnPtr<IZnObject> MainFormat(const znsWorkID& current) {
     auto getMainFormat =
-        reinterpret_cast<ZnsGetMainFormatFunction>(SpecificationFunction("GetMainFormat", ResourceModule()));
+        reinterpret_cast<ZnsGetMainFormatFunction>(SpecificationFunction("GetMainFormat", ModuleInstance()));
     ZnPtr<IZnObject> format;
     if (getMainFormat)
         getMainFormat(format.put(), 0, current);
@@ -50,7 +50,7 @@ ZnPtr<IZnObject> MainFormat(const znsWorkID& current) {
 IZnSpecification* DocSpecification() {
     if (!g_specification) {
         auto get = reinterpret_cast<ZnsGetDocSpecificationFunction>(
-            SpecificationFunction("ZNS_GetDocSpecification", ResourceModule()));
+            SpecificationFunction("ZNS_GetDocSpecification", ModuleInstance()));
         if (get)
             g_specification = get(0);
     }

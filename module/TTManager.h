@@ -3,10 +3,8 @@
 // end; the last release ends it.
 #pragma once
 
-#include <atomic>
-
 #include "host/Array.h"
-#include "host/Object.h"
+#include "host/ObjectImpl.h"
 #include "platform/text/ZnsString.h"
 
 // The backward references: properties the manager keeps on any drawing object that refers
@@ -30,13 +28,9 @@ public:
     virtual std::int32_t GetItemList(const znsWorkID& object, ZnsArray<std::int32_t>& numbers) = 0;
 };
 
-class CZnsTTManager : public IZnsTTManager {
+class CZnsTTManager : public ZnObjectImpl<IZnsTTManager> {
 public:
-    unsigned long AddRef() override { return ++m_references; }
-    unsigned long Release() override;
-    HRESULT QueryInterface(const ZnsGuid& iid, void** out) override;
     ZnsGuid GetClassId() const override { return IZnsTTManager::IID; }
-    znsWorkID GetId() const override { return znsWorkID::Null(); }
 
     std::int32_t GetTTItem(const znsWorkID& object) override;
     bool SetTTItem(const znsWorkID& object, std::int32_t number) override;
@@ -45,9 +39,6 @@ public:
     void CollectLinkedObjects(ZnsArray<znsWorkID>& objects) override;
     bool PickLinkedObject(znsWorkID& object) override;
     std::int32_t GetItemList(const znsWorkID& object, ZnsArray<std::int32_t>& numbers) override;
-
-private:
-    std::atomic<unsigned long> m_references{0};
 };
 
 // The manager with one more reference; null only when it could not be created.

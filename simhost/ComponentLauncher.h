@@ -4,11 +4,11 @@
 
 #include "host/ClassIds.h"
 #include "host/Component.h"
-#include "simhost/HostObject.h"
+#include "host/ObjectImpl.h"
 
 namespace simhost {
 
-class ComponentLauncher : public HostObject<IZnComponentLauncher> {
+class ComponentLauncher : public ZnObjectImpl<IZnComponentLauncher> {
 public:
     static HRESULT Factory(IZnObject** out);
 

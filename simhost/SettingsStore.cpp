@@ -7,13 +7,13 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "simhost/HostObject.h"
+#include "host/ObjectImpl.h"
 
 namespace simhost {
 
 namespace {
 
-class Section : public HostObject<IZnSettingsSection> {
+class Section : public ZnObjectImpl<IZnSettingsSection> {
 public:
     Section(SettingsStore& store, std::string name) : m_store(store), m_name(std::move(name)) {}
 

@@ -3,7 +3,7 @@
 #include "host/Component.h"
 #include "host/SiblingModules.h"
 #include "platform/loader/Loader.h"
-#include "simhost/HostObject.h"
+#include "host/ObjectImpl.h"
 
 namespace simhost {
 
@@ -26,7 +26,7 @@ ZnsStringW ZnShowSpecSymbols(void*, const char16_t* helpTopic, const char16_t*, 
     return {};
 }
 
-class RecordingComponent : public HostObject<IZnComponent> {
+class RecordingComponent : public ZnObjectImpl<IZnComponent> {
 public:
     explicit RecordingComponent(std::string name) : m_name(std::move(name)) {}
     ZnsGuid GetClassId() const override { return IZnComponent::IID; }

@@ -5,6 +5,7 @@
 #include "host/Services.h"
 #include "simhost/Annotation.h"
 #include "simhost/ComponentLauncher.h"
+#include "simhost/Dimension.h"
 #include "simhost/PositionRecord.h"
 #include "simhost/SheetFormat.h"
 #include "simhost/SiblingStandIns.h"
@@ -66,6 +67,7 @@ void SimHost::registerHostClasses() {
     add(CLSID_ZnSection, &Annotation::SectionFactory, u"Section");
     add(CLSID_ZnPositionRecord, &PositionRecord::Factory, u"PositionRecord");
     add(CLSID_ZnSingleLineText, &SingleLineText::Factory, u"SingleLineText");
+    add(CLSID_ZnDimension, &Dimension::Factory, u"Dimension");
     add(CLSID_ZnComponentLauncher, &ComponentLauncher::Factory, u"ComponentLauncher");
     add(CLSID_ZnTextObject,
         [this](IZnObject** out) {

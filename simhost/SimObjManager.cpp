@@ -1,5 +1,7 @@
 #include "simhost/SimObjManager.h"
 
+#include <cmath>
+
 #include "host/Entity.h"
 #include "platform/ui/UserAgent.h"
 
@@ -153,6 +155,26 @@ ZnsPointResult SimObjManager::GetPoint(const ZnsStringW& prompt, const ZnsString
     default:
         return ZnsPointResult::Cancel;
     }
+}
+
+} // namespace simhost
+
+namespace simhost {
+
+bool SimObjManager::PlaceTextBox(double, double, std::int32_t, std::int32_t, const ZnsStringW& originPrompt,
+                                 const ZnsStringW& anglePrompt, ZnsPoint3& origin, ZnsPoint3& direction) {
+    // The box that follows the cursor is drawn by an interactive front end; the answers
+    // are the same two points.
+    ZnsPoint3 at, towards;
+    std::int32_t keyword = 0;
+    if (GetPoint(originPrompt, {}, nullptr, at, keyword) != ZnsPointResult::Point ||
+        GetPoint(anglePrompt, {}, &at, towards, keyword) != ZnsPointResult::Point)
+        return false;
+    ZnsPoint3 along = towards - at;
+    double length = std::hypot(along.x, along.y);
+    origin = at;
+    direction = length > 0 ? ZnsPoint3{along.x / length, along.y / length, 0} : ZnsPoint3{1, 0, 0};
+    return true;
 }
 
 } // namespace simhost

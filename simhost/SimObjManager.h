@@ -23,6 +23,9 @@ public:
     HRESULT GetSelection(ZnsArray<znsWorkID>& ids) override;
     ZnsPointResult GetPoint(const ZnsStringW& prompt, const ZnsStringW& keywords, const ZnsPoint3* rubberBandFrom,
                             ZnsPoint3& point, std::int32_t& keyword) override;
+    bool PlaceTextBox(double width, double height, std::int32_t horizontal, std::int32_t vertical,
+                      const ZnsStringW& originPrompt, const ZnsStringW& anglePrompt, ZnsPoint3& origin,
+                      ZnsPoint3& direction) override;
 
 private:
     Drawing* drawing();

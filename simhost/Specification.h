@@ -4,12 +4,12 @@
 #pragma once
 
 #include "host/Specification.h"
-#include "simhost/HostObject.h"
+#include "host/ObjectImpl.h"
 #include "simhost/SimDocuments.h"
 
 namespace simhost {
 
-class SpecificationDocument : public HostObject<IZnSpecification> {
+class SpecificationDocument : public ZnObjectImpl<IZnSpecification> {
 public:
     explicit SpecificationDocument(SimDocManager& documents) : m_documents(documents) {}
 

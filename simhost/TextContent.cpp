@@ -77,8 +77,7 @@ std::optional<std::vector<ZnsStringW>> VisibleParagraphs(std::u16string_view con
         return splitLines(content);
     case ZnsContentKind::HostMText:
         return splitLines(HostMTextToPlain(content));
-    case ZnsContentKind::Rtf: {
-        // Stored RTF is 7-bit; the code page only matters for raw bytes of foreign text.
+    case ZnsContentKind::Rtf: { // RTF kept as text holds only what the ANSI code page has
         zn::richedit::RichText text;
         if (!zn::rtf::Read(zn::wideToAnsi(content), text))
             return std::nullopt;
@@ -87,9 +86,8 @@ std::optional<std::vector<ZnsStringW>> VisibleParagraphs(std::u16string_view con
             paragraphs.pop_back(); // the mark that ends the last paragraph opens no new one
         return paragraphs;
     }
-    default:
-        return std::nullopt;
     }
+    return std::nullopt;
 }
 
 } // namespace simhost

@@ -1,6 +1,6 @@
 // The visible paragraphs of a text as the host receives it: plain text (CR or LF between
 // paragraphs), the host's multiline-text codes ("\P" between paragraphs, formatting codes
-// that change how, not what, is shown), or RTF (hidden text left out).
+// that change how, not what, is shown) or RTF (hidden text left out).
 #pragma once
 
 #include <optional>
@@ -10,7 +10,7 @@
 
 namespace simhost {
 
-// Nullopt for a content kind the host cannot read.
+// Nullopt for content that is not of its kind (RTF that is not RTF).
 std::optional<std::vector<ZnsStringW>> VisibleParagraphs(std::u16string_view content, ZnsContentKind kind);
 
 // The host's multiline-text codes reduced to what is shown, paragraphs separated by LF.

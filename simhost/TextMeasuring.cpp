@@ -9,7 +9,7 @@ namespace simhost {
 
 HRESULT TextObject::SetContent(const ZnsStringW& content, ZnsContentKind kind) {
     if (!VisibleParagraphs(content, kind))
-        return E_NOTIMPL;
+        return E_INVALIDARG;
     m_text.content = content;
     m_text.contentKind = kind;
     return S_OK;

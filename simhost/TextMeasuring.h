@@ -6,12 +6,12 @@
 #include "host/ClassIds.h"
 #include "host/SingleLineText.h"
 #include "host/TextObject.h"
-#include "simhost/HostObject.h"
+#include "host/ObjectImpl.h"
 #include "simhost/TextStyles.h"
 
 namespace simhost {
 
-class TextObject : public HostObject<IZnTextObject> {
+class TextObject : public ZnObjectImpl<IZnTextObject> {
 public:
     explicit TextObject(const TextStyles& styles) : m_styles(styles) {}
 
@@ -26,7 +26,7 @@ private:
     ZnsTextPrimitive m_text;
 };
 
-class TextSplitter : public HostObject<IZnTextSplitter> {
+class TextSplitter : public ZnObjectImpl<IZnTextSplitter> {
 public:
     explicit TextSplitter(const TextStyles& styles) : m_styles(styles) {}
 

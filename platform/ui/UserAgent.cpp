@@ -6,6 +6,14 @@ namespace {
 UserAgent* g_agent = nullptr;
 }
 
+void UserAgent::ProvideInput(CWnd&) {
+    throw AgentError("the user agent cannot operate dialogs");
+}
+
+unsigned UserAgent::ChooseMenuCommand(const CMenu&) {
+    throw AgentError("the user agent cannot choose from menus");
+}
+
 UserAgent* CurrentUserAgent() { return g_agent; }
 
 UserAgent* SetUserAgent(UserAgent* agent) {

@@ -5,11 +5,21 @@
 #pragma once
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace zn::ui {
+
+class CWnd;
+class CMenu;
+
+// The agent could not give the answer the system asked for: a script action that does not
+// fit what is on screen, a script that ran out, an agent that cannot work a dialog.
+struct AgentError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
 
 struct Point3 {
     double x = 0, y = 0, z = 0;
@@ -35,12 +45,20 @@ struct ObjectRequest {
     std::u16string classFilter; // empty: any class
 };
 
+// A check box that a file dialog's extension template adds below the standard controls.
+struct FileOption {
+    int id = 0;
+    std::u16string text;
+    bool checked = false;
+};
+
 struct FileRequest {
     bool save = false;
     std::u16string title;
     std::u16string filter;       // "Text (*.txt)|*.txt|All Files (*.*)|*.*||"
     std::u16string defaultExtension;
     std::u16string initialPath;
+    std::vector<FileOption> options; // the agent may change their checked state
 };
 
 class UserAgent {
@@ -52,6 +70,17 @@ public:
     virtual std::optional<std::u16string> ChooseFile(const FileRequest& request) = 0;
     virtual PickAnswer PickPoint(const PointRequest& request) = 0;
     virtual PickAnswer PickObject(const ObjectRequest& request) = 0;
+
+    // A file dialog with options: the agent chooses the file and may set the options.
+    virtual std::optional<std::u16string> ChooseFileAndOptions(FileRequest& request) {
+        return ChooseFile(request);
+    }
+    // A modal loop has dispatched everything and waits: the agent feeds the next input into
+    // the window system (keys, characters, clicks, menu commands on the active window).
+    // An agent that cannot give input throws AgentError.
+    virtual void ProvideInput(CWnd& waiting);
+    // A popup menu is shown: the chosen command, or 0 when the user dismisses it.
+    virtual unsigned ChooseMenuCommand(const CMenu& menu);
 };
 
 // The agent in charge; null until a host or a test installs one.

@@ -8,6 +8,7 @@
 #include "host/ClassIds.h"
 #include "host/Services.h"
 #include "simhost/Annotation.h"
+#include "simhost/Dimension.h"
 #include "simhost/DrawingFile.h"
 #include "simhost/PositionRecord.h"
 #include "simhost/SingleLineText.h"
@@ -49,6 +50,10 @@ void fillWithEveryType(simhost::SimHost& host) {
             text->SetRecord(line);
             text->SetColor(0xFF0000);
             text->SetAttribute(-4, ZNSVariant(std::int32_t(1)));
+        } else if (auto* dimension = dynamic_cast<simhost::Dimension*>(entity.get())) {
+            dimension->SetPoints({10, 10, 0}, {60, 10, 0}, 12);
+            dimension->SetNominal(50);
+            dimension->SetFit(u"H7", u"+0,025", u"0");
         }
         ASSERT_EQ(drawing.Append(entity.get(), nullptr), S_OK);
     }

@@ -7,6 +7,7 @@
 
 #include "host/ClassIds.h"
 #include "host/Component.h"
+#include "host/Dimension.h"
 #include "host/Services.h"
 #include "host/SingleLineText.h"
 #include "host/Specification.h"
@@ -123,6 +124,17 @@ TEST_F(SimHostServices, PointsAndKeywordsComeFromTheUserAgent) {
     EXPECT_EQ(gpZnObjManager->GetPoint(u"", keywords, nullptr, picked, number), ZnsPointResult::Keyword);
     EXPECT_EQ(number, 3);
     EXPECT_EQ(gpZnObjManager->GetPoint(u"", keywords, nullptr, picked, number), ZnsPointResult::Cancel);
+
+    zn::ui::PickAnswer towards = point;
+    towards.point = {10, 30, 0};
+    agent.answers = {point, towards};
+    ZnsPoint3 origin, direction;
+    ASSERT_TRUE(gpZnObjManager->PlaceTextBox(20, 5, 0, 2, u"Pick origin", u"Pick angle", origin, direction));
+    EXPECT_EQ(origin, (ZnsPoint3{10, 20, 0}));
+    EXPECT_EQ(direction, (ZnsPoint3{0, 1, 0}));
+    EXPECT_EQ(agent.pointRequests.back().prompt, u"Pick angle");
+    agent.answers = {point, zn::ui::PickAnswer{}};
+    EXPECT_FALSE(gpZnObjManager->PlaceTextBox(20, 5, 0, 2, u"", u"", origin, direction));
 }
 
 TEST_F(SimHostServices, SettingsLiveInTheConfigFolderAcrossSessions) {
@@ -227,6 +239,19 @@ TEST_F(SimHostServices, TheNotifierAndVersionReportsReachTheListener) {
     EXPECT_EQ(heard[1].kind, simhost::HostEvent::Kind::VersionReport);
     EXPECT_EQ(heard[1].value, 0x30001);
     EXPECT_EQ(heard[2].text, u"ZNS_HELP_TT");
+}
+
+TEST_F(SimHostServices, ADimensionKeepsItsFitAndShowsIt) {
+    NewDrawing();
+    ZnPtr<IZnDimension> dimension = ZnCreate<IZnDimension>(CLSID_ZnDimension);
+    ASSERT_TRUE(dimension);
+    dimension->SetNominal(10.0);
+    dimension->SetText(u"10");
+    dimension->SetFit(u"H7", u"+0,015", u"0");
+    EXPECT_EQ(dimension->GetFitText(), u"H7");
+    EXPECT_EQ(dimension->GetUpperDeviation(), u"+0,015");
+    ASSERT_EQ(gpZnObjManager->Append(dimension.get(), nullptr), S_OK);
+    EXPECT_NE(Host().RenderSheet().find("10H7(+0,015/0)"), std::string::npos);
 }
 
 TEST(Keywords, ParsesTheHostKeywordList) {

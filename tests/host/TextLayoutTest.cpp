@@ -63,15 +63,35 @@ TEST_F(TextMeasuring, TheTextObjectMeasuresWhatTheHostDraws) {
     EXPECT_GT(wrapped.Height(), unwrapped.Height());
     EXPECT_LE(wrapped.Width(), unwrapped.Width() * 0.6 + 1e-9);
 
-    // RTF is measured by its visible text; bytes that are not RTF are refused.
+    // A paragraph cut from a longer text ends with its mark, which opens no further line.
     text->SetWidth(0);
-    EXPECT_EQ(text->SetContent(u"{\\rtf1 First paragraph\\par Second {\\v hidden }paragraph}", ZnsContentKind::Rtf),
-              S_OK);
-    ZnsBox3 rtf;
-    text->GetExtents(rtf);
-    EXPECT_EQ(rtf, unwrapped);
-    EXPECT_EQ(text->SetContent(u"plain words", ZnsContentKind::Rtf), E_NOTIMPL);
+    text->SetContent(u"{\\rtf1\\pard\\plain First paragraph\\par\\pard\\plain Second paragraph\\par}",
+                     ZnsContentKind::Rtf);
+    ZnsBox3 cut;
+    text->GetExtents(cut);
+    EXPECT_EQ(cut, unwrapped);
+    EXPECT_EQ(text->SetContent(u"not rtf", ZnsContentKind::Rtf), E_INVALIDARG);
     EXPECT_EQ(text->SetTextParams(params(0)), E_INVALIDARG);
+}
+
+TEST_F(TextMeasuring, RtfIsMeasuredByItsVisibleText) {
+    auto paragraphs = simhost::VisibleParagraphs(
+        u"{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0 GOST;}}\\pard\\plain 1. \\v *<iref id=\"1\"/>\\v0 "
+        u"\\'cf\\'e0\\'f0\\par\\pard\\plain Second}",
+        ZnsContentKind::Rtf);
+    ASSERT_TRUE(paragraphs);
+    EXPECT_EQ(*paragraphs, (std::vector<ZnsStringW>{u"1. Пар", u"Second"})) << "hidden tags are not drawn";
+
+    ZnPtr<IZnTextObject> text = ZnCreate<IZnTextObject>(CLSID_ZnTextObject);
+    ZnPtr<IZnTextObject> plain = ZnCreate<IZnTextObject>(CLSID_ZnTextObject);
+    text->SetTextParams(params(3.5));
+    plain->SetTextParams(params(3.5));
+    ASSERT_EQ(text->SetContent(u"{\\rtf1\\pard\\plain Alpha beta\\par\\pard\\plain Gamma}", ZnsContentKind::Rtf), S_OK);
+    plain->SetContent(u"Alpha beta\rGamma", ZnsContentKind::PlainText);
+    ZnsBox3 fromRtf, fromPlain;
+    text->GetExtents(fromRtf);
+    plain->GetExtents(fromPlain);
+    EXPECT_EQ(fromRtf, fromPlain);
 }
 
 TEST_F(TextMeasuring, HostMultilineCodesShowOnlyTheirText) {

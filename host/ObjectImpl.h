@@ -1,15 +1,14 @@
-// Reference counting and QueryInterface for the host's objects that are not drawing
-// entities (launcher, settings section, specification, text measuring objects).
+// ZnObjectImpl: reference counting and QueryInterface for objects that are not drawing
+// entities (a host's launcher, settings sections and measuring objects; a module's
+// managers). The object starts with the one reference its creator holds.
 #pragma once
 
 #include <atomic>
 
 #include "host/Object.h"
 
-namespace simhost {
-
 template <class... Interfaces>
-class HostObject : public Interfaces... {
+class ZnObjectImpl : public Interfaces... {
 public:
     unsigned long AddRef() override { return ++m_references; }
     unsigned long Release() override {
@@ -34,10 +33,8 @@ public:
     znsWorkID GetId() const override { return znsWorkID::Null(); }
 
 protected:
-    ~HostObject() override = default;
+    ~ZnObjectImpl() override = default;
 
 private:
     std::atomic<unsigned long> m_references{1};
 };
-
-} // namespace simhost

@@ -1,0 +1,46 @@
+// The user of a `reqpad host` session: `user` lines queue actions for the scripted agent,
+// which answers the host and the module while it has actions; at a terminal, once the
+// queue is empty, the person at the console answers instead.
+#pragma once
+
+#include <memory>
+
+#include "platform/ui/ConsoleAgent.h"
+#include "platform/ui/ScriptedAgent.h"
+
+class HostUser : public zn::ui::UserAgent {
+public:
+    // `console` null: a script session, where a question without a queued answer fails.
+    explicit HostUser(std::unique_ptr<zn::ui::ConsoleAgent> console = nullptr) : m_console(std::move(console)) {}
+
+    // Queues one action line; throws zn::ui::AgentError when it is not an action.
+    void Queue(std::string_view action) { m_script.AddScript(action); }
+    // Throws zn::ui::AgentError when actions are left that nothing asked for.
+    void Finish() const { m_script.Finish(); }
+
+    int AnswerMessageBox(std::u16string_view text, std::u16string_view caption, unsigned type) override {
+        return current().AnswerMessageBox(text, caption, type);
+    }
+    std::optional<std::u16string> ChooseFile(const zn::ui::FileRequest& request) override {
+        return current().ChooseFile(request);
+    }
+    std::optional<std::u16string> ChooseFileAndOptions(zn::ui::FileRequest& request) override {
+        return current().ChooseFileAndOptions(request);
+    }
+    zn::ui::PickAnswer PickPoint(const zn::ui::PointRequest& request) override { return current().PickPoint(request); }
+    zn::ui::PickAnswer PickObject(const zn::ui::ObjectRequest& request) override {
+        return current().PickObject(request);
+    }
+    void ProvideInput(zn::ui::CWnd& waiting) override { current().ProvideInput(waiting); }
+    unsigned ChooseMenuCommand(const zn::ui::CMenu& menu) override { return current().ChooseMenuCommand(menu); }
+
+private:
+    zn::ui::UserAgent& current() {
+        if (m_script.Remaining() == 0 && m_console)
+            return *m_console;
+        return m_script;
+    }
+
+    zn::ui::ScriptedAgent m_script;
+    std::unique_ptr<zn::ui::ConsoleAgent> m_console;
+};

@@ -1,0 +1,45 @@
+// The library toolbar: buttons with default tooltips, standing at its place.
+#include "host/controls/CxToolBar.h"
+
+#include "platform/ui/Resources.h"
+
+namespace zn::ui {
+
+bool CxToolBar::Create(CWnd* parent, UINT id, std::uint32_t style, UINT flags) {
+    if (!parent)
+        return false;
+    m_place = parent->GetDlgItem(int(id));
+    CRect rect = m_place ? m_place->GetWindowRect() : CRect{};
+    if (!CToolBarCtrl::Create(style | WS_VISIBLE, rect, parent, int(id)))
+        return false;
+    if (m_place && (flags & kToolBarHidePlace))
+        m_place->ShowWindow(SW_HIDE);
+    return true;
+}
+
+bool CxToolBar::AddButton(UINT command, int image, std::u16string_view tooltip, std::uint8_t style) {
+    TBBUTTON button;
+    button.idCommand = int(command);
+    button.iBitmap = image;
+    button.fsStyle = style;
+    button.tooltip = tooltip.empty() ? LoadStringW(command) : ZnsStringW(tooltip);
+    bool added = CToolBarCtrl::AddButton(button);
+    UpdatePosition();
+    return added;
+}
+
+bool CxToolBar::AddSeparator() {
+    TBBUTTON separator;
+    separator.fsStyle = TBSTYLE_SEP;
+    bool added = CToolBarCtrl::AddButton(separator);
+    UpdatePosition();
+    return added;
+}
+
+void CxToolBar::UpdatePosition() {
+    CRect rect = m_place ? m_place->GetWindowRect() : GetWindowRect();
+    CSize size = GetMaxSize();
+    MoveWindow(rect.left, rect.top, size.cx, size.cy);
+}
+
+} // namespace zn::ui

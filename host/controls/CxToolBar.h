@@ -1,0 +1,29 @@
+// The controls library's image toolbar: buttons by command and image number (from the
+// shared 16x16 image list) with tooltips that default to the command's string, standing
+// at a place control of the dialog.
+#pragma once
+
+#include "platform/ui/ToolBar.h"
+
+namespace zn::ui {
+
+// Create flags.
+inline constexpr UINT kToolBarHidePlace = 0x1; // hide the place control the toolbar stands on
+
+class CxToolBar : public CToolBarCtrl {
+public:
+    // Creates the toolbar as a child of `parent` with control id `id`; when the parent has
+    // a control with that id already (a static place holder), the toolbar stands there.
+    bool Create(CWnd* parent, UINT id, std::uint32_t style = TBSTYLE_FLAT | TBSTYLE_TOOLTIPS, UINT flags = 0);
+    // An empty tooltip takes the string resource of the command.
+    bool AddButton(UINT command, int image, std::u16string_view tooltip = {}, std::uint8_t style = TBSTYLE_BUTTON);
+    bool AddSeparator();
+    // Moves the toolbar to its place's top-left corner at the size of its buttons.
+    void UpdatePosition();
+    CWnd* GetPlace() const { return m_place; }
+
+private:
+    CWnd* m_place = nullptr;
+};
+
+} // namespace zn::ui

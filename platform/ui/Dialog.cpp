@@ -1,0 +1,252 @@
+// Dialogs from templates, the modal loop, dialog keyboard navigation and command routing.
+#include "platform/ui/Dialog.h"
+
+#include <algorithm>
+
+#include "platform/ui/Button.h"
+#include "platform/ui/Input.h"
+#include "platform/ui/UserAgent.h"
+
+namespace zn::ui {
+
+CDialog::CDialog(UINT templateId, CWnd* parent) : m_templateId(templateId), m_pParentWnd(parent) {}
+
+CDialog::~CDialog() {
+    if (m_hWnd)
+        DestroyWindow();
+}
+
+const DialogTemplate* CDialog::findTemplate(UINT id) const {
+    ResourceModule* module = AfxGetResourceHandle();
+    return module ? module->FindDialog(id) : nullptr;
+}
+
+bool CDialog::createFromTemplate(const DialogTemplate& resource, CWnd* parent, bool modal) {
+    m_modal = modal;
+    m_ended = false;
+    m_nModalResult = -1;
+    std::uint32_t style = resource.style & ~WS_VISIBLE;
+    bool child = style & WS_CHILD;
+    CRect rect = DialogUnitsToPixels(resource.rect);
+    if (!child && parent) {
+        CPoint origin = parent->ClientToScreen(CPoint{0, 0});
+        rect.OffsetRect(origin.x, origin.y);
+    }
+    if (!CreateEx(resource.exStyle, u"#32770", resource.caption, style | (child ? 0 : WS_POPUP), rect,
+                  parent, child ? int(resource.id) : 0))
+        return false;
+    m_templateId = resource.id;
+    for (const DialogItemTemplate& item : resource.items) {
+        if (!CreateOwnedChild(item.className, item.text, item.style | WS_CHILD,
+                              DialogUnitsToPixels(item.rect), item.id, item.exStyle)) {
+            DestroyWindow();
+            return false;
+        }
+    }
+    if (SendMessage(WM_INITDIALOG) && m_hWnd)
+        NextDlgCtrl();
+    if (!m_hWnd)
+        return false;
+    if (modal || (resource.style & WS_VISIBLE))
+        ShowWindow(SW_SHOW);
+    return true;
+}
+
+INT_PTR CDialog::DoModal() {
+    const DialogTemplate* resource = findTemplate(m_templateId);
+    if (!resource)
+        return -1;
+    CWnd* owner = m_pParentWnd ? m_pParentWnd->GetTopLevelParent() : nullptr;
+    bool ownerWasEnabled = owner && owner->IsWindowEnabled();
+    HWND ownerHandle = owner ? owner->m_hWnd : nullptr;
+    if (ownerWasEnabled)
+        owner->EnableWindow(false);
+    auto restoreOwner = [&] {
+        if (ownerWasEnabled && CWnd::IsWindow(ownerHandle)) {
+            owner->EnableWindow(true);
+            SetActiveWindow(owner);
+        }
+    };
+    if (!createFromTemplate(*resource, m_pParentWnd, true)) {
+        restoreOwner();
+        return -1;
+    }
+    try {
+        while (!m_ended && m_hWnd) {
+            if (PumpOneMessage())
+                continue;
+            UserAgent* agent = CurrentUserAgent();
+            if (!agent)
+                throw AgentError("dialog \"" + zn::toUtf8(GetWindowTextW()) +
+                                 "\" waits for input and no user agent is installed");
+            agent->ProvideInput(*this);
+        }
+    } catch (...) {
+        DestroyWindow();
+        restoreOwner();
+        throw;
+    }
+    DestroyWindow();
+    restoreOwner();
+    return m_nModalResult;
+}
+
+bool CDialog::Create(UINT templateId, CWnd* parent) {
+    const DialogTemplate* resource = findTemplate(templateId);
+    if (parent)
+        m_pParentWnd = parent;
+    return resource && createFromTemplate(*resource, m_pParentWnd, false);
+}
+
+bool CDialog::CreateIndirect(const DialogTemplate& resource, CWnd* parent) {
+    if (parent)
+        m_pParentWnd = parent;
+    return createFromTemplate(resource, m_pParentWnd, false);
+}
+
+void CDialog::EndDialog(int result) {
+    m_nModalResult = result;
+    m_ended = true;
+    if (m_hWnd)
+        ShowWindow(SW_HIDE);
+}
+
+bool CDialog::UpdateData(bool saveAndValidate) {
+    CDataExchange dx(this, saveAndValidate);
+    try {
+        DoDataExchange(&dx);
+    } catch (const DataExchangeFailure&) {
+        return false;
+    }
+    return true;
+}
+
+BOOL CDialog::OnInitDialog() {
+    UpdateData(false);
+    return TRUE;
+}
+
+void CDialog::OnOK() {
+    if (UpdateData(true))
+        EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+void CDialog::OnClose() {
+    // The close box is the Cancel command of a dialog.
+    SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+}
+
+LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG)
+        return OnInitDialog();
+    return CWnd::WindowProc(message, wParam, lParam);
+}
+
+bool CDialog::OnCmdMsg(UINT id, int code) {
+    for (CWnd* target : m_commandRoutes)
+        if (target->GetSafeHwnd() && target->OnCmdMsg(id, code))
+            return true;
+    if (CWnd::OnCmdMsg(id, code))
+        return true;
+    if (code != BN_CLICKED && code != 1)
+        return false;
+    if (id == IDOK) {
+        OnOK();
+        return true;
+    }
+    if (id == IDCANCEL) {
+        OnCancel();
+        return true;
+    }
+    return false;
+}
+
+int CDialog::GetDefID() const {
+    for (CWnd* child : GetChildren())
+        if (dynamic_cast<CButton*>(child) && (child->GetStyle() & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
+            return child->GetDlgCtrlID();
+    return IDOK;
+}
+
+namespace {
+
+bool canTakeFocus(CWnd* w) {
+    return (w->GetStyle() & WS_TABSTOP) && w->IsWindowVisible() && w->IsWindowEnabled();
+}
+
+// The child of `dialog` that holds `focus`, or null.
+CWnd* directChildHolding(CWnd* dialog, CWnd* focus) {
+    for (CWnd* w = focus; w; w = w->GetParent())
+        if (w->GetParent() == dialog)
+            return w;
+    return nullptr;
+}
+
+} // namespace
+
+void CDialog::NextDlgCtrl(bool previous) {
+    std::vector<CWnd*> stops;
+    for (CWnd* child : GetChildren())
+        if (canTakeFocus(child))
+            stops.push_back(child);
+    if (stops.empty())
+        return;
+    CWnd* current = directChildHolding(this, GetFocus());
+    auto it = std::find(stops.begin(), stops.end(), current);
+    size_t index = 0;
+    if (it != stops.end()) {
+        size_t at = size_t(it - stops.begin());
+        index = previous ? (at + stops.size() - 1) % stops.size() : (at + 1) % stops.size();
+    } else if (previous) {
+        index = stops.size() - 1;
+    }
+    GotoDlgCtrl(stops[index]);
+}
+
+void CDialog::GotoDlgCtrl(CWnd* control) {
+    if (control)
+        control->SetFocus();
+}
+
+bool CDialog::IsDialogMessage(MSG& msg) {
+    if (msg.message != WM_KEYDOWN)
+        return false;
+    CWnd* target = CWnd::FromHandle(msg.hwnd);
+    if (!target || (target != this && !IsChild(target)))
+        return false;
+    LRESULT wants = target == this ? 0 : target->SendMessage(WM_GETDLGCODE, msg.wParam);
+    if (wants & DLGC_WANTALLKEYS)
+        return false;
+    switch (msg.wParam) {
+    case VK_TAB:
+        if (wants & DLGC_WANTTAB)
+            return false;
+        NextDlgCtrl(GetKeyState(VK_SHIFT) < 0);
+        return true;
+    case VK_RETURN: {
+        if (auto* button = dynamic_cast<CButton*>(target); button && button->IsPushButton()) {
+            button->SendMessage(BM_CLICK);
+            return true;
+        }
+        int id = GetDefID();
+        CWnd* button = GetDlgItem(id);
+        if (!button || button->IsWindowEnabled())
+            SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(button ? button->m_hWnd : nullptr));
+        return true;
+    }
+    case VK_ESCAPE: {
+        CWnd* button = GetDlgItem(IDCANCEL);
+        if (!button || button->IsWindowEnabled())
+            SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), LPARAM(button ? button->m_hWnd : nullptr));
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+bool CDialog::PreTranslateMessage(MSG& msg) { return IsDialogMessage(msg); }
+
+} // namespace zn::ui

@@ -1,0 +1,163 @@
+// Delivery of user input through the PreTranslateMessage chain to the target window.
+#include "platform/ui/Input.h"
+
+#include <algorithm>
+
+namespace zn::ui {
+
+namespace {
+
+unsigned g_modifiers = 0;
+
+CWnd* keyboardTarget() {
+    if (CWnd* focus = CWnd::GetFocus())
+        return focus;
+    return GetActiveWindow();
+}
+
+// The character a key types, when it types one.
+char16_t characterOf(UINT key, unsigned modifiers) {
+    if (key == VK_RETURN)
+        return u'\r';
+    if (key == VK_BACK)
+        return 0x08;
+    if (key == VK_TAB && !(modifiers & kModCtrl))
+        return u'\t';
+    if (key == VK_ESCAPE)
+        return 0x1B;
+    if (key >= 'A' && key <= 'Z' && (modifiers & kModCtrl) && !(modifiers & kModAlt))
+        return char16_t(key - 'A' + 1);
+    return 0;
+}
+
+WPARAM mouseKeys(MouseButton button, unsigned modifiers, bool down) {
+    WPARAM keys = down ? (button == MouseButton::Left ? MK_LBUTTON : MK_RBUTTON) : 0;
+    if (modifiers & kModShift)
+        keys |= MK_SHIFT;
+    if (modifiers & kModCtrl)
+        keys |= MK_CONTROL;
+    return keys;
+}
+
+// The pointer is at `screen`; the window under it (or the one that captured the mouse)
+// gets the message in its own client coordinates.
+void mouseMessage(CWnd& target, UINT message, WPARAM keys, CPoint screen) {
+    CWnd* receiver = CWnd::GetCapture();
+    if (!receiver)
+        receiver = &target;
+    CPoint point = receiver->ScreenToClient(screen);
+    DeliverInput({receiver->m_hWnd, message, keys, MAKELPARAM(point.x, point.y)});
+}
+
+void pressModifiers(unsigned modifiers, bool down) {
+    const std::pair<unsigned, UINT> keys[] = {{kModCtrl, VK_CONTROL}, {kModShift, VK_SHIFT}, {kModAlt, VK_MENU}};
+    for (auto [bit, key] : keys) {
+        if (!(modifiers & bit))
+            continue;
+        if (down)
+            g_modifiers |= bit;
+        if (CWnd* target = keyboardTarget())
+            DeliverInput({target->m_hWnd, down ? WM_KEYDOWN : WM_KEYUP, key, 0});
+        if (!down)
+            g_modifiers &= ~bit;
+    }
+}
+
+} // namespace
+
+short GetKeyState(int virtualKey) {
+    unsigned bit = virtualKey == int(VK_SHIFT)     ? kModShift
+                   : virtualKey == int(VK_CONTROL) ? kModCtrl
+                   : virtualKey == int(VK_MENU)    ? kModAlt
+                                                   : 0;
+    return (g_modifiers & bit) ? short(-128) : short(0);
+}
+
+bool DeliverInput(MSG msg) {
+    CWnd* target = CWnd::FromHandle(msg.hwnd);
+    if (!target)
+        return false;
+    std::vector<HWND> chain;
+    for (CWnd* w = target; w; w = w->GetParent())
+        chain.push_back(w->m_hWnd);
+    for (HWND hwnd : chain) {
+        CWnd* w = CWnd::FromHandle(hwnd);
+        if (w && w->PreTranslateMessage(msg))
+            return true;
+    }
+    SendMessage(msg.hwnd, msg.message, msg.wParam, msg.lParam);
+    return false;
+}
+
+void KeyPress(UINT virtualKey, unsigned modifiers) {
+    pressModifiers(modifiers, true);
+    if (CWnd* target = keyboardTarget()) {
+        bool consumed = DeliverInput({target->m_hWnd, WM_KEYDOWN, virtualKey, 1});
+        char16_t ch = characterOf(virtualKey, modifiers);
+        if (!consumed && ch)
+            if (CWnd* now = keyboardTarget())
+                DeliverInput({now->m_hWnd, WM_CHAR, ch, 1});
+        if (CWnd* now = keyboardTarget())
+            DeliverInput({now->m_hWnd, WM_KEYUP, virtualKey, 1});
+    }
+    pressModifiers(modifiers, false);
+}
+
+void TypeText(std::u16string_view text) {
+    for (size_t i = 0; i < text.size(); ++i) {
+        char16_t ch = text[i];
+        if (ch == u'\r' || ch == u'\n') {
+            if (ch == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
+            KeyPress(VK_RETURN);
+        } else if (ch == u'\t') {
+            KeyPress(VK_TAB);
+        } else if (CWnd* target = keyboardTarget()) {
+            DeliverInput({target->m_hWnd, WM_CHAR, ch, 1});
+        }
+    }
+}
+
+void Click(CWnd& target, CPoint clientPoint, MouseButton button, bool doubleClick, unsigned modifiers) {
+    HWND hwnd = target.m_hWnd;
+    CPoint point = target.ClientToScreen(clientPoint);
+    UINT down = button == MouseButton::Left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN;
+    UINT up = button == MouseButton::Left ? WM_LBUTTONUP : WM_RBUTTONUP;
+    g_modifiers |= modifiers;
+    mouseMessage(target, down, mouseKeys(button, modifiers, true), point);
+    if (CWnd::IsWindow(hwnd))
+        mouseMessage(target, up, mouseKeys(button, modifiers, false), point);
+    if (doubleClick && CWnd::IsWindow(hwnd)) {
+        mouseMessage(target, button == MouseButton::Left ? WM_LBUTTONDBLCLK : down,
+                     mouseKeys(button, modifiers, true), point);
+        if (CWnd::IsWindow(hwnd))
+            mouseMessage(target, up, mouseKeys(button, modifiers, false), point);
+    }
+    g_modifiers &= ~modifiers;
+}
+
+void Drag(CWnd& target, CPoint clientFrom, CPoint clientTo) {
+    HWND hwnd = target.m_hWnd;
+    CPoint from = target.ClientToScreen(clientFrom), to = target.ClientToScreen(clientTo);
+    mouseMessage(target, WM_LBUTTONDOWN, MK_LBUTTON, from);
+    // Two moves: a drag starts once the pointer leaves the press point, then arrives.
+    CPoint middle{(from.x + to.x) / 2, (from.y + to.y) / 2};
+    for (CPoint p : {middle, to})
+        if (CWnd::IsWindow(hwnd))
+            mouseMessage(target, WM_MOUSEMOVE, MK_LBUTTON, p);
+    if (CWnd::IsWindow(hwnd))
+        mouseMessage(target, WM_LBUTTONUP, 0, to);
+}
+
+void UserResize(CWnd& window, CSize size) {
+    MINMAXINFO info{};
+    info.ptMaxTrackSize = {1 << 15, 1 << 15};
+    window.SendMessage(WM_GETMINMAXINFO, 0, LPARAM(&info));
+    size.cx = std::clamp(size.cx, info.ptMinTrackSize.x, info.ptMaxTrackSize.x);
+    size.cy = std::clamp(size.cy, info.ptMinTrackSize.y, info.ptMaxTrackSize.y);
+    CRect rect = window.GetWindowRect();
+    window.MoveWindow(rect.left, rect.top, size.cx, size.cy);
+    window.SendMessage(WM_EXITSIZEMOVE);
+}
+
+} // namespace zn::ui

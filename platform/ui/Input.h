@@ -1,0 +1,40 @@
+// User input as the window system receives it: key presses with modifiers, typed text,
+// mouse clicks, drags and resizing by the user. Each goes through the targets'
+// PreTranslateMessage chain (focused window up to its top-level window) before the
+// target's window procedure, as a message loop delivers it. Agents and a GUI backend
+// feed input through here.
+#pragma once
+
+#include "platform/ui/Window.h"
+
+namespace zn::ui {
+
+inline constexpr unsigned kModShift = 0x1;
+inline constexpr unsigned kModCtrl = 0x2;
+inline constexpr unsigned kModAlt = 0x4;
+
+// Whether a key is held: negative when down (only the modifier keys are tracked).
+short GetKeyState(int virtualKey);
+
+// Delivers one input message the way the message loop does; true when a PreTranslate
+// handler consumed it.
+bool DeliverInput(MSG msg);
+
+// Key down (with the modifiers pressed around it), the character it types, key up. The
+// target is the focused window, or the active window when nothing has the focus.
+void KeyPress(UINT virtualKey, unsigned modifiers = 0);
+// Characters to the focused window; CR or LF presses Enter, TAB presses Tab.
+void TypeText(std::u16string_view text);
+
+enum class MouseButton { Left, Right };
+// Button down and up at `point` (client coordinates of `target`); a double click sends the
+// second press as a double-click message. Mouse capture redirects the messages.
+void Click(CWnd& target, CPoint point, MouseButton button = MouseButton::Left,
+           bool doubleClick = false, unsigned modifiers = 0);
+// Press at `from`, move to `to`, release there (client coordinates of `target`).
+void Drag(CWnd& target, CPoint from, CPoint to);
+// The user drags a top-level window's frame to `size`: the window's minimum tracking size
+// (WM_GETMINMAXINFO) limits it.
+void UserResize(CWnd& window, CSize size);
+
+} // namespace zn::ui

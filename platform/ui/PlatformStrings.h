@@ -1,0 +1,32 @@
+// String ids of the texts the window system itself shows (validation messages, file
+// dialog questions, colour names). They live in the resource module like every other
+// text, so each language set carries them; "%1" and "%2" mark the inserted values.
+#pragma once
+
+#include <initializer_list>
+
+#include "platform/text/ZnsString.h"
+#include "platform/ui/Types.h"
+
+namespace zn::ui {
+
+inline constexpr UINT kIdsParseInt = 61712;
+inline constexpr UINT kIdsParseReal = 61713;
+inline constexpr UINT kIdsParseIntRange = 61714;
+inline constexpr UINT kIdsParseRealRange = 61715;
+inline constexpr UINT kIdsParseStringSize = 61716;
+inline constexpr UINT kIdsFileNotFound = 61717;
+inline constexpr UINT kIdsFileExists = 61718;
+inline constexpr UINT kIdsColorBlack = 61720;
+inline constexpr UINT kIdsColorWhite = kIdsColorBlack + 1;
+inline constexpr UINT kIdsColorRed = kIdsColorWhite + 1;
+inline constexpr UINT kIdsColorGreen = kIdsColorRed + 1;
+inline constexpr UINT kIdsColorBlue = kIdsColorGreen + 1;
+inline constexpr UINT kIdsColorYellow = kIdsColorBlue + 1;
+inline constexpr UINT kIdsColorCyan = kIdsColorYellow + 1;
+inline constexpr UINT kIdsColorMagenta = kIdsColorCyan + 1;
+
+// Loads string `id` and puts `args` in place of %1, %2, ...
+ZnsStringW FormatString(UINT id, std::initializer_list<std::u16string_view> args);
+
+} // namespace zn::ui

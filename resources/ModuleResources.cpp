@@ -1,0 +1,38 @@
+// The module's resource module over its string tables and UI documents.
+#include "resources/ModuleResources.h"
+
+#include "platform/text/CodePage.h"
+#include "resources/StringTable.h"
+#include "resources/UiResources.h"
+
+namespace res {
+
+namespace {
+
+class ModuleResources : public zn::ui::ResourceModule {
+public:
+    std::optional<ZnsStringW> FindString(unsigned id) const override {
+        const StringTable& table = stringTable(zn::interfaceLanguage());
+        auto it = table.find(id);
+        return it == table.end() ? std::nullopt : std::optional<ZnsStringW>(it->second);
+    }
+    const zn::ui::DialogTemplate* FindDialog(unsigned id) const override {
+        const auto& dialogs = uiResources(zn::interfaceLanguage()).dialogs;
+        auto it = dialogs.find(id);
+        return it == dialogs.end() ? nullptr : &it->second;
+    }
+    const zn::ui::MenuTemplate* FindMenu(unsigned id) const override {
+        const auto& menus = uiResources(zn::interfaceLanguage()).menus;
+        auto it = menus.find(id);
+        return it == menus.end() ? nullptr : &it->second;
+    }
+};
+
+} // namespace
+
+zn::ui::ResourceModule* ModuleResourceHandle() {
+    static ModuleResources module;
+    return &module;
+}
+
+} // namespace res

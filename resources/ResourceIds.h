@@ -1,0 +1,52 @@
+// Names for the module's resource ids that code refers to: the messages that have no
+// number of their own elsewhere, and the dialog templates and menus.
+#pragma once
+
+namespace res {
+
+// Messages.
+inline constexpr unsigned IDS_LINKS_DROPPED = 3;
+inline constexpr unsigned IDS_LOST_LINK = 32861;
+inline constexpr unsigned IDS_DELETE_ITEMS = 61001;
+inline constexpr unsigned IDS_APPLY_CORRECTIONS = 61002;
+inline constexpr unsigned IDS_NO_LINKS_IN_EXPORT = 61003;
+inline constexpr unsigned IDS_CANNOT_OPEN_RTF = 61004;
+inline constexpr unsigned IDS_SPECIFICATION_NOT_LOADED = 61005;
+inline constexpr unsigned IDS_CONTROLS_NOT_LOADED = 61006;
+inline constexpr unsigned IDS_RTF_FILTER = 61007;
+inline constexpr unsigned IDS_POSITION_PREFIX = 61008;
+inline constexpr unsigned IDS_ZONE_PREFIX = 61009;
+inline constexpr unsigned IDS_CANNOT_OPEN_FILE = 61010;
+inline constexpr unsigned IDS_NOT_LATEST_VERSION = 61011;
+inline constexpr unsigned IDS_NOT_NOTEBOOK_FILE = 61012;
+inline constexpr unsigned IDS_NOT_OLD_TABLE_FILE = 61013;
+inline constexpr unsigned IDS_OLD_IMPORT_ERROR = 61014;
+inline constexpr unsigned IDS_CANNOT_DELETE_FILE = 61015;
+inline constexpr unsigned IDS_DELETE_MANUALLY = 61016;
+inline constexpr unsigned IDS_IMPORT_FROM_FILE = 61017;
+inline constexpr unsigned IDS_CONFIRM_DELETE = 61018;
+inline constexpr unsigned IDS_CONFIRM_DELETE_ITEMS = 61019;
+inline constexpr unsigned IDS_SAVE_CHANGES = 61020;
+inline constexpr unsigned IDS_STRING_NOT_FOUND = 61021;
+
+// Dialog templates.
+inline constexpr unsigned IDD_FRACTION = 1;
+inline constexpr unsigned IDD_COLUMN_PROPERTIES = 2;
+inline constexpr unsigned IDD_TEXT_IMPORT = 7;
+inline constexpr unsigned IDD_DTEXT = 11;
+inline constexpr unsigned IDD_NOTE_EMB = 16;
+inline constexpr unsigned IDD_INSERT_TABLE = 18;
+inline constexpr unsigned IDD_JUSTIFY = 20;
+inline constexpr unsigned IDD_OPEN_MERGE = 24;
+inline constexpr unsigned IDD_CALCULATOR = 102;
+inline constexpr unsigned IDD_FIND = 1540;
+inline constexpr unsigned IDD_REQPAD = 12000;
+inline constexpr unsigned IDD_NOTEBOOK = 12042;
+
+// Menus.
+inline constexpr unsigned IDR_TABLE_CONTEXT = 4;
+inline constexpr unsigned IDR_CALCULATOR = 130;
+inline constexpr unsigned IDR_REQPAD = 12030;
+inline constexpr unsigned IDR_NOTEBOOK_CONTEXT = 12043;
+
+} // namespace res

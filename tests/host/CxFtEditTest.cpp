@@ -1,0 +1,221 @@
+// The rich-edit control window and the formatted edit control over it: typing and keys,
+// the clipboard, notifications to the parent, the context menu and the text converter.
+#include "host/controls/CxFtEdit.h"
+
+#include "platform/ui/Clipboard.h"
+#include "platform/ui/Dialog.h"
+#include "platform/ui/Input.h"
+#include "tests/platform/ui/UiTestSupport.h"
+
+namespace zn::ui::test {
+namespace {
+
+using richedit::CharFormat;
+
+class Parent : public CWnd {
+public:
+    int changes = 0;
+    int selChanges = 0;
+    LRESULT protectedAnswer = 1;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_COMMAND && HIWORD(wParam) == unsigned(EN_CHANGE))
+            ++changes;
+        if (message == WM_NOTIFY) {
+            int code = reinterpret_cast<NMHDR*>(lParam)->code;
+            selChanges += code == EN_SELCHANGE;
+            if (code == EN_PROTECTED)
+                return protectedAnswer;
+        }
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+class FtEditTest : public UiTest {
+protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        ASSERT_TRUE(parent.Create(u"Test", u"Editor", WS_POPUP | WS_VISIBLE, {0, 0, 400, 300}, nullptr, 0));
+        ASSERT_TRUE(edit.Create(WS_VISIBLE | ES_MULTILINE | ES_WANTRETURN, {0, 0, 300, 200}, &parent, 12014));
+        edit.SetFocus();
+    }
+    CharFormat formatAt(int position) const { return edit.GetCharFormat(position, position + 1); }
+
+    Parent parent;
+    CxFtEdit edit;
+};
+
+TEST_F(FtEditTest, KeysTypeEditAndMoveTheCaret) {
+    agent.AddScript("type First\nkey Enter\ntype Secnd\nkey Left\nkey Left\nkey Left\ntype o\n"
+                    "key Home\nkey Shift+End\nkey Back\ntype Second line\nkey Up\nkey Ctrl+A\nkey Ctrl+B");
+    while (agent.Remaining())
+        agent.ProvideInput(parent);
+    EXPECT_EQ(edit.GetText(), u"First\rSecond line");
+    CharFormat bold = edit.GetCharFormat(0, edit.GetTextLength());
+    EXPECT_TRUE((bold.mask & richedit::CFM_BOLD) && (bold.effects & richedit::CFE_BOLD));
+    EXPECT_EQ(edit.GetWindowTextW(), u"First\r\nSecond line");
+
+    KeyPress('Z', kModCtrl); // one step back: bold is gone again
+    EXPECT_FALSE(formatAt(0).effects & richedit::CFE_BOLD);
+}
+
+TEST_F(FtEditTest, ClipboardCarriesRichTextBetweenControls) {
+    edit.SetText(u"steel 45");
+    edit.SetSel(0, 5);
+    edit.SendMessage(WM_COMMAND, MAKEWPARAM(ID_FT_BOLD, 0));
+    KeyPress('C', kModCtrl);
+    EXPECT_EQ(GetClipboardText(), u"steel");
+    EXPECT_TRUE(IsClipboardFormatAvailable(ClipboardFormatRtf()));
+
+    CxFtEdit other;
+    ASSERT_TRUE(other.Create(WS_VISIBLE | ES_MULTILINE, {0, 200, 300, 300}, &parent, 12015));
+    other.SetFocus();
+    KeyPress(VK_INSERT, kModShift);
+    EXPECT_EQ(other.GetText(), u"steel");
+    EXPECT_TRUE(other.GetCharFormat(0, 5).effects & richedit::CFE_BOLD);
+
+    other.SetReadOnly(true);
+    KeyPress('V', kModCtrl);
+    EXPECT_EQ(other.GetText(), u"steel");
+    other.SetReadOnly(false);
+    edit.SetFocus();
+    edit.SetSel(0, 5);
+    KeyPress(VK_DELETE, kModShift); // cut
+    EXPECT_EQ(edit.GetText(), u" 45");
+}
+
+TEST_F(FtEditTest, ParentHearsChangesAndMayRefuseProtectedEdits) {
+    edit.SetText(u"1. Item");
+    edit.SendMessage(EM_SETEVENTMASK, 0, LPARAM(richedit::ENM_CHANGE | richedit::ENM_SELCHANGE | richedit::ENM_PROTECTED));
+    CharFormat protect;
+    protect.mask = richedit::CFM_PROTECTED;
+    protect.effects = richedit::CFE_PROTECTED;
+    edit.SetCharFormat(0, 3, protect);
+    int changesBefore = parent.changes;
+
+    edit.SetSel(1, 1);
+    TypeText(u"x"); // inside the protected number: refused
+    EXPECT_EQ(edit.GetText(), u"1. Item");
+    edit.SetSel(7, 7);
+    TypeText(u"s");
+    EXPECT_EQ(edit.GetText(), u"1. Items");
+    EXPECT_GT(parent.changes, changesBefore);
+    EXPECT_GT(parent.selChanges, 0);
+
+    parent.protectedAnswer = 0; // the parent lets it through
+    edit.SetSel(0, 0);
+    TypeText(u"1");
+    EXPECT_EQ(edit.GetText(), u"11. Items");
+}
+
+TEST_F(FtEditTest, ContextMenuFollowsTheSwitchesAndCarriesOutTheChoice) {
+    class Derived : public CxFtEdit {
+    protected:
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+            if (message == ZNM_CONTEXTMENU_BUILD) {
+                auto* menu = reinterpret_cast<CMenu*>(lParam);
+                menu->AppendMenu(MF_STRING, 32812, u"Add technical condition");
+                return 0;
+            }
+            if (message == WM_COMMAND && LOWORD(wParam) == 32812) {
+                ReplaceSel(u"\r2. ");
+                return 1;
+            }
+            return CxFtEdit::WindowProc(message, wParam, lParam);
+        }
+    } derived;
+    ASSERT_TRUE(derived.Create(WS_VISIBLE | ES_MULTILINE, {0, 0, 300, 200}, &parent, 12016));
+    derived.SetText(u"1. x");
+    derived.AllowPaste(false);
+    derived.AllowSuperscripts();
+
+    std::vector<CMenu::Entry> shown;
+    struct Recorder : ScriptedAgent {
+        std::vector<CMenu::Entry>* seen;
+        unsigned ChooseMenuCommand(const CMenu& menu) override {
+            *seen = menu.Entries();
+            return ScriptedAgent::ChooseMenuCommand(menu);
+        }
+    } recorder;
+    recorder.seen = &shown;
+    recorder.AddScript("menu 32816\nmenu 32812");
+    SetUserAgent(&recorder);
+    derived.SetSel(3, 4);
+    Click(derived, {10, 5}, MouseButton::Right);
+    auto has = [&](UINT id) {
+        return std::any_of(shown.begin(), shown.end(), [id](const CMenu::Entry& e) { return e.id == id; });
+    };
+    EXPECT_FALSE(has(ID_EDIT_PASTE_TEXT));
+    EXPECT_TRUE(has(ID_FT_SUPERSCRIPT));
+    EXPECT_FALSE(has(ID_FT_SUBSCRIPT));
+    EXPECT_TRUE(has(32812)); // the derived class's own entry
+    EXPECT_TRUE(derived.IsSelectionScript(CxFtEdit::Script::Raised));
+    EXPECT_EQ(derived.GetCharFormat(3, 4).height, derived.GetDefaultCharFormat().height * 3 / 4);
+
+    derived.SetSel(4, 4);
+    Click(derived, {10, 5}, MouseButton::Right);
+    EXPECT_EQ(derived.GetText(), u"1. x\r2. ");
+    SetUserAgent(&agent);
+    recorder.Finish();
+}
+
+TEST_F(FtEditTest, ConverterReadsHostFormattedText) {
+    IZnTextConverter* converter = edit.GetTextConverter();
+    ASSERT_TRUE(converter->InsertFormattedText(u"\\H2.5;Ra\\S3.2/1.6;\\PD%%c10 \\{x\\}\\S^5;"));
+    EXPECT_EQ(edit.GetText(), u"Ra3.2|1.6\rD\u045C10 {x}5");
+    EXPECT_TRUE(formatAt(2).offset > 0);   // 3.2 raised
+    EXPECT_EQ(formatAt(5).offset, 0);      // the bar on the baseline
+    EXPECT_TRUE(formatAt(6).offset < 0);   // 1.6 lowered
+    EXPECT_TRUE(formatAt(edit.GetTextLength() - 1).offset < 0); // \S^5; is a subscript
+
+    ASSERT_TRUE(converter->InsertObjectLink(&parent, u"A-A", kLinkFlagView));
+    ASSERT_EQ(edit.GetObjectLinks().size(), 1u);
+    EXPECT_EQ(edit.GetObjectLinks()[0].flags, kLinkFlagView);
+    EXPECT_TRUE(formatAt(edit.GetTextLength() - 1).effects & richedit::CFE_LINK);
+
+    edit.SetReadOnly(true);
+    EXPECT_FALSE(converter->InsertFormattedText(u"more"));
+}
+
+TEST_F(FtEditTest, NumericModeTakesOnlyNumbers) {
+    edit.SetNumeric();
+    TypeText(u"1a2,5e-3x");
+    EXPECT_EQ(edit.GetText(), u"12,5e-3");
+}
+
+TEST_F(FtEditTest, TemplateItemBecomesTheFormattedControlInAModalDialog) {
+    DialogTemplate dialog;
+    dialog.id = 12000;
+    dialog.caption = u"Technical conditions editor";
+    dialog.style = WS_POPUP | WS_CAPTION;
+    dialog.rect = {0, 0, 316, 202};
+    dialog.items = {item(12014, u"RichEdit20W", u"", ES_MULTILINE | ES_WANTRETURN | WS_TABSTOP, {5, 30, 311, 180}),
+                    item(IDOK, u"Button", u"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, {217, 183, 264, 197})};
+    resources.dialogs[12000] = dialog;
+    class Editor : public CDialog {
+    public:
+        Editor() : CDialog(12000) {}
+        CxFtEdit control;
+        ZnsStringW text;
+
+    protected:
+        BOOL OnInitDialog() override {
+            control.SubclassDlgItem(12014, this);
+            CDialog::OnInitDialog();
+            GotoDlgCtrl(&control);
+            return FALSE;
+        }
+        void OnOK() override {
+            text = control.GetText();
+            CDialog::OnOK();
+        }
+    } editor;
+    // Enter stays in the multi-line control; the OK button ends the dialog.
+    agent.AddScript("type 1. Steel\nkey Enter\ntype 2. Bolts\nclick 1");
+    EXPECT_EQ(editor.DoModal(), IDOK);
+    EXPECT_EQ(editor.text, u"1. Steel\r2. Bolts");
+}
+
+} // namespace
+} // namespace zn::ui::test

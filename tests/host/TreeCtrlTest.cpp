@@ -1,0 +1,122 @@
+// The multi-selection tree: sorting, selection by clicks, label editing and drag start.
+#include "host/controls/CxTreeCtrl.h"
+
+#include "platform/ui/Input.h"
+#include "tests/platform/ui/UiTestSupport.h"
+
+namespace zn::ui::test {
+namespace {
+
+class TreeTest : public UiTest {
+protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        ASSERT_TRUE(parent.Create(u"Test", u"Notebook", WS_POPUP | WS_VISIBLE, {0, 0, 400, 300}, nullptr, 0));
+        ASSERT_TRUE(tree.Create(u"SysTreeView32", u"", WS_CHILD | WS_VISIBLE | TVS_EDITLABELS, {0, 0, 200, 300}, &parent, 12050));
+        root = tree.InsertItem(u"Notebook");
+        tree.SetItemData(root, 1);
+        for (auto [text, type] : {std::pair{u"Zinc", 2}, {u"history", 4}, {u"alpha", 2}, {u"Bolts", 1}}) {
+            HTREEITEM child = tree.InsertItem(text, root);
+            tree.SetItemData(child, std::uintptr_t(type));
+        }
+        tree.Expand(root, TVE_EXPAND);
+    }
+    std::vector<std::u16string> children() const {
+        std::vector<std::u16string> out;
+        for (HTREEITEM i = tree.GetChildItem(root); i; i = tree.GetNextSiblingItem(i))
+            out.push_back(tree.GetItemText(i));
+        return out;
+    }
+    HTREEITEM child(std::u16string_view text) const {
+        for (HTREEITEM i = tree.GetChildItem(root); i; i = tree.GetNextSiblingItem(i))
+            if (tree.GetItemText(i) == text)
+                return i;
+        return nullptr;
+    }
+    void click(std::u16string_view text, unsigned modifiers = 0) {
+        Click(tree, tree.FindItemRect(text)->CenterPoint(), MouseButton::Left, false, modifiers);
+    }
+
+    struct Parent : CWnd {
+        std::vector<int> codes;
+        LRESULT endEditAnswer = 1;
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+            if (message == WM_NOTIFY) {
+                int code = reinterpret_cast<NMHDR*>(lParam)->code;
+                codes.push_back(code);
+                return code == TVN_ENDLABELEDIT ? endEditAnswer : 0;
+            }
+            return CWnd::WindowProc(message, wParam, lParam);
+        }
+    } parent;
+    CxTreeCtrl tree;
+    HTREEITEM root = nullptr;
+};
+
+int byTypeThenText(LPARAM a, LPARAM b, LPARAM) { return int(a) - int(b); }
+
+TEST_F(TreeTest, SortsByTextOrByTheComparatorOverDataWords) {
+    tree.SortChildren(root);
+    EXPECT_EQ(children(), (std::vector<std::u16string>{u"alpha", u"Bolts", u"history", u"Zinc"}));
+    tree.SortChildrenCB({root, byTypeThenText, 0});
+    // Equal keys keep their order: the comparator decides only between types.
+    EXPECT_EQ(children(), (std::vector<std::u16string>{u"Bolts", u"alpha", u"Zinc", u"history"}));
+}
+
+TEST_F(TreeTest, ClicksSelectOneAddOneOrARun) {
+    tree.SortChildren(root);
+    click(u"alpha");
+    EXPECT_EQ(tree.GetSelectedCount(), 1);
+    click(u"history", kModCtrl);
+    std::vector<HTREEITEM> selected;
+    tree.GetSelectedItems(selected);
+    EXPECT_EQ(selected, (std::vector<HTREEITEM>{child(u"alpha"), child(u"history")}));
+    EXPECT_EQ(tree.GetSelectedItem(), child(u"history"));
+
+    click(u"alpha", kModCtrl); // Ctrl+click on a selected item drops it
+    EXPECT_EQ(tree.GetSelectedCount(), 1);
+
+    click(u"Zinc", kModShift); // from the caret (history) to Zinc
+    tree.GetSelectedItems(selected);
+    EXPECT_EQ(selected, (std::vector<HTREEITEM>{child(u"history"), child(u"Zinc")}));
+
+    click(u"Bolts");
+    EXPECT_EQ(tree.GetSelectedCount(), 1);
+    EXPECT_TRUE(tree.GetItemState(child(u"Bolts"), TVIS_SELECTED));
+}
+
+TEST_F(TreeTest, LabelEditsEndWithEnterOrEscape) {
+    tree.SelectItem(child(u"Zinc"));
+    tree.SetFocus();
+    agent.AddScript("key F2\ntype Copper\nkey Enter\nkey F2\ntype Lead\nkey Esc");
+    agent.ProvideInput(parent);
+    ASSERT_TRUE(tree.GetEditControl());
+    agent.ProvideInput(parent);
+    agent.ProvideInput(parent);
+    EXPECT_FALSE(tree.GetEditControl());
+    EXPECT_EQ(tree.GetItemText(tree.GetSelectedItem()), u"Copper");
+    for (int i = 0; i < 3; ++i)
+        agent.ProvideInput(parent);
+    EXPECT_EQ(tree.GetItemText(tree.GetSelectedItem()), u"Copper");
+
+    parent.endEditAnswer = 0; // the parent refuses the new text
+    tree.EditLabel(tree.GetSelectedItem());
+    TypeText(u"Tin");
+    tree.EndEditLabelNow(false);
+    EXPECT_EQ(tree.GetItemText(tree.GetSelectedItem()), u"Copper");
+}
+
+TEST_F(TreeTest, DraggingAnItemTellsTheParentAndDeletingTellsItPerItem) {
+    HTREEITEM bolts = child(u"Bolts");
+    tree.InsertItem(u"M6", bolts);
+    Drag(tree, tree.FindItemRect(u"alpha")->CenterPoint(), tree.FindItemRect(u"Zinc")->CenterPoint());
+    EXPECT_NE(std::find(parent.codes.begin(), parent.codes.end(), TVN_BEGINDRAG), parent.codes.end());
+
+    parent.codes.clear();
+    tree.DeleteItem(bolts);
+    EXPECT_EQ(std::count(parent.codes.begin(), parent.codes.end(), TVN_DELETEITEM), 2);
+    EXPECT_EQ(tree.GetCount(), 4u);
+}
+
+} // namespace
+} // namespace zn::ui::test

@@ -1,0 +1,199 @@
+// Dialogs from templates run under the scripted user: ending, data exchange, validation,
+// keyboard navigation, command routing, minimum size and placement.
+#include "platform/ui/Dialog.h"
+
+#include "platform/ui/Button.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/Input.h"
+#include "platform/ui/Placement.h"
+#include "platform/ui/PlatformStrings.h"
+#include "tests/platform/ui/UiTestSupport.h"
+
+namespace zn::ui::test {
+namespace {
+
+constexpr UINT kDialog = 100;
+constexpr int kName = 10, kCount = 11, kRemove = 12, kApply = 13, kDisabled = 14;
+
+class NameDialog : public CDialog {
+public:
+    NameDialog() : CDialog(kDialog) {}
+    ZnsStringW name = u"start";
+    int count = 5;
+    int remove = 0;
+    int applied = 0;
+
+protected:
+    BOOL OnInitDialog() override {
+        OnCommandId(kApply, [this] { ++applied; });
+        return CDialog::OnInitDialog();
+    }
+    void DoDataExchange(CDataExchange* dx) override {
+        DDX_Text(dx, kName, name);
+        DDX_Text(dx, kCount, count);
+        DDV_MinMaxInt(dx, count, 1, 10);
+        DDX_Check(dx, kRemove, remove);
+    }
+};
+
+class DialogTest : public UiTest {
+protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        DialogTemplate dialog;
+        dialog.id = kDialog;
+        dialog.caption = u"Names";
+        dialog.style = WS_POPUP | WS_CAPTION | WS_THICKFRAME;
+        dialog.rect = {0, 0, 200, 100};
+        dialog.items = {
+            item(kName, u"Edit", u"", WS_TABSTOP | ES_AUTOHSCROLL),
+            item(kCount, u"Edit", u"", WS_TABSTOP, {5, 25, 55, 39}),
+            item(kRemove, u"Button", u"Remove", BS_AUTOCHECKBOX | WS_TABSTOP, {5, 45, 80, 55}),
+            item(kApply, u"Button", u"Apply", BS_PUSHBUTTON | WS_TABSTOP, {90, 5, 140, 19}),
+            item(kDisabled, u"Button", u"Never", BS_PUSHBUTTON | WS_DISABLED, {90, 25, 140, 39}),
+            item(IDOK, u"Button", u"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, {90, 60, 140, 74}),
+            item(IDCANCEL, u"Button", u"Cancel", BS_PUSHBUTTON | WS_TABSTOP, {145, 60, 195, 74}),
+        };
+        resources.dialogs[kDialog] = dialog;
+        resources.strings[kIdsParseIntRange] = u"Please enter an integer between %1 and %2.";
+    }
+};
+
+TEST_F(DialogTest, ModalDialogEndsWithTheButtonTheScriptClicked) {
+    agent.AddScript("click 2");
+    NameDialog dialog;
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(dialog.name, u"start"); // Cancel exchanges nothing back
+    EXPECT_FALSE(dialog.GetSafeHwnd());
+    agent.Finish();
+}
+
+TEST_F(DialogTest, OkExchangesTypedValuesIntoTheMembers) {
+    agent.AddScript("click 10\n"
+                    "type Alpha\n"
+                    "key Tab\n"
+                    "type 7\n"
+                    "click 13\n"
+                    "click 12\n"
+                    "key Enter\n");
+    NameDialog dialog;
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.name, u"Alpha"); // focusing an edit selects its text, typing replaces it
+    EXPECT_EQ(dialog.count, 7);
+    EXPECT_EQ(dialog.remove, BST_CHECKED);
+    EXPECT_EQ(dialog.applied, 1);
+    agent.Finish();
+}
+
+TEST_F(DialogTest, ValueOutOfRangeIsReportedAndKeepsTheDialogOpen) {
+    agent.AddScript("click 11\ntype 42\nclick 1\nanswer ok\ntype 3\nclick 1\n");
+    NameDialog dialog;
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.count, 3);
+    ASSERT_EQ(RecordedMessageBoxes().size(), 1u);
+    EXPECT_EQ(RecordedMessageBoxes()[0].text, u"Please enter an integer between 1 and 10.");
+    EXPECT_EQ(RecordedMessageBoxes()[0].answer, IDOK);
+}
+
+TEST_F(DialogTest, EscapeAndCloseBoxCancel) {
+    agent.AddScript("key Esc");
+    NameDialog first;
+    EXPECT_EQ(first.DoModal(), IDCANCEL);
+
+    class Closing : public NameDialog {
+        BOOL OnInitDialog() override {
+            PostMessage(WM_CLOSE);
+            return NameDialog::OnInitDialog();
+        }
+    } second;
+    EXPECT_EQ(second.DoModal(), IDCANCEL);
+}
+
+TEST_F(DialogTest, ActionsThatDoNotFitFailWithAClearMessage) {
+    NameDialog dialog;
+    agent.AddScript("click 14");
+    try {
+        dialog.DoModal();
+        FAIL() << "a click on a disabled button was accepted";
+    } catch (const AgentError& e) {
+        EXPECT_NE(std::string(e.what()).find("control 14 (Never) in \"Names\" is disabled"), std::string::npos) << e.what();
+    }
+    agent.AddScript("answer yes");
+    EXPECT_THROW(dialog.DoModal(), AgentError);
+    try {
+        dialog.DoModal();
+        FAIL() << "an empty script answered a dialog";
+    } catch (const AgentError& e) {
+        EXPECT_NE(std::string(e.what()).find("script ended while \"Names\" waits for input"), std::string::npos);
+    }
+    // A failed run leaves no window behind.
+    EXPECT_FALSE(dialog.GetSafeHwnd());
+}
+
+TEST_F(DialogTest, CommandsAreOfferedToAClaimingChildFirst) {
+    class Claimant : public CWnd {
+    public:
+        std::vector<UINT> seen;
+        bool OnCmdMsg(UINT id, int code) override {
+            if (code == BN_CLICKED)
+                seen.push_back(id);
+            return id == kApply || CWnd::OnCmdMsg(id, code);
+        }
+    };
+    class Routed : public NameDialog {
+    public:
+        Claimant child;
+        BOOL OnInitDialog() override {
+            child.Create(u"Static", u"", WS_CHILD, {}, this, 99);
+            RouteCommandsTo(&child);
+            return NameDialog::OnInitDialog();
+        }
+    } dialog;
+    agent.AddScript("click 13\nclick 1");
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.applied, 0); // the child claimed Apply
+    EXPECT_EQ(dialog.child.seen, (std::vector<UINT>{kApply, IDOK}));
+}
+
+TEST_F(DialogTest, UserCannotShrinkBelowMinimumTrackingSize) {
+    class Sized : public NameDialog {
+        BOOL OnInitDialog() override {
+            SetMinTrackSize({250, 200});
+            return NameDialog::OnInitDialog();
+        }
+    } dialog;
+    agent.AddScript("resize 100 120\nclick 2");
+    CSize seen;
+    dialog.OnCommandId(IDCANCEL, [&] {
+        seen = dialog.GetWindowRect().Size();
+        dialog.EndDialog(IDCANCEL);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(seen, (CSize{250, 200}));
+}
+
+TEST_F(DialogTest, PlacementSurvivesItsTextForm) {
+    NameDialog dialog;
+    ASSERT_TRUE(dialog.Create(kDialog));
+    UserResize(dialog, {420, 310});
+    WINDOWPLACEMENT placement;
+    ASSERT_TRUE(GetWindowPlacement(dialog, placement));
+    std::optional<WINDOWPLACEMENT> parsed = ParsePlacement(FormatPlacement(placement));
+    ASSERT_TRUE(parsed);
+    EXPECT_EQ(*parsed, placement);
+    EXPECT_FALSE(ParsePlacement(u"1 2 3"));
+
+    NameDialog other;
+    ASSERT_TRUE(other.Create(kDialog));
+    ASSERT_TRUE(SetWindowPlacement(other, *parsed));
+    EXPECT_EQ(other.GetWindowRect(), dialog.GetWindowRect());
+}
+
+TEST_F(DialogTest, MissingTemplateFailsWithoutAWindow) {
+    CDialog dialog(4242);
+    EXPECT_EQ(dialog.DoModal(), -1);
+    EXPECT_FALSE(dialog.Create(4242));
+}
+
+} // namespace
+} // namespace zn::ui::test

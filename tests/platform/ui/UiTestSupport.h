@@ -1,0 +1,62 @@
+// What the window-system tests share: resources made in the test, a scripted user
+// installed for each test, and a clean message queue, clipboard and box record.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "platform/ui/Clipboard.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/Resources.h"
+#include "platform/ui/ScriptedAgent.h"
+
+namespace zn::ui::test {
+
+class TestResources : public ResourceModule {
+public:
+    std::map<UINT, ZnsStringW> strings;
+    std::map<UINT, DialogTemplate> dialogs;
+    std::map<UINT, MenuTemplate> menus;
+
+    std::optional<ZnsStringW> FindString(UINT id) const override {
+        auto it = strings.find(id);
+        return it == strings.end() ? std::nullopt : std::optional<ZnsStringW>(it->second);
+    }
+    const DialogTemplate* FindDialog(UINT id) const override {
+        auto it = dialogs.find(id);
+        return it == dialogs.end() ? nullptr : &it->second;
+    }
+    const MenuTemplate* FindMenu(UINT id) const override {
+        auto it = menus.find(id);
+        return it == menus.end() ? nullptr : &it->second;
+    }
+};
+
+inline DialogItemTemplate item(int id, std::u16string className, std::u16string text, std::uint32_t style,
+                               CRect rect = {5, 5, 55, 19}) {
+    return {id, std::move(className), rect, std::move(text), style | WS_VISIBLE, 0};
+}
+
+class UiTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_previous = SetUserAgent(&agent);
+        ClearRecordedMessageBoxes();
+        ResetClipboard();
+        ClearMessageQueue();
+    }
+    void TearDown() override {
+        SetUserAgent(m_previous);
+        ClearMessageQueue();
+    }
+
+    TestResources resources;
+    ResourceScope scope{&resources};
+    ScriptedAgent agent;
+
+private:
+    UserAgent* m_previous = nullptr;
+};
+
+} // namespace zn::ui::test
