@@ -46,7 +46,9 @@ std::string readBytes(const std::string& file) {
     return bytes;
 }
 
-void print(const std::string& bytes) { std::fwrite(bytes.data(), 1, bytes.size(), stdout); }
+void print(const std::string& bytes) {
+    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+}
 
 zn::richedit::RichText readRtf(const std::string& file) {
     zn::richedit::RichText text;
@@ -101,7 +103,8 @@ int fromText(const RtfOptions& options) {
 
 int split(const RtfOptions& options) {
     std::vector<ZnsStringW> pieces;
-    const int headers = SplitRtfParagraphs(zn::ansiToWide(readBytes(options.file)), pieces, options.headers);
+    const int headers =
+        SplitRtfParagraphs(zn::ansiToWide(readBytes(options.file)), pieces, options.headers);
     std::string json = zn::formatA("{\"headers\": %d, \"pieces\": [", headers);
     for (size_t i = 0; i < pieces.size(); ++i)
         json += (i ? ", " : "") + jsonString(zn::toUtf8(pieces[i]));
@@ -130,7 +133,8 @@ int run(int (*action)(const RtfOptions&), const RtfOptions& options) {
         return action(options);
     } catch (const CommandError& error) {
         const std::string message = zn::toUtf8(res::LoadStringW(error.messageId));
-        std::fprintf(stderr, "reqpad rtf: %s\n", zn::formatA(message.c_str(), error.file.c_str()).c_str());
+        std::fprintf(stderr, "reqpad rtf: %s\n",
+                     zn::formatA(message.c_str(), error.file.c_str()).c_str());
         return 2;
     }
 }
@@ -145,7 +149,8 @@ Subcommand addRtfCommand(CLI::App& app) {
     rtf->add_option("--codepage", options->codePage, "ANSI code page of the bytes (default 1252)")
         ->check([](const std::string& value) {
             try {
-                return zn::CodePage::isKnown(std::stoi(value)) ? std::string() : "unknown code page " + value;
+                return zn::CodePage::isKnown(std::stoi(value)) ? std::string()
+                                                               : "unknown code page " + value;
             } catch (const std::exception&) {
                 return "not a code page: " + value;
             }
@@ -166,9 +171,11 @@ Subcommand addRtfCommand(CLI::App& app) {
     for (const Action& action : kActions) {
         CLI::App* sub = rtf->add_subcommand(action.name, action.description);
         const char* fileName = std::string_view(action.name) == "append" ? "TARGET" : "FILE";
-        sub->add_option(fileName, options->file, "File to read, '-' for standard input")->required();
+        sub->add_option(fileName, options->file, "File to read, '-' for standard input")
+            ->required();
         if (std::string_view(action.name) == "append")
-            sub->add_option("SOURCE", options->source, "File to append, '-' for standard input")->required();
+            sub->add_option("SOURCE", options->source, "File to append, '-' for standard input")
+                ->required();
         if (std::string_view(action.name) == "split")
             sub->add_flag("--headers", options->headers, "Count the header paragraphs");
         sub->callback([chosen, &action] { *chosen = &action; });

@@ -63,7 +63,8 @@ const std::string& sampleRtf(int paragraphs) {
     static std::map<int, std::string> cache;
     auto it = cache.find(paragraphs);
     if (it == cache.end())
-        it = cache.emplace(paragraphs, zn::rtf::WriteToString(requirementsText(paragraphs), 1251)).first;
+        it = cache.emplace(paragraphs, zn::rtf::WriteToString(requirementsText(paragraphs), 1251))
+                 .first;
     return it->second;
 }
 

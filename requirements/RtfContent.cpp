@@ -33,7 +33,8 @@ int RtfPreamble(const ZnsStringW& document, ZnsStringW& preamble) {
     return end;
 }
 
-int SplitRtfParagraphs(const ZnsStringW& document, std::vector<ZnsStringW>& pieces, bool countHeaders) {
+int SplitRtfParagraphs(const ZnsStringW& document, std::vector<ZnsStringW>& pieces,
+                       bool countHeaders) {
     ZnsStringW preamble;
     const int p = RtfPreamble(document, preamble);
     pieces.clear();

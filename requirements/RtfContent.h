@@ -14,7 +14,8 @@ int RtfPreamble(const ZnsStringW& document, ZnsStringW& preamble);
 // Empties `pieces` and fills it with one RTF document per paragraph, in order. Returns the
 // number of header paragraphs when `countHeaders` is set and the document has any
 // "\znheader1"; 0 otherwise.
-int SplitRtfParagraphs(const ZnsStringW& document, std::vector<ZnsStringW>& pieces, bool countHeaders);
+int SplitRtfParagraphs(const ZnsStringW& document, std::vector<ZnsStringW>& pieces,
+                       bool countHeaders);
 
 // Appends the paragraphs of `source` to `target`; an empty target becomes a copy of the
 // source. Always 1.

@@ -1,6 +1,8 @@
 // Masked copy and comparison of character formats.
 #include "platform/richedit/CharFormat.h"
 
+#include <functional>
+
 namespace zn::richedit {
 
 void CharFormat::apply(const CharFormat& from) {
@@ -41,6 +43,14 @@ bool CharFormat::sameAs(const CharFormat& other) const {
     return effects == other.effects && height == other.height && offset == other.offset &&
            color == other.color && charset == other.charset &&
            pitchAndFamily == other.pitchAndFamily && face == other.face;
+}
+
+size_t CharFormat::hash() const {
+    size_t h = std::hash<std::u16string>()(face);
+    for (const uint32_t field : {effects, uint32_t(height), uint32_t(offset), color,
+                                 uint32_t(charset), uint32_t(pitchAndFamily)})
+        h = h * 1000003u ^ field;
+    return h;
 }
 
 } // namespace zn::richedit

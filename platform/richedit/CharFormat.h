@@ -25,8 +25,8 @@ enum : uint32_t {
     CFM_FACE = 0x20000000,
     CFM_COLOR = 0x40000000,
     CFM_SIZE = 0x80000000,
-    CFM_EFFECTS = CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT | CFM_PROTECTED |
-                  CFM_LINK | CFM_HIDDEN | CFM_EMBOSS | CFM_IMPRINT,
+    CFM_EFFECTS = CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT | CFM_PROTECTED | CFM_LINK |
+                  CFM_HIDDEN | CFM_EMBOSS | CFM_IMPRINT,
     CFM_ALL = CFM_EFFECTS | CFM_CHARSET | CFM_OFFSET | CFM_FACE | CFM_COLOR | CFM_SIZE,
 };
 
@@ -60,7 +60,9 @@ enum : uint8_t {
 };
 
 using COLORREF = uint32_t;
-constexpr COLORREF RGB(unsigned r, unsigned g, unsigned b) { return r | (g << 8) | (b << 16); }
+constexpr COLORREF RGB(unsigned r, unsigned g, unsigned b) {
+    return r | (g << 8) | (b << 16);
+}
 
 struct CharFormat {
     uint32_t mask = 0;
@@ -76,8 +78,9 @@ struct CharFormat {
     void apply(const CharFormat& from);
     // Clears from `mask` every field in which `other` differs.
     void keepUniform(const CharFormat& other);
-    // Compares every field except the mask.
+    // Compares every field except the mask; `hash` agrees with it.
     bool sameAs(const CharFormat& other) const;
+    size_t hash() const;
 };
 
 } // namespace zn::richedit

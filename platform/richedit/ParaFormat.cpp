@@ -7,8 +7,8 @@ namespace zn::richedit {
 
 namespace {
 bool sameTabs(const ParaFormat& a, const ParaFormat& b) {
-    return a.tabCount == b.tabCount &&
-           std::equal(a.tabs.begin(), a.tabs.begin() + a.tabCount, b.tabs.begin());
+    return a.validTabCount() == b.validTabCount() &&
+           std::equal(a.tabs.begin(), a.tabs.begin() + a.validTabCount(), b.tabs.begin());
 }
 } // namespace
 
@@ -22,7 +22,7 @@ void ParaFormat::apply(const ParaFormat& from) {
     if (from.mask & PFM_ALIGNMENT)
         alignment = from.alignment;
     if (from.mask & PFM_TABSTOPS) {
-        tabCount = std::clamp<int16_t>(from.tabCount, 0, MAX_TAB_STOPS);
+        tabCount = int16_t(from.validTabCount());
         tabs.fill(0);
         std::copy(from.tabs.begin(), from.tabs.begin() + tabCount, tabs.begin());
     }
@@ -56,6 +56,21 @@ bool ParaFormat::sameAs(const ParaFormat& other) const {
            offset == other.offset && alignment == other.alignment && sameTabs(*this, other) &&
            spaceAfter == other.spaceAfter && lineSpacingRule == other.lineSpacingRule &&
            lineSpacing == other.lineSpacing;
+}
+
+int ParaFormat::validTabCount() const {
+    return std::clamp<int>(tabCount, 0, MAX_TAB_STOPS);
+}
+
+size_t ParaFormat::hash() const {
+    size_t h = 0;
+    for (const int32_t field :
+         {startIndent, rightIndent, offset, int32_t(alignment), int32_t(validTabCount()),
+          spaceAfter, int32_t(lineSpacingRule), lineSpacing})
+        h = h * 1000003u ^ size_t(uint32_t(field));
+    for (int t = 0; t < validTabCount(); ++t)
+        h = h * 1000003u ^ size_t(uint32_t(tabs[size_t(t)]));
+    return h;
 }
 
 } // namespace zn::richedit

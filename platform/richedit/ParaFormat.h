@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace zn::richedit {
@@ -40,6 +41,9 @@ struct ParaFormat {
     void apply(const ParaFormat& from);
     void keepUniform(const ParaFormat& other);
     bool sameAs(const ParaFormat& other) const;
+    size_t hash() const;
+    // tabCount within 0 to MAX_TAB_STOPS.
+    int validTabCount() const;
 };
 
 } // namespace zn::richedit

@@ -41,7 +41,8 @@ const CharFormat& RichDocument::CharFormatAt(int position) const {
 CharFormat RichDocument::UniformCharFormat(int start, int end) const {
     CharFormat result = CharFormatAt(start);
     result.mask = CFM_ALL;
-    for (int run = m_chars.RunAt(start); run < m_chars.RunCount() && m_chars.RunStart(run) < end; ++run)
+    for (int run = m_chars.RunAt(start); run < m_chars.RunCount() && m_chars.RunStart(run) < end;
+         ++run)
         result.keepUniform(m_charFormats[m_chars.Value(run)]);
     return result;
 }
@@ -55,7 +56,8 @@ ParaFormat RichDocument::UniformParaFormat(int firstParagraph, int lastParagraph
 }
 
 bool RichDocument::AnyCharHas(int start, int end, uint32_t effect) const {
-    for (int run = m_chars.RunAt(start); run < m_chars.RunCount() && m_chars.RunStart(run) < end; ++run)
+    for (int run = m_chars.RunAt(start); run < m_chars.RunCount() && m_chars.RunStart(run) < end;
+         ++run)
         if (m_charFormats[m_chars.Value(run)].effects & effect)
             return true;
     return false;
@@ -63,7 +65,8 @@ bool RichDocument::AnyCharHas(int start, int end, uint32_t effect) const {
 
 RichText RichDocument::Extract(int start, int end) const {
     RichText piece;
-    for (int run = m_chars.RunAt(start); run < m_chars.RunCount() && m_chars.RunStart(run) < end; ++run) {
+    for (int run = m_chars.RunAt(start); run < m_chars.RunCount() && m_chars.RunStart(run) < end;
+         ++run) {
         const int from = std::max(start, m_chars.RunStart(run));
         const int to = std::min(end, m_chars.RunEnd(run));
         piece.append(std::u16string_view(m_text).substr(size_t(from), size_t(to - from)),
@@ -100,7 +103,8 @@ RichText RichDocument::Replace(int start, int end, const RichText& with, bool ap
         if (with.text[size_t(i)] != u'\r')
             continue;
         const int next = m_paragraphs.SplitAt(start + i + 1);
-        const ParaFormat& format = mark < with.paragraphs.size() ? with.paragraphs[mark] : ParaFormatOf(next);
+        const ParaFormat& format =
+            mark < with.paragraphs.size() ? with.paragraphs[mark] : ParaFormatOf(next);
         m_paragraphs.SetValue(next - 1, m_paraFormats.Intern(stored(format)));
         ++mark;
     }
@@ -115,10 +119,12 @@ void RichDocument::SetCharFormat(int start, int end, const CharFormat& format) {
         int from, to, value;
     };
     std::vector<Piece> pieces;
-    for (int run = m_chars.RunAt(start); run < m_chars.RunCount() && m_chars.RunStart(run) < end; ++run) {
+    for (int run = m_chars.RunAt(start); run < m_chars.RunCount() && m_chars.RunStart(run) < end;
+         ++run) {
         CharFormat changed = m_charFormats[m_chars.Value(run)];
         changed.apply(format);
-        pieces.push_back({std::max(start, m_chars.RunStart(run)), std::min(end, m_chars.RunEnd(run)),
+        pieces.push_back({std::max(start, m_chars.RunStart(run)),
+                          std::min(end, m_chars.RunEnd(run)),
                           m_charFormats.Intern(stored(changed))});
     }
     for (const Piece& piece : pieces)
@@ -146,7 +152,8 @@ void RichDocument::Check() const {
             fail("character format index out of the table");
     const auto marks = std::count(m_text.begin(), m_text.end(), u'\r');
     if (marks + 1 != ParagraphCount())
-        fail("paragraph count " + std::to_string(ParagraphCount()) + " for " + std::to_string(marks) + " marks");
+        fail("paragraph count " + std::to_string(ParagraphCount()) + " for " +
+             std::to_string(marks) + " marks");
     for (int p = 0; p < ParagraphCount(); ++p) {
         if (m_paragraphs.Value(p) < 0 || m_paragraphs.Value(p) >= m_paraFormats.Size())
             fail("paragraph format index out of the table");

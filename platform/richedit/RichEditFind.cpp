@@ -7,9 +7,13 @@ namespace zn::richedit {
 
 namespace {
 
-bool isWordChar(char16_t ch) { return u_isalnum(ch) || ch == u'_'; }
+bool isWordChar(char16_t ch) {
+    return u_isalnum(ch) || ch == u'_';
+}
 
-char16_t fold(char16_t ch) { return char16_t(u_foldCase(ch, U_FOLD_CASE_DEFAULT)); }
+char16_t fold(char16_t ch) {
+    return char16_t(u_foldCase(ch, U_FOLD_CASE_DEFAULT));
+}
 
 } // namespace
 

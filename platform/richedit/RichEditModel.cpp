@@ -68,7 +68,8 @@ ZnsStringW RichEditModel::GetTextRange(int start, int end) const {
 void RichEditModel::SetText(std::u16string_view text) {
     RichText content;
     content.append(normaliseMarks(text), m_defaultChar);
-    content.paragraphs.assign(size_t(std::count(content.text.begin(), content.text.end(), u'\r')) + 1,
+    content.paragraphs.assign(size_t(std::count(content.text.begin(), content.text.end(), u'\r')) +
+                                  1,
                               initialParaFormat());
     ReplaceDocument(content);
 }
@@ -102,7 +103,9 @@ void RichEditModel::GetSel(int& start, int& end) const {
     end = m_selEnd;
 }
 
-ZnsStringW RichEditModel::GetSelText() const { return GetTextRange(m_selStart, m_selEnd); }
+ZnsStringW RichEditModel::GetSelText() const {
+    return GetTextRange(m_selStart, m_selEnd);
+}
 
 bool RichEditModel::ReplaceSel(std::u16string_view text, bool canUndo) {
     return ReplaceSelRich(PlainInsertion(text, m_selStart, InsertionFormat()), canUndo);
@@ -119,7 +122,8 @@ bool RichEditModel::ReplaceSelRich(const RichText& text, bool canUndo) {
     return true;
 }
 
-RichText RichEditModel::PlainInsertion(std::u16string_view text, int at, const CharFormat& format) const {
+RichText RichEditModel::PlainInsertion(std::u16string_view text, int at,
+                                       const CharFormat& format) const {
     RichText insertion;
     insertion.append(normaliseMarks(text), format);
     const auto marks = std::count(insertion.text.begin(), insertion.text.end(), u'\r');
@@ -153,7 +157,8 @@ bool RichEditModel::AllowEdit(int start, int end, ProtectedEditKind kind) {
         // An insertion point is inside protected text when the characters on both sides are
         // protected, a paragraph start counting as protected on its left.
         const ZnsStringW& text = GetText();
-        const bool after = start < GetTextLength() && (m_doc.CharFormatAt(start).effects & CFE_PROTECTED);
+        const bool after =
+            start < GetTextLength() && (m_doc.CharFormatAt(start).effects & CFE_PROTECTED);
         const bool before = start == 0 || text[size_t(start) - 1] == u'\r' ||
                             (m_doc.CharFormatAt(start - 1).effects & CFE_PROTECTED);
         touchesProtected = after && before;
@@ -204,7 +209,9 @@ void RichEditModel::MoveSelection(int start, int end) {
     m_selEnd = end;
     m_pendingFormat.reset();
     if (m_eventMask & ENM_SELCHANGE) {
-        const uint16_t type = start == end ? SEL_EMPTY : end - start == 1 ? SEL_TEXT : SEL_TEXT | SEL_MULTICHAR;
+        const uint16_t type = start == end       ? SEL_EMPTY
+                              : end - start == 1 ? SEL_TEXT
+                                                 : SEL_TEXT | SEL_MULTICHAR;
         OnSelChange({start, end, type});
     }
 }
@@ -274,7 +281,9 @@ void RichEditModel::SetDefaultCharFormat(const CharFormat& format) {
     m_defaultChar.mask = CFM_ALL;
 }
 
-ParaFormat RichEditModel::GetParaFormat() const { return GetParaFormat(m_selStart, m_selEnd); }
+ParaFormat RichEditModel::GetParaFormat() const {
+    return GetParaFormat(m_selStart, m_selEnd);
+}
 
 bool RichEditModel::SetParaFormat(const ParaFormat& format) {
     return SetParaFormat(m_selStart, m_selEnd, format);
@@ -358,7 +367,9 @@ int RichEditModel::CharFromPos(Point point) const {
     return start + column;
 }
 
-void RichEditModel::Register(TextRange* range) { m_ranges.push_back(range); }
+void RichEditModel::Register(TextRange* range) {
+    m_ranges.push_back(range);
+}
 
 void RichEditModel::Unregister(TextRange* range) {
     m_ranges.erase(std::remove(m_ranges.begin(), m_ranges.end(), range), m_ranges.end());

@@ -90,10 +90,11 @@ public:
 
     // Lines: one per paragraph. -1 means the line of the selection start.
     int GetLineCount() const { return m_doc.ParagraphCount(); }
-    int LineIndex(int line = -1) const;      // first character, -1 for a line past the end
+    int LineIndex(int line = -1) const; // first character, -1 for a line past the end
     int LineFromChar(int position = -1) const;
-    int LineLength(int position = -1) const; // characters of the line holding `position`, mark excluded
-    ZnsStringW GetLine(int line) const;      // the line's text with its '\r' when it has one
+    int
+    LineLength(int position = -1) const; // characters of the line holding `position`, mark excluded
+    ZnsStringW GetLine(int line) const;  // the line's text with its '\r' when it has one
 
     // First match of `what` in [start, end) (end -1: to the end of the text), or -1.
     int FindText(int start, int end, std::u16string_view what, uint32_t flags) const;

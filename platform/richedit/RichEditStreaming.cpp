@@ -7,7 +7,8 @@
 namespace zn::richedit {
 
 void RichEditModel::StreamOutRtf(rtf::Sink& sink, bool selectionOnly) const {
-    const RichText content = selectionOnly ? m_doc.Extract(m_selStart, m_selEnd) : m_doc.Extract(0, GetTextLength());
+    const RichText content =
+        selectionOnly ? m_doc.Extract(m_selStart, m_selEnd) : m_doc.Extract(0, GetTextLength());
     rtf::Write(content, sink);
 }
 

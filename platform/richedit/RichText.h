@@ -16,7 +16,7 @@ struct RichText {
         CharFormat format;
     };
     ZnsStringW text;
-    std::vector<Run> runs;             // cover `text` exactly, in order
+    std::vector<Run> runs;              // cover `text` exactly, in order
     std::vector<ParaFormat> paragraphs; // count of '\r' in `text` plus one
 
     RichText() : paragraphs(1) {}

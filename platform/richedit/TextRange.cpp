@@ -5,12 +5,14 @@
 
 namespace zn::richedit {
 
-TextRange::TextRange(RichEditModel& model, int start, int end) : m_model(&model), m_start(0), m_end(0) {
+TextRange::TextRange(RichEditModel& model, int start, int end)
+    : m_model(&model), m_start(0), m_end(0) {
     m_model->Register(this);
     SetRange(start, end);
 }
 
-TextRange::TextRange(const TextRange& other) : m_model(other.m_model), m_start(other.m_start), m_end(other.m_end) {
+TextRange::TextRange(const TextRange& other)
+    : m_model(other.m_model), m_start(other.m_start), m_end(other.m_end) {
     if (m_model)
         m_model->Register(this);
 }
@@ -130,7 +132,9 @@ int TextRange::Move(TextUnit unit, int count) {
     return moved;
 }
 
-ZnsStringW TextRange::GetText() const { return m_model->GetTextRange(m_start, m_end); }
+ZnsStringW TextRange::GetText() const {
+    return m_model->GetTextRange(m_start, m_end);
+}
 
 bool TextRange::SetText(std::u16string_view text) {
     if (!m_model->AllowEdit(m_start, m_end, ProtectedEditKind::ReplaceText))
@@ -144,14 +148,24 @@ bool TextRange::SetText(std::u16string_view text) {
     return true;
 }
 
-CharFormat TextRange::GetFont() const { return m_model->GetCharFormat(m_start, m_end); }
+CharFormat TextRange::GetFont() const {
+    return m_model->GetCharFormat(m_start, m_end);
+}
 
-bool TextRange::SetFont(const CharFormat& format) { return m_model->SetCharFormat(m_start, m_end, format); }
+bool TextRange::SetFont(const CharFormat& format) {
+    return m_model->SetCharFormat(m_start, m_end, format);
+}
 
-ParaFormat TextRange::GetPara() const { return m_model->GetParaFormat(m_start, m_end); }
+ParaFormat TextRange::GetPara() const {
+    return m_model->GetParaFormat(m_start, m_end);
+}
 
-bool TextRange::SetPara(const ParaFormat& format) { return m_model->SetParaFormat(m_start, m_end, format); }
+bool TextRange::SetPara(const ParaFormat& format) {
+    return m_model->SetParaFormat(m_start, m_end, format);
+}
 
-void TextRange::Select() const { m_model->SetSel(m_start, m_end); }
+void TextRange::Select() const {
+    m_model->SetSel(m_start, m_end);
+}
 
 } // namespace zn::richedit

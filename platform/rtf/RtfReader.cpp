@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/rtf/Charset.h"
@@ -42,37 +43,66 @@ struct GroupState {
 };
 
 // Destinations whose text is not document text.
-const char* const kSkippedDestinations[] = {
-    "stylesheet", "info",      "pict",      "object",     "header",     "headerl",
-    "headerr",    "headerf",   "footer",    "footerl",    "footerr",    "footerf",
-    "footnote",   "annotation", "pntext",   "listtext",   "pn",         "fldinst",
-    "xe",         "tc",        "txe",       "rxe",        "bkmkstart",  "bkmkend",
-    "themedata",  "colorschememapping", "datastore", "latentstyles", "listtable",
-    "listoverridetable", "rsidtbl", "revtbl", "generator", "xmlnstbl", "mmathPr",
-    "pgdsctbl",   "nonshppict", "shpinst",  "sp",         "sn",         "sv",
-    "objdata",    "result",    "filetbl",   "private",    "ftnsep",     "ftnsepc",
-    "ftncn",      "aftnsep",   "aftnsepc",  "aftncn",     "docvar",     "atnid",
-    "atnauthor",  "atrfstart", "atrfend",   "falt",       "panose",     "listpicture",
+const std::unordered_set<std::string_view> kSkippedDestinations = {
+    "stylesheet",  "info",
+    "pict",        "object",
+    "header",      "headerl",
+    "headerr",     "headerf",
+    "footer",      "footerl",
+    "footerr",     "footerf",
+    "footnote",    "annotation",
+    "pntext",      "listtext",
+    "pn",          "fldinst",
+    "xe",          "tc",
+    "txe",         "rxe",
+    "bkmkstart",   "bkmkend",
+    "themedata",   "colorschememapping",
+    "datastore",   "latentstyles",
+    "listtable",   "listoverridetable",
+    "rsidtbl",     "revtbl",
+    "generator",   "xmlnstbl",
+    "mmathPr",     "pgdsctbl",
+    "nonshppict",  "shpinst",
+    "sp",          "sn",
+    "sv",          "objdata",
+    "result",      "filetbl",
+    "private",     "ftnsep",
+    "ftnsepc",     "ftncn",
+    "aftnsep",     "aftnsepc",
+    "aftncn",      "docvar",
+    "atnid",       "atnauthor",
+    "atrfstart",   "atrfend",
+    "falt",        "panose",
+    "listpicture",
 };
 
 // Control words that stand for one character.
 const std::unordered_map<std::string_view, char16_t> kCharacterWords = {
-    {"tab", u'\t'},        {"line", u'\v'},       {"emdash", u'\u2014'}, {"endash", u'\u2013'},
-    {"emspace", u'\u2003'}, {"enspace", u'\u2002'}, {"qmspace", u'\u2005'}, {"bullet", u'\u2022'},
-    {"lquote", u'\u2018'}, {"rquote", u'\u2019'}, {"ldblquote", u'\u201C'}, {"rdblquote", u'\u201D'},
-    {"zwj", u'\u200D'},    {"zwnj", u'\u200C'},   {"ltrmark", u'\u200E'}, {"rtlmark", u'\u200F'},
+    {"tab", u'\t'},         {"line", u'\v'},          {"emdash", u'\u2014'},
+    {"endash", u'\u2013'},  {"emspace", u'\u2003'},   {"enspace", u'\u2002'},
+    {"qmspace", u'\u2005'}, {"bullet", u'\u2022'},    {"lquote", u'\u2018'},
+    {"rquote", u'\u2019'},  {"ldblquote", u'\u201C'}, {"rdblquote", u'\u201D'},
+    {"zwj", u'\u200D'},     {"zwnj", u'\u200C'},      {"ltrmark", u'\u200E'},
+    {"rtlmark", u'\u200F'},
 };
 
 const std::unordered_map<std::string_view, uint32_t> kEffectWords = {
-    {"b", CFE_BOLD},       {"i", CFE_ITALIC},   {"strike", CFE_STRIKEOUT}, {"protect", CFE_PROTECTED},
-    {"v", CFE_HIDDEN},     {"embo", CFE_EMBOSS}, {"impr", CFE_IMPRINT},    {"znlink", CFE_LINK},
+    {"b", CFE_BOLD},   {"i", CFE_ITALIC},    {"strike", CFE_STRIKEOUT}, {"protect", CFE_PROTECTED},
+    {"v", CFE_HIDDEN}, {"embo", CFE_EMBOSS}, {"impr", CFE_IMPRINT},     {"znlink", CFE_LINK},
 };
 
 const std::unordered_map<std::string_view, uint16_t> kAlignments = {
-    {"ql", PFA_LEFT}, {"qr", PFA_RIGHT}, {"qc", PFA_CENTER}, {"qj", PFA_JUSTIFY},
+    {"ql", PFA_LEFT},
+    {"qr", PFA_RIGHT},
+    {"qc", PFA_CENTER},
+    {"qj", PFA_JUSTIFY},
 };
 
 constexpr size_t kMaxDepth = 1000;
+
+int hexValue(char digit) {
+    return std::isdigit(uint8_t(digit)) ? digit - '0' : std::tolower(uint8_t(digit)) - 'a' + 10;
+}
 
 class Reader {
 public:
@@ -164,7 +194,8 @@ private:
             return;
         }
         const size_t nameStart = m_pos;
-        while (m_pos < m_bytes.size() && std::isalpha(uint8_t(m_bytes[m_pos])) && m_pos - nameStart < 32)
+        while (m_pos < m_bytes.size() && std::isalpha(uint8_t(m_bytes[m_pos])) &&
+               m_pos - nameStart < 32)
             ++m_pos;
         const std::string_view name = m_bytes.substr(nameStart, m_pos - nameStart);
         bool hasParam = false;
@@ -202,7 +233,7 @@ private:
         if (c == '\'') {
             if (m_pos + 2 <= m_bytes.size() && std::isxdigit(uint8_t(m_bytes[m_pos])) &&
                 std::isxdigit(uint8_t(m_bytes[m_pos + 1]))) {
-                const int byte = std::stoi(std::string(m_bytes.substr(m_pos, 2)), nullptr, 16);
+                const int byte = hexValue(m_bytes[m_pos]) * 16 + hexValue(m_bytes[m_pos + 1]);
                 m_pos += 2;
                 textByte(uint8_t(byte));
             }
@@ -248,8 +279,8 @@ private:
             m_state.destination = Destination::FontTable;
         else if (name == "colortbl")
             m_state.destination = Destination::ColorTable;
-        else if (std::find(std::begin(kSkippedDestinations), std::end(kSkippedDestinations), name) !=
-                 std::end(kSkippedDestinations))
+        else if (std::find(std::begin(kSkippedDestinations), std::end(kSkippedDestinations),
+                           name) != std::end(kSkippedDestinations))
             m_state.destination = Destination::Skip;
         else if (name == "u")
             unicodeCharacter(value);
@@ -269,7 +300,8 @@ private:
             m_defaultFont = value;
         else if (name == "uc")
             m_state.unicodeSkip = std::max(0, value);
-        else if (name == "par" || name == "sect" || name == "page" || name == "cell" || name == "nestcell")
+        else if (name == "par" || name == "sect" || name == "page" || name == "cell" ||
+                 name == "nestcell")
             paragraph();
         else if (const auto it = kCharacterWords.find(name); it != kCharacterWords.end())
             special(it->second);
@@ -285,7 +317,8 @@ private:
             effect(it->second);
         else if (name == "ulnone")
             f.effects &= ~CFE_UNDERLINE;
-        else if (name.starts_with("ul") && name != "ulc") // \ul and its line styles; \ulc is a colour
+        else if (name.starts_with("ul") &&
+                 name != "ulc") // \ul and its line styles; \ulc is a colour
             effect(CFE_UNDERLINE);
         else if (name == "up")
             f.offset = (hasParam ? value : 6) * 10;
@@ -361,8 +394,8 @@ private:
             m_font.pitchAndFamily = uint8_t((m_font.pitchAndFamily & 0xF0) | (value & 0x3));
         } else {
             static const std::pair<std::string_view, uint8_t> kFamilies[] = {
-                {"fnil", FF_DONTCARE}, {"froman", FF_ROMAN},   {"fswiss", FF_SWISS},
-                {"fmodern", FF_MODERN}, {"fscript", FF_SCRIPT}, {"fdecor", FF_DECORATIVE},
+                {"fnil", FF_DONTCARE},    {"froman", FF_ROMAN},   {"fswiss", FF_SWISS},
+                {"fmodern", FF_MODERN},   {"fscript", FF_SCRIPT}, {"fdecor", FF_DECORATIVE},
                 {"ftech", FF_DECORATIVE},
             };
             for (const auto& [family, bits] : kFamilies)
@@ -419,9 +452,9 @@ private:
         }
         switch (m_state.destination) {
         case Destination::Text:
-            if (!m_pending.empty() && m_pendingCodePage != currentCodePage())
-                flushBytes();
-            m_pendingCodePage = currentCodePage();
+            // Every word and group boundary ends a byte run, so the font cannot change inside one.
+            if (m_pending.empty())
+                m_pendingCodePage = currentCodePage();
             m_pending += char(byte);
             break;
         case Destination::FontTable:

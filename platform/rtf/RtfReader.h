@@ -24,7 +24,8 @@ struct ReadResult {
 
 struct ReadOptions {
     int ansiCodePage = 0; // code page when the document names none; 0: the system ANSI page
-    richedit::CharFormat defaultFormat; // what `\plain` returns to, apart from face and size
+    // Face and pitch-and-family of text in a document that names no font.
+    richedit::CharFormat defaultFormat;
 };
 
 ReadResult Read(std::string_view bytes, richedit::RichText& out, const ReadOptions& options = {});

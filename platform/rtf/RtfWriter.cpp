@@ -174,7 +174,7 @@ private:
         static const char* const kAlignment[] = {"\\ql", "\\ql", "\\qr", "\\qc", "\\qj"};
         if (format.alignment >= PFA_RIGHT && format.alignment <= PFA_JUSTIFY)
             m_out += kAlignment[format.alignment];
-        for (int t = 0; t < std::min<int>(format.tabCount, MAX_TAB_STOPS); ++t)
+        for (int t = 0; t < format.validTabCount(); ++t)
             word("\\tx", format.tabs[size_t(t)]);
     }
 
@@ -187,9 +187,9 @@ private:
         if (format.height % 10 != 0)
             word("\\znheight", format.height);
         static const std::pair<uint32_t, const char*> kEffects[] = {
-            {CFE_BOLD, "\\b"},    {CFE_ITALIC, "\\i"},   {CFE_UNDERLINE, "\\ul"},
+            {CFE_BOLD, "\\b"},           {CFE_ITALIC, "\\i"},          {CFE_UNDERLINE, "\\ul"},
             {CFE_STRIKEOUT, "\\strike"}, {CFE_PROTECTED, "\\protect"}, {CFE_HIDDEN, "\\v"},
-            {CFE_EMBOSS, "\\embo"}, {CFE_IMPRINT, "\\impr"}, {CFE_LINK, "\\znlink"},
+            {CFE_EMBOSS, "\\embo"},      {CFE_IMPRINT, "\\impr"},      {CFE_LINK, "\\znlink"},
         };
         for (const auto& [bit, name] : kEffects)
             if (format.effects & bit)

@@ -32,7 +32,9 @@ struct Recorder : RichEditOwner {
     std::vector<ProtectedEdit> protectedEdits;
     bool refuse = true;
     void OnRichEditChange(RichEditModel&) override { ++changes; }
-    void OnRichEditSelChange(RichEditModel&, const SelChange& change) override { selections.push_back(change); }
+    void OnRichEditSelChange(RichEditModel&, const SelChange& change) override {
+        selections.push_back(change);
+    }
     bool OnRichEditProtected(RichEditModel&, const ProtectedEdit& edit) override {
         protectedEdits.push_back(edit);
         return refuse;
@@ -318,6 +320,6 @@ TEST(RichEditModel, FixedCellMetrics) {
     EXPECT_EQ(p.x, 4 + 2 * RichEditModel::kCellWidth);
     EXPECT_EQ(p.y, 3 + RichEditModel::kLineHeight);
     EXPECT_EQ(model.CharFromPos(p), 6);
-    EXPECT_EQ(model.CharFromPos({1000, 3}), 3);  // past the line end: its end
-    EXPECT_EQ(model.CharFromPos({0, 1000}), 4);  // below the text: the last line
+    EXPECT_EQ(model.CharFromPos({1000, 3}), 3); // past the line end: its end
+    EXPECT_EQ(model.CharFromPos({0, 1000}), 4); // below the text: the last line
 }

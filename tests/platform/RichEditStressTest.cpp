@@ -78,12 +78,14 @@ void expectSame(const RichEditModel& model, const Shadow& shadow, int step) {
                   shadow.cells[i].effects)
             << "step " << step << " at " << i;
         if (text[i] == u'\r') {
-            ASSERT_EQ(model.Document().ParaFormatOf(paragraph).startIndent, shadow.cells[i].markIndent)
+            ASSERT_EQ(model.Document().ParaFormatOf(paragraph).startIndent,
+                      shadow.cells[i].markIndent)
                 << "step " << step << " paragraph " << paragraph;
             ++paragraph;
         }
     }
-    ASSERT_EQ(model.Document().ParaFormatOf(paragraph).startIndent, shadow.lastIndent) << "step " << step;
+    ASSERT_EQ(model.Document().ParaFormatOf(paragraph).startIndent, shadow.lastIndent)
+        << "step " << step;
 }
 
 } // namespace
@@ -91,7 +93,9 @@ void expectSame(const RichEditModel& model, const Shadow& shadow, int step) {
 TEST(RichEditStress, RandomEditsKeepRunsAndParagraphsConsistent) {
     for (unsigned seed : {1u, 7u, 2024u}) {
         std::mt19937 random(seed);
-        auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+        auto pick = [&](int low, int high) {
+            return std::uniform_int_distribution<int>(low, high)(random);
+        };
         RichEditModel model;
         Shadow shadow, beforeLast;
         bool canUndo = false;

@@ -81,6 +81,7 @@ TEST(RtfCorpus, EverythingReadSurvivesOurWriter) {
         RichEditModel copy;
         ASSERT_TRUE(copy.StreamInRtf(model.GetRtf(), false));
         EXPECT_EQ(copy.GetText(), model.GetText()) << entry.path();
-        EXPECT_TRUE(copy.GetRtf() == model.GetRtf()) << entry.path() << " writes differently after a round trip";
+        EXPECT_TRUE(copy.GetRtf() == model.GetRtf())
+            << entry.path() << " writes differently after a round trip";
     }
 }

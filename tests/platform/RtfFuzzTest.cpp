@@ -17,8 +17,8 @@ TEST(RtfFuzz, MutatedDocumentsReadIntoConsistentModels) {
     bold.effects = CFE_BOLD | CFE_PROTECTED;
     bold.offset = 88;
     source.SetCharFormat(0, 3, bold);
-    const std::string seed = source.GetRtf() +
-                             "{\\*\\x{\\bin3 }}}\\uc2\\u-1\\'e0\\'\\fonttbl{\\f9\\fcharset128 \\'82;}";
+    const std::string seed =
+        source.GetRtf() + "{\\*\\x{\\bin3 }}}\\uc2\\u-1\\'e0\\'\\fonttbl{\\f9\\fcharset128 \\'82;}";
     const std::string alphabet = "{}\\'0123456789abcdef-*; \r\nuc\xe0\x82";
     std::mt19937 random(42);
     for (int round = 0; round < 3000; ++round) {
@@ -52,7 +52,8 @@ TEST(RtfFuzz, MutatedDocumentsReadIntoConsistentModels) {
             covered += run.length;
         }
         ASSERT_EQ(covered, int(text.text.size()));
-        ASSERT_EQ(text.paragraphs.size(), size_t(std::count(text.text.begin(), text.text.end(), u'\r')) + 1);
+        ASSERT_EQ(text.paragraphs.size(),
+                  size_t(std::count(text.text.begin(), text.text.end(), u'\r')) + 1);
         RichEditModel model;
         ASSERT_TRUE(model.StreamInRtf(bytes, false));
         ASSERT_NO_THROW(model.Check());

@@ -32,7 +32,7 @@ const CharFormat& formatAt(const RichText& text, int position) {
 } // namespace
 
 TEST(RtfReader, CodePagesOfDocumentAndFonts) {
-    EXPECT_EQ(visible("{\\rtf1\\ansi\\ansicpg1251 \\'d1\\'f2}"), "Ст");
+    EXPECT_EQ(visible("{\\rtf1\\ansi\\ansicpg1251 \\'D1\\'f2}"), "Ст"); // either case of hex
     // The font's charset wins over the document's page, per font.
     EXPECT_EQ(visible("{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset204 Arial;}"
                       "{\\f2\\fcharset238 Arial;}}\\f0\\'80 \\f1\\'80\\'e0 \\f2\\'e8}"),
@@ -80,11 +80,12 @@ TEST(RtfReader, ParagraphsAndSpecialCharacters) {
 }
 
 TEST(RtfReader, CharacterFormats) {
-    const RichText text = read(
-        "{\\rtf1{\\fonttbl{\\f0\\fswiss\\fprq2\\fcharset0 Arial;}{\\f1\\froman Times;}}"
-        "{\\colortbl ;\\red255\\green0\\blue0;}"
-        "\\plain\\f0\\fs20 a{\\b\\protect b}\\up9 c\\dn3 d\\plain\\f1\\embo\\impr\\cf1 e\\cf0\\ul f\\ul0 g"
-        "\\znlink h\\plain\\fs15\\up9\\znyoffset88 i}");
+    const RichText text =
+        read("{\\rtf1{\\fonttbl{\\f0\\fswiss\\fprq2\\fcharset0 Arial;}{\\f1\\froman Times;}}"
+             "{\\colortbl ;\\red255\\green0\\blue0;}"
+             "\\plain\\f0\\fs20 a{\\b\\protect b}\\up9 c\\dn3 d\\plain\\f1\\embo\\impr\\cf1 "
+             "e\\cf0\\ul f\\ul0 g"
+             "\\znlink h\\plain\\fs15\\up9\\znyoffset88 i}");
     EXPECT_EQ(zn::toUtf8(text.text), "abcdefghi");
     const CharFormat& a = formatAt(text, 0);
     EXPECT_EQ(a.face, u"Arial");
@@ -109,8 +110,9 @@ TEST(RtfReader, CharacterFormats) {
 }
 
 TEST(RtfReader, ParagraphFormats) {
-    const RichText text = read("{\\rtf1\\pard\\li567\\fi-283\\ri100\\sa60\\qc\\tx500\\tx1000\\sl360\\slmult1 a\\par"
-                               "\\pard\\sl-300 b\\par\\pard\\sl240\\slmult1\\sl480 c}");
+    const RichText text =
+        read("{\\rtf1\\pard\\li567\\fi-283\\ri100\\sa60\\qc\\tx500\\tx1000\\sl360\\slmult1 a\\par"
+             "\\pard\\sl-300 b\\par\\pard\\sl240\\slmult1\\sl480 c}");
     ASSERT_EQ(text.paragraphs.size(), 3u);
     const ParaFormat& a = text.paragraphs[0];
     EXPECT_EQ(a.startIndent, 284);

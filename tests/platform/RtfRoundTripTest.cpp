@@ -18,8 +18,8 @@ void expectSameContent(const RichText& a, const RichText& b) {
         EXPECT_EQ(a.runs[i].length, b.runs[i].length) << "run " << i;
         EXPECT_TRUE(a.runs[i].format.sameAs(b.runs[i].format))
             << "run " << i << " effects " << std::hex << a.runs[i].format.effects << " / "
-            << b.runs[i].format.effects << std::dec << " height " << a.runs[i].format.height << " / "
-            << b.runs[i].format.height << " offset " << a.runs[i].format.offset << " / "
+            << b.runs[i].format.effects << std::dec << " height " << a.runs[i].format.height
+            << " / " << b.runs[i].format.height << " offset " << a.runs[i].format.offset << " / "
             << b.runs[i].format.offset << " charset " << int(a.runs[i].format.charset) << " / "
             << int(b.runs[i].format.charset);
     }
@@ -97,7 +97,7 @@ TEST(RtfRoundTrip, CyrillicThroughCodePage1251AndOthersThroughUnicode) {
     const std::string rtf = model.GetRtf();
     EXPECT_NE(rtf.find("\\fcharset204"), std::string::npos);
     EXPECT_NE(rtf.find("\\'d1\\'f2\\'e0\\'eb\\'fc"), std::string::npos); // "Сталь" as bytes of 1251
-    EXPECT_NE(rtf.find("\\u8804?"), std::string::npos);                 // ≤ is not in 1251
+    EXPECT_NE(rtf.find("\\u8804?"), std::string::npos);                  // ≤ is not in 1251
     EXPECT_NE(rtf.find("\\u-10187?\\u-8904?"), std::string::npos);       // 𝔸 as a surrogate pair
     for (unsigned char byte : rtf)
         ASSERT_LT(byte, 0x80) << "written RTF is 7-bit";
@@ -140,16 +140,18 @@ TEST(RtfRoundTrip, SelectionStreamsOutAndInOverTheSelection) {
 TEST(RtfWriter, DialectCutsIntoCompleteParagraphs) {
     RichEditModel model;
     buildRequirements(model, u"a\\par b"); // text that spells a terminator must not make one
-    model.ReplaceSel(u"\r");             // and an empty last paragraph
+    model.ReplaceSel(u"\r");               // and an empty last paragraph
     const std::string rtf = model.GetRtf();
     const size_t firstPard = rtf.find("\\pard");
     ASSERT_NE(firstPard, std::string::npos);
     EXPECT_EQ(rtf.find("\\par"), firstPard) << "nothing in the preamble looks like a terminator";
 
     int terminators = 0;
-    for (size_t at = rtf.find("\\par", firstPard + 5); at != std::string::npos; at = rtf.find("\\par", at + 5)) {
+    for (size_t at = rtf.find("\\par", firstPard + 5); at != std::string::npos;
+         at = rtf.find("\\par", at + 5)) {
         ++terminators;
-        EXPECT_EQ(rtf.compare(at, 9, "\\par\\pard"), 0) << "a backslash and the next paragraph's words follow";
+        EXPECT_EQ(rtf.compare(at, 9, "\\par\\pard"), 0)
+            << "a backslash and the next paragraph's words follow";
     }
     EXPECT_EQ(terminators, model.GetLineCount() - 1);
     EXPECT_EQ(rtf.back(), '}');
@@ -160,8 +162,8 @@ TEST(RtfWriter, StandardWordsForEffects) {
     RichEditModel model;
     buildRequirements(model, u"x");
     const std::string rtf = model.GetRtf();
-    for (const char* word : {"\\b", "\\protect", "\\v", "\\impr", "\\znlink", "\\up9", "\\fs15",
-                             "\\sl360\\slmult1", "\\fi284", "\\ri100", "\\sa120", "\\qj",
-                             "\\tx568\\tx1136", "\\red0\\green0\\blue255"})
+    for (const char* word :
+         {"\\b", "\\protect", "\\v", "\\impr", "\\znlink", "\\up9", "\\fs15", "\\sl360\\slmult1",
+          "\\fi284", "\\ri100", "\\sa120", "\\qj", "\\tx568\\tx1136", "\\red0\\green0\\blue255"})
         EXPECT_NE(rtf.find(word), std::string::npos) << word;
 }

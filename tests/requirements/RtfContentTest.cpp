@@ -9,8 +9,12 @@ using namespace zn::richedit;
 
 namespace {
 
-ZnsStringW w(const char* text) { return zn::fromUtf8(text); }
-std::string u8(const ZnsStringW& text) { return zn::toUtf8(text); }
+ZnsStringW w(const char* text) {
+    return zn::fromUtf8(text);
+}
+std::string u8(const ZnsStringW& text) {
+    return zn::toUtf8(text);
+}
 
 } // namespace
 
@@ -58,14 +62,19 @@ TEST(RtfContent, HeaderCounting) {
     EXPECT_EQ(SplitRtfParagraphs(marked, pieces, false), 0);
 
     // Without any "\znheader1" counting is off even when asked for.
-    EXPECT_EQ(SplitRtfParagraphs(w("{\\rtf1\\pard a\\par\\pard\\znheader0 b\\par\\pard c}"), pieces, true), 0);
+    EXPECT_EQ(SplitRtfParagraphs(w("{\\rtf1\\pard a\\par\\pard\\znheader0 b\\par\\pard c}"), pieces,
+                                 true),
+              0);
     // Unmarked paragraphs before the first "\znheader0" count while counting is on.
-    EXPECT_EQ(SplitRtfParagraphs(w("{\\rtf1\\pard\\znheader1 a\\par\\pard b\\par\\pard\\znheader0 c\\par"
-                                   "\\pard d\\par\\pard e}"),
-                                 pieces, true),
-              2);
+    EXPECT_EQ(
+        SplitRtfParagraphs(w("{\\rtf1\\pard\\znheader1 a\\par\\pard b\\par\\pard\\znheader0 c\\par"
+                             "\\pard d\\par\\pard e}"),
+                           pieces, true),
+        2);
     // Without a "\znheader0" every paragraph but the last counts.
-    EXPECT_EQ(SplitRtfParagraphs(w("{\\rtf1\\pard\\znheader1 a\\par\\pard b\\par\\pard c}"), pieces, true), 2);
+    EXPECT_EQ(SplitRtfParagraphs(w("{\\rtf1\\pard\\znheader1 a\\par\\pard b\\par\\pard c}"), pieces,
+                                 true),
+              2);
 }
 
 TEST(RtfContent, AppendGluesBodies) {
@@ -109,9 +118,11 @@ TEST(RtfContent, OurRtfCutsIntoPiecesWithTheFormatsOfTheirParagraphs) {
         ASSERT_TRUE(piece.StreamInRtf(zn::toUtf8(pieces[size_t(i)]), false));
         const int start = model.LineIndex(i);
         const int length = model.LineLength(start);
-        EXPECT_EQ(piece.GetLine(0).substr(0, size_t(length)), model.GetTextRange(start, start + length));
+        EXPECT_EQ(piece.GetLine(0).substr(0, size_t(length)),
+                  model.GetTextRange(start, start + length));
         for (int c = 0; c < length; ++c)
-            EXPECT_TRUE(piece.Document().CharFormatAt(c).sameAs(model.Document().CharFormatAt(start + c)))
+            EXPECT_TRUE(
+                piece.Document().CharFormatAt(c).sameAs(model.Document().CharFormatAt(start + c)))
                 << "paragraph " << i << " character " << c;
         EXPECT_TRUE(piece.Document().ParaFormatOf(0).sameAs(model.Document().ParaFormatOf(i))) << i;
     }
