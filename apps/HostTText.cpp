@@ -12,6 +12,7 @@
 #include "apps/TTextContent.h"
 #include "host/Services.h"
 #include "module/ModuleIds.h"
+#include "module/SpecificationAccess.h"
 #include "platform/rtf/RtfReader.h"
 #include "platform/text/CodePage.h"
 #include "requirements/ZnTText.h"
@@ -134,10 +135,9 @@ void HostShell::ttext(const Words& args) {
         ZnPtr<IZnTText> text = ZnQuery<IZnTText>(created);
         text->SetMode(mode);
         appendNew(text.get(), false);
-        if (format == "auto") {
-            ZnsPoint3 first, second;
-            text->GetFormatColumnFrame(0, first, second);
-        }
+        if (format == "auto")
+            if (ZnPtr<IZnObject> main = module::MainFormat(znsWorkID::Null()))
+                text->SetFormat(main->GetId());
         text->SetContent(RequirementsContent(bytes), 0);
         m_lastText = std::to_string(text->GetId().index);
         return;

@@ -57,6 +57,16 @@ check "grips come four per column" \
 check "moving the whole object needs every grip" \
   test "$(grep -c '"status"' "$work/out")-$(grep -c '0x80004001' "$work/out")" == "3-1"
 
+run "new --sheet A3" "tt new --mode 2 --content $work/req.txt" "user keyword Corner" "user point 300 150" \
+    "tt place last 3" "tt info last" > "$work/out"
+check "asked placement takes a keyword and then a corner" \
+  test "$(grep '"mode"' "$work/out" | json '(d["placeKind"], d["columns"][0]["first"][:2], d["columns"][0]["second"][:2])')" \
+  == "(2, [300.0, 150.0], [410.0, 70.0])"
+run "new --sheet A3" "tt new --mode 3 --content $work/req.txt" "tt place last 0" "tt info last" > "$work/out"
+check "technical parameters hang from the top of the format's column" \
+  test "$(grep '"mode"' "$work/out" | json '(d["format"], d["columns"][0]["anchor"], d["columns"][0]["first"][1])')" \
+  == "(3, 0, 292.0)"
+
 run "new" "tt info 3"
 check "a format is not a requirements object" grep -q "not a requirements object" "$work/err"
 run "new" "tt place last 0"
