@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr std::int32_t kColumnTextSubObject = 10000;
-
 bool allZero(const ZnsTTColumn& column) {
     return column.first == ZnsPoint3{} && column.second == ZnsPoint3{};
 }

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <new>
+#include <span>
 
 #include "editor/References.h"
 #include "host/ClassIds.h"
@@ -17,7 +18,6 @@ namespace {
 
 constexpr double kTinyHeight = 0.0001;
 constexpr double kGripTolerance = 1e-5;
-constexpr std::int32_t kColumnTextSubObject = 10000;
 constexpr std::int32_t kTextSubObjectKind = 3;
 
 struct PropertyEntry {
@@ -242,17 +242,15 @@ HRESULT CZnTText::GetPropertyDisplay(const ZnsStringW& name, ZnsStringW& display
         display = res::LoadStringW(57709);
         return S_OK;
     }
-    for (const auto& table : {std::begin(kBodyProperties), std::begin(kHeaderProperties)}) {
-        const PropertyEntry* end = table == std::begin(kBodyProperties) ? std::end(kBodyProperties)
-                                                                        : std::end(kHeaderProperties);
-        for (const PropertyEntry* entry = table; entry != end; ++entry)
-            if (name == entry->name) {
-                display = res::LoadStringW(entry->displayString);
-                if (entry->id == kTTParamHeaderAlign)
+    using Table = std::span<const PropertyEntry>;
+    for (Table table : {Table(kBodyProperties), Table(kHeaderProperties)})
+        for (const PropertyEntry& entry : table)
+            if (name == entry.name) {
+                display = res::LoadStringW(entry.displayString);
+                if (entry.id == kTTParamHeaderAlign)
                     choices = {res::LoadStringW(57683), res::LoadStringW(57684), res::LoadStringW(57686)};
                 return S_OK;
             }
-    }
     return E_NOTIMPL;
 }
 

@@ -11,6 +11,9 @@
 
 class CZnTText : public IZnTText {
 public:
+    // Sub-object id of column text k: this plus k.
+    static constexpr std::int32_t kColumnTextSubObject = 10000;
+
     static HRESULT Factory(IZnObject** out);
 
     // IZnObject / IZnEntity
