@@ -28,8 +28,10 @@ void printEvent(const simhost::HostEvent& event) {
         line = Json{{"event", "message"}, {"text", zn::toUtf8(event.text)}, {"kind", event.value}};
         break;
     case simhost::HostEvent::Kind::VersionReport:
-        line = Json{{"event", "version"}, {"what", zn::toUtf8(event.text)},
-                    {"version", std::to_string(event.value >> 16) + "." + std::to_string(event.value & 0xFFFF)}};
+        line = Json{{"event", "version"},
+                    {"what", zn::toUtf8(event.text)},
+                    {"version", std::to_string(event.value >> 16) + "." +
+                                    std::to_string(event.value & 0xFFFF)}};
         break;
     case simhost::HostEvent::Kind::Help:
         line = Json{{"event", "help"}, {"topic", zn::toUtf8(event.text)}};
@@ -40,7 +42,8 @@ void printEvent(const simhost::HostEvent& event) {
 
 // Runs every line; a failing line of a script ends it with its number and exit code 2, at a
 // terminal it is reported and the session goes on.
-int runLines(HostShell& shell, HostUser& user, std::istream& in, const std::string& source, bool stopOnError) {
+int runLines(HostShell& shell, HostUser& user, std::istream& in, const std::string& source,
+             bool stopOnError) {
     bool prompt = !stopOnError && isatty(STDIN_FILENO);
     std::string line;
     int number = 0;
@@ -81,7 +84,8 @@ int runHost(const HostOptions& options) {
     try {
         simhost::SimHost host;
         bool atTerminal = options.script.empty() && isatty(STDIN_FILENO);
-        HostUser user(atTerminal ? std::make_unique<zn::ui::ConsoleAgent>(std::cin, std::cout) : nullptr);
+        HostUser user(atTerminal ? std::make_unique<zn::ui::ConsoleAgent>(std::cin, std::cout)
+                                 : nullptr);
         zn::ui::UserAgent* previous = zn::ui::SetUserAgent(&user);
         host.Notifications().SetListener(printEvent);
         if (!host.Settings().Problem().empty())
@@ -106,8 +110,10 @@ int runHost(const HostOptions& options) {
 
 Subcommand addHostCommand(CLI::App& app) {
     auto options = std::make_shared<HostOptions>();
-    CLI::App* host = app.add_subcommand("host", "Run the reference CAD host with the module loaded");
-    host->add_option("--script", options->script, "Read commands from FILE instead of the terminal");
+    CLI::App* host =
+        app.add_subcommand("host", "Run the reference CAD host with the module loaded");
+    host->add_option("--script", options->script,
+                     "Read commands from FILE instead of the terminal");
     host->add_option("--lang", options->language, "Interface language: 1033, 1049 or 3082")
         ->check(CLI::IsMember({1033, 1049, 3082}));
     return {host, [options] { return runHost(*options); }};

@@ -10,7 +10,9 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-std::string utf8(const ZnsStringW& text) { return zn::toUtf8(text); }
+std::string utf8(const ZnsStringW& text) {
+    return zn::toUtf8(text);
+}
 
 Json variantJson(const ZNSVariant& value, std::int32_t type) {
     using Kind = ZNSVariant::Kind;
@@ -44,7 +46,9 @@ Json variantJson(const ZNSVariant& value, std::int32_t type) {
     }
 }
 
-void line(std::ostream& out, const Json& json) { out << json.dump() << '\n'; }
+void line(std::ostream& out, const Json& json) {
+    out << json.dump() << '\n';
+}
 
 } // namespace
 
@@ -52,7 +56,8 @@ std::string DefaultValueJson(const simhost::DefaultParameter& parameter, const Z
     return variantJson(value, parameter.type).dump();
 }
 
-std::optional<ZNSVariant> ParseDefaultValue(const simhost::DefaultParameter& parameter, const std::string& text) {
+std::optional<ZNSVariant> ParseDefaultValue(const simhost::DefaultParameter& parameter,
+                                            const std::string& text) {
     auto number = ParseNumber(text);
     switch (parameter.type) {
     case simhost::kParamReal:
@@ -115,14 +120,18 @@ void ListTypes(simhost::SimHost& host, std::ostream& out) {
         if (!type.byModule)
             continue;
         Json internal = type.internalName ? Json(utf8(*type.internalName)) : Json(nullptr);
-        line(out, Json{{"class", type.classId.toString()}, {"name", utf8(type.name)}, {"code", type.code},
+        line(out, Json{{"class", type.classId.toString()},
+                       {"name", utf8(type.name)},
+                       {"code", type.code},
                        {"internal", internal}});
     }
 }
 
 void ListProperties(simhost::SimHost& host, std::ostream& out) {
     for (const simhost::PublishedProperty& property : host.NativeGate().Properties())
-        line(out, Json{{"class", property.classId.toString()}, {"name", utf8(property.name)}, {"kind", property.kind}});
+        line(out, Json{{"class", property.classId.toString()},
+                       {"name", utf8(property.name)},
+                       {"kind", property.kind}});
 }
 
 void ListDefaults(simhost::SimHost& host, std::ostream& out) {
@@ -162,7 +171,8 @@ void ListObjects(simhost::SimHost& host, std::ostream& out) {
         const simhost::RegisteredClass* type = host.Classes().Find(entity->GetClassId());
         ZnsBox3 box = entity->GetExtents();
         Json extents = box.IsEmpty() ? Json(nullptr)
-                                     : Json::array({Json::array({box.min.x, box.min.y}), Json::array({box.max.x, box.max.y})});
+                                     : Json::array({Json::array({box.min.x, box.min.y}),
+                                                    Json::array({box.max.x, box.max.y})});
         std::string space;
         for (const simhost::Space& s : drawing->Spaces())
             if (s.id == entity->GetOwnerId())

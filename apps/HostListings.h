@@ -17,4 +17,5 @@ void ListObjects(simhost::SimHost& host, std::ostream& out);
 std::string DefaultValueJson(const simhost::DefaultParameter& parameter, const ZNSVariant& value);
 // A text given on the command line as a value of the parameter's type; nullopt when it
 // does not read as one.
-std::optional<ZNSVariant> ParseDefaultValue(const simhost::DefaultParameter& parameter, const std::string& text);
+std::optional<ZNSVariant> ParseDefaultValue(const simhost::DefaultParameter& parameter,
+                                            const std::string& text);

@@ -7,9 +7,9 @@
 #include <nlohmann/json.hpp>
 
 #include "apps/HostListings.h"
+#include "apps/HostUser.h"
 #include "apps/ShellArguments.h"
 #include "apps/ShellWords.h"
-#include "apps/HostUser.h"
 #include "host/Services.h"
 #include "module/Exports.h"
 #include "platform/loader/Loader.h"
@@ -69,14 +69,17 @@ HostShell::HostShell(simhost::SimHost& host, HostUser& user, std::ostream& out)
     };
 }
 
-HostShell::~HostShell() { UnloadModule(); }
+HostShell::~HostShell() {
+    UnloadModule();
+}
 
 void HostShell::LoadModule() {
     zn::loader::HMODULE module = zn::loader::LoadLibraryW(u"ReqpadDll.dll");
     if (!module)
         throw ShellError("cannot load ReqpadDll.dll: " + zn::loader::LastError());
     auto init = reinterpret_cast<ZnsInitFunction>(zn::loader::GetProcAddress(module, "ZNSInit"));
-    auto unInit = reinterpret_cast<ZnsInitFunction>(zn::loader::GetProcAddress(module, "ZNSUnInit"));
+    auto unInit =
+        reinterpret_cast<ZnsInitFunction>(zn::loader::GetProcAddress(module, "ZNSUnInit"));
     if (!init || !unInit)
         throw ShellError("ReqpadDll.dll does not export ZNSInit and ZNSUnInit");
     init();
@@ -184,7 +187,8 @@ void HostShell::command(const Words& args) {
 void HostShell::param(const Words& args) {
     if (args.empty() || (args[0] != "get" && args[0] != "set"))
         throw ShellError("usage: param get ID | param set ID VALUE");
-    expectCount(args, args[0] == "get" ? 2 : 3, args[0] == "get" ? 2 : 3, "param get ID | param set ID VALUE");
+    expectCount(args, args[0] == "get" ? 2 : 3, args[0] == "get" ? 2 : 3,
+                "param get ID | param set ID VALUE");
     std::int32_t id = integer(args[1], "a parameter id");
     const simhost::DefaultParameter* parameter = m_host.Defaults().Find(id);
     if (!parameter)
@@ -213,18 +217,20 @@ void HostShell::appendNew(IZnEntity* entity, bool inModelSpace) {
 }
 
 void HostShell::add(const Words& args) {
-    const char* usage = "add view|section|mark X1 Y1 X2 Y2 LABEL [RECORD] | add record NUMBER [ZONE [ITEM...]] | "
-                        "add text X Y HEIGHT TEXT";
+    const char* usage =
+        "add view|section|mark X1 Y1 X2 Y2 LABEL [RECORD] | add record NUMBER [ZONE [ITEM...]] | "
+        "add text X Y HEIGHT TEXT";
     if (args.empty())
         throw ShellError(std::string("usage: ") + usage);
     const std::string& kind = args[0];
     drawing();
     if (kind == "view" || kind == "section" || kind == "mark") {
         expectCount(args, 6, kind == "mark" ? 7 : 6, usage);
-        auto type = kind == "view" ? simhost::Annotation::Kind::View
+        auto type = kind == "view"      ? simhost::Annotation::Kind::View
                     : kind == "section" ? simhost::Annotation::Kind::Section
                                         : simhost::Annotation::Kind::PositionMark;
-        ZnPtr<simhost::Annotation> annotation = ZnPtr<simhost::Annotation>::Adopt(new simhost::Annotation(type));
+        ZnPtr<simhost::Annotation> annotation =
+            ZnPtr<simhost::Annotation>::Adopt(new simhost::Annotation(type));
         annotation->SetPoints({{number(args[1], "X1"), number(args[2], "Y1"), 0},
                                {number(args[3], "X2"), number(args[4], "Y2"), 0}});
         annotation->SetLabel(zn::fromUtf8(args[5]));
@@ -233,7 +239,8 @@ void HostShell::add(const Words& args) {
         appendNew(annotation.get(), false);
     } else if (kind == "record") {
         expectCount(args, 2, 1000, usage);
-        ZnPtr<simhost::PositionRecord> record = ZnPtr<simhost::PositionRecord>::Adopt(new simhost::PositionRecord);
+        ZnPtr<simhost::PositionRecord> record =
+            ZnPtr<simhost::PositionRecord>::Adopt(new simhost::PositionRecord);
         record->SetNumber(integer(args[1], "a position number"));
         if (args.size() > 2)
             record->SetZone(zn::fromUtf8(args[2]));
@@ -251,7 +258,8 @@ void HostShell::add(const Words& args) {
         record.style = gpZnStyleManager ? gpZnStyleManager->GetCurrentTextStyle() : ZnsStringW();
         if (record.height <= 0)
             throw ShellError("the height must be positive");
-        ZnPtr<simhost::SingleLineText> text = ZnPtr<simhost::SingleLineText>::Adopt(new simhost::SingleLineText);
+        ZnPtr<simhost::SingleLineText> text =
+            ZnPtr<simhost::SingleLineText>::Adopt(new simhost::SingleLineText);
         text->SetRecord(record);
         appendNew(text.get(), false);
     } else {

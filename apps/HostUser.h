@@ -11,14 +11,16 @@
 class HostUser : public zn::ui::UserAgent {
 public:
     // `console` null: a script session, where a question without a queued answer fails.
-    explicit HostUser(std::unique_ptr<zn::ui::ConsoleAgent> console = nullptr) : m_console(std::move(console)) {}
+    explicit HostUser(std::unique_ptr<zn::ui::ConsoleAgent> console = nullptr)
+        : m_console(std::move(console)) {}
 
     // Queues one action line; throws zn::ui::AgentError when it is not an action.
     void Queue(std::string_view action) { m_script.AddScript(action); }
     // Throws zn::ui::AgentError when actions are left that nothing asked for.
     void Finish() const { m_script.Finish(); }
 
-    int AnswerMessageBox(std::u16string_view text, std::u16string_view caption, unsigned type) override {
+    int AnswerMessageBox(std::u16string_view text, std::u16string_view caption,
+                         unsigned type) override {
         return current().AnswerMessageBox(text, caption, type);
     }
     std::optional<std::u16string> ChooseFile(const zn::ui::FileRequest& request) override {
@@ -27,12 +29,16 @@ public:
     std::optional<std::u16string> ChooseFileAndOptions(zn::ui::FileRequest& request) override {
         return current().ChooseFileAndOptions(request);
     }
-    zn::ui::PickAnswer PickPoint(const zn::ui::PointRequest& request) override { return current().PickPoint(request); }
+    zn::ui::PickAnswer PickPoint(const zn::ui::PointRequest& request) override {
+        return current().PickPoint(request);
+    }
     zn::ui::PickAnswer PickObject(const zn::ui::ObjectRequest& request) override {
         return current().PickObject(request);
     }
     void ProvideInput(zn::ui::CWnd& waiting) override { current().ProvideInput(waiting); }
-    unsigned ChooseMenuCommand(const zn::ui::CMenu& menu) override { return current().ChooseMenuCommand(menu); }
+    unsigned ChooseMenuCommand(const zn::ui::CMenu& menu) override {
+        return current().ChooseMenuCommand(menu);
+    }
 
 private:
     zn::ui::UserAgent& current() {

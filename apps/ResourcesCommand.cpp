@@ -21,7 +21,10 @@ struct ResourcesOptions {
 std::string escaped(std::u16string_view text) {
     std::string out;
     for (char c : zn::toUtf8(text))
-        out += c == '\\' ? std::string("\\\\") : c == '\n' ? std::string("\\n") : c == '\t' ? std::string("\\t") : std::string(1, c);
+        out += c == '\\'   ? std::string("\\\\")
+               : c == '\n' ? std::string("\\n")
+               : c == '\t' ? std::string("\\t")
+                           : std::string(1, c);
     return out;
 }
 
@@ -56,8 +59,9 @@ int run(const ResourcesOptions& options) {
             std::printf("DIALOG\t%u\t%s\t0x%08X\t%s\n", id, rect(dialog.rect).c_str(), dialog.style,
                         escaped(dialog.caption).c_str());
             for (const zn::ui::DialogItemTemplate& item : dialog.items)
-                std::printf("CONTROL\t%d\t%s\t%s\t0x%08X\t%s\n", item.id, zn::toUtf8(item.className).c_str(),
-                            rect(item.rect).c_str(), item.style, escaped(item.text).c_str());
+                std::printf("CONTROL\t%d\t%s\t%s\t0x%08X\t%s\n", item.id,
+                            zn::toUtf8(item.className).c_str(), rect(item.rect).c_str(), item.style,
+                            escaped(item.text).c_str());
         }
         return 0;
     }
@@ -73,11 +77,14 @@ int run(const ResourcesOptions& options) {
 
 Subcommand addResourcesCommand(CLI::App& app) {
     auto options = std::make_shared<ResourcesOptions>();
-    CLI::App* command = app.add_subcommand("resources", "Print the module's strings, dialogs or menus");
+    CLI::App* command =
+        app.add_subcommand("resources", "Print the module's strings, dialogs or menus");
     command->add_option("kind", options->kind, "strings, dialogs or menus")
         ->required()
         ->check(CLI::IsMember({"strings", "dialogs", "menus"}));
-    command->add_option("--lang", options->language, "language set: 1033, 1049 or 3082 (default: neutral)")
+    command
+        ->add_option("--lang", options->language,
+                     "language set: 1033, 1049 or 3082 (default: neutral)")
         ->check(CLI::IsMember({1033, 1049, 3082}));
     return {command, [options] { return run(*options); }};
 }

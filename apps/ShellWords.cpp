@@ -4,7 +4,8 @@
 
 #include "platform/text/ZnsString.h"
 
-std::optional<std::vector<std::string>> SplitShellWords(const std::string& line, std::string& error) {
+std::optional<std::vector<std::string>> SplitShellWords(const std::string& line,
+                                                        std::string& error) {
     std::vector<std::string> words;
     size_t i = 0;
     while (i < line.size()) {

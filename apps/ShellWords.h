@@ -8,7 +8,8 @@
 #include <vector>
 
 // Nullopt with `error` set when a quote is not closed.
-std::optional<std::vector<std::string>> SplitShellWords(const std::string& line, std::string& error);
+std::optional<std::vector<std::string>> SplitShellWords(const std::string& line,
+                                                        std::string& error);
 
 // A number written with a point ("2.5", "-10", "1e3"); nullopt when the whole word is not one.
 std::optional<double> ParseNumber(const std::string& word);

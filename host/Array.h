@@ -3,5 +3,4 @@
 
 #include <vector>
 
-template <class T>
-using ZnsArray = std::vector<T>;
+template <class T> using ZnsArray = std::vector<T>;

@@ -24,7 +24,8 @@ public:
     virtual void ReportVersion(const ZnsStringW& what, std::int32_t version) = 0;
     // Negative on failure; the host keeps its own copy of the record.
     virtual HRESULT RegisterCommand(const znsCmd& command) = 0;
-    virtual HRESULT RegisterSink(IZnEventsSink* sink, std::int32_t reserved, std::uint32_t cookie) = 0;
+    virtual HRESULT RegisterSink(IZnEventsSink* sink, std::int32_t reserved,
+                                 std::uint32_t cookie) = 0;
     virtual HRESULT UnregisterSink(IZnEventsSink* sink, std::int32_t reserved) = 0;
     virtual HRESULT OpenSettingsSection(const ZnsStringW& name, IZnSettingsSection** section) = 0;
     virtual void ShowHelp(const ZnsStringW& topic, void* owner) = 0;

@@ -10,11 +10,13 @@
 class IZnDefParamManager {
 public:
     virtual ~IZnDefParamManager() = default;
-    virtual HRESULT RegisterCategory(const ZnsStringW& key, const ZnsStringW& name, std::int32_t code1,
-                                     std::int32_t code2, std::int32_t code3, std::int32_t reserved) = 0;
+    virtual HRESULT RegisterCategory(const ZnsStringW& key, const ZnsStringW& name,
+                                     std::int32_t code1, std::int32_t code2, std::int32_t code3,
+                                     std::int32_t reserved) = 0;
     // `unit` may be null (no unit text).
-    virtual HRESULT RegisterParameter(std::int32_t id, const ZnsStringW& category, const ZnsStringW& name,
-                                      std::int32_t type, const ZNSVariant& defaultValue, std::uint32_t mask,
+    virtual HRESULT RegisterParameter(std::int32_t id, const ZnsStringW& category,
+                                      const ZnsStringW& name, std::int32_t type,
+                                      const ZNSVariant& defaultValue, std::uint32_t mask,
                                       std::int32_t visible, std::int32_t a, std::int32_t b,
                                       const ZnsStringW* unit) = 0;
     virtual HRESULT SetList(std::int32_t id, const ZNSVariant& list) = 0;

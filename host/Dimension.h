@@ -16,5 +16,6 @@ public:
     virtual ZnsStringW GetFitText() const = 0;
     virtual ZnsStringW GetUpperDeviation() const = 0;
     virtual ZnsStringW GetLowerDeviation() const = 0;
-    virtual void SetFit(const ZnsStringW& fit, const ZnsStringW& upper, const ZnsStringW& lower) = 0;
+    virtual void SetFit(const ZnsStringW& fit, const ZnsStringW& upper,
+                        const ZnsStringW& lower) = 0;
 };

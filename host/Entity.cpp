@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
-unsigned long IZnEntity::AddRef() { return ++m_references; }
+unsigned long IZnEntity::AddRef() {
+    return ++m_references;
+}
 
 unsigned long IZnEntity::Release() {
     unsigned long left = --m_references;
@@ -70,26 +72,50 @@ void IZnEntity::DetachFromHost() {
     m_owner = znsWorkID::Null();
 }
 
-bool IZnEntity::writeEnabled() { return !m_host || m_host->RecordChange(*this); }
+bool IZnEntity::writeEnabled() {
+    return !m_host || m_host->RecordChange(*this);
+}
 
 void IZnEntity::invalidate() {
     if (m_host)
         m_host->EntityChanged(*this);
 }
 
-HRESULT IZnEntity::Save(IZnFiler&) const { return S_OK; }
-HRESULT IZnEntity::Load(IZnFiler&) { return S_OK; }
+HRESULT IZnEntity::Save(IZnFiler&) const {
+    return S_OK;
+}
+HRESULT IZnEntity::Load(IZnFiler&) {
+    return S_OK;
+}
 void IZnEntity::Draw(IZnGeometrySink&) {}
-ZnsBox3 IZnEntity::GetExtents() { return m_host ? m_host->ExtentsOf(*this) : ZnsBox3(); }
-HRESULT IZnEntity::GetProperty(const ZnsStringW&, ZNSVariant&) const { return E_NOTIMPL; }
-HRESULT IZnEntity::SetProperty(const ZnsStringW&, const ZNSVariant&) { return E_NOTIMPL; }
-HRESULT IZnEntity::GetGripPoints(ZnsArray<ZnsPoint3>&) const { return E_NOTIMPL; }
-HRESULT IZnEntity::MoveGripPoints(const ZnsArray<std::int32_t>&, const ZnsPoint3&, bool) { return E_NOTIMPL; }
-HRESULT IZnEntity::TransformBy(const ZnsMatrix&) { return E_NOTIMPL; }
-HRESULT IZnEntity::Edit() { return E_NOTIMPL; }
-HRESULT IZnEntity::EditOrPlace(std::int32_t, const std::map<ZnsStringW, ZNSVariant>*) { return E_NOTIMPL; }
+ZnsBox3 IZnEntity::GetExtents() {
+    return m_host ? m_host->ExtentsOf(*this) : ZnsBox3();
+}
+HRESULT IZnEntity::GetProperty(const ZnsStringW&, ZNSVariant&) const {
+    return E_NOTIMPL;
+}
+HRESULT IZnEntity::SetProperty(const ZnsStringW&, const ZNSVariant&) {
+    return E_NOTIMPL;
+}
+HRESULT IZnEntity::GetGripPoints(ZnsArray<ZnsPoint3>&) const {
+    return E_NOTIMPL;
+}
+HRESULT IZnEntity::MoveGripPoints(const ZnsArray<std::int32_t>&, const ZnsPoint3&, bool) {
+    return E_NOTIMPL;
+}
+HRESULT IZnEntity::TransformBy(const ZnsMatrix&) {
+    return E_NOTIMPL;
+}
+HRESULT IZnEntity::Edit() {
+    return E_NOTIMPL;
+}
+HRESULT IZnEntity::EditOrPlace(std::int32_t, const std::map<ZnsStringW, ZNSVariant>*) {
+    return E_NOTIMPL;
+}
 void IZnEntity::OnNotify(std::int32_t) {}
-HRESULT IZnEntity::OnObjectModified(const znsWorkID&, std::int32_t) { return E_NOTIMPL; }
+HRESULT IZnEntity::OnObjectModified(const znsWorkID&, std::int32_t) {
+    return E_NOTIMPL;
+}
 HRESULT IZnEntity::GetPropertyNames(ZnsArray<ZnsStringW>& names) const {
     names.clear();
     return S_OK;

@@ -10,9 +10,15 @@ struct ZnsPoint3 {
     bool operator==(const ZnsPoint3&) const = default;
 };
 
-inline ZnsPoint3 operator+(ZnsPoint3 a, ZnsPoint3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-inline ZnsPoint3 operator-(ZnsPoint3 a, ZnsPoint3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-inline ZnsPoint3 operator*(ZnsPoint3 a, double k) { return {a.x * k, a.y * k, a.z * k}; }
+inline ZnsPoint3 operator+(ZnsPoint3 a, ZnsPoint3 b) {
+    return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+inline ZnsPoint3 operator-(ZnsPoint3 a, ZnsPoint3 b) {
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+inline ZnsPoint3 operator*(ZnsPoint3 a, double k) {
+    return {a.x * k, a.y * k, a.z * k};
+}
 
 // An axis-aligned box; empty until a point is added.
 struct ZnsBox3 {

@@ -10,9 +10,11 @@
 
 // Colour values: 0x00BBGGRR, or kZnsColorByDefault for the drawing's own ink.
 constexpr std::int32_t kZnsColorByDefault = std::int32_t(0xFE000000u);
+// The thick outline of drafting standards (frames, title blocks, visible edges).
+constexpr double kZnsThickLine = 0.7;
 
 struct ZnsTextParams {
-    ZnsStringW style;    // name of a text style; empty: the current style
+    ZnsStringW style; // name of a text style; empty: the current style
     std::int32_t color = kZnsColorByDefault;
     double height = 2.5; // capital letter height
     double oblique = 0;  // slant in radians
@@ -36,6 +38,10 @@ class IZnGeometrySink {
 public:
     virtual ~IZnGeometrySink() = default;
     virtual void Line(const ZnsPoint3& from, const ZnsPoint3& to, std::int32_t color) = 0;
-    virtual void Polyline(const std::vector<ZnsPoint3>& points, bool closed, std::int32_t color) = 0;
+    virtual void Polyline(const std::vector<ZnsPoint3>& points, bool closed,
+                          std::int32_t color) = 0;
     virtual void Text(const ZnsTextPrimitive& text) = 0;
+    // The width of the lines that follow, in millimetres on paper; 0 returns to the thin
+    // default. Sinks that do not show line widths ignore it.
+    virtual void SetLineWeight(double millimetres) { (void)millimetres; }
 };

@@ -13,7 +13,8 @@ std::string ZnsGuid::toString() const {
 std::optional<ZnsGuid> ZnsGuid::parse(std::string_view text) {
     if (text.size() == 38 && text.front() == '{' && text.back() == '}')
         text = text.substr(1, 36);
-    if (text.size() != 36 || text[8] != '-' || text[13] != '-' || text[18] != '-' || text[23] != '-')
+    if (text.size() != 36 || text[8] != '-' || text[13] != '-' || text[18] != '-' ||
+        text[23] != '-')
         return std::nullopt;
     std::string digits;
     for (size_t i = 0; i < text.size(); ++i) {

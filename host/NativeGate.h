@@ -14,8 +14,9 @@
 class IZnNativeGate {
 public:
     virtual ~IZnNativeGate() = default;
-    virtual HRESULT PublishProperty(const ZnsGuid& classId, const ZnsStringW& name, std::int32_t kind,
-                                    std::int32_t a, std::int32_t b, std::int32_t c) = 0;
+    virtual HRESULT PublishProperty(const ZnsGuid& classId, const ZnsStringW& name,
+                                    std::int32_t kind, std::int32_t a, std::int32_t b,
+                                    std::int32_t c) = 0;
     // S_FALSE with everything empty when the drawing has no requirements of the host's own.
     virtual HRESULT GetNativeRequirements(ZnsArray<znsWorkID>& ids, ZnsStringW& text,
                                           ZnsArray<ZnsPoint3>& points) = 0;

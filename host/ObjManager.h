@@ -29,7 +29,8 @@ public:
     virtual ~IZnObjManager() = default;
 
     virtual HRESULT RegisterType(const ZnsGuid& classId, ZnsFactory factory, const ZnsStringW& name,
-                                 std::int32_t code, const char16_t* internalName, std::int32_t reserved) = 0;
+                                 std::int32_t code, const char16_t* internalName,
+                                 std::int32_t reserved) = 0;
     // A new object of a registered class, not yet in a drawing.
     virtual HRESULT Create(IZnObject** object, const ZnsGuid& classId) = 0;
     virtual HRESULT Open(IZnObject** object, const znsWorkID& id) = 0;
@@ -38,7 +39,8 @@ public:
     virtual HRESULT Erase(const znsWorkID& id) = 0;
     virtual HRESULT List(ZnsArray<znsWorkID>& ids, const ZnsObjectFilter& filter) = 0;
     // Lets the user pick `count` objects; 0 when the user picked.
-    virtual HRESULT Pick(ZnsArray<znsWorkID>& ids, std::int32_t count, const ZnsStringW& prompt) = 0;
+    virtual HRESULT Pick(ZnsArray<znsWorkID>& ids, std::int32_t count,
+                         const ZnsStringW& prompt) = 0;
     virtual HRESULT GetSelection(ZnsArray<znsWorkID>& ids) = 0;
     // Asks for a point. `keywords` is the host's keyword list ("1;2;1\nAuto\nAuto;2\n...":
     // entries "number\nlocal name\nglobal name" separated by ';'); a typed keyword answers
@@ -49,7 +51,8 @@ public:
     // Interactive placement of a text box of the given size, aligned at its origin by
     // (horizontal 0-2, vertical 0-2): asks for the origin, then for the angle with a rubber
     // band from the origin. False when the user cancelled either.
-    virtual bool PlaceTextBox(double width, double height, std::int32_t horizontal, std::int32_t vertical,
-                              const ZnsStringW& originPrompt, const ZnsStringW& anglePrompt, ZnsPoint3& origin,
+    virtual bool PlaceTextBox(double width, double height, std::int32_t horizontal,
+                              std::int32_t vertical, const ZnsStringW& originPrompt,
+                              const ZnsStringW& anglePrompt, ZnsPoint3& origin,
                               ZnsPoint3& direction) = 0;
 };

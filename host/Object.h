@@ -25,8 +25,7 @@ protected:
 };
 
 // A counted reference to a host object (CComPtr's manner).
-template <class T>
-class ZnPtr {
+template <class T> class ZnPtr {
 public:
     ZnPtr() = default;
     ZnPtr(T* p) : m_p(p) {
@@ -67,8 +66,7 @@ private:
 };
 
 // The interface I of an object, through QueryInterface; empty when it has none.
-template <class I, class T>
-ZnPtr<I> ZnQuery(T* object) {
+template <class I, class T> ZnPtr<I> ZnQuery(T* object) {
     void* out = nullptr;
     if (!object || FAILED(object->QueryInterface(I::IID, &out)))
         return {};

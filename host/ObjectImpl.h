@@ -7,8 +7,7 @@
 
 #include "host/Object.h"
 
-template <class... Interfaces>
-class ZnObjectImpl : public Interfaces... {
+template <class... Interfaces> class ZnObjectImpl : public Interfaces... {
 public:
     unsigned long AddRef() override { return ++m_references; }
     unsigned long Release() override {
@@ -24,7 +23,8 @@ public:
         if (iid == IZnObject::IID)
             *out = static_cast<IZnObject*>(this);
         else
-            ((iid == Interfaces::IID ? (*out = static_cast<Interfaces*>(this), true) : false) || ...);
+            ((iid == Interfaces::IID ? (*out = static_cast<Interfaces*>(this), true) : false) ||
+             ...);
         if (!*out)
             return E_NOINTERFACE;
         AddRef();

@@ -28,8 +28,7 @@ bool ZnGetParam(ZNSVariant& value, std::int32_t id, std::uint32_t flags);
 // A cookie for a sink registration, unique in the process.
 std::uint32_t ZnNewCookie();
 // Creates a host object of `classId` through the object manager and asks it for I.
-template <class I>
-ZnPtr<I> ZnCreate(const ZnsGuid& classId) {
+template <class I> ZnPtr<I> ZnCreate(const ZnsGuid& classId) {
     IZnObject* object = nullptr;
     if (!gpZnObjManager || FAILED(gpZnObjManager->Create(&object, classId)) || !object)
         return {};

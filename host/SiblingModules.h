@@ -13,5 +13,6 @@ using ZnsSelectMaterialDlgFunction = std::int32_t (*)(ZnsStringW* name, ZnsStrin
                                                       ZnsStringW* denominator, void* owner);
 // "znCoreSymbols.dll": the symbol picker; the chosen symbol as host formatted text, empty
 // when cancelled.
-using ZnsShowSpecSymbolsFunction = ZnsStringW (*)(void* owner, const char16_t* helpTopic, const char16_t* initial,
-                                                  bool flag, std::int32_t x, std::int32_t y);
+using ZnsShowSpecSymbolsFunction = ZnsStringW (*)(void* owner, const char16_t* helpTopic,
+                                                  const char16_t* initial, bool flag,
+                                                  std::int32_t x, std::int32_t y);

@@ -9,7 +9,7 @@
 #include "host/Entity.h"
 
 struct ZnsDTextRecord {
-    ZnsStringW text;  // host formatted text; "\P" starts a new line
+    ZnsStringW text; // host formatted text; "\P" starts a new line
     ZnsStringW style;
     ZnsPoint3 origin;
     ZnsPoint3 direction{1, 0, 0};
@@ -17,7 +17,7 @@ struct ZnsDTextRecord {
     std::int32_t verticalAlignment = 2;   // 0 top, 1 middle, 2 bottom
     double width = 0;                     // 0: not fitted
     double height = 5.0;
-    double oblique = 0;                   // radians; kZnsStyleOblique: the style's own slant
+    double oblique = 0; // radians; kZnsStyleOblique: the style's own slant
     std::int32_t reservedInteger = 0;
     double reservedDouble = 0;
     std::uint32_t flags = 0;

@@ -22,15 +22,17 @@ public:
     virtual ZnsArray<std::int32_t> RecordIds() const = 0;
     virtual bool HasRecord(std::int32_t recordId) const = 0;
     // E_NOTIMPL for a property the record lacks, E_INVALIDARG for an unknown record.
-    virtual HRESULT GetRecordProperty(std::int32_t recordId, std::int32_t property, ZNSVariant& value) const = 0;
+    virtual HRESULT GetRecordProperty(std::int32_t recordId, std::int32_t property,
+                                      ZNSVariant& value) const = 0;
 };
 
 // The functions "SpecificationDlg.dll" exports.
 // ZNS_GetDocSpecification(0): the active drawing's document with one reference, or null.
 using ZnsGetDocSpecificationFunction = IZnSpecification* (*)(std::int32_t reserved);
 // GetMainFormat(out format, 0, current format): the drawing's main format.
-using ZnsGetMainFormatFunction = HRESULT (*)(IZnObject** format, std::int32_t reserved, znsWorkID current);
+using ZnsGetMainFormatFunction = HRESULT (*)(IZnObject** format, std::int32_t reserved,
+                                             znsWorkID current);
 // SelectPositionRecordFromDlg(document, out first, out second): nonzero when the user chose
 // a record; its id is `second` unless that is -1, else `first`.
-using ZnsSelectPositionRecordFunction = std::int32_t (*)(IZnSpecification* document, std::int32_t* first,
-                                                         std::int32_t* second);
+using ZnsSelectPositionRecordFunction = std::int32_t (*)(IZnSpecification* document,
+                                                         std::int32_t* first, std::int32_t* second);

@@ -33,8 +33,12 @@ public:
     std::optional<double> AsDouble() const;
     std::optional<bool> AsBoolean() const;
     const ZnsStringW* AsText() const { return std::get_if<ZnsStringW>(&m_value); }
-    const ZnsArray<std::int32_t>* AsIntegerArray() const { return std::get_if<ZnsArray<std::int32_t>>(&m_value); }
-    const ZnsArray<ZnsStringW>* AsTextArray() const { return std::get_if<ZnsArray<ZnsStringW>>(&m_value); }
+    const ZnsArray<std::int32_t>* AsIntegerArray() const {
+        return std::get_if<ZnsArray<std::int32_t>>(&m_value);
+    }
+    const ZnsArray<ZnsStringW>* AsTextArray() const {
+        return std::get_if<ZnsArray<ZnsStringW>>(&m_value);
+    }
     const ZnsPoint3* AsPoint() const { return std::get_if<ZnsPoint3>(&m_value); }
 
     bool operator==(const ZNSVariant&) const = default;

@@ -8,7 +8,8 @@ ZnsStringW& ConvertAcadToRtfThroughLoader(ZnsStringW& out, const ZnsStringW& mte
     zn::loader::HMODULE self = zn::loader::GetModuleHandleW(u"ReqpadDll.dll");
     if (!self)
         self = zn::loader::LoadLibraryW(u"ReqpadDll.dll");
-    auto convert = reinterpret_cast<ConvertAcadToRtfFunction>(zn::loader::GetProcAddress(self, "ConvertAcadToRtf"));
+    auto convert = reinterpret_cast<ConvertAcadToRtfFunction>(
+        zn::loader::GetProcAddress(self, "ConvertAcadToRtf"));
     out.clear();
     if (!convert)
         return out;

@@ -11,7 +11,8 @@ struct ZnsLink;
 namespace module {
 
 // Signature of the export: out string, host multiline text, link list (may be null).
-using ConvertAcadToRtfFunction = ZnsStringW* (*)(ZnsStringW* out, const ZnsStringW* mtext, void* links);
+using ConvertAcadToRtfFunction = ZnsStringW* (*)(ZnsStringW* out, const ZnsStringW* mtext,
+                                                 void* links);
 
 ZnsStringW& ConvertAcadToRtfThroughLoader(ZnsStringW& out, const ZnsStringW& mtext, void* links);
 

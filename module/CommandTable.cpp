@@ -32,7 +32,8 @@ std::int32_t RunFormEdit(void*) {
     zn::loader::HMODULE library = zn::loader::GetModuleHandleW(u"VornCtl.dll");
     if (!library)
         library = zn::loader::LoadLibraryW(u"VornCtl.dll");
-    auto form = reinterpret_cast<ZnsInputFormDlgFunction>(zn::loader::GetProcAddress(library, "ZNSInputFormDlg"));
+    auto form = reinterpret_cast<ZnsInputFormDlgFunction>(
+        zn::loader::GetProcAddress(library, "ZNSInputFormDlg"));
     if (!form)
         return E_NOINTERFACE;
     ZnsStringW text;

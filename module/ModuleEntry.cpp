@@ -24,11 +24,13 @@ ZNS_EXPORT void ZNSInit() {
     if (gpZnObjManager) {
         // A host that refused every requirements command and runs without requirements
         // objects gets no "TText" type either.
-        bool noRequirements = gpZnContext && (gpZnContext->GetFlags() & kZnsContextNoRequirementsType);
+        bool noRequirements =
+            gpZnContext && (gpZnContext->GetFlags() & kZnsContextNoRequirementsType);
         if (!(allRefused && noRequirements))
-            gpZnObjManager->RegisterType(CLSID_ZnTText, &module::CreateTText, res::LoadStringW(57671), 683, u"TText", 0);
-        gpZnObjManager->RegisterType(CLSID_ZnCalculator, &module::CreateCalculator, res::LoadStringW(57706), -1,
-                                     nullptr, 0);
+            gpZnObjManager->RegisterType(CLSID_ZnTText, &module::CreateTText,
+                                         res::LoadStringW(57671), 683, u"TText", 0);
+        gpZnObjManager->RegisterType(CLSID_ZnCalculator, &module::CreateCalculator,
+                                     res::LoadStringW(57706), -1, nullptr, 0);
     }
     if (gpZnNativeGate) {
         gpZnNativeGate->PublishProperty(CLSID_ZnTText, res::LoadStringW(57677), 2, 0, 0, 0);

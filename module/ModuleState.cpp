@@ -5,7 +5,8 @@ namespace module {
 const znsWorkID kNullObjectId = znsWorkID::Null();
 
 zn::loader::HMODULE ModuleInstance() {
-    static zn::loader::HMODULE self = zn::loader::ModuleOfAddress(reinterpret_cast<const void*>(&ModuleInstance));
+    static zn::loader::HMODULE self =
+        zn::loader::ModuleOfAddress(reinterpret_cast<const void*>(&ModuleInstance));
     return self;
 }
 

@@ -14,14 +14,18 @@ struct Registrar {
     const ZnsStringW category;
 
     void parameter(std::int32_t id, unsigned nameId, std::int32_t type, const ZNSVariant& value,
-                   std::uint32_t mask = kAllFlags, std::int32_t visible = 1, const ZnsStringW* unit = nullptr) {
-        manager.RegisterParameter(id, category, res::LoadStringW(nameId), type, value, mask, visible, -1, -1, unit);
+                   std::uint32_t mask = kAllFlags, std::int32_t visible = 1,
+                   const ZnsStringW* unit = nullptr) {
+        manager.RegisterParameter(id, category, res::LoadStringW(nameId), type, value, mask,
+                                  visible, -1, -1, unit);
     }
 };
 
 // While 7115 is being registered it has no value yet, so the default notebook file is the
 // host's standard notebook path.
-ZnsStringW defaultNotebookPath() { return gpZnContext ? gpZnContext->GetStandardPath(41) : ZnsStringW(); }
+ZnsStringW defaultNotebookPath() {
+    return gpZnContext ? gpZnContext->GetStandardPath(41) : ZnsStringW();
+}
 
 } // namespace
 
@@ -47,7 +51,8 @@ void RegisterDefaults() {
     tt.parameter(7122, 27, 5, defaultColor);
     tt.parameter(7119, 29, 8, zero);
     choices.clear(); // the same list, emptied, carries the alignments
-    choices.insert(choices.end(), {res::LoadStringW(57683), res::LoadStringW(57684), res::LoadStringW(57686)});
+    choices.insert(choices.end(),
+                   {res::LoadStringW(57683), res::LoadStringW(57684), res::LoadStringW(57686)});
     tt.parameter(7123, 31, 23, zero);
     manager.SetList(7123, choices);
     tt.parameter(7124, 57721, 7, ZnsStringW());
@@ -59,7 +64,8 @@ void RegisterDefaults() {
     const ZnsStringW notebook = u"7300";
     manager.RegisterCategory(notebook, res::LoadStringW(32843), 56, -1, -1, 0);
     Registrar nb{manager, notebook};
-    nb.parameter(7115, 57707, 33, ZnsArray<ZnsStringW>{defaultNotebookPath(), u"ntb", res::LoadStringW(32854)},
+    nb.parameter(7115, 57707, 33,
+                 ZnsArray<ZnsStringW>{defaultNotebookPath(), u"ntb", res::LoadStringW(32854)},
                  kAllFlags, 0);
 }
 

@@ -15,7 +15,8 @@ IZnSpecification* g_specification = nullptr;
 // directory: switch to the folder, load, switch back.
 zn::loader::HMODULE loadBeside(zn::loader::HMODULE module) {
     std::error_code ec;
-    std::filesystem::path folder = std::filesystem::path(zn::loader::GetModuleFileName(module)).parent_path();
+    std::filesystem::path folder =
+        std::filesystem::path(zn::loader::GetModuleFileName(module)).parent_path();
     std::filesystem::path previous = std::filesystem::current_path(ec);
     if (folder.empty() || ec)
         return nullptr;

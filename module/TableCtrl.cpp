@@ -9,17 +9,27 @@ void CTableCtrl::SetRecordCount(int count) {
     m_largeData.resize(size, nullptr);
 }
 
-int CTableCtrl::ClipboardIsEmpty() const { return m_clipboard == nullptr ? 1 : 0; }
+int CTableCtrl::ClipboardIsEmpty() const {
+    return m_clipboard == nullptr ? 1 : 0;
+}
 
-int CTableCtrl::CanMove(int, int, int) { return 1; }
+int CTableCtrl::CanMove(int, int, int) {
+    return 1;
+}
 
 void CTableCtrl::Finish() {}
 
-void CTableCtrl::SetDefaultRecordImage(int image) { m_defaultImage = image; }
+void CTableCtrl::SetDefaultRecordImage(int image) {
+    m_defaultImage = image;
+}
 
-void CTableCtrl::SetLengthLimit(int limit) { m_lengthLimit = std::uint32_t(limit); }
+void CTableCtrl::SetLengthLimit(int limit) {
+    m_lengthLimit = std::uint32_t(limit);
+}
 
-std::uint32_t CTableCtrl::GetLengthLimit() const { return m_lengthLimit; }
+std::uint32_t CTableCtrl::GetLengthLimit() const {
+    return m_lengthLimit;
+}
 
 void CTableCtrl::SetRecordAttributes(int record, unsigned char attributes) {
     if (!has(record))
@@ -27,7 +37,9 @@ void CTableCtrl::SetRecordAttributes(int record, unsigned char attributes) {
     m_attributes[size_t(record)] = attributes;
 }
 
-unsigned char CTableCtrl::GetRecordAttributes(int record) const { return has(record) ? m_attributes[size_t(record)] : 0; }
+unsigned char CTableCtrl::GetRecordAttributes(int record) const {
+    return has(record) ? m_attributes[size_t(record)] : 0;
+}
 
 void CTableCtrl::SetRecordLinkedData(int record, unsigned int data, TableLinkedData* large) {
     if (!has(record))
@@ -36,7 +48,9 @@ void CTableCtrl::SetRecordLinkedData(int record, unsigned int data, TableLinkedD
     m_largeData[size_t(record)] = large;
 }
 
-unsigned int CTableCtrl::GetRecordLinkedData(int record) const { return has(record) ? m_linkedData[size_t(record)] : 0; }
+unsigned int CTableCtrl::GetRecordLinkedData(int record) const {
+    return has(record) ? m_linkedData[size_t(record)] : 0;
+}
 
 TableLinkedData* CTableCtrl::GetRecordLinkedLargeData(int record) const {
     return has(record) ? m_largeData[size_t(record)] : nullptr;

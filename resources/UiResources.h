@@ -22,7 +22,8 @@ struct UiReadResult {
 
 // Reads the dialogs and menus documents into `out`, taking the texts of `language`
 // (1049 Russian, 3082 Spanish, anything else English).
-UiReadResult ReadUiResources(std::string_view dialogsXml, std::string_view menusXml, int language, UiResources& out);
+UiReadResult ReadUiResources(std::string_view dialogsXml, std::string_view menusXml, int language,
+                             UiResources& out);
 
 // The module's dialogs and menus of a language set (read once; empty when the embedded
 // data does not read, which the tests rule out).

@@ -51,8 +51,8 @@ HRESULT Annotation::Load(IZnFiler& filer) {
         return E_FAIL;
     if (major > 1)
         return ZNS_E_RECORD_TOO_NEW;
-    if (FAILED(filer.ReadString(label)) || FAILED(filer.ReadInt32(record)) || FAILED(filer.ReadInt32(count)) ||
-        count < 0 || count > 1024)
+    if (FAILED(filer.ReadString(label)) || FAILED(filer.ReadInt32(record)) ||
+        FAILED(filer.ReadInt32(count)) || count < 0 || count > 1024)
         return E_FAIL;
     std::vector<ZnsPoint3> points(static_cast<size_t>(count));
     for (ZnsPoint3& p : points)
@@ -84,8 +84,10 @@ void Annotation::Draw(IZnGeometrySink& sink) {
         label.position = {std::min(a.x, b.x), std::max(a.y, b.y) + 2, 0};
         break;
     case Kind::Section: // the two strokes of the cutting plane, the letter at each
+        sink.SetLineWeight(kZnsThickLine * 1.5); // cutting-plane strokes are heavier than outlines
         sink.Line(a, a + (b - a) * 0.1, kZnsColorByDefault);
         sink.Line(b, b + (a - b) * 0.1, kZnsColorByDefault);
+        sink.SetLineWeight(0);
         label.alignment = 2; // the letters stand beside the strokes, not on them
         label.position = {a.x - 1, a.y, 0};
         sink.Text(label);

@@ -6,14 +6,17 @@ namespace simhost {
 
 BinaryFiler::BinaryFiler() = default;
 
-BinaryFiler::BinaryFiler(std::vector<std::uint8_t> bytes) : m_reading(true), m_bytes(std::move(bytes)) {}
+BinaryFiler::BinaryFiler(std::vector<std::uint8_t> bytes)
+    : m_reading(true), m_bytes(std::move(bytes)) {}
 
 void BinaryFiler::put(const void* data, size_t size) {
     auto bytes = static_cast<const std::uint8_t*>(data);
     m_bytes.insert(m_bytes.end(), bytes, bytes + size);
 }
 
-size_t BinaryFiler::limit() const { return m_ends.empty() ? m_bytes.size() : m_ends.back(); }
+size_t BinaryFiler::limit() const {
+    return m_ends.empty() ? m_bytes.size() : m_ends.back();
+}
 
 bool BinaryFiler::take(void* data, size_t size) {
     if (!m_error.empty())
@@ -183,7 +186,9 @@ HRESULT BinaryFiler::ReadBox(ZnsBox3& value) {
     return ReadPoint(value.max);
 }
 
-void BinaryFiler::WriteRaw(const std::string& bytes) { put(bytes.data(), bytes.size()); }
+void BinaryFiler::WriteRaw(const std::string& bytes) {
+    put(bytes.data(), bytes.size());
+}
 
 bool BinaryFiler::ReadRaw(size_t count, std::string& bytes) {
     bytes.resize(count);

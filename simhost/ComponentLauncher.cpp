@@ -28,6 +28,8 @@ HRESULT ComponentLauncher::SetObjectList(const ZnsArray<znsWorkID>& objects) {
     return m_component ? m_component->SetObjectList(objects) : E_HANDLE;
 }
 
-HRESULT ComponentLauncher::Run(void* window) { return m_component ? m_component->Run(window) : E_HANDLE; }
+HRESULT ComponentLauncher::Run(void* window) {
+    return m_component ? m_component->Run(window) : E_HANDLE;
+}
 
 } // namespace simhost

@@ -4,8 +4,9 @@
 
 namespace simhost {
 
-HRESULT DefaultParams::RegisterCategory(const ZnsStringW& key, const ZnsStringW& name, std::int32_t code1,
-                                        std::int32_t code2, std::int32_t code3, std::int32_t) {
+HRESULT DefaultParams::RegisterCategory(const ZnsStringW& key, const ZnsStringW& name,
+                                        std::int32_t code1, std::int32_t code2, std::int32_t code3,
+                                        std::int32_t) {
     if (key.empty())
         return E_INVALIDARG;
     DefaultCategory category{key, name, {code1, code2, code3}};
@@ -19,11 +20,15 @@ HRESULT DefaultParams::RegisterCategory(const ZnsStringW& key, const ZnsStringW&
     return S_OK;
 }
 
-HRESULT DefaultParams::RegisterParameter(std::int32_t id, const ZnsStringW& category, const ZnsStringW& name,
-                                         std::int32_t type, const ZNSVariant& defaultValue, std::uint32_t mask,
-                                         std::int32_t visible, std::int32_t, std::int32_t, const ZnsStringW* unit) {
-    DefaultParameter parameter{id, category, name, type, defaultValue, mask, visible,
-                               unit ? std::optional<ZnsStringW>(*unit) : std::nullopt, std::nullopt};
+HRESULT DefaultParams::RegisterParameter(std::int32_t id, const ZnsStringW& category,
+                                         const ZnsStringW& name, std::int32_t type,
+                                         const ZNSVariant& defaultValue, std::uint32_t mask,
+                                         std::int32_t visible, std::int32_t, std::int32_t,
+                                         const ZnsStringW* unit) {
+    DefaultParameter parameter{
+        id,           category, name,    type,
+        defaultValue, mask,     visible, unit ? std::optional<ZnsStringW>(*unit) : std::nullopt,
+        std::nullopt};
     if (DefaultParameter* known = find(id)) {
         *known = std::move(parameter); // a module loaded again registers again
         return S_OK;

@@ -32,21 +32,30 @@ struct DefaultParameter {
 
 // Type codes of default parameters.
 enum : std::int32_t {
-    kParamInteger = 1, kParamReal = 2, kParamBoolean = 4, kParamColor = 5, kParamLayer = 7,
-    kParamTextStyle = 8, kParamChoice = 23, kParamFilePath = 33,
+    kParamInteger = 1,
+    kParamReal = 2,
+    kParamBoolean = 4,
+    kParamColor = 5,
+    kParamLayer = 7,
+    kParamTextStyle = 8,
+    kParamChoice = 23,
+    kParamFilePath = 33,
 };
 
 class DefaultParams : public IZnDefParamManager {
 public:
     // `drawingValues` gives the active drawing's own values, or null when none is open.
     using DrawingValues = std::function<std::map<std::int32_t, ZNSVariant>*()>;
-    explicit DefaultParams(DrawingValues drawingValues) : m_drawingValues(std::move(drawingValues)) {}
+    explicit DefaultParams(DrawingValues drawingValues)
+        : m_drawingValues(std::move(drawingValues)) {}
 
-    HRESULT RegisterCategory(const ZnsStringW& key, const ZnsStringW& name, std::int32_t code1, std::int32_t code2,
-                             std::int32_t code3, std::int32_t reserved) override;
+    HRESULT RegisterCategory(const ZnsStringW& key, const ZnsStringW& name, std::int32_t code1,
+                             std::int32_t code2, std::int32_t code3,
+                             std::int32_t reserved) override;
     HRESULT RegisterParameter(std::int32_t id, const ZnsStringW& category, const ZnsStringW& name,
                               std::int32_t type, const ZNSVariant& defaultValue, std::uint32_t mask,
-                              std::int32_t visible, std::int32_t a, std::int32_t b, const ZnsStringW* unit) override;
+                              std::int32_t visible, std::int32_t a, std::int32_t b,
+                              const ZnsStringW* unit) override;
     HRESULT SetList(std::int32_t id, const ZNSVariant& list) override;
     HRESULT GetValue(std::int32_t id, ZNSVariant& value) const override;
     HRESULT SetValue(std::int32_t id, const ZNSVariant& value) override;

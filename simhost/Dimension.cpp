@@ -71,8 +71,9 @@ HRESULT Dimension::Load(IZnFiler& filer) {
     ZnsPoint3 from, to;
     double offset = 0, nominal = 0;
     ZnsStringW text, fit, upper, lower;
-    if (FAILED(filer.ReadPoint(from)) || FAILED(filer.ReadPoint(to)) || FAILED(filer.ReadDouble(offset)) ||
-        FAILED(filer.ReadDouble(nominal)) || FAILED(filer.ReadString(text)) || FAILED(filer.ReadString(fit)) ||
+    if (FAILED(filer.ReadPoint(from)) || FAILED(filer.ReadPoint(to)) ||
+        FAILED(filer.ReadDouble(offset)) || FAILED(filer.ReadDouble(nominal)) ||
+        FAILED(filer.ReadString(text)) || FAILED(filer.ReadString(fit)) ||
         FAILED(filer.ReadString(upper)) || FAILED(filer.ReadString(lower)))
         return E_FAIL;
     m_from = from;
@@ -98,7 +99,8 @@ void Dimension::Draw(IZnGeometrySink& sink) {
     sink.Line(m_to, b + normal * 2, kZnsColorByDefault);
     sink.Line(a, b, kZnsColorByDefault);
     for (auto [tip, back] : {std::pair{a, unit}, std::pair{b, unit * -1}}) // arrowheads
-        sink.Polyline({tip, tip + back * 3 + normal * 0.6, tip + back * 3 - normal * 0.6}, true, kZnsColorByDefault);
+        sink.Polyline({tip, tip + back * 3 + normal * 0.6, tip + back * 3 - normal * 0.6}, true,
+                      kZnsColorByDefault);
 
     ZnsStringW shown = m_text.empty() ? zn::format("%g", m_nominal) : m_text;
     shown += m_fit;

@@ -20,7 +20,8 @@ Drawing::Drawing(const TextStyles& styles) : m_styles(styles), m_serial(newDrawi
     AddLayer(u"0");
 }
 
-Drawing::Drawing(const TextStyles& styles, std::uint64_t serial) : m_styles(styles), m_serial(serial) {}
+Drawing::Drawing(const TextStyles& styles, std::uint64_t serial)
+    : m_styles(styles), m_serial(serial) {}
 
 Drawing::~Drawing() {
     for (auto& object : m_objects)
@@ -38,10 +39,13 @@ znsWorkID Drawing::AddSpace(const ZnsStringW& name) {
     return space.id;
 }
 
-znsWorkID Drawing::ModelSpace() const { return m_spaces.empty() ? znsWorkID() : m_spaces.front().id; }
+znsWorkID Drawing::ModelSpace() const {
+    return m_spaces.empty() ? znsWorkID() : m_spaces.front().id;
+}
 
 bool Drawing::IsSpace(const znsWorkID& id) const {
-    return std::any_of(m_spaces.begin(), m_spaces.end(), [&](const Space& s) { return s.id == id; });
+    return std::any_of(m_spaces.begin(), m_spaces.end(),
+                       [&](const Space& s) { return s.id == id; });
 }
 
 void Drawing::AddLayer(const ZnsStringW& name) {

@@ -122,15 +122,17 @@ std::unique_ptr<Drawing> readHeader(BinaryFiler& filer, const TextStyles& styles
 
 // Reads one envelope. False only when the file itself is damaged; an object that cannot be
 // restored is reported in `skipped` and the reader moves past its envelope.
-bool readObject(BinaryFiler& filer, const ClassRegistry& classes, Drawing& drawing, std::string& skipped) {
+bool readObject(BinaryFiler& filer, const ClassRegistry& classes, Drawing& drawing,
+                std::string& skipped) {
     std::int32_t major = 0, minor = 0, count = 0;
     ZnsStringW className, layer;
     znsWorkID id, owner;
     double scale = 1;
     size_t depth = filer.Depth();
     if (FAILED(filer.ReadVersion(major, minor)) || FAILED(filer.ReadString(className)) ||
-        FAILED(filer.ReadId(id)) || FAILED(filer.ReadId(owner)) || FAILED(filer.ReadString(layer)) ||
-        FAILED(filer.ReadDouble(scale)) || !readCount(filer, count))
+        FAILED(filer.ReadId(id)) || FAILED(filer.ReadId(owner)) ||
+        FAILED(filer.ReadString(layer)) || FAILED(filer.ReadDouble(scale)) ||
+        !readCount(filer, count))
         return false;
     auto classId = ZnsGuid::parse(zn::toUtf8(className));
     HRESULT created = E_FAIL;
@@ -204,8 +206,8 @@ FileResult SaveDrawing(Drawing& drawing, const std::string& path) {
     std::FILE* file = std::fopen(temporary.c_str(), "wb");
     if (!file)
         return failWith(std::strerror(errno));
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0 &&
-                   fsync(fileno(file)) == 0;
+    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
+                   std::fflush(file) == 0 && fsync(fileno(file)) == 0;
     int error = errno;
     if (std::fclose(file) != 0 || !written)
         return failWith(std::strerror(written ? errno : error));
@@ -218,8 +220,8 @@ FileResult SaveDrawing(Drawing& drawing, const std::string& path) {
     return result;
 }
 
-FileResult LoadDrawing(const std::string& path, const ClassRegistry& classes, const TextStyles& styles,
-                       std::unique_ptr<Drawing>& drawing) {
+FileResult LoadDrawing(const std::string& path, const ClassRegistry& classes,
+                       const TextStyles& styles, std::unique_ptr<Drawing>& drawing) {
     FileResult result;
     std::ifstream in(path, std::ios::binary);
     if (!in) {
@@ -228,8 +230,9 @@ FileResult LoadDrawing(const std::string& path, const ClassRegistry& classes, co
     }
     BinaryFiler filer(std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {}));
     auto damaged = [&](const std::string& what) {
-        result.error = path + ": " + (filer.Error().empty() ? what : filer.Error()) + " at byte " +
-                       std::to_string(filer.Error().empty() ? filer.Position() : filer.ErrorOffset());
+        result.error =
+            path + ": " + (filer.Error().empty() ? what : filer.Error()) + " at byte " +
+            std::to_string(filer.Error().empty() ? filer.Position() : filer.ErrorOffset());
         return result;
     };
     std::string magic;

@@ -24,8 +24,8 @@ struct FileResult {
 
 FileResult SaveDrawing(Drawing& drawing, const std::string& path);
 // On success `drawing` holds the loaded drawing; on failure it is left untouched.
-FileResult LoadDrawing(const std::string& path, const ClassRegistry& classes, const TextStyles& styles,
-                       std::unique_ptr<Drawing>& drawing);
+FileResult LoadDrawing(const std::string& path, const ClassRegistry& classes,
+                       const TextStyles& styles, std::unique_ptr<Drawing>& drawing);
 
 // The bytes of a drawing as SaveDrawing writes them (tests compare them).
 std::vector<std::uint8_t> DrawingBytes(Drawing& drawing);

@@ -32,7 +32,8 @@ std::shared_ptr<FontFace> FontFace::Open(const std::string& path) {
     std::shared_ptr<FontFace> font(new FontFace);
     font->m_library = sharedLibrary();
     FT_Face face = nullptr;
-    if (!font->m_library->handle || FT_New_Face(font->m_library->handle, path.c_str(), 0, &face) != 0)
+    if (!font->m_library->handle ||
+        FT_New_Face(font->m_library->handle, path.c_str(), 0, &face) != 0)
         return nullptr;
     font->m_face = face;
     font->m_path = path;

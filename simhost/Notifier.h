@@ -14,8 +14,8 @@ namespace simhost {
 struct HostEvent {
     enum class Kind { Message, VersionReport, Help };
     Kind kind;
-    ZnsStringW text;          // the message, the reported object's name, or the help topic
-    std::int32_t value = 0;   // the message kind or the packed version
+    ZnsStringW text;        // the message, the reported object's name, or the help topic
+    std::int32_t value = 0; // the message kind or the packed version
 };
 
 class Notifier : public IZnNotificator {
@@ -24,7 +24,9 @@ public:
     void Tell(HostEvent event);
 
     const std::vector<HostEvent>& Events() const { return m_events; }
-    void SetListener(std::function<void(const HostEvent&)> listener) { m_listener = std::move(listener); }
+    void SetListener(std::function<void(const HostEvent&)> listener) {
+        m_listener = std::move(listener);
+    }
 
 private:
     std::vector<HostEvent> m_events;

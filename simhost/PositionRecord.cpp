@@ -26,8 +26,8 @@ HRESULT PositionRecord::Load(IZnFiler& filer) {
         return E_FAIL;
     if (major > 1)
         return ZNS_E_RECORD_TOO_NEW;
-    if (FAILED(filer.ReadInt32(number)) || FAILED(filer.ReadString(zone)) || FAILED(filer.ReadInt32(count)) ||
-        count < 0 || count > 100000)
+    if (FAILED(filer.ReadInt32(number)) || FAILED(filer.ReadString(zone)) ||
+        FAILED(filer.ReadInt32(count)) || count < 0 || count > 100000)
         return E_FAIL;
     ZnsArray<std::int32_t> items(size_t(count), 0);
     for (std::int32_t& item : items)

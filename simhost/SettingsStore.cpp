@@ -23,22 +23,28 @@ public:
         auto text = get(key);
         return text ? std::int32_t(std::strtol(text->c_str(), nullptr, 10)) : defaultValue;
     }
-    void WriteInt(const ZnsStringW& key, std::int32_t value) override { set(key, std::to_string(value)); }
+    void WriteInt(const ZnsStringW& key, std::int32_t value) override {
+        set(key, std::to_string(value));
+    }
     double GetDouble(const ZnsStringW& key, double defaultValue) const override {
         auto text = get(key);
         return text ? zn::parseDoubleC(*text) : defaultValue;
     }
-    void WriteDouble(const ZnsStringW& key, double value) override { set(key, zn::formatA("%.17g", value)); }
+    void WriteDouble(const ZnsStringW& key, double value) override {
+        set(key, zn::formatA("%.17g", value));
+    }
     ZnsStringW GetString(const ZnsStringW& key, const ZnsStringW& defaultValue) const override {
         auto text = get(key);
         return text ? zn::fromUtf8(*text) : defaultValue;
     }
-    void WriteString(const ZnsStringW& key, const ZnsStringW& value) override { set(key, zn::toUtf8(value)); }
+    void WriteString(const ZnsStringW& key, const ZnsStringW& value) override {
+        set(key, zn::toUtf8(value));
+    }
     std::optional<ZnsWindowPlacement> GetPlacement(const ZnsStringW& key) const override {
         auto text = get(key);
         ZnsWindowPlacement p;
-        if (!text || std::sscanf(text->c_str(), "%d %d %d %d %d", &p.left, &p.top, &p.right, &p.bottom,
-                                 &p.showCommand) != 5)
+        if (!text || std::sscanf(text->c_str(), "%d %d %d %d %d", &p.left, &p.top, &p.right,
+                                 &p.bottom, &p.showCommand) != 5)
             return std::nullopt;
         return p;
     }
@@ -47,8 +53,12 @@ public:
     }
 
 private:
-    std::optional<std::string> get(const ZnsStringW& key) const { return m_store.Get(m_name, zn::toUtf8(key)); }
-    void set(const ZnsStringW& key, const std::string& value) { m_store.Set(m_name, zn::toUtf8(key), value); }
+    std::optional<std::string> get(const ZnsStringW& key) const {
+        return m_store.Get(m_name, zn::toUtf8(key));
+    }
+    void set(const ZnsStringW& key, const std::string& value) {
+        m_store.Set(m_name, zn::toUtf8(key), value);
+    }
 
     SettingsStore& m_store;
     std::string m_name;
@@ -68,23 +78,27 @@ std::string SettingsStore::DefaultPath() {
     return folder + "/reqpad/settings.xml";
 }
 
-SettingsStore::SettingsStore(std::string path) : m_path(path.empty() ? DefaultPath() : std::move(path)) {
+SettingsStore::SettingsStore(std::string path)
+    : m_path(path.empty() ? DefaultPath() : std::move(path)) {
     std::error_code ec;
     if (!std::filesystem::exists(m_path, ec))
         return;
     pugi::xml_document document;
     pugi::xml_parse_result result = document.load_file(m_path.c_str());
     if (!result) {
-        m_problem = m_path + ": " + result.description() + " at byte " + std::to_string(result.offset);
+        m_problem =
+            m_path + ": " + result.description() + " at byte " + std::to_string(result.offset);
         m_writable = false;
         return;
     }
     for (pugi::xml_node section : document.child("settings").children("section"))
         for (pugi::xml_node value : section.children("value"))
-            m_sections[section.attribute("name").value()][value.attribute("key").value()] = value.text().get();
+            m_sections[section.attribute("name").value()][value.attribute("key").value()] =
+                value.text().get();
 }
 
-std::optional<std::string> SettingsStore::Get(const std::string& section, const std::string& key) const {
+std::optional<std::string> SettingsStore::Get(const std::string& section,
+                                              const std::string& key) const {
     auto s = m_sections.find(section);
     if (s == m_sections.end())
         return std::nullopt;
@@ -92,12 +106,15 @@ std::optional<std::string> SettingsStore::Get(const std::string& section, const 
     return v == s->second.end() ? std::nullopt : std::optional<std::string>(v->second);
 }
 
-void SettingsStore::Set(const std::string& section, const std::string& key, const std::string& value) {
+void SettingsStore::Set(const std::string& section, const std::string& key,
+                        const std::string& value) {
     m_sections[section][key] = value;
     save();
 }
 
-IZnSettingsSection* SettingsStore::OpenSection(const ZnsStringW& name) { return new Section(*this, zn::toUtf8(name)); }
+IZnSettingsSection* SettingsStore::OpenSection(const ZnsStringW& name) {
+    return new Section(*this, zn::toUtf8(name));
+}
 
 void SettingsStore::save() {
     if (!m_writable)
@@ -117,7 +134,8 @@ void SettingsStore::save() {
     std::filesystem::path target(m_path);
     std::filesystem::create_directories(target.parent_path(), ec);
     std::string temporary = m_path + ".tmp";
-    if (!document.save_file(temporary.c_str()) || (std::filesystem::rename(temporary, target, ec), ec)) {
+    if (!document.save_file(temporary.c_str()) ||
+        (std::filesystem::rename(temporary, target, ec), ec)) {
         std::filesystem::remove(temporary, ec);
         m_problem = "cannot write " + m_path;
     }

@@ -32,12 +32,14 @@ double SheetFormat::Height() const {
 }
 
 ZnsBox3 SheetFormat::Frame() const {
-    return ZnsBox3::Of({kFrameLeft, kFrameOther, 0}, {Width() - kFrameOther, Height() - kFrameOther, 0});
+    return ZnsBox3::Of({kFrameLeft, kFrameOther, 0},
+                       {Width() - kFrameOther, Height() - kFrameOther, 0});
 }
 
 ZnsBox3 SheetFormat::TitleBlock() const {
     ZnsBox3 frame = Frame();
-    return ZnsBox3::Of({frame.max.x - kTitleWidth, frame.min.y, 0}, {frame.max.x, frame.min.y + kTitleHeight, 0});
+    return ZnsBox3::Of({frame.max.x - kTitleWidth, frame.min.y, 0},
+                       {frame.max.x, frame.min.y + kTitleHeight, 0});
 }
 
 std::optional<std::pair<ZnsPoint3, ZnsPoint3>> SheetFormat::FreeArea(int column) const {
@@ -46,7 +48,8 @@ std::optional<std::pair<ZnsPoint3, ZnsPoint3>> SheetFormat::FreeArea(int column)
     if (column < 0)
         return std::nullopt;
     if (column == 0)
-        return std::pair{ZnsPoint3{title.min.x, frame.max.y, 0}, ZnsPoint3{frame.max.x, title.max.y, 0}};
+        return std::pair{ZnsPoint3{title.min.x, frame.max.y, 0},
+                         ZnsPoint3{frame.max.x, title.max.y, 0}};
     double right = title.min.x - kTitleWidth * (column - 1);
     double left = right - kTitleWidth;
     if (left < frame.min.x)
@@ -70,7 +73,8 @@ HRESULT SheetFormat::Load(IZnFiler& filer) {
         return E_FAIL;
     if (major > 1)
         return ZNS_E_RECORD_TOO_NEW;
-    if (FAILED(filer.ReadString(sheet)) || FAILED(filer.ReadInt32(landscape)) || FAILED(filer.ReadDouble(scale)))
+    if (FAILED(filer.ReadString(sheet)) || FAILED(filer.ReadInt32(landscape)) ||
+        FAILED(filer.ReadDouble(scale)))
         return E_FAIL;
     if (!SetSheet(zn::toUtf8(sheet), landscape != 0) || scale <= 0)
         return E_INVALIDARG;
@@ -84,7 +88,9 @@ void SheetFormat::Draw(IZnGeometrySink& sink) {
         sink.Polyline({a, {b.x, a.y, 0}, b, {a.x, b.y, 0}}, true, kZnsColorByDefault);
     };
     rectangle({0, 0, 0}, {Width(), Height(), 0});
+    sink.SetLineWeight(kZnsThickLine);
     rectangle(frame.min, frame.max);
+    sink.SetLineWeight(0);
     DrawTitleBlock(sink, TitleBlock());
 }
 

@@ -8,7 +8,7 @@ namespace simhost {
 
 struct SheetSize {
     const char* name;
-    double width;  // portrait
+    double width; // portrait
     double height;
     bool portraitOnly;
 };

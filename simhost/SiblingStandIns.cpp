@@ -1,15 +1,17 @@
 #include "simhost/SiblingStandIns.h"
 
 #include "host/Component.h"
+#include "host/ObjectImpl.h"
 #include "host/SiblingModules.h"
 #include "platform/loader/Loader.h"
-#include "host/ObjectImpl.h"
 
 namespace simhost {
 
 namespace {
 
-void record(std::string line) { SiblingCallLog().push_back(std::move(line)); }
+void record(std::string line) {
+    SiblingCallLog().push_back(std::move(line));
+}
 
 std::int32_t ZNSInputFormDlg(void*, ZnsStringW*) {
     record("VornCtl.dll ZNSInputFormDlg");
@@ -21,7 +23,8 @@ std::int32_t SelectMaterialDlg(ZnsStringW*, ZnsStringW*, ZnsStringW*, void*) {
     return 1;
 }
 
-ZnsStringW ZnShowSpecSymbols(void*, const char16_t* helpTopic, const char16_t*, bool, std::int32_t, std::int32_t) {
+ZnsStringW ZnShowSpecSymbols(void*, const char16_t* helpTopic, const char16_t*, bool, std::int32_t,
+                             std::int32_t) {
     record("znCoreSymbols.dll ZnShowSpecSymbols " + zn::toUtf8(helpTopic ? helpTopic : u""));
     return {};
 }
@@ -66,10 +69,13 @@ void RegisterSiblingStandIns() {
     ZnsSelectMaterialDlgFunction material = &SelectMaterialDlg;
     ZnsShowSpecSymbolsFunction symbols = &ZnShowSpecSymbols;
     ZnsCreateComponentFunction components = &ZnsCreateComponent;
-    zn::loader::RegisterModule(u"VornCtl.dll", {{"ZNSInputFormDlg", reinterpret_cast<void*>(inputForm)},
-                                                {"SelectMaterialDlg", reinterpret_cast<void*>(material)}});
-    zn::loader::RegisterModule(u"znCoreSymbols.dll", {{"ZnShowSpecSymbols", reinterpret_cast<void*>(symbols)}});
-    zn::loader::RegisterModule(u"ZnNMod.dll", {{kZnsCreateComponentExport, reinterpret_cast<void*>(components)}});
+    zn::loader::RegisterModule(u"VornCtl.dll",
+                               {{"ZNSInputFormDlg", reinterpret_cast<void*>(inputForm)},
+                                {"SelectMaterialDlg", reinterpret_cast<void*>(material)}});
+    zn::loader::RegisterModule(u"znCoreSymbols.dll",
+                               {{"ZnShowSpecSymbols", reinterpret_cast<void*>(symbols)}});
+    zn::loader::RegisterModule(u"ZnNMod.dll",
+                               {{kZnsCreateComponentExport, reinterpret_cast<void*>(components)}});
 }
 
 void UnregisterSiblingStandIns() {

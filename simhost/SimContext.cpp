@@ -24,7 +24,8 @@ HRESULT SimContext::RegisterSink(IZnEventsSink* sink, std::int32_t, std::uint32_
 }
 
 HRESULT SimContext::UnregisterSink(IZnEventsSink* sink, std::int32_t) {
-    auto it = std::find_if(m_sinks.begin(), m_sinks.end(), [&](const RegisteredSink& s) { return s.sink == sink; });
+    auto it = std::find_if(m_sinks.begin(), m_sinks.end(),
+                           [&](const RegisteredSink& s) { return s.sink == sink; });
     if (it == m_sinks.end())
         return E_INVALIDARG;
     m_sinks.erase(it);
@@ -38,12 +39,15 @@ HRESULT SimContext::OpenSettingsSection(const ZnsStringW& name, IZnSettingsSecti
     return S_OK;
 }
 
-void SimContext::ShowHelp(const ZnsStringW& topic, void*) { m_notifier.Tell({HostEvent::Kind::Help, topic, 0}); }
+void SimContext::ShowHelp(const ZnsStringW& topic, void*) {
+    m_notifier.Tell({HostEvent::Kind::Help, topic, 0});
+}
 
 ZnsStringW SimContext::GetStandardPath(std::int32_t number) const {
     const char* data = std::getenv("XDG_DATA_HOME");
     const char* home = std::getenv("HOME");
-    std::string folder = data && *data ? std::string(data) : std::string(home ? home : ".") + "/.local/share";
+    std::string folder =
+        data && *data ? std::string(data) : std::string(home ? home : ".") + "/.local/share";
     folder += "/reqpad";
     switch (number) {
     case 11:

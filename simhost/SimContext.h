@@ -18,7 +18,8 @@ struct RegisteredSink {
 
 class SimContext : public IZnContext {
 public:
-    SimContext(Notifier& notifier, SettingsStore& settings) : m_notifier(notifier), m_settings(settings) {}
+    SimContext(Notifier& notifier, SettingsStore& settings)
+        : m_notifier(notifier), m_settings(settings) {}
 
     void* GetMainWindow() const override { return m_mainWindow; }
     void SetMainWindow(void* window) { m_mainWindow = window; }

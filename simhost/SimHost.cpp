@@ -17,12 +17,9 @@
 namespace simhost {
 
 SimHost::SimHost(const std::string& settingsPath)
-    : m_settings(settingsPath),
-      m_context(m_notifier, m_settings),
-      m_objManager(m_classes, m_documents),
-      m_styleManager(m_styles, m_documents),
-      m_formatManager(m_documents),
-      m_defaults([this]() -> std::map<std::int32_t, ZNSVariant>* {
+    : m_settings(settingsPath), m_context(m_notifier, m_settings),
+      m_objManager(m_classes, m_documents), m_styleManager(m_styles, m_documents),
+      m_formatManager(m_documents), m_defaults([this]() -> std::map<std::int32_t, ZNSVariant>* {
           Drawing* drawing = ActiveDrawing();
           return drawing ? &drawing->DefaultValues() : nullptr;
       }) {
@@ -69,13 +66,15 @@ void SimHost::registerHostClasses() {
     add(CLSID_ZnSingleLineText, &SingleLineText::Factory, u"SingleLineText");
     add(CLSID_ZnDimension, &Dimension::Factory, u"Dimension");
     add(CLSID_ZnComponentLauncher, &ComponentLauncher::Factory, u"ComponentLauncher");
-    add(CLSID_ZnTextObject,
+    add(
+        CLSID_ZnTextObject,
         [this](IZnObject** out) {
             *out = new (std::nothrow) TextObject(m_styles);
             return S_OK;
         },
         u"TextObject");
-    add(CLSID_ZnTextSplitter,
+    add(
+        CLSID_ZnTextSplitter,
         [this](IZnObject** out) {
             *out = new (std::nothrow) TextSplitter(m_styles);
             return S_OK;
@@ -90,7 +89,8 @@ Drawing* SimHost::ActiveDrawing() {
 
 std::optional<std::string> SimHost::NewDrawing(const SheetChoice& choice) {
     ZnPtr<SheetFormat> format = ZnPtr<SheetFormat>::Adopt(new SheetFormat);
-    bool landscape = choice.landscape.value_or(!zn::equalsNoCaseAscii(zn::fromUtf8(choice.sheet), u"A4"));
+    bool landscape =
+        choice.landscape.value_or(!zn::equalsNoCaseAscii(zn::fromUtf8(choice.sheet), u"A4"));
     if (!format->SetSheet(choice.sheet, landscape))
         return "no sheet " + choice.sheet + (landscape ? " in landscape" : "") +
                ": the sheets are A0 to A3 in either orientation and A4 portrait";
@@ -136,7 +136,8 @@ std::string SimHost::RenderSheet() {
         return {};
     double width = 420, height = 297;
     for (IZnEntity* entity : drawing->Objects())
-        if (entity->GetClassId() == CLSID_ZnFormat && entity->GetOwnerId() == drawing->CurrentSpace()) {
+        if (entity->GetClassId() == CLSID_ZnFormat &&
+            entity->GetOwnerId() == drawing->CurrentSpace()) {
             width = static_cast<SheetFormat*>(entity)->Width();
             height = static_cast<SheetFormat*>(entity)->Height();
             break;

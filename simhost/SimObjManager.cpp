@@ -12,17 +12,18 @@ std::vector<Keyword> ParseKeywords(std::u16string_view list) {
     size_t at = 0;
     while (at < list.size()) {
         size_t end = list.find(u';', at);
-        std::u16string_view entry = list.substr(at, end == std::u16string_view::npos ? end : end - at);
+        std::u16string_view entry =
+            list.substr(at, end == std::u16string_view::npos ? end : end - at);
         size_t first = entry.find(u'\n');
         if (first != std::u16string_view::npos) { // entries without names are list headers
             size_t second = entry.find(u'\n', first + 1);
             Keyword keyword;
             keyword.number = std::int32_t(zn::parseDoubleC(zn::toUtf8(entry.substr(0, first))));
-            keyword.localName = ZnsStringW(entry.substr(first + 1, second == std::u16string_view::npos
-                                                                       ? second
-                                                                       : second - first - 1));
-            keyword.globalName = second == std::u16string_view::npos ? keyword.localName
-                                                                     : ZnsStringW(entry.substr(second + 1));
+            keyword.localName = ZnsStringW(entry.substr(
+                first + 1, second == std::u16string_view::npos ? second : second - first - 1));
+            keyword.globalName = second == std::u16string_view::npos
+                                     ? keyword.localName
+                                     : ZnsStringW(entry.substr(second + 1));
             keywords.push_back(keyword);
         }
         if (end == std::u16string_view::npos)
@@ -37,8 +38,9 @@ Drawing* SimObjManager::drawing() {
     return document ? &document->GetDrawing() : nullptr;
 }
 
-HRESULT SimObjManager::RegisterType(const ZnsGuid& classId, ZnsFactory factory, const ZnsStringW& name,
-                                    std::int32_t code, const char16_t* internalName, std::int32_t) {
+HRESULT SimObjManager::RegisterType(const ZnsGuid& classId, ZnsFactory factory,
+                                    const ZnsStringW& name, std::int32_t code,
+                                    const char16_t* internalName, std::int32_t) {
     if (!factory)
         return E_INVALIDARG;
     RegisteredClass entry;
@@ -96,7 +98,8 @@ HRESULT SimObjManager::List(ZnsArray<znsWorkID>& ids, const ZnsObjectFilter& fil
     return S_OK;
 }
 
-HRESULT SimObjManager::Pick(ZnsArray<znsWorkID>& ids, std::int32_t count, const ZnsStringW& prompt) {
+HRESULT SimObjManager::Pick(ZnsArray<znsWorkID>& ids, std::int32_t count,
+                            const ZnsStringW& prompt) {
     Drawing* current = drawing();
     zn::ui::UserAgent* agent = zn::ui::CurrentUserAgent();
     ids.clear();
@@ -128,7 +131,8 @@ HRESULT SimObjManager::GetSelection(ZnsArray<znsWorkID>& ids) {
 }
 
 ZnsPointResult SimObjManager::GetPoint(const ZnsStringW& prompt, const ZnsStringW& keywords,
-                                       const ZnsPoint3* rubberBandFrom, ZnsPoint3& point, std::int32_t& keyword) {
+                                       const ZnsPoint3* rubberBandFrom, ZnsPoint3& point,
+                                       std::int32_t& keyword) {
     zn::ui::UserAgent* agent = zn::ui::CurrentUserAgent();
     if (!agent)
         return ZnsPointResult::Cancel;
@@ -138,7 +142,8 @@ ZnsPointResult SimObjManager::GetPoint(const ZnsStringW& prompt, const ZnsString
     for (const Keyword& k : known)
         request.keywords.push_back(k.localName);
     if (rubberBandFrom)
-        request.rubberBandFrom = zn::ui::Point3{rubberBandFrom->x, rubberBandFrom->y, rubberBandFrom->z};
+        request.rubberBandFrom =
+            zn::ui::Point3{rubberBandFrom->x, rubberBandFrom->y, rubberBandFrom->z};
     zn::ui::PickAnswer answer = agent->PickPoint(request);
     switch (answer.kind) {
     case zn::ui::PickAnswer::Kind::Point:
@@ -146,7 +151,8 @@ ZnsPointResult SimObjManager::GetPoint(const ZnsStringW& prompt, const ZnsString
         return ZnsPointResult::Point;
     case zn::ui::PickAnswer::Kind::Keyword:
         for (const Keyword& k : known)
-            if (zn::equalsNoCase(answer.keyword, k.localName) || zn::equalsNoCase(answer.keyword, k.globalName) ||
+            if (zn::equalsNoCase(answer.keyword, k.localName) ||
+                zn::equalsNoCase(answer.keyword, k.globalName) ||
                 answer.keyword == zn::fromUtf8(std::to_string(k.number))) {
                 keyword = k.number;
                 return ZnsPointResult::Keyword;
@@ -161,8 +167,9 @@ ZnsPointResult SimObjManager::GetPoint(const ZnsStringW& prompt, const ZnsString
 
 namespace simhost {
 
-bool SimObjManager::PlaceTextBox(double, double, std::int32_t, std::int32_t, const ZnsStringW& originPrompt,
-                                 const ZnsStringW& anglePrompt, ZnsPoint3& origin, ZnsPoint3& direction) {
+bool SimObjManager::PlaceTextBox(double, double, std::int32_t, std::int32_t,
+                                 const ZnsStringW& originPrompt, const ZnsStringW& anglePrompt,
+                                 ZnsPoint3& origin, ZnsPoint3& direction) {
     // The box that follows the cursor is drawn by an interactive front end; the answers
     // are the same two points.
     ZnsPoint3 at, towards;

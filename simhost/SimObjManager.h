@@ -10,10 +10,12 @@ namespace simhost {
 
 class SimObjManager : public IZnObjManager {
 public:
-    SimObjManager(ClassRegistry& classes, SimDocManager& documents) : m_classes(classes), m_documents(documents) {}
+    SimObjManager(ClassRegistry& classes, SimDocManager& documents)
+        : m_classes(classes), m_documents(documents) {}
 
-    HRESULT RegisterType(const ZnsGuid& classId, ZnsFactory factory, const ZnsStringW& name, std::int32_t code,
-                         const char16_t* internalName, std::int32_t reserved) override;
+    HRESULT RegisterType(const ZnsGuid& classId, ZnsFactory factory, const ZnsStringW& name,
+                         std::int32_t code, const char16_t* internalName,
+                         std::int32_t reserved) override;
     HRESULT Create(IZnObject** object, const ZnsGuid& classId) override;
     HRESULT Open(IZnObject** object, const znsWorkID& id) override;
     HRESULT Append(IZnObject* object, const znsWorkID* container) override;
@@ -21,11 +23,12 @@ public:
     HRESULT List(ZnsArray<znsWorkID>& ids, const ZnsObjectFilter& filter) override;
     HRESULT Pick(ZnsArray<znsWorkID>& ids, std::int32_t count, const ZnsStringW& prompt) override;
     HRESULT GetSelection(ZnsArray<znsWorkID>& ids) override;
-    ZnsPointResult GetPoint(const ZnsStringW& prompt, const ZnsStringW& keywords, const ZnsPoint3* rubberBandFrom,
-                            ZnsPoint3& point, std::int32_t& keyword) override;
+    ZnsPointResult GetPoint(const ZnsStringW& prompt, const ZnsStringW& keywords,
+                            const ZnsPoint3* rubberBandFrom, ZnsPoint3& point,
+                            std::int32_t& keyword) override;
     bool PlaceTextBox(double width, double height, std::int32_t horizontal, std::int32_t vertical,
-                      const ZnsStringW& originPrompt, const ZnsStringW& anglePrompt, ZnsPoint3& origin,
-                      ZnsPoint3& direction) override;
+                      const ZnsStringW& originPrompt, const ZnsStringW& anglePrompt,
+                      ZnsPoint3& origin, ZnsPoint3& direction) override;
 
 private:
     Drawing* drawing();

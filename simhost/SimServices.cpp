@@ -9,27 +9,32 @@ namespace {
 SheetFormat* findFormat(SimDocManager& documents, const znsWorkID& id) {
     SimDocument* document = documents.Active();
     IZnEntity* entity = document ? document->GetDrawing().Find(id) : nullptr;
-    return entity && entity->GetClassId() == CLSID_ZnFormat ? static_cast<SheetFormat*>(entity) : nullptr;
+    return entity && entity->GetClassId() == CLSID_ZnFormat ? static_cast<SheetFormat*>(entity)
+                                                            : nullptr;
 }
 
 } // namespace
 
-HRESULT SimNativeGate::PublishProperty(const ZnsGuid& classId, const ZnsStringW& name, std::int32_t kind,
-                                       std::int32_t, std::int32_t, std::int32_t) {
+HRESULT SimNativeGate::PublishProperty(const ZnsGuid& classId, const ZnsStringW& name,
+                                       std::int32_t kind, std::int32_t, std::int32_t,
+                                       std::int32_t) {
     if (name.empty())
         return E_INVALIDARG;
     m_properties.push_back({classId, name, kind});
     return S_OK;
 }
 
-HRESULT SimNativeGate::GetNativeRequirements(ZnsArray<znsWorkID>& ids, ZnsStringW& text, ZnsArray<ZnsPoint3>& points) {
+HRESULT SimNativeGate::GetNativeRequirements(ZnsArray<znsWorkID>& ids, ZnsStringW& text,
+                                             ZnsArray<ZnsPoint3>& points) {
     ids.clear();
     text.clear();
     points.clear();
     return S_FALSE;
 }
 
-double SimStyleManager::GetDefaultHeight(std::int32_t styleKind) const { return styleKind == 1 ? 3.5 : 2.5; }
+double SimStyleManager::GetDefaultHeight(std::int32_t styleKind) const {
+    return styleKind == 1 ? 3.5 : 2.5;
+}
 
 ZnsArray<ZnsStringW> SimStyleManager::GetTextStyles() const {
     ZnsArray<ZnsStringW> names;
@@ -51,12 +56,15 @@ double SimStyleManager::GetDrawingScale() const {
         return 1.0;
     Drawing& drawing = document->GetDrawing();
     for (IZnEntity* entity : drawing.Objects())
-        if (entity->GetClassId() == CLSID_ZnFormat && entity->GetOwnerId() == drawing.CurrentSpace())
+        if (entity->GetClassId() == CLSID_ZnFormat &&
+            entity->GetOwnerId() == drawing.CurrentSpace())
             return static_cast<SheetFormat*>(entity)->Scale();
     return 1.0;
 }
 
-double SimFormatManager::GetTextHeight(const znsWorkID&) const { return 0; }
+double SimFormatManager::GetTextHeight(const znsWorkID&) const {
+    return 0;
+}
 
 HRESULT SimFormatManager::GetScale(const znsWorkID& id, double& scale) const {
     SheetFormat* format = findFormat(m_documents, id);

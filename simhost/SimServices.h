@@ -21,10 +21,11 @@ struct PublishedProperty {
 
 class SimNativeGate : public IZnNativeGate {
 public:
-    HRESULT PublishProperty(const ZnsGuid& classId, const ZnsStringW& name, std::int32_t kind, std::int32_t a,
-                            std::int32_t b, std::int32_t c) override;
+    HRESULT PublishProperty(const ZnsGuid& classId, const ZnsStringW& name, std::int32_t kind,
+                            std::int32_t a, std::int32_t b, std::int32_t c) override;
     // The reference host keeps no requirements of its own.
-    HRESULT GetNativeRequirements(ZnsArray<znsWorkID>& ids, ZnsStringW& text, ZnsArray<ZnsPoint3>& points) override;
+    HRESULT GetNativeRequirements(ZnsArray<znsWorkID>& ids, ZnsStringW& text,
+                                  ZnsArray<ZnsPoint3>& points) override;
     const std::vector<PublishedProperty>& Properties() const { return m_properties; }
 
 private:
@@ -33,7 +34,8 @@ private:
 
 class SimStyleManager : public IZnStyleManager {
 public:
-    SimStyleManager(const TextStyles& styles, SimDocManager& documents) : m_styles(styles), m_documents(documents) {}
+    SimStyleManager(const TextStyles& styles, SimDocManager& documents)
+        : m_styles(styles), m_documents(documents) {}
 
     double GetDefaultHeight(std::int32_t styleKind) const override;
     ZnsStringW GetCurrentLayer() const override { return u"0"; }

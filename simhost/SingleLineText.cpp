@@ -74,15 +74,17 @@ HRESULT SingleLineText::Load(IZnFiler& filer) {
     ZnsDTextRecord record;
     std::int32_t color = 0;
     double widthFactor = 1;
-    bool read = SUCCEEDED(filer.ReadString(record.text)) && SUCCEEDED(filer.ReadString(record.style)) &&
-                SUCCEEDED(filer.ReadPoint(record.origin)) && SUCCEEDED(filer.ReadPoint(record.direction)) &&
-                SUCCEEDED(filer.ReadInt32(record.horizontalAlignment)) &&
-                SUCCEEDED(filer.ReadInt32(record.verticalAlignment)) && SUCCEEDED(filer.ReadDouble(record.width)) &&
-                SUCCEEDED(filer.ReadDouble(record.height)) && SUCCEEDED(filer.ReadDouble(record.oblique)) &&
-                SUCCEEDED(filer.ReadInt32(record.reservedInteger)) &&
-                SUCCEEDED(filer.ReadDouble(record.reservedDouble)) && SUCCEEDED(filer.ReadInt32(flags)) &&
-                SUCCEEDED(filer.ReadInt32(color)) && SUCCEEDED(filer.ReadDouble(widthFactor)) &&
-                SUCCEEDED(filer.ReadInt32(count)) && count >= 0;
+    bool read =
+        SUCCEEDED(filer.ReadString(record.text)) && SUCCEEDED(filer.ReadString(record.style)) &&
+        SUCCEEDED(filer.ReadPoint(record.origin)) && SUCCEEDED(filer.ReadPoint(record.direction)) &&
+        SUCCEEDED(filer.ReadInt32(record.horizontalAlignment)) &&
+        SUCCEEDED(filer.ReadInt32(record.verticalAlignment)) &&
+        SUCCEEDED(filer.ReadDouble(record.width)) && SUCCEEDED(filer.ReadDouble(record.height)) &&
+        SUCCEEDED(filer.ReadDouble(record.oblique)) &&
+        SUCCEEDED(filer.ReadInt32(record.reservedInteger)) &&
+        SUCCEEDED(filer.ReadDouble(record.reservedDouble)) && SUCCEEDED(filer.ReadInt32(flags)) &&
+        SUCCEEDED(filer.ReadInt32(color)) && SUCCEEDED(filer.ReadDouble(widthFactor)) &&
+        SUCCEEDED(filer.ReadInt32(count)) && count >= 0;
     if (!read)
         return E_FAIL;
     std::map<std::int32_t, ZNSVariant> attributes;
@@ -101,6 +103,8 @@ HRESULT SingleLineText::Load(IZnFiler& filer) {
     return filer.EndRecord();
 }
 
-void SingleLineText::Draw(IZnGeometrySink& sink) { sink.Text(RecordPrimitive(m_record, m_color)); }
+void SingleLineText::Draw(IZnGeometrySink& sink) {
+    sink.Text(RecordPrimitive(m_record, m_color));
+}
 
 } // namespace simhost

@@ -17,7 +17,9 @@ const PositionRecord* findRecord(SimDocManager& documents, std::int32_t recordId
     if (!document)
         return nullptr;
     auto* entity = document->GetDrawing().FindByIndex(recordId);
-    return entity && entity->GetClassId() == CLSID_ZnPositionRecord ? static_cast<PositionRecord*>(entity) : nullptr;
+    return entity && entity->GetClassId() == CLSID_ZnPositionRecord
+               ? static_cast<PositionRecord*>(entity)
+               : nullptr;
 }
 
 IZnSpecification* ZNS_GetDocSpecification(std::int32_t) {
@@ -38,7 +40,8 @@ HRESULT GetMainFormat(IZnObject** out, std::int32_t, znsWorkID current) {
     if (!format || format->GetClassId() != CLSID_ZnFormat) {
         format = nullptr;
         for (IZnEntity* entity : drawing.Objects())
-            if (entity->GetClassId() == CLSID_ZnFormat && entity->GetOwnerId() == drawing.CurrentSpace()) {
+            if (entity->GetClassId() == CLSID_ZnFormat &&
+                entity->GetOwnerId() == drawing.CurrentSpace()) {
                 format = entity;
                 break;
             }
@@ -51,7 +54,8 @@ HRESULT GetMainFormat(IZnObject** out, std::int32_t, znsWorkID current) {
 }
 
 // The user picks a position mark; its record is the one chosen.
-std::int32_t SelectPositionRecordFromDlg(IZnSpecification* specification, std::int32_t* first, std::int32_t* second) {
+std::int32_t SelectPositionRecordFromDlg(IZnSpecification* specification, std::int32_t* first,
+                                         std::int32_t* second) {
     zn::ui::UserAgent* agent = zn::ui::CurrentUserAgent();
     SimDocument* document = g_documents ? g_documents->Active() : nullptr;
     if (!specification || !agent || !document)
@@ -109,11 +113,11 @@ HRESULT SpecificationDocument::GetRecordProperty(std::int32_t recordId, std::int
 
 void RegisterSpecificationModule(SimDocManager& documents) {
     g_documents = &documents;
-    zn::loader::RegisterModule(u"SpecificationDlg.dll",
-                               {{"ZNS_GetDocSpecification", reinterpret_cast<void*>(&ZNS_GetDocSpecification)},
-                                {"GetMainFormat", reinterpret_cast<void*>(&GetMainFormat)},
-                                {"SelectPositionRecordFromDlg",
-                                 reinterpret_cast<void*>(&SelectPositionRecordFromDlg)}});
+    zn::loader::RegisterModule(
+        u"SpecificationDlg.dll",
+        {{"ZNS_GetDocSpecification", reinterpret_cast<void*>(&ZNS_GetDocSpecification)},
+         {"GetMainFormat", reinterpret_cast<void*>(&GetMainFormat)},
+         {"SelectPositionRecordFromDlg", reinterpret_cast<void*>(&SelectPositionRecordFromDlg)}});
 }
 
 void UnregisterSpecificationModule() {

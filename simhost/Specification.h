@@ -3,8 +3,8 @@
 // exports (the document, the drawing's main format, the position-record picker).
 #pragma once
 
-#include "host/Specification.h"
 #include "host/ObjectImpl.h"
+#include "host/Specification.h"
 #include "simhost/SimDocuments.h"
 
 namespace simhost {
@@ -16,7 +16,8 @@ public:
     ZnsGuid GetClassId() const override { return IZnSpecification::IID; }
     ZnsArray<std::int32_t> RecordIds() const override;
     bool HasRecord(std::int32_t recordId) const override;
-    HRESULT GetRecordProperty(std::int32_t recordId, std::int32_t property, ZNSVariant& value) const override;
+    HRESULT GetRecordProperty(std::int32_t recordId, std::int32_t property,
+                              ZNSVariant& value) const override;
 
 private:
     SimDocManager& m_documents;

@@ -61,11 +61,13 @@ SvgRenderer::SvgRenderer(const TextStyles& styles, double width, double height)
     paper.append_attribute("fill") = "#FFFFFF";
     m_impl->ink = svg.append_child("g");
     m_impl->ink.append_attribute("fill") = "none";
-    m_impl->ink.append_attribute("stroke-width") = "0.35";
+    m_impl->ink.append_attribute("stroke-width") = "0.25";
     m_impl->ink.append_attribute("stroke-linecap") = "round";
 }
 
-SvgRenderer::~SvgRenderer() { delete m_impl; }
+SvgRenderer::~SvgRenderer() {
+    delete m_impl;
+}
 
 void SvgRenderer::Line(const ZnsPoint3& from, const ZnsPoint3& to, std::int32_t color) {
     pugi::xml_node line = m_impl->ink.append_child("line");
@@ -74,6 +76,8 @@ void SvgRenderer::Line(const ZnsPoint3& from, const ZnsPoint3& to, std::int32_t 
     line.append_attribute("x2") = number(to.x).c_str();
     line.append_attribute("y2") = number(m_height - to.y).c_str();
     line.append_attribute("stroke") = colour(color).c_str();
+    if (m_weight > 0)
+        line.append_attribute("stroke-width") = number(m_weight).c_str();
 }
 
 void SvgRenderer::Polyline(const std::vector<ZnsPoint3>& points, bool closed, std::int32_t color) {
@@ -83,6 +87,8 @@ void SvgRenderer::Polyline(const std::vector<ZnsPoint3>& points, bool closed, st
     pugi::xml_node shape = m_impl->ink.append_child(closed ? "polygon" : "polyline");
     shape.append_attribute("points") = list.c_str();
     shape.append_attribute("stroke") = colour(color).c_str();
+    if (m_weight > 0)
+        shape.append_attribute("stroke-width") = number(m_weight).c_str();
 }
 
 void SvgRenderer::Text(const ZnsTextPrimitive& text) {
@@ -95,8 +101,9 @@ void SvgRenderer::Text(const ZnsTextPrimitive& text) {
         const ZnsPoint3& at = placed.baselines[i];
         pugi::xml_node line = m_impl->ink.append_child("text");
         line.append_attribute("transform") =
-            ("translate(" + number(at.x) + "," + number(m_height - at.y) + ") rotate(" + number(-angle) +
-             ") skewX(" + number(-slant) + ") scale(" + number(style.widthFactor) + ",1)")
+            ("translate(" + number(at.x) + "," + number(m_height - at.y) + ") rotate(" +
+             number(-angle) + ") skewX(" + number(-slant) + ") scale(" + number(style.widthFactor) +
+             ",1)")
                 .c_str();
         line.append_attribute("font-family") = style.font->FamilyName().c_str();
         line.append_attribute("font-size") = number(emSize).c_str();

@@ -25,6 +25,7 @@ public:
     void Line(const ZnsPoint3& from, const ZnsPoint3& to, std::int32_t color) override;
     void Polyline(const std::vector<ZnsPoint3>& points, bool closed, std::int32_t color) override;
     void Text(const ZnsTextPrimitive& text) override;
+    void SetLineWeight(double millimetres) override { m_weight = millimetres; }
 
     std::string Document() const;
 
@@ -32,6 +33,7 @@ private:
     struct Impl;
     const TextStyles& m_styles;
     double m_height;
+    double m_weight = 0; // 0: the group's thin default
     Impl* m_impl;
 };
 

@@ -25,8 +25,16 @@ std::vector<ZnsStringW> splitLines(std::u16string_view text) {
 // Codes that take an argument up to ';' and show nothing.
 bool takesArgument(char16_t code) {
     switch (code) {
-    case u'A': case u'C': case u'c': case u'F': case u'f': case u'H': case u'Q':
-    case u'T': case u'W': case u'p':
+    case u'A':
+    case u'C':
+    case u'c':
+    case u'F':
+    case u'f':
+    case u'H':
+    case u'Q':
+    case u'T':
+    case u'W':
+    case u'p':
         return true;
     default:
         return false;
@@ -52,7 +60,8 @@ ZnsStringW HostMTextToPlain(std::u16string_view text) {
             plain += u'\u00A0';
         } else if (code == u'S') { // stacked fraction "a^b;" or "a/b;" shown as a/b
             size_t end = text.find(u';', i + 1);
-            ZnsStringW stack(text.substr(i + 1, end == std::u16string_view::npos ? end : end - i - 1));
+            ZnsStringW stack(
+                text.substr(i + 1, end == std::u16string_view::npos ? end : end - i - 1));
             for (char16_t& c : stack)
                 if (c == u'^' || c == u'#')
                     c = u'/';
@@ -71,7 +80,8 @@ ZnsStringW HostMTextToPlain(std::u16string_view text) {
     return plain;
 }
 
-std::optional<std::vector<ZnsStringW>> VisibleParagraphs(std::u16string_view content, ZnsContentKind kind) {
+std::optional<std::vector<ZnsStringW>> VisibleParagraphs(std::u16string_view content,
+                                                         ZnsContentKind kind) {
     switch (kind) {
     case ZnsContentKind::PlainText:
         return splitLines(content);

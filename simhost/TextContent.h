@@ -11,7 +11,8 @@
 namespace simhost {
 
 // Nullopt for content that is not of its kind (RTF that is not RTF).
-std::optional<std::vector<ZnsStringW>> VisibleParagraphs(std::u16string_view content, ZnsContentKind kind);
+std::optional<std::vector<ZnsStringW>> VisibleParagraphs(std::u16string_view content,
+                                                         ZnsContentKind kind);
 
 // The host's multiline-text codes reduced to what is shown, paragraphs separated by LF.
 ZnsStringW HostMTextToPlain(std::u16string_view text);

@@ -6,7 +6,8 @@ namespace {
 
 char32_t codePointAt(std::u16string_view text, size_t& i) {
     char32_t ch = text[i];
-    if (ch >= 0xD800 && ch < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000) {
+    if (ch >= 0xD800 && ch < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+        text[i + 1] < 0xE000) {
         ch = 0x10000 + ((ch - 0xD800) << 10) + (text[i + 1] - 0xDC00);
         ++i;
     }
@@ -46,7 +47,8 @@ struct Breaker {
         size_t at = 0;
         while (at <= text.size()) {
             size_t blank = text.find(u' ', at);
-            std::u16string_view word = text.substr(at, blank == std::u16string_view::npos ? blank : blank - at);
+            std::u16string_view word =
+                text.substr(at, blank == std::u16string_view::npos ? blank : blank - at);
             ZnsStringW trial = line.empty() ? ZnsStringW(word) : line + u' ' + ZnsStringW(word);
             if (measure(trial) <= width) {
                 line = trial;

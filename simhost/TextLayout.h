@@ -17,9 +17,9 @@ struct LaidOutLine {
 
 struct LaidOutText {
     std::vector<LaidOutLine> lines;
-    double height = 0;   // from the first line's cap top to the last line's baseline
-    double width = 0;    // of the widest line
-    double pitch = 0;    // baseline to baseline
+    double height = 0; // from the first line's cap top to the last line's baseline
+    double width = 0;  // of the widest line
+    double pitch = 0;  // baseline to baseline
     double capHeight = 0;
     const TextStyle* style = nullptr;
 };

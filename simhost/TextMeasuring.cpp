@@ -53,7 +53,8 @@ ZnsTextPrimitive RecordPrimitive(const ZnsDTextRecord& record, std::int32_t colo
     return text;
 }
 
-HRESULT TextSplitter::Split(const ZnsDTextRecord& record, ZnsArray<ZnsDTextRecord>& lines, ZnsTextFrame& frame) {
+HRESULT TextSplitter::Split(const ZnsDTextRecord& record, ZnsArray<ZnsDTextRecord>& lines,
+                            ZnsTextFrame& frame) {
     if (record.height <= 0)
         return E_INVALIDARG;
     lines.clear();

@@ -4,9 +4,9 @@
 #pragma once
 
 #include "host/ClassIds.h"
+#include "host/ObjectImpl.h"
 #include "host/SingleLineText.h"
 #include "host/TextObject.h"
-#include "host/ObjectImpl.h"
 #include "simhost/TextStyles.h"
 
 namespace simhost {
@@ -31,7 +31,8 @@ public:
     explicit TextSplitter(const TextStyles& styles) : m_styles(styles) {}
 
     ZnsGuid GetClassId() const override { return CLSID_ZnTextSplitter; }
-    HRESULT Split(const ZnsDTextRecord& record, ZnsArray<ZnsDTextRecord>& lines, ZnsTextFrame& frame) override;
+    HRESULT Split(const ZnsDTextRecord& record, ZnsArray<ZnsDTextRecord>& lines,
+                  ZnsTextFrame& frame) override;
 
 private:
     const TextStyles& m_styles;

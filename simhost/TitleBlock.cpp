@@ -7,23 +7,27 @@ void DrawTitleBlock(IZnGeometrySink& sink, const ZnsBox3& block) {
     auto line = [&](double xa, double ya, double xb, double yb) {
         sink.Line({x0 + xa, y0 + ya, 0}, {x0 + xb, y0 + yb, 0}, kZnsColorByDefault);
     };
-    sink.Polyline({block.min, {block.max.x, block.min.y, 0}, block.max, {block.min.x, block.max.y, 0}}, true,
-                  kZnsColorByDefault);
-    // Signature grid: columns 7, 10, 23, 15 and 10 mm wide, rows of 5 mm.
-    for (double x : {7.0, 17.0, 40.0, 55.0, 65.0})
+    // Thick: the outline and the lines between the fields.
+    sink.SetLineWeight(kZnsThickLine);
+    sink.Polyline(
+        {block.min, {block.max.x, block.min.y, 0}, block.max, {block.min.x, block.max.y, 0}}, true,
+        kZnsColorByDefault);
+    for (double x : {7.0, 17.0, 40.0, 55.0, 65.0}) // signature grid columns 7, 10, 23, 15, 10 mm
         line(x, 0, x, 55);
-    for (double y = 5; y < 55; y += 5)
-        line(0, y, 65, y);
-    // Designation across the top right, name above material in the middle column.
-    line(65, 40, 185, 40);
-    line(135, 0, 135, 40);
+    line(0, 30, 65, 30); // changes above, signatures below
+    line(0, 25, 65, 25);
+    line(65, 40, 185, 40); // designation across the top right
+    line(135, 0, 135, 40); // name above material, then the right column
     line(65, 15, 135, 15);
-    // Right column: letter (three cells), mass and scale; sheet and sheets; organisation.
-    line(135, 35, 185, 35);
+    line(135, 35, 185, 35); // letter, mass and scale; sheet and sheets; organisation
     line(135, 20, 185, 20);
     line(135, 15, 185, 15);
     line(150, 20, 150, 40);
     line(167, 20, 167, 40);
+    // Thin: the rows of the signature grid and the cells inside the fields.
+    sink.SetLineWeight(0);
+    for (double y : {5.0, 10.0, 15.0, 20.0, 35.0, 40.0, 45.0, 50.0})
+        line(0, y, 65, y);
     line(140, 20, 140, 35);
     line(145, 20, 145, 35);
     line(155, 15, 155, 20);

@@ -199,7 +199,9 @@ bool CGridCtrl::DeleteNonFixedRows() {
 void CGridCtrl::SetSelectedRange(int minRow, int minCol, int maxRow, int maxCol) {
     CCellRange range{std::min(minRow, maxRow), std::min(minCol, maxCol), std::max(minRow, maxRow),
                      std::max(minCol, maxCol)};
-    m_selection = IsValid(range.minRow, range.minCol) && IsValid(range.maxRow, range.maxCol) ? range : CCellRange{};
+    m_selection = IsValid(range.minRow, range.minCol) && IsValid(range.maxRow, range.maxCol)
+                      ? range
+                      : CCellRange{};
 }
 
 void CGridCtrl::SetSelectedRange(const CCellRange& range) {
@@ -236,7 +238,9 @@ void CGridCtrl::SetModified(bool modified, int row, int col) {
                 cell.modified = false;
 }
 
-void CGridCtrl::SetRedraw(bool allow, bool) { m_redraw = allow; }
+void CGridCtrl::SetRedraw(bool allow, bool) {
+    m_redraw = allow;
+}
 
 CRect CGridCtrl::GetCellRect(int row, int col) const {
     if (!IsValid(row, col))
@@ -263,7 +267,8 @@ CCellID CGridCtrl::GetCellFromPt(CPoint point) const {
 std::optional<CRect> CGridCtrl::FindItemRect(std::u16string_view item) const {
     int row = -1, col = -1;
     char tail = 0;
-    if (std::sscanf(zn::toUtf8(item).c_str(), "%d,%d%c", &row, &col, &tail) != 2 || !IsValid(row, col))
+    if (std::sscanf(zn::toUtf8(item).c_str(), "%d,%d%c", &row, &col, &tail) != 2 ||
+        !IsValid(row, col))
         return std::nullopt;
     return GetCellRect(row, col);
 }
@@ -280,45 +285,27 @@ LRESULT CGridCtrl::notify(int code, int row, int col) {
 }
 
 bool CGridCtrl::EditCell(int row, int col, char16_t firstChar) {
-    if (!m_editable || m_edit || !IsValid(row, col) || IsCellFixed(row, col))
+    if (!m_editable || m_cellEdit.IsActive() || !IsValid(row, col) || IsCellFixed(row, col))
         return false;
     if (notify(GVN_BEGINLABELEDIT, row, col) < 0)
         return false;
-    m_retiredEdit.reset();
-    m_edit = std::make_unique<CEdit>();
     m_editCell = {row, col};
     m_textBeforeEdit = GetItemText(row, col);
     ZnsStringW start = firstChar ? ZnsStringW(1, firstChar) : m_textBeforeEdit;
-    if (!m_edit->CreateEx(0, u"Edit", start, WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, GetCellRect(row, col), this, 1)) {
-        m_edit.reset();
-        return false;
-    }
-    m_edit->SetFocus();
-    if (firstChar)
-        m_edit->SetSel(-1, -1);
-    else
-        m_edit->SetSel(0, -1);
-    return true;
+    return m_cellEdit.Begin(*this, GetCellRect(row, col), start, firstChar != 0) != nullptr;
 }
 
 bool CGridCtrl::EndEditing(bool cancel) {
-    if (!m_edit)
+    std::optional<ZnsStringW> text = m_cellEdit.End();
+    if (!text)
         return false;
-    // Out of the member first: destroying the editor takes its focus, which ends an edit.
-    std::unique_ptr<CEdit> edit = std::move(m_edit);
-    ZnsStringW text = edit->GetWindowTextW();
-    bool hadFocus = CWnd::GetFocus() == edit.get();
-    edit->DestroyWindow();
-    m_retiredEdit = std::move(edit); // it may be ending from inside its own procedure
-    if (hadFocus)
-        SetFocus();
     if (cancel || !IsValid(m_editCell))
         return true;
     CCellID cell = m_editCell;
-    SetItemText(cell.row, cell.col, text);
+    SetItemText(cell.row, cell.col, *text);
     if (notify(GVN_ENDLABELEDIT, cell.row, cell.col) < 0)
         SetItemText(cell.row, cell.col, m_textBeforeEdit);
-    else if (text != m_textBeforeEdit)
+    else if (*text != m_textBeforeEdit)
         SetModified(true, cell.row, cell.col);
     return true;
 }
@@ -334,18 +321,18 @@ void CGridCtrl::moveFocus(int row, int col, bool extend) {
 }
 
 bool CGridCtrl::PreTranslateMessage(MSG& msg) {
-    if (m_edit && msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE)) {
-        EndEditing(msg.wParam == VK_ESCAPE);
-        return true;
-    }
-    return false;
+    InPlaceEdit::Ending ending = m_cellEdit.EndingFor(msg);
+    if (ending == InPlaceEdit::Ending::None)
+        return false;
+    EndEditing(ending == InPlaceEdit::Ending::Cancel);
+    return true;
 }
 
 LRESULT CGridCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     CPoint point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     switch (message) {
     case WM_COMMAND:
-        if (m_edit && HIWORD(wParam) == EN_KILLFOCUS && HWND(lParam) == m_edit->m_hWnd)
+        if (m_cellEdit.IsFocusLoss(wParam, lParam))
             EndEditing(false);
         return 0;
     case WM_GETDLGCODE:
@@ -361,7 +348,8 @@ LRESULT CGridCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             m_focus = {m_fixedRows, cell.col};
             m_anchor = m_focus;
             SetSelectedRange(m_fixedRows, cell.col, GetRowCount() - 1, cell.col);
-        } else if (cell.col < m_fixedColumns && cell.row >= m_fixedRows && GetColumnCount() > m_fixedColumns) {
+        } else if (cell.col < m_fixedColumns && cell.row >= m_fixedRows &&
+                   GetColumnCount() > m_fixedColumns) {
             m_focus = {cell.row, m_fixedColumns};
             m_anchor = m_focus;
             SetSelectedRange(cell.row, m_fixedColumns, cell.row, GetColumnCount() - 1);
@@ -374,7 +362,8 @@ LRESULT CGridCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_MOUSEMOVE:
         if (m_selecting && (wParam & MK_LBUTTON))
-            if (CCellID cell = GetCellFromPt(point); cell.IsValid() && !IsCellFixed(cell.row, cell.col))
+            if (CCellID cell = GetCellFromPt(point);
+                cell.IsValid() && !IsCellFixed(cell.row, cell.col))
                 SetSelectedRange(m_anchor.row, m_anchor.col, cell.row, cell.col);
         return 0;
     case WM_LBUTTONUP:

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/ui/Edit.h"
+#include "platform/ui/InPlaceEdit.h"
 #include "platform/ui/Window.h"
 
 namespace zn::ui {
@@ -28,7 +28,9 @@ struct CCellID {
 
 struct CCellRange {
     int minRow = -1, minCol = -1, maxRow = -1, maxCol = -1;
-    bool IsValid() const { return minRow >= 0 && minCol >= 0 && maxRow >= minRow && maxCol >= minCol; }
+    bool IsValid() const {
+        return minRow >= 0 && minCol >= 0 && maxRow >= minRow && maxCol >= minCol;
+    }
     bool InRange(int row, int col) const {
         return IsValid() && row >= minRow && row <= maxRow && col >= minCol && col <= maxCol;
     }
@@ -50,7 +52,8 @@ public:
     CGridCtrl();
     ~CGridCtrl() override;
 
-    bool Create(const CRect& rect, CWnd* parent, UINT id, std::uint32_t style = WS_CHILD | WS_TABSTOP | WS_VISIBLE);
+    bool Create(const CRect& rect, CWnd* parent, UINT id,
+                std::uint32_t style = WS_CHILD | WS_TABSTOP | WS_VISIBLE);
 
     int GetRowCount() const { return int(m_cells.size()); }
     int GetColumnCount() const { return int(m_columnWidths.size()); }
@@ -73,7 +76,8 @@ public:
     // A new row before `before` (-1: at the end) whose first cell holds `heading`; its index.
     int InsertRow(std::u16string_view heading, int before = -1);
     // A new column before `before` (-1: at the end) whose first cell holds `heading`.
-    int InsertColumn(std::u16string_view heading, UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE, int before = -1);
+    int InsertColumn(std::u16string_view heading,
+                     UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE, int before = -1);
     bool DeleteRow(int row);
     bool DeleteColumn(int col);
     bool DeleteAllItems();
@@ -107,7 +111,7 @@ public:
     // replaces the cell's text.
     bool EditCell(int row, int col, char16_t firstChar = 0);
     bool EndEditing(bool cancel = false);
-    bool IsEditing() const { return m_edit != nullptr; }
+    bool IsEditing() const { return m_cellEdit.IsActive(); }
 
     // Cells are found as "row,column".
     std::optional<CRect> FindItemRect(std::u16string_view item) const override;
@@ -139,8 +143,7 @@ private:
     bool m_editable = true;
     COLORREF m_fixedTextColor = 0;
     bool m_selecting = false;
-    std::unique_ptr<CEdit> m_edit;
-    std::unique_ptr<CEdit> m_retiredEdit;
+    InPlaceEdit m_cellEdit;
     CCellID m_editCell;
     ZnsStringW m_textBeforeEdit;
 };

@@ -15,10 +15,14 @@ struct StandardColor {
 };
 
 constexpr StandardColor kStandardColors[] = {
-    {kColorsBasic, RGB(0, 0, 0), kIdsColorBlack},           {kColorsBasic, RGB(255, 255, 255), kIdsColorWhite},
-    {kColorsPrimary, RGB(255, 0, 0), kIdsColorRed},         {kColorsPrimary, RGB(0, 255, 0), kIdsColorGreen},
-    {kColorsPrimary, RGB(0, 0, 255), kIdsColorBlue},        {kColorsSecondary, RGB(255, 255, 0), kIdsColorYellow},
-    {kColorsSecondary, RGB(0, 255, 255), kIdsColorCyan},    {kColorsSecondary, RGB(255, 0, 255), kIdsColorMagenta},
+    {kColorsBasic, RGB(0, 0, 0), kIdsColorBlack},
+    {kColorsBasic, RGB(255, 255, 255), kIdsColorWhite},
+    {kColorsPrimary, RGB(255, 0, 0), kIdsColorRed},
+    {kColorsPrimary, RGB(0, 255, 0), kIdsColorGreen},
+    {kColorsPrimary, RGB(0, 0, 255), kIdsColorBlue},
+    {kColorsSecondary, RGB(255, 255, 0), kIdsColorYellow},
+    {kColorsSecondary, RGB(0, 255, 255), kIdsColorCyan},
+    {kColorsSecondary, RGB(255, 0, 255), kIdsColorMagenta},
 };
 
 } // namespace
@@ -31,7 +35,8 @@ void CZnColorComboBox::Init(COLORREF color, UINT flags) {
         if (flags & standard.group)
             SetItemData(AddString(LoadStringW(standard.name)), standard.color);
     if (!SetColor(color) && (flags & kColorsCustom)) {
-        int index = AddString(zn::format("%u, %u, %u", color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF));
+        int index = AddString(
+            zn::format("%u, %u, %u", color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF));
         SetItemData(index, color);
         SetCurSel(index);
     }

@@ -37,7 +37,9 @@ bool CxDialog::PreTranslateMessage(MSG& msg) {
     return CDialog::PreTranslateMessage(msg);
 }
 
-void CxDialog::OnHelpCall() { SendMessage(WM_COMMAND, MAKEWPARAM(ID_HELP, 0), 0); }
+void CxDialog::OnHelpCall() {
+    SendMessage(WM_COMMAND, MAKEWPARAM(ID_HELP, 0), 0);
+}
 
 LRESULT CxDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_HELP) {

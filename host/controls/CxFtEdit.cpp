@@ -22,7 +22,9 @@ bool CxFtEdit::SetSelectionScript(Script script) {
     CharFormat format;
     format.mask = richedit::CFM_SIZE | richedit::CFM_OFFSET;
     format.height = script == Script::Common ? height : height * 3 / 4;
-    format.offset = script == Script::Raised ? height * 4 / 9 : script == Script::Lowered ? -(height * 4 / 9) : 0;
+    format.offset = script == Script::Raised    ? height * 4 / 9
+                    : script == Script::Lowered ? -(height * 4 / 9)
+                                                : 0;
     return SetSelectionCharFormat(format);
 }
 
@@ -135,9 +137,11 @@ void CxFtEdit::BuildContextMenu(CMenu& menu) {
     AppendCommand(menu, ID_EDIT_SELECT_ALL_TEXT);
     AppendSeparator(menu);
     if (m_allowSuperscripts)
-        AppendCommand(menu, ID_FT_SUPERSCRIPT, editable | (IsSelectionScript(Script::Raised) ? MF_CHECKED : 0));
+        AppendCommand(menu, ID_FT_SUPERSCRIPT,
+                      editable | (IsSelectionScript(Script::Raised) ? MF_CHECKED : 0));
     if (m_allowSubscripts)
-        AppendCommand(menu, ID_FT_SUBSCRIPT, editable | (IsSelectionScript(Script::Lowered) ? MF_CHECKED : 0));
+        AppendCommand(menu, ID_FT_SUBSCRIPT,
+                      editable | (IsSelectionScript(Script::Lowered) ? MF_CHECKED : 0));
     if (m_allowSymbols)
         AppendCommand(menu, ID_FT_SYMBOL, editable);
     if (m_allowHyperlink)

@@ -85,7 +85,10 @@ bool CxFtEditTextConverter::InsertFormattedText(std::u16string_view text) {
                 if (split == std::u16string_view::npos) {
                     ok = insert(body, Script::Common) && ok;
                 } else if (body[split] == u'#') {
-                    ok = insert(ZnsStringW(body.substr(0, split)) + u"/" + ZnsStringW(body.substr(split + 1)), Script::Common) && ok;
+                    ok = insert(ZnsStringW(body.substr(0, split)) + u"/" +
+                                    ZnsStringW(body.substr(split + 1)),
+                                Script::Common) &&
+                         ok;
                 } else {
                     ok = insert(body.substr(0, split), Script::Raised) && ok;
                     if (body[split] == u'/')
@@ -102,7 +105,8 @@ bool CxFtEditTextConverter::InsertFormattedText(std::u16string_view text) {
     return ok;
 }
 
-bool CxFtEditTextConverter::InsertObjectLink(const void* object, std::u16string_view text, unsigned flags) {
+bool CxFtEditTextConverter::InsertObjectLink(const void* object, std::u16string_view text,
+                                             unsigned flags) {
     if (m_edit.IsReadOnly() || text.empty())
         return false;
     int start = 0, end = 0;

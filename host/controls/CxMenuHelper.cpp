@@ -5,7 +5,9 @@
 
 namespace zn::ui {
 
-void CxMenuHelper::AppendCommand(CMenu& menu, UINT id, UINT flags) { menu.AppendMenu(flags, id, LoadStringW(id)); }
+void CxMenuHelper::AppendCommand(CMenu& menu, UINT id, UINT flags) {
+    menu.AppendMenu(flags, id, LoadStringW(id));
+}
 
 void CxMenuHelper::AppendSeparator(CMenu& menu) {
     int count = menu.GetMenuItemCount();

@@ -5,7 +5,9 @@
 
 namespace zn::ui {
 
-bool CxSplitter::BindWithControl(CWnd* parent, int id) { return SubclassDlgItem(id, parent); }
+bool CxSplitter::BindWithControl(CWnd* parent, int id) {
+    return SubclassDlgItem(id, parent);
+}
 
 bool CxSplitter::AttachAsLeftPane(int id) {
     if (!GetParent() || !GetParent()->GetDlgItem(id))

@@ -17,7 +17,8 @@ bool CxToolBar::Create(CWnd* parent, UINT id, std::uint32_t style, UINT flags) {
     return true;
 }
 
-bool CxToolBar::AddButton(UINT command, int image, std::u16string_view tooltip, std::uint8_t style) {
+bool CxToolBar::AddButton(UINT command, int image, std::u16string_view tooltip,
+                          std::uint8_t style) {
     TBBUTTON button;
     button.idCommand = int(command);
     button.iBitmap = image;

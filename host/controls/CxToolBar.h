@@ -14,9 +14,11 @@ class CxToolBar : public CToolBarCtrl {
 public:
     // Creates the toolbar as a child of `parent` with control id `id`; when the parent has
     // a control with that id already (a static place holder), the toolbar stands there.
-    bool Create(CWnd* parent, UINT id, std::uint32_t style = TBSTYLE_FLAT | TBSTYLE_TOOLTIPS, UINT flags = 0);
+    bool Create(CWnd* parent, UINT id, std::uint32_t style = TBSTYLE_FLAT | TBSTYLE_TOOLTIPS,
+                UINT flags = 0);
     // An empty tooltip takes the string resource of the command.
-    bool AddButton(UINT command, int image, std::u16string_view tooltip = {}, std::uint8_t style = TBSTYLE_BUTTON);
+    bool AddButton(UINT command, int image, std::u16string_view tooltip = {},
+                   std::uint8_t style = TBSTYLE_BUTTON);
     bool AddSeparator();
     // Moves the toolbar to its place's top-left corner at the size of its buttons.
     void UpdatePosition();

@@ -13,7 +13,7 @@
 namespace zn::loader {
 
 struct Module {
-    std::string key;  // lower-case base name in the host's spelling, e.g. "reqpaddll.dll"
+    std::string key;         // lower-case base name in the host's spelling, e.g. "reqpaddll.dll"
     void* library = nullptr; // dlopen handle; null for a registered module
     SymbolTable symbols;
     std::string path;
@@ -191,7 +191,9 @@ void* GetProcAddress(HMODULE module, const char* symbol) {
     return dlsym(module->library, symbol);
 }
 
-std::string GetModuleFileName(HMODULE module) { return module ? module->path : std::string(); }
+std::string GetModuleFileName(HMODULE module) {
+    return module ? module->path : std::string();
+}
 
 HMODULE ModuleOfAddress(const void* address) {
     Dl_info info{};
@@ -204,6 +206,8 @@ HMODULE ModuleOfAddress(const void* address) {
     return adopt(library, keyOf(fromUtf8(path)), path);
 }
 
-std::string LastError() { return state().lastError; }
+std::string LastError() {
+    return state().lastError;
+}
 
 } // namespace zn::loader

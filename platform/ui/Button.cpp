@@ -6,7 +6,9 @@
 namespace zn::ui {
 
 namespace {
-std::uint32_t kindOf(const CWnd& w) { return w.GetStyle() & BS_TYPEMASK; }
+std::uint32_t kindOf(const CWnd& w) {
+    return w.GetStyle() & BS_TYPEMASK;
+}
 } // namespace
 
 bool CButton::IsPushButton() const {
@@ -82,7 +84,8 @@ LRESULT CButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             Clicked();
         return 0;
     case WM_GETDLGCODE:
-        return DLGC_BUTTON | (kindOf(*this) == BS_DEFPUSHBUTTON ? LRESULT(DLGC_DEFPUSHBUTTON) : LRESULT(0));
+        return DLGC_BUTTON |
+               (kindOf(*this) == BS_DEFPUSHBUTTON ? LRESULT(DLGC_DEFPUSHBUTTON) : LRESULT(0));
     default:
         return CWnd::WindowProc(message, wParam, lParam);
     }

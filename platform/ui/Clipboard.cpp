@@ -37,7 +37,9 @@ UINT RegisterClipboardFormatW(std::u16string_view name) {
     return id;
 }
 
-UINT ClipboardFormatRtf() { return RegisterClipboardFormatW(u"Rich Text Format"); }
+UINT ClipboardFormatRtf() {
+    return RegisterClipboardFormatW(u"Rich Text Format");
+}
 
 bool OpenClipboard(CWnd* owner) {
     ClipboardState& s = state();
@@ -88,9 +90,13 @@ std::optional<std::string> GetClipboardData(UINT format) {
     return it->second;
 }
 
-bool IsClipboardFormatAvailable(UINT format) { return state().data.count(format) != 0; }
+bool IsClipboardFormatAvailable(UINT format) {
+    return state().data.count(format) != 0;
+}
 
-CWnd* GetClipboardOwner() { return CWnd::FromHandle(state().owner); }
+CWnd* GetClipboardOwner() {
+    return CWnd::FromHandle(state().owner);
+}
 
 HWND SetClipboardViewer(CWnd* viewer) {
     auto& viewers = state().viewers;

@@ -5,11 +5,17 @@
 
 namespace zn::ui {
 
-int CComboBox::AddString(std::u16string_view text) { return m_list.Add(text); }
+int CComboBox::AddString(std::u16string_view text) {
+    return m_list.Add(text);
+}
 
-int CComboBox::InsertString(int index, std::u16string_view text) { return m_list.Insert(index, text); }
+int CComboBox::InsertString(int index, std::u16string_view text) {
+    return m_list.Insert(index, text);
+}
 
-int CComboBox::DeleteString(int index) { return m_list.Remove(index); }
+int CComboBox::DeleteString(int index) {
+    return m_list.Remove(index);
+}
 
 void CComboBox::ResetContent() {
     m_list.Clear();
@@ -24,12 +30,13 @@ int CComboBox::SetCurSel(int index) {
 }
 
 void CComboBox::showSelection() {
-    m_edit.SetText(m_list.Valid(m_list.current) ? m_list.entries[size_t(m_list.current)].text : u"");
+    m_edit.SetText(m_list.Valid(m_list.current) ? m_list.entries[size_t(m_list.current)].text
+                                                : u"");
     CWnd::DefWindowProc(WM_SETTEXT, 0, LPARAM(m_edit.text.c_str()));
 }
 
 ZnsStringW CComboBox::GetLBText(int index) const {
-    return m_list.Valid(index) ? m_list.entries[size_t(index)].text : ZnsStringW();
+    return m_list.Text(index);
 }
 
 int CComboBox::SelectString(int start, std::u16string_view text) {
@@ -40,14 +47,11 @@ int CComboBox::SelectString(int start, std::u16string_view text) {
 }
 
 int CComboBox::SetItemData(int index, std::uintptr_t data) {
-    if (!m_list.Valid(index))
-        return CB_ERR;
-    m_list.entries[size_t(index)].data = data;
-    return 0;
+    return m_list.SetData(index, data) ? 0 : CB_ERR;
 }
 
 std::uintptr_t CComboBox::GetItemData(int index) const {
-    return m_list.Valid(index) ? m_list.entries[size_t(index)].data : std::uintptr_t(CB_ERR);
+    return m_list.Data(index, std::uintptr_t(CB_ERR));
 }
 
 std::optional<CRect> CComboBox::FindItemRect(std::u16string_view item) const {
@@ -135,7 +139,8 @@ LRESULT CComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
                 userSelects(m_list.Find(m_list.current, std::u16string_view(&ch, 1), false));
             return 0;
         }
-        bool edited = ch == 8 ? m_edit.Backspace() : ch >= 0x20 && m_edit.ReplaceSel(std::u16string_view(&ch, 1));
+        bool edited = ch == 8 ? m_edit.Backspace()
+                              : ch >= 0x20 && m_edit.ReplaceSel(std::u16string_view(&ch, 1));
         if (edited) {
             CWnd::DefWindowProc(WM_SETTEXT, 0, LPARAM(m_edit.text.c_str()));
             m_list.current = m_list.Find(-1, m_edit.text, true);

@@ -19,8 +19,12 @@ public:
     int GetCurSel() const { return m_list.current; }
     int SetCurSel(int index);
     ZnsStringW GetLBText(int index) const;
-    int FindString(int start, std::u16string_view text) const { return m_list.Find(start, text, false); }
-    int FindStringExact(int start, std::u16string_view text) const { return m_list.Find(start, text, true); }
+    int FindString(int start, std::u16string_view text) const {
+        return m_list.Find(start, text, false);
+    }
+    int FindStringExact(int start, std::u16string_view text) const {
+        return m_list.Find(start, text, true);
+    }
     // Selects the first entry that begins with `text`; CB_ERR when none.
     int SelectString(int start, std::u16string_view text);
     int SetItemData(int index, std::uintptr_t data);

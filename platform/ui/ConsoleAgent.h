@@ -15,7 +15,8 @@ class ConsoleAgent : public UserAgent {
 public:
     ConsoleAgent(std::istream& in, std::ostream& out) : m_in(in), m_out(out) {}
 
-    int AnswerMessageBox(std::u16string_view text, std::u16string_view caption, unsigned type) override;
+    int AnswerMessageBox(std::u16string_view text, std::u16string_view caption,
+                         unsigned type) override;
     std::optional<std::u16string> ChooseFile(const FileRequest& request) override;
     std::optional<std::u16string> ChooseFileAndOptions(FileRequest& request) override;
     PickAnswer PickPoint(const PointRequest& request) override;
@@ -26,7 +27,8 @@ public:
 private:
     // Reads actions until `accept` takes one (it answers an explanation when it does not).
     ScriptAction ask(const std::string& prompt, std::string (*accept)(const ScriptAction&));
-    PickAnswer pick(const std::u16string& prompt, const std::vector<std::u16string>& keywords, bool object);
+    PickAnswer pick(const std::u16string& prompt, const std::vector<std::u16string>& keywords,
+                    bool object);
 
     std::istream& m_in;
     std::ostream& m_out;

@@ -3,8 +3,8 @@
 
 #include <cmath>
 
-#include "platform/ui/ComboBox.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/ComboBox.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/PlatformStrings.h"
 #include "platform/ui/Resources.h"
@@ -27,7 +27,9 @@ void failWith(CDataExchange* dx, const ZnsStringW& message) {
     dx->Fail();
 }
 
-ZnsStringW numberText(double value) { return zn::format("%g", value); }
+ZnsStringW numberText(double value) {
+    return zn::format("%g", value);
+}
 
 } // namespace
 
@@ -52,37 +54,42 @@ void DDX_Text(CDataExchange* dx, int id, ZnsStringW& value) {
         control->SetWindowTextW(value);
 }
 
+namespace {
+
+// The number typed into `control`; a text that is no number (or, with `integer`, no
+// integer) is reported with string `errorId` and fails the exchange.
+double typedNumber(CDataExchange* dx, CWnd* control, bool integer) {
+    std::string text = zn::toUtf8(zn::trim(control->GetWindowTextW()));
+    size_t used = 0;
+    double number = text.empty() ? 0 : zn::parseDoubleC(text, &used);
+    bool bad = text.empty() || used != text.size() || !std::isfinite(number);
+    if (integer)
+        bad = bad || number != std::floor(number) || std::fabs(number) > 2147483647.0;
+    if (bad)
+        failWith(dx, LoadStringW(integer ? kIdsParseInt : kIdsParseReal));
+    return number;
+}
+
+} // namespace
+
 void DDX_Text(CDataExchange* dx, int id, int& value) {
     CWnd* control = dx->PrepareCtrl(id);
     if (!control)
         return;
-    if (!dx->m_bSaveAndValidate) {
+    if (dx->m_bSaveAndValidate)
+        value = int(typedNumber(dx, control, true));
+    else
         control->SetWindowTextW(zn::format("%d", value));
-        return;
-    }
-    std::string text = zn::toUtf8(zn::trim(control->GetWindowTextW()));
-    size_t used = 0;
-    double number = text.empty() ? 0 : zn::parseDoubleC(text, &used);
-    if (text.empty() || used != text.size() || number != std::floor(number) ||
-        std::fabs(number) > 2147483647.0)
-        failWith(dx, LoadStringW(kIdsParseInt));
-    value = int(number);
 }
 
 void DDX_Text(CDataExchange* dx, int id, double& value) {
     CWnd* control = dx->PrepareCtrl(id);
     if (!control)
         return;
-    if (!dx->m_bSaveAndValidate) {
+    if (dx->m_bSaveAndValidate)
+        value = typedNumber(dx, control, false);
+    else
         control->SetWindowTextW(numberText(value));
-        return;
-    }
-    std::string text = zn::toUtf8(zn::trim(control->GetWindowTextW()));
-    size_t used = 0;
-    double number = text.empty() ? 0 : zn::parseDoubleC(text, &used);
-    if (text.empty() || used != text.size() || !std::isfinite(number))
-        failWith(dx, LoadStringW(kIdsParseReal));
-    value = number;
 }
 
 void DDX_Check(CDataExchange* dx, int id, int& value) {

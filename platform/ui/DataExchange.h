@@ -11,7 +11,8 @@ class CWnd;
 
 class CDataExchange {
 public:
-    CDataExchange(CWnd* dialog, bool saveAndValidate) : m_pDlgWnd(dialog), m_bSaveAndValidate(saveAndValidate) {}
+    CDataExchange(CWnd* dialog, bool saveAndValidate)
+        : m_pDlgWnd(dialog), m_bSaveAndValidate(saveAndValidate) {}
 
     CWnd* PrepareCtrl(int id); // remembers the control for a failure
     // Tells the user nothing more (the caller did), focuses the last control and stops the

@@ -32,8 +32,8 @@ bool CDialog::createFromTemplate(const DialogTemplate& resource, CWnd* parent, b
         CPoint origin = parent->ClientToScreen(CPoint{0, 0});
         rect.OffsetRect(origin.x, origin.y);
     }
-    if (!CreateEx(resource.exStyle, u"#32770", resource.caption, style | (child ? 0 : WS_POPUP), rect,
-                  parent, child ? int(resource.id) : 0))
+    if (!CreateEx(resource.exStyle, u"#32770", resource.caption, style | (child ? 0 : WS_POPUP),
+                  rect, parent, child ? int(resource.id) : 0))
         return false;
     m_templateId = resource.id;
     for (const DialogItemTemplate& item : resource.items) {
@@ -131,7 +131,9 @@ void CDialog::OnOK() {
         EndDialog(IDOK);
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
 
 void CDialog::OnClose() {
     // The close box is the Cancel command of a dialog.
@@ -233,13 +235,15 @@ bool CDialog::IsDialogMessage(MSG& msg) {
         int id = GetDefID();
         CWnd* button = GetDlgItem(id);
         if (!button || button->IsWindowEnabled())
-            SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(button ? button->m_hWnd : nullptr));
+            SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                        LPARAM(button ? button->m_hWnd : nullptr));
         return true;
     }
     case VK_ESCAPE: {
         CWnd* button = GetDlgItem(IDCANCEL);
         if (!button || button->IsWindowEnabled())
-            SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), LPARAM(button ? button->m_hWnd : nullptr));
+            SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                        LPARAM(button ? button->m_hWnd : nullptr));
         return true;
     }
     default:
@@ -247,6 +251,8 @@ bool CDialog::IsDialogMessage(MSG& msg) {
     }
 }
 
-bool CDialog::PreTranslateMessage(MSG& msg) { return IsDialogMessage(msg); }
+bool CDialog::PreTranslateMessage(MSG& msg) {
+    return IsDialogMessage(msg);
+}
 
 } // namespace zn::ui

@@ -68,11 +68,13 @@ LRESULT CEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         if (!multiline())
             m_edit.SetSel(0, -1);
         if (CWnd* parent = GetParent())
-            parent->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), EN_SETFOCUS), LPARAM(m_hWnd));
+            parent->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), EN_SETFOCUS),
+                                LPARAM(m_hWnd));
         return 0;
     case WM_KILLFOCUS:
         if (CWnd* parent = GetParent())
-            parent->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), EN_KILLFOCUS), LPARAM(m_hWnd));
+            parent->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), EN_KILLFOCUS),
+                                LPARAM(m_hWnd));
         return 0;
     case WM_LBUTTONDOWN:
         SetFocus();
@@ -99,7 +101,8 @@ LRESULT CEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         } else if (ch == u'\r') {
             if (multiline() && m_edit.ReplaceSel(u"\r\n"))
                 changed();
-        } else if ((ch >= 0x20 || (ch == u'\t' && multiline())) && m_edit.ReplaceSel(std::u16string_view(&ch, 1))) {
+        } else if ((ch >= 0x20 || (ch == u'\t' && multiline())) &&
+                   m_edit.ReplaceSel(std::u16string_view(&ch, 1))) {
             changed();
         }
         return 0;

@@ -11,11 +11,14 @@
 namespace zn::ui {
 
 namespace {
-std::filesystem::path pathOf(const ZnsStringW& text) { return std::filesystem::path(zn::toUtf8(text)); }
+std::filesystem::path pathOf(const ZnsStringW& text) {
+    return std::filesystem::path(zn::toUtf8(text));
+}
 } // namespace
 
-CFileDialog::CFileDialog(bool openFileDialog, std::u16string_view defaultExtension, std::u16string_view fileName,
-                         std::uint32_t flags, std::u16string_view filter, CWnd*)
+CFileDialog::CFileDialog(bool openFileDialog, std::u16string_view defaultExtension,
+                         std::u16string_view fileName, std::uint32_t flags,
+                         std::u16string_view filter, CWnd*)
     : m_flags(flags) {
     m_request.save = !openFileDialog;
     m_request.defaultExtension = defaultExtension;
@@ -32,7 +35,8 @@ void CFileDialog::SetTemplate(UINT templateId) {
     m_request.options.clear();
     for (const DialogItemTemplate& item : resource->items) {
         auto kind = item.style & BS_TYPEMASK;
-        if (zn::equalsNoCaseAscii(item.className, u"Button") && (kind == BS_AUTOCHECKBOX || kind == BS_CHECKBOX))
+        if (zn::equalsNoCaseAscii(item.className, u"Button") &&
+            (kind == BS_AUTOCHECKBOX || kind == BS_CHECKBOX))
             m_request.options.push_back({item.id, item.text, false});
     }
 }
@@ -61,7 +65,8 @@ bool CFileDialog::acceptable(ZnsStringW& path) {
         return false;
     }
     if (m_request.save && (m_flags & OFN_OVERWRITEPROMPT) && exists)
-        return AfxMessageBox(FormatString(kIdsFileExists, {path}), MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
+        return AfxMessageBox(FormatString(kIdsFileExists, {path}), MB_YESNO | MB_ICONEXCLAMATION) ==
+               IDYES;
     return true;
 }
 
@@ -82,9 +87,13 @@ int CFileDialog::DoModal() {
     }
 }
 
-ZnsStringW CFileDialog::GetFileName() const { return zn::fromUtf8(pathOf(m_path).filename().string()); }
+ZnsStringW CFileDialog::GetFileName() const {
+    return zn::fromUtf8(pathOf(m_path).filename().string());
+}
 
-ZnsStringW CFileDialog::GetFileTitle() const { return zn::fromUtf8(pathOf(m_path).stem().string()); }
+ZnsStringW CFileDialog::GetFileTitle() const {
+    return zn::fromUtf8(pathOf(m_path).stem().string());
+}
 
 ZnsStringW CFileDialog::GetFileExt() const {
     std::string ext = pathOf(m_path).extension().string();

@@ -18,7 +18,8 @@ inline constexpr std::uint32_t OFN_FILEMUSTEXIST = 0x1000;
 class CFileDialog {
 public:
     CFileDialog(bool openFileDialog, std::u16string_view defaultExtension = {},
-                std::u16string_view fileName = {}, std::uint32_t flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+                std::u16string_view fileName = {},
+                std::uint32_t flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
                 std::u16string_view filter = {}, CWnd* parent = nullptr);
     virtual ~CFileDialog() = default;
 

@@ -5,8 +5,8 @@
 
 namespace zn::ui {
 
-bool CFindReplaceDialog::Create(bool, std::u16string_view findWhat, std::uint32_t flags, UINT templateId,
-                                CWnd* parent) {
+bool CFindReplaceDialog::Create(bool, std::u16string_view findWhat, std::uint32_t flags,
+                                UINT templateId, CWnd* parent) {
     m_fr.Flags = flags;
     m_fr.findWhat = findWhat;
     m_fr.lCustData = LPARAM(this);

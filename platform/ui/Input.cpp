@@ -3,11 +3,14 @@
 
 #include <algorithm>
 
+#include "platform/ui/Hooks.h"
+
 namespace zn::ui {
 
 namespace {
 
 unsigned g_modifiers = 0;
+int g_cursor = kArrowCursor;
 
 CWnd* keyboardTarget() {
     if (CWnd* focus = CWnd::GetFocus())
@@ -43,14 +46,22 @@ WPARAM mouseKeys(MouseButton button, unsigned modifiers, bool down) {
 // gets the message in its own client coordinates.
 void mouseMessage(CWnd& target, UINT message, WPARAM keys, CPoint screen) {
     CWnd* receiver = CWnd::GetCapture();
-    if (!receiver)
+    if (!receiver) {
         receiver = &target;
+        // The window under the pointer chooses the cursor first; unanswered, the arrow.
+        if (!receiver->SendMessage(WM_SETCURSOR, WPARAM(receiver->m_hWnd),
+                                   MAKELPARAM(kHitClient, int(message))))
+            SetCursor(kArrowCursor);
+        if (!CWnd::IsWindow(target.m_hWnd))
+            return;
+    }
     CPoint point = receiver->ScreenToClient(screen);
     DeliverInput({receiver->m_hWnd, message, keys, MAKELPARAM(point.x, point.y)});
 }
 
 void pressModifiers(unsigned modifiers, bool down) {
-    const std::pair<unsigned, UINT> keys[] = {{kModCtrl, VK_CONTROL}, {kModShift, VK_SHIFT}, {kModAlt, VK_MENU}};
+    const std::pair<unsigned, UINT> keys[] = {
+        {kModCtrl, VK_CONTROL}, {kModShift, VK_SHIFT}, {kModAlt, VK_MENU}};
     for (auto [bit, key] : keys) {
         if (!(modifiers & bit))
             continue;
@@ -64,6 +75,16 @@ void pressModifiers(unsigned modifiers, bool down) {
 }
 
 } // namespace
+
+int SetCursor(int cursor) {
+    int previous = g_cursor;
+    g_cursor = cursor;
+    return previous;
+}
+
+int GetCursor() {
+    return g_cursor;
+}
 
 short GetKeyState(int virtualKey) {
     unsigned bit = virtualKey == int(VK_SHIFT)     ? kModShift
@@ -91,14 +112,17 @@ bool DeliverInput(MSG msg) {
 
 void KeyPress(UINT virtualKey, unsigned modifiers) {
     pressModifiers(modifiers, true);
-    if (CWnd* target = keyboardTarget()) {
+    if (CallHooks(WH_KEYBOARD, HC_ACTION, virtualKey, 1)) {
+        CallHooks(WH_KEYBOARD, HC_ACTION, virtualKey, 1 | kKeyReleased);
+    } else if (CWnd* target = keyboardTarget()) {
         bool consumed = DeliverInput({target->m_hWnd, WM_KEYDOWN, virtualKey, 1});
         char16_t ch = characterOf(virtualKey, modifiers);
         if (!consumed && ch)
             if (CWnd* now = keyboardTarget())
                 DeliverInput({now->m_hWnd, WM_CHAR, ch, 1});
-        if (CWnd* now = keyboardTarget())
-            DeliverInput({now->m_hWnd, WM_KEYUP, virtualKey, 1});
+        if (!CallHooks(WH_KEYBOARD, HC_ACTION, virtualKey, 1 | kKeyReleased))
+            if (CWnd* now = keyboardTarget())
+                DeliverInput({now->m_hWnd, WM_KEYUP, virtualKey, 1});
     }
     pressModifiers(modifiers, false);
 }
@@ -118,7 +142,8 @@ void TypeText(std::u16string_view text) {
     }
 }
 
-void Click(CWnd& target, CPoint clientPoint, MouseButton button, bool doubleClick, unsigned modifiers) {
+void Click(CWnd& target, CPoint clientPoint, MouseButton button, bool doubleClick,
+           unsigned modifiers) {
     HWND hwnd = target.m_hWnd;
     CPoint point = target.ClientToScreen(clientPoint);
     UINT down = button == MouseButton::Left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN;

@@ -13,6 +13,13 @@ inline constexpr unsigned kModShift = 0x1;
 inline constexpr unsigned kModCtrl = 0x2;
 inline constexpr unsigned kModAlt = 0x4;
 
+// The mouse cursor, by resource number (kArrowCursor is the system's arrow). Before each
+// mouse message the window under the pointer gets WM_SETCURSOR and may set its own.
+inline constexpr int kArrowCursor = 32512;
+inline constexpr int kHitClient = 1;
+int SetCursor(int cursor);
+int GetCursor();
+
 // Whether a key is held: negative when down (only the modifier keys are tracked).
 short GetKeyState(int virtualKey);
 
@@ -21,7 +28,8 @@ short GetKeyState(int virtualKey);
 bool DeliverInput(MSG msg);
 
 // Key down (with the modifiers pressed around it), the character it types, key up. The
-// target is the focused window, or the active window when nothing has the focus.
+// keyboard hooks see the press and the release first and may swallow them; the target is
+// the focused window, or the active window when nothing has the focus.
 void KeyPress(UINT virtualKey, unsigned modifiers = 0);
 // Characters to the focused window; CR or LF presses Enter, TAB presses Tab.
 void TypeText(std::u16string_view text);

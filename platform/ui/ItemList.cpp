@@ -32,6 +32,13 @@ int ItemList::Remove(int index) {
     return Count();
 }
 
+bool ItemList::SetData(int index, std::uintptr_t data) {
+    if (!Valid(index))
+        return false;
+    entries[size_t(index)].data = data;
+    return true;
+}
+
 void ItemList::Clear() {
     entries.clear();
     current = -1;
@@ -45,7 +52,8 @@ int ItemList::Find(int start, std::u16string_view text, bool exact) const {
             i = step - 1;
         const ZnsStringW& entry = entries[size_t(i)].text;
         if (exact ? zn::equalsNoCase(entry, text)
-                  : entry.size() >= text.size() && zn::equalsNoCase(entry.substr(0, text.size()), text))
+                  : entry.size() >= text.size() &&
+                        zn::equalsNoCase(entry.substr(0, text.size()), text))
             return i;
     }
     return -1;

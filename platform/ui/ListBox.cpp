@@ -9,18 +9,15 @@ int CListBox::SetCurSel(int index) {
 }
 
 ZnsStringW CListBox::GetText(int index) const {
-    return m_list.Valid(index) ? m_list.entries[size_t(index)].text : ZnsStringW();
+    return m_list.Text(index);
 }
 
 int CListBox::SetItemData(int index, std::uintptr_t data) {
-    if (!m_list.Valid(index))
-        return LB_ERR;
-    m_list.entries[size_t(index)].data = data;
-    return 0;
+    return m_list.SetData(index, data) ? 0 : LB_ERR;
 }
 
 std::uintptr_t CListBox::GetItemData(int index) const {
-    return m_list.Valid(index) ? m_list.entries[size_t(index)].data : std::uintptr_t(LB_ERR);
+    return m_list.Data(index, std::uintptr_t(LB_ERR));
 }
 
 std::optional<CRect> CListBox::FindItemRect(std::u16string_view item) const {
@@ -32,7 +29,8 @@ std::optional<CRect> CListBox::FindItemRect(std::u16string_view item) const {
 
 void CListBox::notify(int code) {
     if ((GetStyle() & LBS_NOTIFY) && GetParent())
-        GetParent()->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), unsigned(code)), LPARAM(m_hWnd));
+        GetParent()->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), unsigned(code)),
+                                 LPARAM(m_hWnd));
 }
 
 LRESULT CListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -62,7 +60,9 @@ LRESULT CListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             notify(LBN_DBLCLK);
         return 0;
     case WM_KEYDOWN: {
-        int next = wParam == VK_DOWN ? m_list.current + 1 : wParam == VK_UP ? m_list.current - 1 : -2;
+        int next = wParam == VK_DOWN ? m_list.current + 1
+                   : wParam == VK_UP ? m_list.current - 1
+                                     : -2;
         if (m_list.Valid(next)) {
             m_list.current = next;
             notify(LBN_SELCHANGE);

@@ -17,7 +17,9 @@ public:
     int GetCurSel() const { return m_list.current; }
     int SetCurSel(int index);
     ZnsStringW GetText(int index) const;
-    int FindStringExact(int start, std::u16string_view text) const { return m_list.Find(start, text, true); }
+    int FindStringExact(int start, std::u16string_view text) const {
+        return m_list.Find(start, text, true);
+    }
     int SetItemData(int index, std::uintptr_t data);
     std::uintptr_t GetItemData(int index) const;
 

@@ -42,7 +42,9 @@ bool CMenu::CreateMenu() {
     return true;
 }
 
-bool CMenu::CreatePopupMenu() { return CreateMenu(); }
+bool CMenu::CreatePopupMenu() {
+    return CreateMenu();
+}
 
 bool CMenu::LoadMenu(const MenuTemplate& resource) {
     CreateMenu();
@@ -87,7 +89,8 @@ bool CMenu::insertItem(UINT position, UINT flags, Item item) {
 
 bool CMenu::InsertMenu(UINT position, UINT flags, UINT id, std::u16string_view text) {
     UINT kept = flags & (kStateFlags | MF_SEPARATOR);
-    return insertItem(position, flags, Item{(kept & MF_SEPARATOR) ? 0 : id, ZnsStringW(text), kept, {}});
+    return insertItem(position, flags,
+                      Item{(kept & MF_SEPARATOR) ? 0 : id, ZnsStringW(text), kept, {}});
 }
 
 bool CMenu::InsertMenu(UINT position, UINT flags, const CMenu& popup, std::u16string_view text) {
@@ -173,7 +176,9 @@ ZnsStringW CMenu::GetMenuString(UINT item, UINT flags) const {
     return i ? i->text : ZnsStringW();
 }
 
-int CMenu::GetMenuItemCount() const { return m_data ? int(m_data->items.size()) : -1; }
+int CMenu::GetMenuItemCount() const {
+    return m_data ? int(m_data->items.size()) : -1;
+}
 
 int CMenu::GetMenuItemID(int position) const {
     Item* i = find(UINT(position), MF_BYPOSITION);
@@ -232,7 +237,8 @@ UINT CMenu::TrackPopupMenu(UINT flags, int, int, CWnd* owner) const {
         throw AgentError("a popup menu waits for a choice and no user agent is installed");
     UINT id = agent->ChooseMenuCommand(*this);
     if (id && !HasEnabledCommand(id))
-        throw AgentError("command " + std::to_string(id) + " is not an enabled entry of the popup menu");
+        throw AgentError("command " + std::to_string(id) +
+                         " is not an enabled entry of the popup menu");
     if (id && owner && !(flags & TPM_RETURNCMD))
         owner->PostMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0);
     return id;

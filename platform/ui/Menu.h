@@ -33,9 +33,9 @@ inline constexpr UINT TPM_RETURNCMD = 0x100;
 
 // A menu as resource data: items in order, popups with their own items.
 struct MenuTemplateItem {
-    UINT id = 0;          // 0 for popups and separators
+    UINT id = 0; // 0 for popups and separators
     ZnsStringW text;
-    UINT flags = 0;       // MF_POPUP, MF_SEPARATOR, MF_GRAYED, MF_CHECKED
+    UINT flags = 0; // MF_POPUP, MF_SEPARATOR, MF_GRAYED, MF_CHECKED
     std::vector<MenuTemplateItem> items;
 };
 struct MenuTemplate {

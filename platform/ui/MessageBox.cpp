@@ -73,12 +73,20 @@ int AfxMessageBox(std::u16string_view text, unsigned type) {
     return MessageBoxW(nullptr, text, applicationTitle(), type);
 }
 
-int AfxMessageBox(UINT stringId, unsigned type) { return AfxMessageBox(LoadStringW(stringId), type); }
+int AfxMessageBox(UINT stringId, unsigned type) {
+    return AfxMessageBox(LoadStringW(stringId), type);
+}
 
-void SetApplicationTitle(std::u16string_view title) { applicationTitle() = title; }
+void SetApplicationTitle(std::u16string_view title) {
+    applicationTitle() = title;
+}
 
-const std::vector<MessageBoxRecord>& RecordedMessageBoxes() { return records(); }
+const std::vector<MessageBoxRecord>& RecordedMessageBoxes() {
+    return records();
+}
 
-void ClearRecordedMessageBoxes() { records().clear(); }
+void ClearRecordedMessageBoxes() {
+    records().clear();
+}
 
 } // namespace zn::ui

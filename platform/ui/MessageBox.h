@@ -27,8 +27,8 @@ inline constexpr unsigned MB_ICONWARNING = 0x30;
 inline constexpr unsigned MB_ICONINFORMATION = 0x40;
 inline constexpr unsigned MB_ICONMASK = 0xF0;
 
-using MessageBoxHandler =
-    std::function<int(void* owner, std::u16string_view text, std::u16string_view caption, unsigned type)>;
+using MessageBoxHandler = std::function<int(void* owner, std::u16string_view text,
+                                            std::u16string_view caption, unsigned type)>;
 
 int MessageBoxW(void* owner, std::u16string_view text, std::u16string_view caption, unsigned type);
 // Installs the answerer; returns the previous one so a scope can restore it.

@@ -276,6 +276,13 @@ inline constexpr int SW_SHOWMAXIMIZED = 3;
 inline constexpr int SW_SHOW = 5;
 inline constexpr int SW_RESTORE = 9;
 
+// SetWindowPos flags.
+inline constexpr UINT SWP_NOSIZE = 0x1;
+inline constexpr UINT SWP_NOMOVE = 0x2;
+inline constexpr UINT SWP_NOZORDER = 0x4;
+inline constexpr UINT SWP_SHOWWINDOW = 0x40;
+inline constexpr UINT SWP_HIDEWINDOW = 0x80;
+
 // Check states of buttons and menu items.
 inline constexpr int BST_UNCHECKED = 0;
 inline constexpr int BST_CHECKED = 1;

@@ -32,8 +32,8 @@ std::optional<WINDOWPLACEMENT> ParsePlacement(std::u16string_view text) {
     WINDOWPLACEMENT p;
     CRect& r = p.rcNormalPosition;
     char tail = 0;
-    if (std::sscanf(zn::toUtf8(text).c_str(), "%u %d %d %d %d %c", &p.showCmd, &r.left, &r.top, &r.right,
-                    &r.bottom, &tail) != 5 ||
+    if (std::sscanf(zn::toUtf8(text).c_str(), "%u %d %d %d %d %c", &p.showCmd, &r.left, &r.top,
+                    &r.right, &r.bottom, &tail) != 5 ||
         r.IsRectEmpty())
         return std::nullopt;
     return p;

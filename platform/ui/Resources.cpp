@@ -20,13 +20,21 @@ CRect DialogUnitsToPixels(const CRect& units) {
             mulDiv(units.right, kBaseX, 4), mulDiv(units.bottom, kBaseY, 8)};
 }
 
-ResourceModule* AfxGetResourceHandle() { return g_module; }
+ResourceModule* AfxGetResourceHandle() {
+    return g_module;
+}
 
-void AfxSetResourceHandle(ResourceModule* module) { g_module = module; }
+void AfxSetResourceHandle(ResourceModule* module) {
+    g_module = module;
+}
 
-ResourceScope::ResourceScope(ResourceModule* module) : m_previous(g_module) { g_module = module; }
+ResourceScope::ResourceScope(ResourceModule* module) : m_previous(g_module) {
+    g_module = module;
+}
 
-ResourceScope::~ResourceScope() { g_module = m_previous; }
+ResourceScope::~ResourceScope() {
+    g_module = m_previous;
+}
 
 int LoadStringW(UINT id, char16_t* buffer, int bufferSize) {
     if (bufferSize <= 0)

@@ -16,7 +16,9 @@ using richedit::ParaFormat;
 
 namespace {
 
-bool isWordChar(char16_t ch) { return ch == u'_' || std::iswalnum(wint_t(ch)); }
+bool isWordChar(char16_t ch) {
+    return ch == u'_' || std::iswalnum(wint_t(ch));
+}
 
 } // namespace
 
@@ -25,7 +27,8 @@ bool CRichEditCtrl::Create(std::uint32_t style, const CRect& rect, CWnd* parent,
 }
 
 bool CRichEditCtrl::CanPaste() const {
-    return IsClipboardFormatAvailable(CF_UNICODETEXT) || IsClipboardFormatAvailable(ClipboardFormatRtf());
+    return IsClipboardFormatAvailable(CF_UNICODETEXT) ||
+           IsClipboardFormatAvailable(ClipboardFormatRtf());
 }
 
 void CRichEditCtrl::Copy() {
@@ -35,7 +38,8 @@ void CRichEditCtrl::Copy() {
         return;
     EmptyClipboard();
     ZnsStringW text = StreamOutText(true);
-    SetClipboardData(CF_UNICODETEXT, std::string(reinterpret_cast<const char*>(text.data()), text.size() * 2));
+    SetClipboardData(CF_UNICODETEXT,
+                     std::string(reinterpret_cast<const char*>(text.data()), text.size() * 2));
     SetClipboardData(ClipboardFormatRtf(), GetRtf(true));
     CloseClipboard();
 }
@@ -78,7 +82,8 @@ int CRichEditCtrl::wordEnd(int position) const {
     int length = int(text.size());
     while (position < length && isWordChar(text[size_t(position)]))
         ++position;
-    while (position < length && !isWordChar(text[size_t(position)]) && text[size_t(position)] != u'\r')
+    while (position < length && !isWordChar(text[size_t(position)]) &&
+           text[size_t(position)] != u'\r')
         ++position;
     return position;
 }
@@ -94,10 +99,14 @@ void CRichEditCtrl::MoveCaret(UINT key, bool extend, bool word) {
     int column = active - LineIndex(line);
     switch (key) {
     case VK_LEFT:
-        active = !extend && start != end ? start : word ? wordStart(active) : std::max(0, active - 1);
+        active = !extend && start != end ? start
+                 : word                  ? wordStart(active)
+                                         : std::max(0, active - 1);
         break;
     case VK_RIGHT:
-        active = !extend && start != end ? end : word ? wordEnd(active) : std::min(length, active + 1);
+        active = !extend && start != end ? end
+                 : word                  ? wordEnd(active)
+                                         : std::min(length, active + 1);
         break;
     case VK_UP:
     case VK_DOWN: {
@@ -135,7 +144,9 @@ void CRichEditCtrl::handleKeyDown(UINT key) {
     else if (ctrl && key == 'A')
         SetSel(0, -1);
     else if (ctrl && (key == 'B' || key == 'I' || key == 'U')) {
-        std::uint32_t effect = key == 'B' ? richedit::CFE_BOLD : key == 'I' ? richedit::CFE_ITALIC : richedit::CFE_UNDERLINE;
+        std::uint32_t effect = key == 'B'   ? richedit::CFE_BOLD
+                               : key == 'I' ? richedit::CFE_ITALIC
+                                            : richedit::CFE_UNDERLINE;
         CharFormat current = GetSelectionCharFormat();
         CharFormat change;
         change.mask = effect;
@@ -353,13 +364,16 @@ LRESULT CRichEditCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return 1;
         return CWnd::WindowProc(message, wParam, lParam);
     case WM_GETDLGCODE:
-        return (GetStyle() & ES_MULTILINE) && (GetStyle() & ES_WANTRETURN) ? DLGC_WANTALLKEYS
-                                                                          : DLGC_WANTCHARS | DLGC_WANTARROWS;
+        return (GetStyle() & ES_MULTILINE) && (GetStyle() & ES_WANTRETURN)
+                   ? DLGC_WANTALLKEYS
+                   : DLGC_WANTCHARS | DLGC_WANTARROWS;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
         if (CWnd* parent = GetParent())
-            parent->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), message == WM_SETFOCUS ? EN_SETFOCUS : EN_KILLFOCUS),
-                                LPARAM(m_hWnd));
+            parent->SendMessage(
+                WM_COMMAND,
+                MAKEWPARAM(GetDlgCtrlID(), message == WM_SETFOCUS ? EN_SETFOCUS : EN_KILLFOCUS),
+                LPARAM(m_hWnd));
         return 0;
     case WM_KEYDOWN:
         handleKeyDown(UINT(wParam));
@@ -395,8 +409,9 @@ LRESULT CRichEditCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_LBUTTONDBLCLK: {
         int position = CharFromPos({point.x, point.y});
-        int start = isWordChar(position < GetTextLength() ? GetText()[size_t(position)] : u' ') ? wordStart(position + 1)
-                                                                                               : position;
+        int start = isWordChar(position < GetTextLength() ? GetText()[size_t(position)] : u' ')
+                        ? wordStart(position + 1)
+                        : position;
         m_anchor = start;
         SetSel(start, wordEnd(start));
         return 0;

@@ -19,18 +19,18 @@ using Kind = ScriptAction::Kind;
 // Key names as scripts write them; the first name of a key is the one written back.
 const std::vector<std::pair<std::string, UINT>>& keyNames() {
     static const std::vector<std::pair<std::string, UINT>> names = {
-        {"Enter", VK_RETURN}, {"Esc", VK_ESCAPE},   {"Escape", VK_ESCAPE}, {"Tab", VK_TAB},
-        {"Back", VK_BACK},    {"Backspace", VK_BACK}, {"Delete", VK_DELETE}, {"Del", VK_DELETE},
-        {"Insert", VK_INSERT}, {"Left", VK_LEFT},   {"Right", VK_RIGHT},   {"Up", VK_UP},
-        {"Down", VK_DOWN},    {"Home", VK_HOME},    {"End", VK_END},       {"PageUp", VK_PRIOR},
-        {"PageDown", VK_NEXT}, {"Space", VK_SPACE}, {"Shift", VK_SHIFT},   {"Ctrl", VK_CONTROL},
+        {"Enter", VK_RETURN},  {"Esc", VK_ESCAPE},     {"Escape", VK_ESCAPE}, {"Tab", VK_TAB},
+        {"Back", VK_BACK},     {"Backspace", VK_BACK}, {"Delete", VK_DELETE}, {"Del", VK_DELETE},
+        {"Insert", VK_INSERT}, {"Left", VK_LEFT},      {"Right", VK_RIGHT},   {"Up", VK_UP},
+        {"Down", VK_DOWN},     {"Home", VK_HOME},      {"End", VK_END},       {"PageUp", VK_PRIOR},
+        {"PageDown", VK_NEXT}, {"Space", VK_SPACE},    {"Shift", VK_SHIFT},   {"Ctrl", VK_CONTROL},
     };
     return names;
 }
 
 const std::vector<std::pair<int, std::string>>& answerNames() {
     static const std::vector<std::pair<int, std::string>> names = {
-        {IDOK, "ok"},       {IDCANCEL, "cancel"}, {IDYES, "yes"},      {IDNO, "no"},
+        {IDOK, "ok"},       {IDCANCEL, "cancel"}, {IDYES, "yes"},       {IDNO, "no"},
         {IDABORT, "abort"}, {IDRETRY, "retry"},   {IDIGNORE, "ignore"},
     };
     return names;
@@ -102,7 +102,8 @@ std::optional<ScriptAction> parseKey(const std::string& spec, std::string* error
     ScriptAction action;
     action.kind = Kind::Key;
     std::string rest = spec;
-    const std::pair<std::string, unsigned> modifiers[] = {{"ctrl+", kModCtrl}, {"shift+", kModShift}, {"alt+", kModAlt}};
+    const std::pair<std::string, unsigned> modifiers[] = {
+        {"ctrl+", kModCtrl}, {"shift+", kModShift}, {"alt+", kModAlt}};
     for (bool found = true; found;) {
         found = false;
         for (auto& [prefix, bit] : modifiers)
@@ -117,8 +118,8 @@ std::optional<ScriptAction> parseKey(const std::string& spec, std::string* error
                               [&](const auto& entry) { return lower(entry.first) == name; });
     if (named != keyNames().end())
         action.key = named->second;
-    else if (name.size() >= 2 && name[0] == 'f' && integer(name.substr(1)) && *integer(name.substr(1)) >= 1 &&
-             *integer(name.substr(1)) <= 12)
+    else if (name.size() >= 2 && name[0] == 'f' && integer(name.substr(1)) &&
+             *integer(name.substr(1)) >= 1 && *integer(name.substr(1)) <= 12)
         action.key = VK_F1 + UINT(*integer(name.substr(1)) - 1);
     else if (rest.size() == 1 && std::isalnum((unsigned char)rest[0]))
         action.key = UINT(std::toupper((unsigned char)rest[0]));
@@ -167,7 +168,8 @@ bool ScriptAction::IsInput() const {
 }
 
 bool ScriptAction::IsPick() const {
-    return kind == Kind::Point || kind == Kind::Keyword || kind == Kind::Object || kind == Kind::PickCancel;
+    return kind == Kind::Point || kind == Kind::Keyword || kind == Kind::Object ||
+           kind == Kind::PickCancel;
 }
 
 std::optional<ScriptAction> ParseScriptAction(std::string_view line, std::string* error) {
@@ -182,7 +184,8 @@ std::optional<ScriptAction> ParseScriptAction(std::string_view line, std::string
     line.remove_prefix(start);
     size_t space = line.find_first_of(" \t");
     std::string verb = lower(std::string(line.substr(0, space)));
-    std::string_view rest = space == std::string_view::npos ? std::string_view() : line.substr(space + 1);
+    std::string_view rest =
+        space == std::string_view::npos ? std::string_view() : line.substr(space + 1);
     ScriptAction action;
     if (verb == "type") {
         action.kind = Kind::Type;
@@ -205,12 +208,15 @@ std::optional<ScriptAction> ParseScriptAction(std::string_view line, std::string
         return parseKey(args[0], error);
     }
     if (verb == "click" || verb == "dblclick" || verb == "rclick" || verb == "drag") {
-        action.kind = verb == "click" ? Kind::Click : verb == "dblclick" ? Kind::DoubleClick
-                      : verb == "rclick"                                   ? Kind::RightClick
-                                                                           : Kind::Drag;
+        action.kind = verb == "click"      ? Kind::Click
+                      : verb == "dblclick" ? Kind::DoubleClick
+                      : verb == "rclick"   ? Kind::RightClick
+                                           : Kind::Drag;
         size_t wanted = action.kind == Kind::Drag ? 3 : 0;
-        if (args.empty() || !integer(args[0]) || (wanted && args.size() != wanted) || (!wanted && args.size() > 2))
-            return fail(verb + (wanted ? " takes a control id and two items" : " takes a control id and an optional item"));
+        if (args.empty() || !integer(args[0]) || (wanted && args.size() != wanted) ||
+            (!wanted && args.size() > 2))
+            return fail(verb + (wanted ? " takes a control id and two items"
+                                       : " takes a control id and an optional item"));
         action.control = int(*integer(args[0]));
         if (args.size() > 1)
             action.item = zn::fromUtf8(args[1]);
@@ -248,7 +254,8 @@ std::optional<ScriptAction> ParseScriptAction(std::string_view line, std::string
         action.cancel = args.size() == 1 && lower(args[0]) == "cancel";
         action.text = zn::fromUtf8(args[0]);
         for (size_t i = 1; i < args.size(); ++i) {
-            auto id = lower(args[i]).rfind("check=", 0) == 0 ? integer(args[i].substr(6)) : std::nullopt;
+            auto id =
+                lower(args[i]).rfind("check=", 0) == 0 ? integer(args[i].substr(6)) : std::nullopt;
             if (!id)
                 return fail("file options are written check=ID");
             action.checks.push_back(int(*id));
@@ -306,16 +313,22 @@ std::string ButtonNames(unsigned type) {
 }
 
 std::string DescribeAction(const ScriptAction& a) {
-    auto item = [](const ZnsStringW& text) { return text.empty() ? std::string() : " " + quoted(text); };
+    auto item = [](const ZnsStringW& text) {
+        return text.empty() ? std::string() : " " + quoted(text);
+    };
     switch (a.kind) {
     case Kind::Type: {
         std::string text;
         for (char c : zn::toUtf8(a.text))
-            text += c == '\n' ? std::string("\\n") : c == '\t' ? std::string("\\t") : c == '\\' ? std::string("\\\\") : std::string(1, c);
+            text += c == '\n'   ? std::string("\\n")
+                    : c == '\t' ? std::string("\\t")
+                    : c == '\\' ? std::string("\\\\")
+                                : std::string(1, c);
         return "type " + text;
     }
     case Kind::Key:
-        return std::string("key ") + ((a.modifiers & kModCtrl) ? "Ctrl+" : "") + ((a.modifiers & kModShift) ? "Shift+" : "") +
+        return std::string("key ") + ((a.modifiers & kModCtrl) ? "Ctrl+" : "") +
+               ((a.modifiers & kModShift) ? "Shift+" : "") +
                ((a.modifiers & kModAlt) ? "Alt+" : "") + keyName(a.key);
     case Kind::Click:
         return "click " + std::to_string(a.control) + item(a.item);
@@ -369,16 +382,19 @@ std::pair<CWnd*, CPoint> target(CWnd& window, int id, const ZnsStringW& item, bo
             if (auto* bar = dynamic_cast<CToolBarCtrl*>(w); bar && bar->IsWindowVisible())
                 if ((rect = bar->FindItemRect(zn::format("%d", id)))) {
                     if (!bar->IsButtonEnabled(id))
-                        throw AgentError("toolbar button " + std::to_string(id) + " in " + windowName(window) + " is disabled");
+                        throw AgentError("toolbar button " + std::to_string(id) + " in " +
+                                         windowName(window) + " is disabled");
                     control = bar;
                 }
             pending.insert(pending.end(), w->GetChildren().begin(), w->GetChildren().end());
         }
         if (!control)
-            throw AgentError("there is no control " + std::to_string(id) + " in " + windowName(window));
+            throw AgentError("there is no control " + std::to_string(id) + " in " +
+                             windowName(window));
         return {control, rect->CenterPoint()};
     }
-    std::string name = "control " + std::to_string(id) + " (" + zn::toUtf8(control->GetWindowTextW()) + ")";
+    std::string name =
+        "control " + std::to_string(id) + " (" + zn::toUtf8(control->GetWindowTextW()) + ")";
     if (!control->IsWindowVisible())
         throw AgentError(name + " in " + windowName(window) + " is hidden");
     if (!control->IsWindowEnabled())
@@ -404,7 +420,8 @@ void ApplyInputAction(const ScriptAction& a, CWnd& window) {
     case Kind::Type: {
         CWnd* focus = CWnd::GetFocus();
         if (!focus || (focus != &window && !window.IsChild(focus)))
-            throw AgentError("nothing in " + windowName(window) + " has the keyboard focus to type into");
+            throw AgentError("nothing in " + windowName(window) +
+                             " has the keyboard focus to type into");
         TypeText(a.text);
         return;
     }
@@ -428,8 +445,8 @@ void ApplyInputAction(const ScriptAction& a, CWnd& window) {
     case Kind::Menu: {
         CMenu* menu = window.GetMenu();
         if (!menu || !menu->HasEnabledCommand(UINT(a.control)))
-            throw AgentError("menu command " + std::to_string(a.control) + " is not an enabled entry of the menu of " +
-                             windowName(window));
+            throw AgentError("menu command " + std::to_string(a.control) +
+                             " is not an enabled entry of the menu of " + windowName(window));
         window.SendMessage(WM_COMMAND, MAKEWPARAM(unsigned(a.control), 0), 0);
         return;
     }
@@ -452,25 +469,29 @@ std::string DescribeWindow(const CWnd& window) {
         pending.pop_back();
         if (!w->IsWindowVisible())
             continue;
-        out += (w == focus ? " * " : "   ") + std::to_string(w->GetDlgCtrlID()) + " " + zn::toUtf8(w->GetClassName());
+        out += (w == focus ? " * " : "   ") + std::to_string(w->GetDlgCtrlID()) + " " +
+               zn::toUtf8(w->GetClassName());
         if (ZnsStringW text = w->GetWindowTextW(); !text.empty())
             out += " \"" + zn::toUtf8(text) + "\"";
-        if (auto* button = dynamic_cast<const CButton*>(w); button && !button->IsPushButton() && button->GetCheck())
+        if (auto* button = dynamic_cast<const CButton*>(w);
+            button && !button->IsPushButton() && button->GetCheck())
             out += " [checked]";
         if (!w->IsWindowEnabled())
             out += " [disabled]";
         if (auto* bar = dynamic_cast<const CToolBarCtrl*>(w))
             for (int i = 0; i < bar->GetButtonCount(); ++i)
                 if (const TBBUTTON* b = bar->GetButton(i); !(b->fsStyle & TBSTYLE_SEP))
-                    out += " " + std::to_string(b->idCommand) + (bar->IsButtonEnabled(b->idCommand) ? "" : "[disabled]");
+                    out += " " + std::to_string(b->idCommand) +
+                           (bar->IsButtonEnabled(b->idCommand) ? "" : "[disabled]");
         out += "\n";
         for (auto it = w->GetChildren().rbegin(); it != w->GetChildren().rend(); ++it)
             pending.push_back(*it);
     }
     if (CMenu* menu = window.GetMenu())
         for (const CMenu::Entry& e : menu->Entries())
-            out += "   menu " + std::string(size_t(e.depth) * 2, ' ') + (e.id ? std::to_string(e.id) + " " : "") +
-                   zn::toUtf8(e.text) + (e.enabled ? "" : " [disabled]") + (e.checked ? " [checked]" : "") + "\n";
+            out += "   menu " + std::string(size_t(e.depth) * 2, ' ') +
+                   (e.id ? std::to_string(e.id) + " " : "") + zn::toUtf8(e.text) +
+                   (e.enabled ? "" : " [disabled]") + (e.checked ? " [checked]" : "") + "\n";
     return out;
 }
 

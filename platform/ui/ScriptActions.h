@@ -31,19 +31,34 @@
 namespace zn::ui {
 
 struct ScriptAction {
-    enum class Kind { Type, Key, Click, DoubleClick, RightClick, Drag, Menu, Resize, Answer, File, Point, Keyword, Object, PickCancel };
+    enum class Kind {
+        Type,
+        Key,
+        Click,
+        DoubleClick,
+        RightClick,
+        Drag,
+        Menu,
+        Resize,
+        Answer,
+        File,
+        Point,
+        Keyword,
+        Object,
+        PickCancel
+    };
     Kind kind = Kind::Type;
-    ZnsStringW text;          // Type: the text; Keyword: the word; File: the path
-    UINT key = 0;             // Key
-    unsigned modifiers = 0;   // Key: kMod* bits
-    int control = 0;          // Click, Drag: the control id; Menu: the command (0: none)
-    ZnsStringW item, item2;   // Click: the item; Drag: from and to
-    int answer = 0;           // Answer: IDOK, IDYES, ...
-    bool cancel = false;      // File: the dialog is cancelled
-    std::vector<int> checks;  // File: option boxes to check
-    Point3 point;             // Point
-    long long object = -1;    // Object
-    CSize size;               // Resize
+    ZnsStringW text;         // Type: the text; Keyword: the word; File: the path
+    UINT key = 0;            // Key
+    unsigned modifiers = 0;  // Key: kMod* bits
+    int control = 0;         // Click, Drag: the control id; Menu: the command (0: none)
+    ZnsStringW item, item2;  // Click: the item; Drag: from and to
+    int answer = 0;          // Answer: IDOK, IDYES, ...
+    bool cancel = false;     // File: the dialog is cancelled
+    std::vector<int> checks; // File: option boxes to check
+    Point3 point;            // Point
+    long long object = -1;   // Object
+    CSize size;              // Resize
 
     bool IsInput() const;
     // Whether the action answers a pick (point, keyword, object, pick cancel).

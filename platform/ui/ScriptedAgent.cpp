@@ -32,8 +32,9 @@ void ScriptedAgent::AddScript(std::string_view script) {
 
 void ScriptedAgent::Finish() const {
     if (!m_actions.empty())
-        throw AgentError("the script has " + std::to_string(m_actions.size()) +
-                         " action(s) that nothing asked for, the first: " + DescribeAction(m_actions.front()));
+        throw AgentError(
+            "the script has " + std::to_string(m_actions.size()) +
+            " action(s) that nothing asked for, the first: " + DescribeAction(m_actions.front()));
 }
 
 ScriptAction ScriptedAgent::take(const std::string& situation, bool (*fits)(const ScriptAction&)) {
@@ -49,11 +50,14 @@ ScriptAction ScriptedAgent::take(const std::string& situation, bool (*fits)(cons
 }
 
 int ScriptedAgent::AnswerMessageBox(std::u16string_view text, std::u16string_view, unsigned type) {
-    std::string situation = "a message box asks \"" + zn::toUtf8(text) + "\" with " + ButtonNames(type);
-    ScriptAction action = take(situation, [](const ScriptAction& a) { return a.kind == Kind::Answer; });
+    std::string situation =
+        "a message box asks \"" + zn::toUtf8(text) + "\" with " + ButtonNames(type);
+    ScriptAction action =
+        take(situation, [](const ScriptAction& a) { return a.kind == Kind::Answer; });
     std::vector<int> buttons = MessageBoxButtons(type);
     if (std::find(buttons.begin(), buttons.end(), action.answer) == buttons.end())
-        throw AgentError("answer " + AnswerName(action.answer) + " is not a button of " + situation);
+        throw AgentError("answer " + AnswerName(action.answer) + " is not a button of " +
+                         situation);
     return action.answer;
 }
 
@@ -65,7 +69,8 @@ std::optional<std::u16string> ScriptedAgent::ChooseFile(const FileRequest& reque
 std::optional<std::u16string> ScriptedAgent::ChooseFileAndOptions(FileRequest& request) {
     std::string situation = std::string(request.save ? "a save" : "an open") + " file dialog (" +
                             zn::toUtf8(request.filter) + ") asks for a file";
-    ScriptAction action = take(situation, [](const ScriptAction& a) { return a.kind == Kind::File; });
+    ScriptAction action =
+        take(situation, [](const ScriptAction& a) { return a.kind == Kind::File; });
     if (action.cancel)
         return std::nullopt;
     for (int id : action.checks) {
@@ -78,8 +83,8 @@ std::optional<std::u16string> ScriptedAgent::ChooseFileAndOptions(FileRequest& r
     return action.text;
 }
 
-PickAnswer ScriptedAgent::pick(const std::string& situation, const std::vector<std::u16string>& keywords,
-                               bool wantsObject) {
+PickAnswer ScriptedAgent::pick(const std::string& situation,
+                               const std::vector<std::u16string>& keywords, bool wantsObject) {
     ScriptAction action = take(situation, [](const ScriptAction& a) { return a.IsPick(); });
     PickAnswer answer;
     switch (action.kind) {
@@ -96,10 +101,12 @@ PickAnswer ScriptedAgent::pick(const std::string& situation, const std::vector<s
         answer.object = action.object;
         break;
     case Kind::Keyword: {
-        auto it = std::find_if(keywords.begin(), keywords.end(),
-                               [&](const std::u16string& k) { return zn::equalsNoCase(k, action.text); });
+        auto it = std::find_if(keywords.begin(), keywords.end(), [&](const std::u16string& k) {
+            return zn::equalsNoCase(k, action.text);
+        });
         if (it == keywords.end())
-            throw AgentError("keyword " + zn::toUtf8(action.text) + " is not offered: " + situation);
+            throw AgentError("keyword " + zn::toUtf8(action.text) +
+                             " is not offered: " + situation);
         answer.kind = PickAnswer::Kind::Keyword;
         answer.keyword = *it;
         break;
@@ -112,11 +119,13 @@ PickAnswer ScriptedAgent::pick(const std::string& situation, const std::vector<s
 }
 
 PickAnswer ScriptedAgent::PickPoint(const PointRequest& request) {
-    return pick("the host asks for a point: " + zn::toUtf8(request.prompt), request.keywords, false);
+    return pick("the host asks for a point: " + zn::toUtf8(request.prompt), request.keywords,
+                false);
 }
 
 PickAnswer ScriptedAgent::PickObject(const ObjectRequest& request) {
-    return pick("the host asks for an object: " + zn::toUtf8(request.prompt), request.keywords, true);
+    return pick("the host asks for an object: " + zn::toUtf8(request.prompt), request.keywords,
+                true);
 }
 
 void ScriptedAgent::ProvideInput(CWnd& waiting) {
@@ -126,16 +135,19 @@ void ScriptedAgent::ProvideInput(CWnd& waiting) {
     try {
         ApplyInputAction(action, window);
     } catch (const AgentError& e) {
-        throw AgentError("script action " + std::to_string(m_taken) + " (" + DescribeAction(action) +
-                         ") does not fit: " + e.what());
+        throw AgentError("script action " + std::to_string(m_taken) + " (" +
+                         DescribeAction(action) + ") does not fit: " + e.what());
     }
 }
 
 unsigned ScriptedAgent::ChooseMenuCommand(const CMenu& menu) {
-    ScriptAction action = take("a popup menu is shown", [](const ScriptAction& a) { return a.kind == Kind::Menu; });
+    ScriptAction action =
+        take("a popup menu is shown", [](const ScriptAction& a) { return a.kind == Kind::Menu; });
     if (action.control && !menu.HasEnabledCommand(UINT(action.control)))
-        throw AgentError("script action " + std::to_string(m_taken) + " (" + DescribeAction(action) +
-                         ") does not fit: the popup menu has no enabled command " + std::to_string(action.control));
+        throw AgentError("script action " + std::to_string(m_taken) + " (" +
+                         DescribeAction(action) +
+                         ") does not fit: the popup menu has no enabled command " +
+                         std::to_string(action.control));
     return unsigned(action.control);
 }
 

@@ -23,7 +23,8 @@ public:
     // Throws AgentError when actions are left that nothing asked for.
     void Finish() const;
 
-    int AnswerMessageBox(std::u16string_view text, std::u16string_view caption, unsigned type) override;
+    int AnswerMessageBox(std::u16string_view text, std::u16string_view caption,
+                         unsigned type) override;
     std::optional<std::u16string> ChooseFile(const FileRequest& request) override;
     std::optional<std::u16string> ChooseFileAndOptions(FileRequest& request) override;
     PickAnswer PickPoint(const PointRequest& request) override;
@@ -34,7 +35,8 @@ public:
 private:
     // The next action, which `fits` must accept; `situation` says what the system asks.
     ScriptAction take(const std::string& situation, bool (*fits)(const ScriptAction&));
-    PickAnswer pick(const std::string& situation, const std::vector<std::u16string>& keywords, bool wantsObject);
+    PickAnswer pick(const std::string& situation, const std::vector<std::u16string>& keywords,
+                    bool wantsObject);
 
     std::deque<ScriptAction> m_actions;
     int m_taken = 0;

@@ -12,8 +12,7 @@
 namespace zn::ui {
 
 namespace {
-template <class T>
-void registerClass(std::u16string_view name) {
+template <class T> void registerClass(std::u16string_view name) {
     RegisterWindowClass(name, [] { return std::make_unique<T>(); });
 }
 } // namespace

@@ -27,7 +27,8 @@ void TextEditing::SetSel(int start, int end) {
 bool TextEditing::ReplaceSel(std::u16string_view insert) {
     int from = std::min(selStart, selEnd), to = std::max(selStart, selEnd);
     int room = limit - (int(text.size()) - (to - from));
-    std::u16string_view kept = insert.substr(0, size_t(std::max(0, std::min(room, int(insert.size())))));
+    std::u16string_view kept =
+        insert.substr(0, size_t(std::max(0, std::min(room, int(insert.size())))));
     if (kept.empty() && from == to)
         return false;
     text.replace(size_t(from), size_t(to - from), kept);
@@ -58,10 +59,13 @@ bool TextEditing::MoveCaret(UINT key, bool extend) {
     int caret = selEnd;
     switch (key) {
     case VK_LEFT:
-        caret = extend ? std::max(0, caret - 1) : (selStart != selEnd ? std::min(selStart, selEnd) : std::max(0, caret - 1));
+        caret = extend ? std::max(0, caret - 1)
+                       : (selStart != selEnd ? std::min(selStart, selEnd) : std::max(0, caret - 1));
         break;
     case VK_RIGHT:
-        caret = extend ? std::min(length, caret + 1) : (selStart != selEnd ? std::max(selStart, selEnd) : std::min(length, caret + 1));
+        caret = extend ? std::min(length, caret + 1)
+                       : (selStart != selEnd ? std::max(selStart, selEnd)
+                                             : std::min(length, caret + 1));
         break;
     case VK_HOME:
         caret = 0;

@@ -77,7 +77,9 @@ CRect CToolBarCtrl::GetItemRect(int index) const {
     int x = 0;
     for (int i = 0; i < GetButtonCount(); ++i) {
         const TBBUTTON& b = m_buttons[size_t(i)];
-        int width = (b.fsState & TBSTATE_HIDDEN) ? 0 : (b.fsStyle & TBSTYLE_SEP) ? kSeparatorWidth : kButtonSize.cx;
+        int width = (b.fsState & TBSTATE_HIDDEN) ? 0
+                    : (b.fsStyle & TBSTYLE_SEP)  ? kSeparatorWidth
+                                                 : kButtonSize.cx;
         if (i == index)
             return {x, 0, x + width, kButtonSize.cy};
         x += width;
@@ -129,7 +131,8 @@ LRESULT CToolBarCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         if (button.fsStyle & TBSTYLE_CHECK)
             button.fsState ^= TBSTATE_CHECKED;
         if (CWnd* owner = GetOwner())
-            owner->SendMessage(WM_COMMAND, MAKEWPARAM(unsigned(button.idCommand), BN_CLICKED), LPARAM(m_hWnd));
+            owner->SendMessage(WM_COMMAND, MAKEWPARAM(unsigned(button.idCommand), BN_CLICKED),
+                               LPARAM(m_hWnd));
         return 0;
     }
     default:

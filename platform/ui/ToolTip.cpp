@@ -6,7 +6,8 @@
 namespace zn::ui {
 
 bool CToolTipCtrl::Create(CWnd* parent, std::uint32_t style) {
-    return CreateEx(WS_EX_TOPMOST, u"tooltips_class32", u"", WS_POPUP | style, {}, nullptr, 0, parent);
+    return CreateEx(WS_EX_TOPMOST, u"tooltips_class32", u"", WS_POPUP | style, {}, nullptr, 0,
+                    parent);
 }
 
 bool CToolTipCtrl::AddTool(CWnd* tool, std::u16string_view text, UINT toolId) {
@@ -38,6 +39,8 @@ ZnsStringW CToolTipCtrl::GetText(CWnd* tool, UINT toolId) const {
     return it == m_tools.end() ? ZnsStringW() : it->second;
 }
 
-ZnsStringW CToolTipCtrl::TipFor(CWnd* hovered) const { return m_active ? GetText(hovered) : ZnsStringW(); }
+ZnsStringW CToolTipCtrl::TipFor(CWnd* hovered) const {
+    return m_active ? GetText(hovered) : ZnsStringW();
+}
 
 } // namespace zn::ui

@@ -50,8 +50,8 @@ std::vector<std::unique_ptr<TreeItem>>& CTreeCtrl::childrenOf(HTREEITEM parent) 
     return n ? n->children : m_root->children;
 }
 
-HTREEITEM CTreeCtrl::InsertItem(std::u16string_view text, int image, int selectedImage, HTREEITEM parent,
-                                HTREEITEM after) {
+HTREEITEM CTreeCtrl::InsertItem(std::u16string_view text, int image, int selectedImage,
+                                HTREEITEM parent, HTREEITEM after) {
     auto& siblings = childrenOf(parent);
     auto item = std::make_unique<TreeItem>();
     item->text = text;
@@ -182,7 +182,8 @@ HTREEITEM CTreeCtrl::GetNextSiblingItem(HTREEITEM item) const {
         return nullptr;
     auto& siblings = n->parent->children;
     int index = indexIn(siblings, n);
-    return index >= 0 && size_t(index) + 1 < siblings.size() ? siblings[size_t(index) + 1].get() : nullptr;
+    return index >= 0 && size_t(index) + 1 < siblings.size() ? siblings[size_t(index) + 1].get()
+                                                             : nullptr;
 }
 
 HTREEITEM CTreeCtrl::GetPrevSiblingItem(HTREEITEM item) const {
@@ -237,7 +238,9 @@ HTREEITEM CTreeCtrl::GetNextItem(HTREEITEM item, UINT code) const {
     }
 }
 
-bool CTreeCtrl::ItemHasChildren(HTREEITEM item) const { return !childrenOf(item).empty(); }
+bool CTreeCtrl::ItemHasChildren(HTREEITEM item) const {
+    return !childrenOf(item).empty();
+}
 
 UINT CTreeCtrl::GetCount() const {
     std::vector<TreeItem*> all;
@@ -316,7 +319,7 @@ bool CTreeCtrl::EnsureVisible(HTREEITEM item) {
 
 CEdit* CTreeCtrl::EditLabel(HTREEITEM item) {
     TreeItem* n = node(item);
-    if (!n || m_edit)
+    if (!n || m_label.IsActive())
         return nullptr;
     CWnd* parent = GetParent();
     NMTVDISPINFO info;
@@ -328,43 +331,31 @@ CEdit* CTreeCtrl::EditLabel(HTREEITEM item) {
     EnsureVisible(item);
     CRect rect;
     GetItemRect(item, rect);
-    m_retiredEdit.reset();
-    m_edit = std::make_unique<CEdit>();
-    if (!m_edit->CreateEx(0, u"Edit", n->text, WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, rect, this, 1)) {
-        m_edit.reset();
-        return nullptr;
-    }
-    m_editItem = item;
-    m_edit->SetFocus();
-    m_edit->SetSel(0, -1);
-    return m_edit.get();
+    CEdit* edit = m_label.Begin(*this, rect, n->text, false);
+    if (edit)
+        m_editItem = item;
+    return edit;
 }
 
-CEdit* CTreeCtrl::GetEditControl() const { return m_edit.get(); }
+CEdit* CTreeCtrl::GetEditControl() const {
+    return m_label.Control();
+}
 
 bool CTreeCtrl::EndEditLabelNow(bool cancel) {
-    if (!m_edit)
-        return false;
-    // Take the editor out first: the kill-focus of its destruction must not end it twice.
-    std::unique_ptr<CEdit> edit = std::move(m_edit);
     HTREEITEM item = m_editItem;
     m_editItem = nullptr;
-    ZnsStringW text = edit->GetWindowTextW();
-    bool hadFocus = CWnd::GetFocus() == edit.get();
-    edit->DestroyWindow();
-    // The editor may be ending from inside its own window procedure (losing the focus),
-    // so the object lives on until the next edit.
-    m_retiredEdit = std::move(edit);
-    if (hadFocus)
-        SetFocus();
+    std::optional<ZnsStringW> text = m_label.End();
+    if (!text)
+        return false;
     NMTVDISPINFO info;
     info.hdr = {m_hWnd, std::uintptr_t(GetDlgCtrlID()), TVN_ENDLABELEDIT};
     info.item = item;
-    info.text = cancel ? nullptr : text.c_str();
+    info.text = cancel ? nullptr : text->c_str();
     CWnd* parent = GetParent();
-    LRESULT accepted = parent ? parent->SendMessage(WM_NOTIFY, WPARAM(GetDlgCtrlID()), LPARAM(&info)) : 1;
+    LRESULT accepted =
+        parent ? parent->SendMessage(WM_NOTIFY, WPARAM(GetDlgCtrlID()), LPARAM(&info)) : 1;
     if (!cancel && accepted)
-        SetItemText(item, text);
+        SetItemText(item, *text);
     return true;
 }
 
@@ -420,22 +411,24 @@ std::optional<CRect> CTreeCtrl::FindItemRect(std::u16string_view text) const {
     return std::nullopt;
 }
 
-void CTreeCtrl::OnItemClicked(HTREEITEM item, WPARAM) { SelectItem(item); }
+void CTreeCtrl::OnItemClicked(HTREEITEM item, WPARAM) {
+    SelectItem(item);
+}
 
 bool CTreeCtrl::PreTranslateMessage(MSG& msg) {
     // Enter and Esc end a label edit before the dialog sees them.
-    if (m_edit && msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE)) {
-        EndEditLabelNow(msg.wParam == VK_ESCAPE);
-        return true;
-    }
-    return false;
+    InPlaceEdit::Ending ending = m_label.EndingFor(msg);
+    if (ending == InPlaceEdit::Ending::None)
+        return false;
+    EndEditLabelNow(ending == InPlaceEdit::Ending::Cancel);
+    return true;
 }
 
 LRESULT CTreeCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     CPoint point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     switch (message) {
     case WM_COMMAND:
-        if (m_edit && HIWORD(wParam) == EN_KILLFOCUS && HWND(lParam) == m_edit->m_hWnd)
+        if (m_label.IsFocusLoss(wParam, lParam))
             EndEditLabelNow(false);
         return 0;
     case WM_GETDLGCODE:
@@ -473,7 +466,8 @@ LRESULT CTreeCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KEYDOWN: {
         HTREEITEM caret = m_caret;
         if (wParam == VK_DOWN)
-            SelectItem(caret ? GetNextVisibleItem(caret) ? GetNextVisibleItem(caret) : caret : GetRootItem());
+            SelectItem(caret ? GetNextVisibleItem(caret) ? GetNextVisibleItem(caret) : caret
+                             : GetRootItem());
         else if (wParam == VK_UP && caret && GetPrevVisibleItem(caret))
             SelectItem(GetPrevVisibleItem(caret));
         else if (wParam == VK_RIGHT && caret)

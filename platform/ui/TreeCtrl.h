@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/ui/Edit.h"
+#include "platform/ui/InPlaceEdit.h"
 #include "platform/ui/Window.h"
 
 namespace zn::ui {
@@ -135,8 +135,7 @@ private:
 
     std::unique_ptr<TreeItem> m_root;
     HTREEITEM m_caret = nullptr;
-    std::unique_ptr<CEdit> m_edit;
-    std::unique_ptr<CEdit> m_retiredEdit;
+    InPlaceEdit m_label;
     HTREEITEM m_editItem = nullptr;
     HTREEITEM m_dragCandidate = nullptr;
     CPoint m_dragFrom;

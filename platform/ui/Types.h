@@ -23,11 +23,19 @@ constexpr WPARAM MAKEWPARAM(unsigned low, unsigned high) {
 constexpr LPARAM MAKELPARAM(int low, int high) {
     return LPARAM(std::uint32_t((low & 0xFFFF) | ((high & 0xFFFF) << 16)));
 }
-constexpr unsigned LOWORD(std::uintptr_t value) { return unsigned(value & 0xFFFF); }
-constexpr unsigned HIWORD(std::uintptr_t value) { return unsigned((value >> 16) & 0xFFFF); }
+constexpr unsigned LOWORD(std::uintptr_t value) {
+    return unsigned(value & 0xFFFF);
+}
+constexpr unsigned HIWORD(std::uintptr_t value) {
+    return unsigned((value >> 16) & 0xFFFF);
+}
 // Signed coordinates packed into a mouse message's LPARAM.
-constexpr int GET_X_LPARAM(LPARAM value) { return int(std::int16_t(value & 0xFFFF)); }
-constexpr int GET_Y_LPARAM(LPARAM value) { return int(std::int16_t((value >> 16) & 0xFFFF)); }
+constexpr int GET_X_LPARAM(LPARAM value) {
+    return int(std::int16_t(value & 0xFFFF));
+}
+constexpr int GET_Y_LPARAM(LPARAM value) {
+    return int(std::int16_t((value >> 16) & 0xFFFF));
+}
 constexpr COLORREF RGB(int r, int g, int b) {
     return COLORREF((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
@@ -51,7 +59,9 @@ struct CRect {
     CPoint TopLeft() const { return {left, top}; }
     CPoint CenterPoint() const { return {(left + right) / 2, (top + bottom) / 2}; }
     bool IsRectEmpty() const { return right <= left || bottom <= top; }
-    bool PtInRect(CPoint p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+    bool PtInRect(CPoint p) const {
+        return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
+    }
     void OffsetRect(int dx, int dy) {
         left += dx, right += dx;
         top += dy, bottom += dy;

@@ -1,3 +1,4 @@
+// The agent in charge, and what an agent that does not work dialogs or menus answers.
 #include "platform/ui/UserAgent.h"
 
 namespace zn::ui {
@@ -14,7 +15,9 @@ unsigned UserAgent::ChooseMenuCommand(const CMenu&) {
     throw AgentError("the user agent cannot choose from menus");
 }
 
-UserAgent* CurrentUserAgent() { return g_agent; }
+UserAgent* CurrentUserAgent() {
+    return g_agent;
+}
 
 UserAgent* SetUserAgent(UserAgent* agent) {
     UserAgent* previous = g_agent;

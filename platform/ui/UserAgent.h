@@ -28,7 +28,7 @@ struct Point3 {
 struct PointRequest {
     std::u16string prompt;
     std::vector<std::u16string> keywords; // answers the user may type instead of a point
-    std::optional<Point3> rubberBandFrom;  // a line follows the cursor from here
+    std::optional<Point3> rubberBandFrom; // a line follows the cursor from here
 };
 
 struct PickAnswer {
@@ -55,7 +55,7 @@ struct FileOption {
 struct FileRequest {
     bool save = false;
     std::u16string title;
-    std::u16string filter;       // "Text (*.txt)|*.txt|All Files (*.*)|*.*||"
+    std::u16string filter; // "Text (*.txt)|*.txt|All Files (*.*)|*.*||"
     std::u16string defaultExtension;
     std::u16string initialPath;
     std::vector<FileOption> options; // the agent may change their checked state

@@ -6,6 +6,7 @@
 #include <deque>
 #include <unordered_map>
 
+#include "platform/ui/Hooks.h"
 #include "platform/ui/Menu.h"
 
 namespace zn::ui {
@@ -31,7 +32,9 @@ Registry& registry() {
     return r;
 }
 
-std::u16string classKey(std::u16string_view name) { return zn::toLower(name); }
+std::u16string classKey(std::u16string_view name) {
+    return zn::toLower(name);
+}
 
 } // namespace
 
@@ -80,7 +83,8 @@ bool CWnd::CreateEx(std::uint32_t exStyle, std::u16string_view className, std::u
 }
 
 CWnd* CWnd::CreateOwnedChild(std::u16string_view className, std::u16string_view text,
-                             std::uint32_t style, const CRect& rect, int id, std::uint32_t exStyle) {
+                             std::uint32_t style, const CRect& rect, int id,
+                             std::uint32_t exStyle) {
     std::unique_ptr<CWnd> child = MakeWindowOfClass(className);
     if (!child || !child->CreateEx(exStyle, className, text, style | WS_CHILD, rect, this, id))
         return nullptr;
@@ -123,7 +127,8 @@ void CWnd::detachFromParent() {
         auto& siblings = m_parent->m_children;
         siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
     } else {
-        r.topLevel.erase(std::remove(r.topLevel.begin(), r.topLevel.end(), m_hWnd), r.topLevel.end());
+        r.topLevel.erase(std::remove(r.topLevel.begin(), r.topLevel.end(), m_hWnd),
+                         r.topLevel.end());
     }
 }
 
@@ -200,7 +205,9 @@ ZnsStringW CWnd::GetDlgItemTextW(int id) const {
     return item ? item->GetWindowTextW() : ZnsStringW();
 }
 
-void CWnd::ModifyStyle(std::uint32_t remove, std::uint32_t add) { m_style = (m_style & ~remove) | add; }
+void CWnd::ModifyStyle(std::uint32_t remove, std::uint32_t add) {
+    m_style = (m_style & ~remove) | add;
+}
 
 void CWnd::ModifyStyleEx(std::uint32_t remove, std::uint32_t add) {
     m_exStyle = (m_exStyle & ~remove) | add;
@@ -255,6 +262,49 @@ void CWnd::MoveWindow(const CRect& rect, bool) {
         SendMessage(WM_MOVE, 0, MAKELPARAM(rect.left, rect.top));
     if (old.Size() != rect.Size())
         SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(rect.Width(), rect.Height()));
+}
+
+bool CWnd::SetWindowPos(int x, int y, int width, int height, UINT flags) {
+    if (!m_hWnd)
+        return false;
+    CRect rect = m_rect;
+    if (!(flags & SWP_NOMOVE))
+        rect = {x, y, x + rect.Width(), y + rect.Height()};
+    if (!(flags & SWP_NOSIZE))
+        rect = {rect.left, rect.top, rect.left + width, rect.top + height};
+    MoveWindow(rect);
+    if (flags & SWP_SHOWWINDOW)
+        ShowWindow(SW_SHOW);
+    else if (flags & SWP_HIDEWINDOW)
+        ShowWindow(SW_HIDE);
+    return true;
+}
+
+int CWnd::SetIcon(int icon, bool big) {
+    int& slot = big ? m_bigIcon : m_smallIcon;
+    int previous = slot;
+    slot = icon;
+    return previous;
+}
+
+void CWnd::CheckDlgButton(int id, int check) {
+    SendDlgItemMessage(id, BM_SETCHECK, WPARAM(check));
+}
+
+int CWnd::IsDlgButtonChecked(int id) const {
+    return int(const_cast<CWnd*>(this)->SendDlgItemMessage(id, BM_GETCHECK));
+}
+
+void CWnd::CheckRadioButton(int first, int last, int id) {
+    for (int button = first; button <= last; ++button)
+        CheckDlgButton(button, button == id ? BST_CHECKED : BST_UNCHECKED);
+}
+
+int CWnd::GetCheckedRadioButton(int first, int last) const {
+    for (int button = first; button <= last; ++button)
+        if (IsDlgButtonChecked(button) == BST_CHECKED)
+            return button;
+    return 0;
 }
 
 CPoint CWnd::ClientToScreen(CPoint point) const {
@@ -322,7 +372,9 @@ CWnd* CWnd::SetFocus() {
     return old;
 }
 
-CWnd* CWnd::GetFocus() { return FromHandle(registry().focus); }
+CWnd* CWnd::GetFocus() {
+    return FromHandle(registry().focus);
+}
 
 CWnd* CWnd::SetCapture() {
     CWnd* old = GetCapture();
@@ -330,11 +382,17 @@ CWnd* CWnd::SetCapture() {
     return old;
 }
 
-CWnd* CWnd::GetCapture() { return FromHandle(registry().capture); }
+CWnd* CWnd::GetCapture() {
+    return FromHandle(registry().capture);
+}
 
-void CWnd::ReleaseCapture() { registry().capture = nullptr; }
+void CWnd::ReleaseCapture() {
+    registry().capture = nullptr;
+}
 
-bool CWnd::PreTranslateMessage(MSG&) { return false; }
+bool CWnd::PreTranslateMessage(MSG&) {
+    return false;
+}
 
 bool CWnd::OnCmdMsg(UINT id, int code) {
     if (code == 0 || code == 1) {
@@ -367,7 +425,9 @@ void CWnd::OnNotifyCode(UINT id, int code, std::function<LRESULT(NMHDR*)> handle
     m_notifyHandlers[{id, code}] = std::move(handler);
 }
 
-std::optional<CRect> CWnd::FindItemRect(std::u16string_view) const { return std::nullopt; }
+std::optional<CRect> CWnd::FindItemRect(std::u16string_view) const {
+    return std::nullopt;
+}
 
 bool CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (lParam) {
@@ -393,7 +453,9 @@ bool CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* result) {
     return true;
 }
 
-bool CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) { return false; }
+bool CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) {
+    return false;
+}
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProc(message, wParam, lParam);
@@ -441,6 +503,7 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_CONTEXTMENU:
     case WM_HELP:
+    case WM_SETCURSOR:
         // Unanswered, these travel up to the parent, as the system does.
         return m_parent ? m_parent->SendMessage(message, wParam, lParam) : 0;
     default:
@@ -482,7 +545,9 @@ int PumpMessages() {
     return n;
 }
 
-void ClearMessageQueue() { registry().posted.clear(); }
+void ClearMessageQueue() {
+    registry().posted.clear();
+}
 
 UINT RegisterWindowMessageW(std::u16string_view name) {
     auto& messages = registry().registeredMessages;
@@ -507,7 +572,9 @@ std::unique_ptr<CWnd> MakeWindowOfClass(std::u16string_view className) {
     return it == classes.end() ? nullptr : it->second();
 }
 
-CWnd* GetActiveWindow() { return CWnd::FromHandle(registry().active); }
+CWnd* GetActiveWindow() {
+    return CWnd::FromHandle(registry().active);
+}
 
 void SetActiveWindow(CWnd* wnd) {
     Registry& r = registry();
@@ -515,6 +582,8 @@ void SetActiveWindow(CWnd* wnd) {
     HWND next = wnd ? wnd->GetTopLevelParent()->m_hWnd : nullptr;
     if (old && old->m_hWnd == next)
         return;
+    if (next && CallHooks(WH_CBT, HCBT_ACTIVATE, WPARAM(next), 0))
+        return; // an activation hook kept it from becoming active
     r.active = next;
     if (old)
         old->SendMessage(WM_ACTIVATE, 0, LPARAM(next));

@@ -70,6 +70,13 @@ public:
     int GetWindowTextLengthW() const;
     void SetDlgItemTextW(int id, std::u16string_view text);
     ZnsStringW GetDlgItemTextW(int id) const;
+    // Check states of button items; CheckRadioButton checks `id` and clears the others of
+    // first..last.
+    void CheckDlgButton(int id, int check);
+    int IsDlgButtonChecked(int id) const;
+    void CheckRadioButton(int first, int last, int id);
+    // The checked button of first..last, 0 when none.
+    int GetCheckedRadioButton(int first, int last) const;
 
     std::uint32_t GetStyle() const { return m_style; }
     std::uint32_t GetExStyle() const { return m_exStyle; }
@@ -89,6 +96,8 @@ public:
     void MoveWindow(int x, int y, int width, int height, bool repaint = true) {
         MoveWindow(CRect{x, y, x + width, y + height}, repaint);
     }
+    // Moves, sizes and shows or hides in one call (SWP_* flags say what to leave alone).
+    bool SetWindowPos(int x, int y, int width, int height, UINT flags);
     // Converts between this window's client coordinates and the screen's.
     CPoint ClientToScreen(CPoint point) const;
     CPoint ScreenToClient(CPoint point) const;
@@ -102,6 +111,10 @@ public:
     CWnd* GetTopLevelParent() const;
     const std::vector<CWnd*>& GetChildren() const { return m_children; }
     bool IsChild(const CWnd* other) const; // other is a descendant
+
+    // The icons of a top-level window, by resource number (-1: none); returns the previous.
+    int SetIcon(int icon, bool big);
+    int GetIcon(bool big) const { return big ? m_bigIcon : m_smallIcon; }
 
     // The menu bar of a top-level window (not owned).
     void SetMenu(CMenu* menu) { m_menu = menu; }
@@ -169,6 +182,8 @@ private:
     CWnd* m_owner = nullptr;
     std::vector<CWnd*> m_children;
     CMenu* m_menu = nullptr;
+    int m_bigIcon = -1;
+    int m_smallIcon = -1;
     CSize m_minTrackSize;
     std::map<UINT, std::function<void()>> m_commandHandlers;
     std::vector<std::pair<std::pair<UINT, UINT>, std::function<void(UINT)>>> m_rangeHandlers;

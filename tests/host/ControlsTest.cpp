@@ -22,11 +22,12 @@ protected:
         dialog.caption = u"Editor";
         dialog.style = WS_POPUP | WS_CAPTION;
         dialog.rect = {0, 0, 300, 200};
-        dialog.items = {item(12010, u"Static", u"", 0, {5, 0, 200, 8}),
-                        item(12050, u"Static", u"", 0, {5, 20, 105, 180}),
-                        item(12052, u"Static", u"", 0, {105, 20, 109, 180}),
-                        item(12014, u"Static", u"", 0, {109, 20, 295, 180}),
-                        item(IDCANCEL, u"Button", u"Cancel", BS_PUSHBUTTON | WS_TABSTOP, {240, 182, 290, 196})};
+        dialog.items = {
+            item(12010, u"Static", u"", 0, {5, 0, 200, 8}),
+            item(12050, u"Static", u"", 0, {5, 20, 105, 180}),
+            item(12052, u"Static", u"", 0, {105, 20, 109, 180}),
+            item(12014, u"Static", u"", 0, {109, 20, 295, 180}),
+            item(IDCANCEL, u"Button", u"Cancel", BS_PUSHBUTTON | WS_TABSTOP, {240, 182, 290, 196})};
         resources.dialogs[50] = dialog;
         resources.strings[57600] = u"Clear";
     }
@@ -77,8 +78,10 @@ TEST_F(ControlsTest, ToolbarButtonsSendCommandsAndCarryTooltips) {
     EXPECT_EQ(second.toolbar.GetToolTipText(57600), u"Clear"); // the command's string
     EXPECT_EQ(second.toolbar.GetToolTipText(32812), u"Add item");
     EXPECT_FALSE(second.toolbar.GetPlace()->IsWindowVisible());
-    EXPECT_EQ(second.toolbar.GetWindowRect().TopLeft(), second.toolbar.GetPlace()->GetWindowRect().TopLeft());
-    EXPECT_EQ(second.toolbar.GetWindowRect().Width(), 2 * CToolBarCtrl::kButtonSize.cx + CToolBarCtrl::kSeparatorWidth);
+    EXPECT_EQ(second.toolbar.GetWindowRect().TopLeft(),
+              second.toolbar.GetPlace()->GetWindowRect().TopLeft());
+    EXPECT_EQ(second.toolbar.GetWindowRect().Width(),
+              2 * CToolBarCtrl::kButtonSize.cx + CToolBarCtrl::kSeparatorWidth);
 }
 
 TEST_F(ControlsTest, DisabledToolbarButtonIsNotClickable) {
@@ -137,7 +140,8 @@ TEST_F(ControlsTest, ColourComboOffersTheAskedGroupsAndTheGivenColour) {
     CWnd parent;
     ASSERT_TRUE(parent.Create(u"Test", u"", WS_POPUP, {}, nullptr, 0));
     CZnColorComboBox combo;
-    ASSERT_TRUE(combo.Create(u"ComboBox", u"", WS_CHILD | CBS_DROPDOWNLIST, {0, 0, 80, 20}, &parent, 32934));
+    ASSERT_TRUE(combo.Create(u"ComboBox", u"", WS_CHILD | CBS_DROPDOWNLIST, {0, 0, 80, 20}, &parent,
+                             32934));
     combo.Init(RGB(255, 0, 0), kColorsPrimary);
     EXPECT_EQ(combo.GetCount(), 3);
     EXPECT_EQ(combo.GetWindowTextW(), u"Red");
@@ -158,9 +162,11 @@ TEST_F(ControlsTest, LightButtonWithoutFocusStillClicks) {
             return true;
         }
     } keypad;
-    ASSERT_TRUE(keypad.Create(u"Test", u"Calculator", WS_POPUP | WS_VISIBLE, {0, 0, 200, 200}, nullptr, 0));
+    ASSERT_TRUE(
+        keypad.Create(u"Test", u"Calculator", WS_POPUP | WS_VISIBLE, {0, 0, 200, 200}, nullptr, 0));
     CEdit display;
-    ASSERT_TRUE(display.Create(u"Edit", u"", WS_CHILD | WS_VISIBLE, {0, 0, 100, 20}, &keypad, 1000));
+    ASSERT_TRUE(
+        display.Create(u"Edit", u"", WS_CHILD | WS_VISIBLE, {0, 0, 100, 20}, &keypad, 1000));
     CxButtonLt key;
     ASSERT_TRUE(key.Create(u"Button", u"1", WS_CHILD | WS_VISIBLE, {0, 30, 30, 50}, &keypad, 1004));
     key.SetNoFocus();

@@ -36,8 +36,10 @@ class FtEditTest : public UiTest {
 protected:
     void SetUp() override {
         UiTest::SetUp();
-        ASSERT_TRUE(parent.Create(u"Test", u"Editor", WS_POPUP | WS_VISIBLE, {0, 0, 400, 300}, nullptr, 0));
-        ASSERT_TRUE(edit.Create(WS_VISIBLE | ES_MULTILINE | ES_WANTRETURN, {0, 0, 300, 200}, &parent, 12014));
+        ASSERT_TRUE(
+            parent.Create(u"Test", u"Editor", WS_POPUP | WS_VISIBLE, {0, 0, 400, 300}, nullptr, 0));
+        ASSERT_TRUE(edit.Create(WS_VISIBLE | ES_MULTILINE | ES_WANTRETURN, {0, 0, 300, 200},
+                                &parent, 12014));
         edit.SetFocus();
     }
     CharFormat formatAt(int position) const { return edit.GetCharFormat(position, position + 1); }
@@ -47,8 +49,9 @@ protected:
 };
 
 TEST_F(FtEditTest, KeysTypeEditAndMoveTheCaret) {
-    agent.AddScript("type First\nkey Enter\ntype Secnd\nkey Left\nkey Left\nkey Left\ntype o\n"
-                    "key Home\nkey Shift+End\nkey Back\ntype Second line\nkey Up\nkey Ctrl+A\nkey Ctrl+B");
+    agent.AddScript(
+        "type First\nkey Enter\ntype Secnd\nkey Left\nkey Left\nkey Left\ntype o\n"
+        "key Home\nkey Shift+End\nkey Back\ntype Second line\nkey Up\nkey Ctrl+A\nkey Ctrl+B");
     while (agent.Remaining())
         agent.ProvideInput(parent);
     EXPECT_EQ(edit.GetText(), u"First\rSecond line");
@@ -87,7 +90,9 @@ TEST_F(FtEditTest, ClipboardCarriesRichTextBetweenControls) {
 
 TEST_F(FtEditTest, ParentHearsChangesAndMayRefuseProtectedEdits) {
     edit.SetText(u"1. Item");
-    edit.SendMessage(EM_SETEVENTMASK, 0, LPARAM(richedit::ENM_CHANGE | richedit::ENM_SELCHANGE | richedit::ENM_PROTECTED));
+    edit.SendMessage(
+        EM_SETEVENTMASK, 0,
+        LPARAM(richedit::ENM_CHANGE | richedit::ENM_SELCHANGE | richedit::ENM_PROTECTED));
     CharFormat protect;
     protect.mask = richedit::CFM_PROTECTED;
     protect.effects = richedit::CFE_PROTECTED;
@@ -144,7 +149,8 @@ TEST_F(FtEditTest, ContextMenuFollowsTheSwitchesAndCarriesOutTheChoice) {
     derived.SetSel(3, 4);
     Click(derived, {10, 5}, MouseButton::Right);
     auto has = [&](UINT id) {
-        return std::any_of(shown.begin(), shown.end(), [id](const CMenu::Entry& e) { return e.id == id; });
+        return std::any_of(shown.begin(), shown.end(),
+                           [id](const CMenu::Entry& e) { return e.id == id; });
     };
     EXPECT_FALSE(has(ID_EDIT_PASTE_TEXT));
     EXPECT_TRUE(has(ID_FT_SUPERSCRIPT));
@@ -164,9 +170,9 @@ TEST_F(FtEditTest, ConverterReadsHostFormattedText) {
     IZnTextConverter* converter = edit.GetTextConverter();
     ASSERT_TRUE(converter->InsertFormattedText(u"\\H2.5;Ra\\S3.2/1.6;\\PD%%c10 \\{x\\}\\S^5;"));
     EXPECT_EQ(edit.GetText(), u"Ra3.2|1.6\rD\u045C10 {x}5");
-    EXPECT_TRUE(formatAt(2).offset > 0);   // 3.2 raised
-    EXPECT_EQ(formatAt(5).offset, 0);      // the bar on the baseline
-    EXPECT_TRUE(formatAt(6).offset < 0);   // 1.6 lowered
+    EXPECT_TRUE(formatAt(2).offset > 0);                        // 3.2 raised
+    EXPECT_EQ(formatAt(5).offset, 0);                           // the bar on the baseline
+    EXPECT_TRUE(formatAt(6).offset < 0);                        // 1.6 lowered
     EXPECT_TRUE(formatAt(edit.GetTextLength() - 1).offset < 0); // \S^5; is a subscript
 
     ASSERT_TRUE(converter->InsertObjectLink(&parent, u"A-A", kLinkFlagView));
@@ -190,8 +196,10 @@ TEST_F(FtEditTest, TemplateItemBecomesTheFormattedControlInAModalDialog) {
     dialog.caption = u"Technical conditions editor";
     dialog.style = WS_POPUP | WS_CAPTION;
     dialog.rect = {0, 0, 316, 202};
-    dialog.items = {item(12014, u"RichEdit20W", u"", ES_MULTILINE | ES_WANTRETURN | WS_TABSTOP, {5, 30, 311, 180}),
-                    item(IDOK, u"Button", u"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, {217, 183, 264, 197})};
+    dialog.items = {
+        item(12014, u"RichEdit20W", u"", ES_MULTILINE | ES_WANTRETURN | WS_TABSTOP,
+             {5, 30, 311, 180}),
+        item(IDOK, u"Button", u"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, {217, 183, 264, 197})};
     resources.dialogs[12000] = dialog;
     class Editor : public CDialog {
     public:

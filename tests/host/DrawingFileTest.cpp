@@ -112,7 +112,8 @@ TEST_F(DrawingFile, ADamagedFileLoadsNothingAndSaysWhere) {
     ASSERT_TRUE(Host().Save(path));
     std::vector<std::uint8_t> bytes = fileBytes(path);
     bytes.resize(bytes.size() - 7);
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 
     simhost::Drawing* before = Host().ActiveDrawing();
     simhost::FileResult result = Host().Open(path);
@@ -147,11 +148,13 @@ public:
 };
 
 TEST_F(DrawingFile, AnObjectThatRefusesItsRecordIsLeftOutAndTheRestLoads) {
-    Host().Classes().Register({FutureObject::kClass, &FutureObject::Factory, u"Future", -1, std::nullopt, false});
+    Host().Classes().Register(
+        {FutureObject::kClass, &FutureObject::Factory, u"Future", -1, std::nullopt, false});
     simhost::Drawing& drawing = NewDrawing();
     ZnPtr<IZnEntity> future = ZnPtr<IZnEntity>::Adopt(new FutureObject);
     drawing.Append(future.get(), nullptr);
-    ZnPtr<simhost::PositionRecord> record = ZnPtr<simhost::PositionRecord>::Adopt(new simhost::PositionRecord);
+    ZnPtr<simhost::PositionRecord> record =
+        ZnPtr<simhost::PositionRecord>::Adopt(new simhost::PositionRecord);
     drawing.Append(record.get(), nullptr);
     std::string path = Path("future.zdw");
     ASSERT_TRUE(Host().Save(path));

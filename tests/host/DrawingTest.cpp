@@ -10,7 +10,8 @@ namespace {
 using DrawingDatabase = HostFixture;
 
 ZnPtr<simhost::Annotation> view(ZnsPoint3 a, ZnsPoint3 b) {
-    ZnPtr<simhost::Annotation> object = ZnPtr<simhost::Annotation>::Adopt(new simhost::Annotation(simhost::Annotation::Kind::View));
+    ZnPtr<simhost::Annotation> object =
+        ZnPtr<simhost::Annotation>::Adopt(new simhost::Annotation(simhost::Annotation::Kind::View));
     object->SetPoints({a, b});
     return object;
 }
@@ -65,7 +66,9 @@ TEST_F(DrawingDatabase, ListsByBoxAndMeasuresExtents) {
 
 TEST_F(DrawingDatabase, DefaultValuesOfTheDrawingOverrideTheRegisteredOnes) {
     simhost::DefaultParams& defaults = Host().Defaults();
-    ASSERT_EQ(defaults.RegisterParameter(7109, u"7019", u"Font height", 2, 2.5, 4095, 1, -1, -1, nullptr), S_OK);
+    ASSERT_EQ(
+        defaults.RegisterParameter(7109, u"7019", u"Font height", 2, 2.5, 4095, 1, -1, -1, nullptr),
+        S_OK);
     ZNSVariant value;
     EXPECT_EQ(defaults.SetValue(7109, ZNSVariant(3.0)), E_FAIL) << "no drawing to keep the value";
     NewDrawing();
@@ -77,7 +80,9 @@ TEST_F(DrawingDatabase, DefaultValuesOfTheDrawingOverrideTheRegisteredOnes) {
     defaults.GetValue(7109, value);
     EXPECT_EQ(value.AsDouble(), 2.5) << "a new drawing starts from the registered default";
 
-    ASSERT_EQ(defaults.RegisterParameter(7109, u"7019", u"Height", 2, 1.0, 4095, 1, -1, -1, nullptr), S_OK);
+    ASSERT_EQ(
+        defaults.RegisterParameter(7109, u"7019", u"Height", 2, 1.0, 4095, 1, -1, -1, nullptr),
+        S_OK);
     EXPECT_EQ(defaults.RegistrationOrder().size(), 1u) << "registering again replaces, in place";
     EXPECT_EQ(defaults.Find(7109)->name, u"Height");
     EXPECT_EQ(defaults.SetList(7109, ZNSVariant(std::int32_t(1))), E_INVALIDARG);

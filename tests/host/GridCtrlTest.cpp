@@ -11,7 +11,8 @@ class GridTest : public UiTest {
 protected:
     void SetUp() override {
         UiTest::SetUp();
-        ASSERT_TRUE(parent.Create(u"Test", u"Notebook", WS_POPUP | WS_VISIBLE, {0, 0, 600, 400}, nullptr, 0));
+        ASSERT_TRUE(parent.Create(u"Test", u"Notebook", WS_POPUP | WS_VISIBLE, {0, 0, 600, 400},
+                                  nullptr, 0));
         ASSERT_TRUE(grid.Create({0, 0, 500, 300}, &parent, 32924));
         grid.SetRowCount(3);
         grid.SetColumnCount(3);

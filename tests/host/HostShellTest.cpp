@@ -15,7 +15,8 @@ TEST(ShellWords, BlanksQuotesEscapesAndComments) {
     std::string error;
     auto words = SplitShellWords(R"(add text 1 2 "two words" "say \"hi\"" # a comment)", error);
     ASSERT_TRUE(words);
-    EXPECT_EQ(*words, (std::vector<std::string>{"add", "text", "1", "2", "two words", "say \"hi\""}));
+    EXPECT_EQ(*words,
+              (std::vector<std::string>{"add", "text", "1", "2", "two words", "say \"hi\""}));
     EXPECT_TRUE(SplitShellWords("   # only a comment", error)->empty());
     EXPECT_FALSE(SplitShellWords("open \"unclosed", error));
     EXPECT_EQ(error, "a quote is not closed");
@@ -53,8 +54,10 @@ TEST(ParameterValues, JsonByType) {
     EXPECT_EQ(DefaultValueJson(parameter(5), ZNSVariant(std::int32_t(0xFE000000u))), "4261412864");
     EXPECT_EQ(DefaultValueJson(parameter(4), ZNSVariant(std::int32_t(1))), "true");
     EXPECT_EQ(DefaultValueJson(parameter(2), ZNSVariant(5.0)), "5.0");
-    EXPECT_EQ(DefaultValueJson(parameter(7), ZNSVariant(ZnsStringW(u"Слой \"1\""))), "\"Слой \\\"1\\\"\"");
-    EXPECT_EQ(DefaultValueJson(parameter(33), ZNSVariant(ZnsArray<ZnsStringW>{u"a", u"b"})), "[\"a\",\"b\"]");
+    EXPECT_EQ(DefaultValueJson(parameter(7), ZNSVariant(ZnsStringW(u"Слой \"1\""))),
+              "\"Слой \\\"1\\\"\"");
+    EXPECT_EQ(DefaultValueJson(parameter(33), ZNSVariant(ZnsArray<ZnsStringW>{u"a", u"b"})),
+              "[\"a\",\"b\"]");
 }
 
 class HostShellSession : public HostFixture {
@@ -127,7 +130,8 @@ TEST_F(HostShellSession, UserActionsAnswerTheHostsQuestions) {
     EXPECT_EQ(select(document, &first, &second), 1);
     EXPECT_EQ(second, 4);
     EXPECT_NO_THROW(m_user.Finish());
-    EXPECT_THROW(select(document, &first, &second), zn::ui::AgentError) << "no action left to answer with";
+    EXPECT_THROW(select(document, &first, &second), zn::ui::AgentError)
+        << "no action left to answer with";
     document->Release();
     zn::ui::SetUserAgent(previous);
     EXPECT_THROW(Run("user fly away"), zn::ui::AgentError);

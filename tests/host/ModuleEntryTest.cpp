@@ -18,15 +18,16 @@ using ModuleFrame = HostFixture;
 std::vector<std::string> commandNames(simhost::SimHost& host) {
     std::vector<std::string> names;
     for (const znsCmd& command : host.Context().Commands())
-        names.push_back(zn::toUtf8(ZnsStringW(command.Name())) + ":" + std::to_string(command.m_flags));
+        names.push_back(zn::toUtf8(ZnsStringW(command.Name())) + ":" +
+                        std::to_string(command.m_flags));
     return names;
 }
 
 TEST_F(ModuleFrame, RegistersInOrderWithTheArgumentsTheHostExpects) {
     InitModule();
     EXPECT_EQ(commandNames(Host()),
-              (std::vector<std::string>{"TTOld:33554432", "TDold:33554432", "TT:4", "TD:4", "DText:4", "DiviRuve:4",
-                                        "FormEdit:16777216"}));
+              (std::vector<std::string>{"TTOld:33554432", "TDold:33554432", "TT:4", "TD:4",
+                                        "DText:4", "DiviRuve:4", "FormEdit:16777216"}));
 
     std::vector<const simhost::RegisteredClass*> types;
     for (const simhost::RegisteredClass& type : Host().Classes().Classes())
@@ -52,11 +53,12 @@ TEST_F(ModuleFrame, RegistersInOrderWithTheArgumentsTheHostExpects) {
 
     std::vector<std::string> order;
     for (const auto& entry : Host().Defaults().RegistrationOrder())
-        order.push_back(entry.isCategory ? zn::toUtf8(Host().Defaults().Categories()[entry.index].key)
-                                         : std::to_string(Host().Defaults().Parameters()[entry.index].id));
-    EXPECT_EQ(order, (std::vector<std::string>{"7019", "7117", "7109", "7114", "7116", "7118", "7121", "7120",
-                                               "7122", "7119", "7123", "7124", "7110", "7112", "7113", "7300",
-                                               "7115"}));
+        order.push_back(entry.isCategory
+                            ? zn::toUtf8(Host().Defaults().Categories()[entry.index].key)
+                            : std::to_string(Host().Defaults().Parameters()[entry.index].id));
+    EXPECT_EQ(order, (std::vector<std::string>{"7019", "7117", "7109", "7114", "7116", "7118",
+                                               "7121", "7120", "7122", "7119", "7123", "7124",
+                                               "7110", "7112", "7113", "7300", "7115"}));
     EXPECT_EQ(Host().Context().Sinks().size(), 1u);
     UnInitModule();
 }
@@ -87,7 +89,8 @@ TEST_F(ModuleFrame, DefaultsCarryTheirTypesMasksUnitsAndChoices) {
     EXPECT_EQ(notebook->visible, 0);
     ASSERT_TRUE(notebook->defaultValue.AsTextArray());
     EXPECT_EQ(notebook->defaultValue.AsTextArray()->at(1), u"ntb");
-    EXPECT_EQ(notebook->defaultValue.AsTextArray()->at(2), u"Notebook files(*.ntb)|*.ntb|All files(*.*)|*.*||");
+    EXPECT_EQ(notebook->defaultValue.AsTextArray()->at(2),
+              u"Notebook files(*.ntb)|*.ntb|All files(*.*)|*.*||");
 
     ZNSVariant height;
     EXPECT_TRUE(ZnGetParam(height, 7109, 0));
@@ -99,7 +102,8 @@ TEST_F(ModuleFrame, InitTwiceMakesOneSinkAndUnInitRemovesIt) {
     InitModule();
     InitModule();
     EXPECT_EQ(Host().Context().Sinks().size(), 1u);
-    EXPECT_EQ(Host().Context().Commands().size(), 14u) << "commands are registered again on every call";
+    EXPECT_EQ(Host().Context().Commands().size(), 14u)
+        << "commands are registered again on every call";
     UnInitModule();
     EXPECT_TRUE(Host().Context().Sinks().empty());
     UnInitModule(); // nothing left to undo

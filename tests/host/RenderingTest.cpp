@@ -30,7 +30,8 @@ TEST_F(Rendering, AnchorsAndAlignmentsPlaceTheBox) {
     EXPECT_NEAR(hanging.corners[0].x, 100, 1e-9);
 
     simhost::PlacedText standing = simhost::PlaceText(text(u"One\nTwo", 2, 0), Host().Styles());
-    EXPECT_NEAR(standing.baselines.back().y, 100, 1e-9) << "anchor 2: the last line stands on the point";
+    EXPECT_NEAR(standing.baselines.back().y, 100, 1e-9)
+        << "anchor 2: the last line stands on the point";
 
     simhost::PlacedText centred = simhost::PlaceText(text(u"Centre", 0, 1), Host().Styles());
     EXPECT_NEAR(centred.corners[0].x + centred.corners[1].x, 200, 1e-9);
@@ -57,7 +58,8 @@ TEST_F(Rendering, TheSvgHasTheSheetTheLinesAndTheWrappedTexts) {
     svg.Text(wrapped);
     std::string document = svg.Document();
     EXPECT_NE(document.find("viewBox=\"0 0 420 297\""), std::string::npos);
-    EXPECT_NE(document.find("y1=\"297\" x2=\"10\" y2=\"277\""), std::string::npos) << "y grows downwards on a page";
+    EXPECT_NE(document.find("y1=\"297\" x2=\"10\" y2=\"277\""), std::string::npos)
+        << "y grows downwards on a page";
     simhost::PlacedText placed = simhost::PlaceText(wrapped, Host().Styles());
     size_t texts = 0;
     for (size_t at = 0; (at = document.find("<text", at)) != std::string::npos; ++at)
@@ -72,11 +74,16 @@ TEST_F(Rendering, ASheetRendersItsFormatAndOnlyItsSpace) {
     simhost::Drawing& drawing = NewDrawing("A4");
     std::string sheet = Host().RenderSheet();
     EXPECT_NE(sheet.find("viewBox=\"0 0 210 297\""), std::string::npos);
-    EXPECT_NE(sheet.find("points=\"20,292 205,292 205,5 20,5 \""), std::string::npos) << "the frame";
+    EXPECT_NE(sheet.find("points=\"20,292 205,292 205,5 20,5 \""), std::string::npos)
+        << "the frame";
     size_t lines = 0;
     for (size_t at = 0; (at = sheet.find("<line", at)) != std::string::npos; ++at)
         ++lines;
     EXPECT_EQ(lines, 5u + 10u + 11u) << "title block: columns, signature rows and field lines";
+    size_t thick = 0;
+    for (size_t at = 0; (at = sheet.find("stroke-width=\"0.7\"", at)) != std::string::npos; ++at)
+        ++thick;
+    EXPECT_EQ(thick, 2u + 5u + 2u + 8u) << "frame, title block outline, columns and field borders";
     (void)drawing;
 }
 

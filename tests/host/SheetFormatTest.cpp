@@ -62,9 +62,9 @@ TEST(SheetFormat, ColumnCountsOfEverySheet) {
         int columns;
     };
     // Frame width (sheet width - 25) holds one title-block-wide strip per column.
-    for (Case c : {Case{"A4", false, 1}, Case{"A3", false, 1}, Case{"A3", true, 2}, Case{"A2", false, 2},
-                   Case{"A2", true, 3}, Case{"A1", false, 3}, Case{"A1", true, 4}, Case{"A0", false, 4},
-                   Case{"A0", true, 6}}) {
+    for (Case c : {Case{"A4", false, 1}, Case{"A3", false, 1}, Case{"A3", true, 2},
+                   Case{"A2", false, 2}, Case{"A2", true, 3}, Case{"A1", false, 3},
+                   Case{"A1", true, 4}, Case{"A0", false, 4}, Case{"A0", true, 6}}) {
         ZnPtr<SheetFormat> format = sheet(c.sheet, c.landscape);
         int columns = 0;
         while (format->FreeArea(columns))

@@ -29,7 +29,9 @@ public:
     std::vector<zn::ui::PointRequest> pointRequests;
 
     int AnswerMessageBox(std::u16string_view, std::u16string_view, unsigned) override { return 1; }
-    std::optional<std::u16string> ChooseFile(const zn::ui::FileRequest&) override { return std::nullopt; }
+    std::optional<std::u16string> ChooseFile(const zn::ui::FileRequest&) override {
+        return std::nullopt;
+    }
     zn::ui::PickAnswer PickPoint(const zn::ui::PointRequest& request) override {
         pointRequests.push_back(request);
         return next();
@@ -74,7 +76,8 @@ TEST_F(SimHostServices, ObjectsAreCreatedAppendedListedAndErased) {
 
     ZnsObjectFilter byBox;
     byBox.kind = ZnsObjectFilter::kByBox;
-    byBox.box = ZnsBox3::Of({5, 5, 0}, {6, 6, 0}); // inside the view's default corners, away from the frame
+    byBox.box =
+        ZnsBox3::Of({5, 5, 0}, {6, 6, 0}); // inside the view's default corners, away from the frame
     gpZnObjManager->List(ids, byBox);
     ASSERT_EQ(ids.size(), 2u) << "the sheet edge of the format and the view meet the box";
 
@@ -90,7 +93,8 @@ TEST_F(SimHostServices, ObjectsAreCreatedAppendedListedAndErased) {
 
 TEST_F(SimHostServices, ARefusingDocumentKeepsItsObjectsAsTheyWere) {
     simhost::Drawing& drawing = NewDrawing();
-    ZnPtr<simhost::Annotation> mark = ZnPtr<simhost::Annotation>::Adopt(new simhost::Annotation(simhost::Annotation::Kind::PositionMark));
+    ZnPtr<simhost::Annotation> mark = ZnPtr<simhost::Annotation>::Adopt(
+        new simhost::Annotation(simhost::Annotation::Kind::PositionMark));
     drawing.Append(mark.get(), nullptr);
     drawing.SetReadOnly(true);
     EXPECT_FALSE(gpZnDocManager->GetActiveDocument()->AcceptsEdits());
@@ -117,19 +121,24 @@ TEST_F(SimHostServices, PointsAndKeywordsComeFromTheUserAgent) {
     EXPECT_EQ(gpZnObjManager->GetPoint(u"Specify left top corner", keywords, &from, picked, number),
               ZnsPointResult::Point);
     EXPECT_EQ(picked, (ZnsPoint3{10, 20, 0}));
-    EXPECT_EQ(agent.pointRequests[0].keywords, (std::vector<std::u16string>{u"Auto", u"Corner", u"Rectangle"}));
+    EXPECT_EQ(agent.pointRequests[0].keywords,
+              (std::vector<std::u16string>{u"Auto", u"Corner", u"Rectangle"}));
     ASSERT_TRUE(agent.pointRequests[0].rubberBandFrom);
-    EXPECT_EQ(gpZnObjManager->GetPoint(u"", keywords, nullptr, picked, number), ZnsPointResult::Keyword);
+    EXPECT_EQ(gpZnObjManager->GetPoint(u"", keywords, nullptr, picked, number),
+              ZnsPointResult::Keyword);
     EXPECT_EQ(number, 2);
-    EXPECT_EQ(gpZnObjManager->GetPoint(u"", keywords, nullptr, picked, number), ZnsPointResult::Keyword);
+    EXPECT_EQ(gpZnObjManager->GetPoint(u"", keywords, nullptr, picked, number),
+              ZnsPointResult::Keyword);
     EXPECT_EQ(number, 3);
-    EXPECT_EQ(gpZnObjManager->GetPoint(u"", keywords, nullptr, picked, number), ZnsPointResult::Cancel);
+    EXPECT_EQ(gpZnObjManager->GetPoint(u"", keywords, nullptr, picked, number),
+              ZnsPointResult::Cancel);
 
     zn::ui::PickAnswer towards = point;
     towards.point = {10, 30, 0};
     agent.answers = {point, towards};
     ZnsPoint3 origin, direction;
-    ASSERT_TRUE(gpZnObjManager->PlaceTextBox(20, 5, 0, 2, u"Pick origin", u"Pick angle", origin, direction));
+    ASSERT_TRUE(gpZnObjManager->PlaceTextBox(20, 5, 0, 2, u"Pick origin", u"Pick angle", origin,
+                                             direction));
     EXPECT_EQ(origin, (ZnsPoint3{10, 20, 0}));
     EXPECT_EQ(direction, (ZnsPoint3{0, 1, 0}));
     EXPECT_EQ(agent.pointRequests.back().prompt, u"Pick angle");
@@ -144,13 +153,15 @@ TEST_F(SimHostServices, SettingsLiveInTheConfigFolderAcrossSessions) {
     EXPECT_EQ(simhost::SettingsStore::DefaultPath(), Path("config") + "/reqpad/settings.xml");
     {
         simhost::SettingsStore store;
-        ZnPtr<IZnSettingsSection> section = ZnPtr<IZnSettingsSection>::Adopt(store.OpenSection(u"ZNSTT"));
+        ZnPtr<IZnSettingsSection> section =
+            ZnPtr<IZnSettingsSection>::Adopt(store.OpenSection(u"ZNSTT"));
         section->WriteInt(u"ReqpadDialog.RulerOn", 1);
         section->WriteString(u"Notebook.LastFilename", u"/tmp/Блокнот.ntb");
         section->WritePlacement(u"ReqpadDialog", {10, 20, 300, 400, 3});
     }
     simhost::SettingsStore again;
-    ZnPtr<IZnSettingsSection> section = ZnPtr<IZnSettingsSection>::Adopt(again.OpenSection(u"ZNSTT"));
+    ZnPtr<IZnSettingsSection> section =
+        ZnPtr<IZnSettingsSection>::Adopt(again.OpenSection(u"ZNSTT"));
     EXPECT_EQ(section->GetInt(u"ReqpadDialog.RulerOn", 0), 1);
     EXPECT_EQ(section->GetString(u"Notebook.LastFilename", u""), u"/tmp/Блокнот.ntb");
     EXPECT_EQ(section->GetPlacement(u"ReqpadDialog"), (ZnsWindowPlacement{10, 20, 300, 400, 3}));
@@ -171,13 +182,15 @@ TEST_F(SimHostServices, SettingsLiveInTheConfigFolderAcrossSessions) {
 
 TEST_F(SimHostServices, SpecificationRecordsAndThePositionPicker) {
     simhost::Drawing& drawing = NewDrawing();
-    ZnPtr<simhost::PositionRecord> record = ZnPtr<simhost::PositionRecord>::Adopt(new simhost::PositionRecord);
+    ZnPtr<simhost::PositionRecord> record =
+        ZnPtr<simhost::PositionRecord>::Adopt(new simhost::PositionRecord);
     record->SetNumber(4);
     record->SetZone(u"B2");
     record->SetItems({1, 3});
     drawing.Append(record.get(), nullptr);
     std::int32_t recordId = record->GetId().index;
-    ZnPtr<simhost::Annotation> mark = ZnPtr<simhost::Annotation>::Adopt(new simhost::Annotation(simhost::Annotation::Kind::PositionMark));
+    ZnPtr<simhost::Annotation> mark = ZnPtr<simhost::Annotation>::Adopt(
+        new simhost::Annotation(simhost::Annotation::Kind::PositionMark));
     mark->SetSpecRecord(recordId);
     drawing.Append(mark.get(), nullptr);
 
@@ -206,7 +219,8 @@ TEST_F(SimHostServices, SpecificationRecordsAndThePositionPicker) {
     EXPECT_NE(select(document.get(), &first, &second), 0);
     EXPECT_EQ(second, recordId);
 
-    auto mainFormat = reinterpret_cast<ZnsGetMainFormatFunction>(zn::loader::GetProcAddress(library, "GetMainFormat"));
+    auto mainFormat = reinterpret_cast<ZnsGetMainFormatFunction>(
+        zn::loader::GetProcAddress(library, "GetMainFormat"));
     IZnObject* format = nullptr;
     ASSERT_EQ(mainFormat(&format, 0, znsWorkID::Null()), S_OK);
     EXPECT_EQ(format->GetClassId(), CLSID_ZnFormat);
@@ -216,14 +230,16 @@ TEST_F(SimHostServices, SpecificationRecordsAndThePositionPicker) {
 TEST_F(SimHostServices, TheLauncherRunsComponentsOfSiblingModules) {
     NewDrawing();
     simhost::SiblingCallLog().clear();
-    ZnPtr<IZnComponentLauncher> launcher = ZnCreate<IZnComponentLauncher>(CLSID_ZnComponentLauncher);
+    ZnPtr<IZnComponentLauncher> launcher =
+        ZnCreate<IZnComponentLauncher>(CLSID_ZnComponentLauncher);
     ASSERT_TRUE(launcher);
     EXPECT_EQ(launcher->Run(nullptr), E_HANDLE) << "nothing loaded yet";
     ASSERT_EQ(launcher->Load(u"ZnNMod.dll", u"ZnNMod.Reqpador"), S_OK);
     launcher->SetObjectList({znsWorkID::ForObject(1, 9, 9)});
     launcher->Run(nullptr);
     EXPECT_EQ(simhost::SiblingCallLog(),
-              (std::vector<std::string>{"ZnNMod.dll ZnNMod.Reqpador Load", "ZnNMod.dll ZnNMod.Reqpador SetObjectList 9",
+              (std::vector<std::string>{"ZnNMod.dll ZnNMod.Reqpador Load",
+                                        "ZnNMod.dll ZnNMod.Reqpador SetObjectList 9",
                                         "ZnNMod.dll ZnNMod.Reqpador Run"}));
     EXPECT_EQ(launcher->Load(u"ZnNMod.dll", u"ZnNMod.Unknown"), E_NOINTERFACE);
     EXPECT_EQ(launcher->Load(u"Missing.dll", u"Anything"), E_NOINTERFACE);
@@ -231,7 +247,8 @@ TEST_F(SimHostServices, TheLauncherRunsComponentsOfSiblingModules) {
 
 TEST_F(SimHostServices, TheNotifierAndVersionReportsReachTheListener) {
     std::vector<simhost::HostEvent> heard;
-    Host().Notifications().SetListener([&](const simhost::HostEvent& event) { heard.push_back(event); });
+    Host().Notifications().SetListener(
+        [&](const simhost::HostEvent& event) { heard.push_back(event); });
     gpZnNotificator->ShowMessage(u"Converted", 0);
     gpZnContext->ReportVersion(u"Technical conditions", (3 << 16) | 1);
     gpZnContext->ShowHelp(u"ZNS_HELP_TT", nullptr);
@@ -255,7 +272,8 @@ TEST_F(SimHostServices, ADimensionKeepsItsFitAndShowsIt) {
 }
 
 TEST(Keywords, ParsesTheHostKeywordList) {
-    auto keywords = simhost::ParseKeywords(u"1;2;1\nAuto\nAuto;2\nCorner\nCorner;3\nRectangle\nRectangle;");
+    auto keywords =
+        simhost::ParseKeywords(u"1;2;1\nAuto\nAuto;2\nCorner\nCorner;3\nRectangle\nRectangle;");
     ASSERT_EQ(keywords.size(), 3u);
     EXPECT_EQ(keywords[0].number, 1);
     EXPECT_EQ(keywords[0].localName, u"Auto");

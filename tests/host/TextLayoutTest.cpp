@@ -1,11 +1,11 @@
 // Text measured with the drafting font: wrapping keeps every word, fits the width, and the
 // host's text object and splitter report the box the text takes.
+#include "simhost/TextLayout.h"
 #include "host/ClassIds.h"
 #include "host/Services.h"
 #include "host/SingleLineText.h"
 #include "host/TextObject.h"
 #include "simhost/TextContent.h"
-#include "simhost/TextLayout.h"
 #include "tests/host/HostFixture.h"
 
 namespace {
@@ -28,9 +28,10 @@ TEST_F(TextMeasuring, WidthsGrowWithTextAndHeight) {
 }
 
 TEST_F(TextMeasuring, WrappingFitsTheWidthAndLosesNoWord) {
-    ZnsStringW paragraph =
-        u"Unspecified limit deviations of dimensions: holes H14, shafts h14, others plus minus IT14/2 "
-        u"according to the general tolerance standard. Supercalifragilisticexpialidociouslylongword.";
+    ZnsStringW paragraph = u"Unspecified limit deviations of dimensions: holes H14, shafts h14, "
+                           u"others plus minus IT14/2 "
+                           u"according to the general tolerance standard. "
+                           u"Supercalifragilisticexpialidociouslylongword.";
     simhost::LaidOutText text = simhost::LayOutText({paragraph}, params(3.5), 60, Host().Styles());
     ASSERT_GT(text.lines.size(), 2u);
     ZnsStringW joined;
@@ -44,7 +45,8 @@ TEST_F(TextMeasuring, WrappingFitsTheWidthAndLosesNoWord) {
     zn::replaceAll(squeezed, u" ", u"");
     zn::replaceAll(rejoined, u" ", u"");
     EXPECT_EQ(rejoined, squeezed);
-    EXPECT_NEAR(text.height, 3.5 + (double(text.lines.size()) - 1) * 3.5 * simhost::kLinePitchFactor, 1e-9);
+    EXPECT_NEAR(text.height,
+                3.5 + (double(text.lines.size()) - 1) * 3.5 * simhost::kLinePitchFactor, 1e-9);
 }
 
 TEST_F(TextMeasuring, TheTextObjectMeasuresWhatTheHostDraws) {
@@ -75,18 +77,22 @@ TEST_F(TextMeasuring, TheTextObjectMeasuresWhatTheHostDraws) {
 }
 
 TEST_F(TextMeasuring, RtfIsMeasuredByItsVisibleText) {
-    auto paragraphs = simhost::VisibleParagraphs(
-        u"{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0 GOST;}}\\pard\\plain 1. \\v *<iref id=\"1\"/>\\v0 "
-        u"\\'cf\\'e0\\'f0\\par\\pard\\plain Second}",
-        ZnsContentKind::Rtf);
+    auto paragraphs =
+        simhost::VisibleParagraphs(u"{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0 "
+                                   u"GOST;}}\\pard\\plain 1. \\v *<iref id=\"1\"/>\\v0 "
+                                   u"\\'cf\\'e0\\'f0\\par\\pard\\plain Second}",
+                                   ZnsContentKind::Rtf);
     ASSERT_TRUE(paragraphs);
-    EXPECT_EQ(*paragraphs, (std::vector<ZnsStringW>{u"1. Пар", u"Second"})) << "hidden tags are not drawn";
+    EXPECT_EQ(*paragraphs, (std::vector<ZnsStringW>{u"1. Пар", u"Second"}))
+        << "hidden tags are not drawn";
 
     ZnPtr<IZnTextObject> text = ZnCreate<IZnTextObject>(CLSID_ZnTextObject);
     ZnPtr<IZnTextObject> plain = ZnCreate<IZnTextObject>(CLSID_ZnTextObject);
     text->SetTextParams(params(3.5));
     plain->SetTextParams(params(3.5));
-    ASSERT_EQ(text->SetContent(u"{\\rtf1\\pard\\plain Alpha beta\\par\\pard\\plain Gamma}", ZnsContentKind::Rtf), S_OK);
+    ASSERT_EQ(text->SetContent(u"{\\rtf1\\pard\\plain Alpha beta\\par\\pard\\plain Gamma}",
+                               ZnsContentKind::Rtf),
+              S_OK);
     plain->SetContent(u"Alpha beta\rGamma", ZnsContentKind::PlainText);
     ZnsBox3 fromRtf, fromPlain;
     text->GetExtents(fromRtf);

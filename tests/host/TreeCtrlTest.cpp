@@ -11,11 +11,14 @@ class TreeTest : public UiTest {
 protected:
     void SetUp() override {
         UiTest::SetUp();
-        ASSERT_TRUE(parent.Create(u"Test", u"Notebook", WS_POPUP | WS_VISIBLE, {0, 0, 400, 300}, nullptr, 0));
-        ASSERT_TRUE(tree.Create(u"SysTreeView32", u"", WS_CHILD | WS_VISIBLE | TVS_EDITLABELS, {0, 0, 200, 300}, &parent, 12050));
+        ASSERT_TRUE(parent.Create(u"Test", u"Notebook", WS_POPUP | WS_VISIBLE, {0, 0, 400, 300},
+                                  nullptr, 0));
+        ASSERT_TRUE(tree.Create(u"SysTreeView32", u"", WS_CHILD | WS_VISIBLE | TVS_EDITLABELS,
+                                {0, 0, 200, 300}, &parent, 12050));
         root = tree.InsertItem(u"Notebook");
         tree.SetItemData(root, 1);
-        for (auto [text, type] : {std::pair{u"Zinc", 2}, {u"history", 4}, {u"alpha", 2}, {u"Bolts", 1}}) {
+        for (auto [text, type] :
+             {std::pair{u"Zinc", 2}, {u"history", 4}, {u"alpha", 2}, {u"Bolts", 1}}) {
             HTREEITEM child = tree.InsertItem(text, root);
             tree.SetItemData(child, std::uintptr_t(type));
         }
@@ -53,7 +56,9 @@ protected:
     HTREEITEM root = nullptr;
 };
 
-int byTypeThenText(LPARAM a, LPARAM b, LPARAM) { return int(a) - int(b); }
+int byTypeThenText(LPARAM a, LPARAM b, LPARAM) {
+    return int(a) - int(b);
+}
 
 TEST_F(TreeTest, SortsByTextOrByTheComparatorOverDataWords) {
     tree.SortChildren(root);
@@ -109,8 +114,10 @@ TEST_F(TreeTest, LabelEditsEndWithEnterOrEscape) {
 TEST_F(TreeTest, DraggingAnItemTellsTheParentAndDeletingTellsItPerItem) {
     HTREEITEM bolts = child(u"Bolts");
     tree.InsertItem(u"M6", bolts);
-    Drag(tree, tree.FindItemRect(u"alpha")->CenterPoint(), tree.FindItemRect(u"Zinc")->CenterPoint());
-    EXPECT_NE(std::find(parent.codes.begin(), parent.codes.end(), TVN_BEGINDRAG), parent.codes.end());
+    Drag(tree, tree.FindItemRect(u"alpha")->CenterPoint(),
+         tree.FindItemRect(u"Zinc")->CenterPoint());
+    EXPECT_NE(std::find(parent.codes.begin(), parent.codes.end(), TVN_BEGINDRAG),
+              parent.codes.end());
 
     parent.codes.clear();
     tree.DeleteItem(bolts);

@@ -38,7 +38,9 @@ TEST(Guid, ReadsAndWritesTheUsualNotation) {
 }
 
 std::int32_t g_calls = 0;
-std::int32_t countCall(void*) { return ++g_calls; }
+std::int32_t countCall(void*) {
+    return ++g_calls;
+}
 
 TEST(CommandRecord, NamesAreTruncatedTo49CharactersAndExecuteCallsBack) {
     ZnsStringW longName(60, u'x');

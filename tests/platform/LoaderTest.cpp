@@ -5,12 +5,15 @@
 
 namespace {
 
-int answer() { return 42; }
+int answer() {
+    return 42;
+}
 
 TEST(Loader, MapsHostNamesToSharedLibraryFiles) {
     EXPECT_EQ(zn::loader::SharedLibraryFileName(u"ReqpadDll.dll"), "libReqpadDll.so");
     EXPECT_EQ(zn::loader::SharedLibraryFileName(u"VornCtl.DLL"), "libVornCtl.so");
-    EXPECT_EQ(zn::loader::SharedLibraryFileName(u"/opt/x/SpecificationDlg.dll"), "/opt/x/libSpecificationDlg.so");
+    EXPECT_EQ(zn::loader::SharedLibraryFileName(u"/opt/x/SpecificationDlg.dll"),
+              "/opt/x/libSpecificationDlg.so");
     EXPECT_EQ(zn::loader::SharedLibraryFileName(u"libfoo.so"), "libfoo.so");
 }
 
@@ -37,7 +40,8 @@ TEST(Loader, UnknownModulesAreNotFound) {
 }
 
 TEST(Loader, FindsTheLibraryThatHoldsAnAddress) {
-    zn::loader::HMODULE platform = zn::loader::ModuleOfAddress(reinterpret_cast<const void*>(&zn::loader::LastError));
+    zn::loader::HMODULE platform =
+        zn::loader::ModuleOfAddress(reinterpret_cast<const void*>(&zn::loader::LastError));
     ASSERT_NE(platform, nullptr);
     EXPECT_NE(zn::loader::GetModuleFileName(platform).find("libZnPlatform.so"), std::string::npos);
 }

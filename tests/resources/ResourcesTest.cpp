@@ -19,28 +19,157 @@ using namespace zn::ui;
 
 // Every string id the module's parts use.
 const unsigned kStringIds[] = {
-    1,     2,     3,     6,     8,     10,    12,    14,    15,    17,    19,    21,    23,    25,    27,    29,
-    31,    33,    35,    37,    39,    40,    41,    42,    43,    44,    45,    46,    47,    48,    50,    51,
-    9502,  12015, 32801, 32803, 32804, 32806, 32807, 32810, 32811, 32812, 32813, 32814, 32815, 32816, 32817,
-    32818, 32819, 32820, 32821, 32828, 32830, 32833, 32834, 32835, 32836, 32839, 32840, 32843, 32844, 32845,
-    32854, 32855, 32856, 32861, 32867, 32871, 32872, 32873, 32925, 32926, 32927, 32928, 32929, 32930, 32933,
-    32945, 32981, 35000, 57600, 57601, 57602, 57603, 57604, 57670, 57671, 57672, 57673, 57674, 57675, 57676,
-    57677, 57678, 57680, 57683, 57684, 57686, 57696, 57697, 57698, 57699, 57700, 57701, 57703, 57704, 57706,
-    57707, 57709, 57710, 57711, 57712, 57713, 57714, 57721, 57722, 57723, 57724, 57725,
-    res::IDS_DELETE_ITEMS, res::IDS_APPLY_CORRECTIONS, res::IDS_NO_LINKS_IN_EXPORT, res::IDS_CANNOT_OPEN_RTF,
-    res::IDS_SPECIFICATION_NOT_LOADED, res::IDS_CONTROLS_NOT_LOADED, res::IDS_RTF_FILTER, res::IDS_POSITION_PREFIX,
-    res::IDS_ZONE_PREFIX, res::IDS_CANNOT_OPEN_FILE, res::IDS_NOT_LATEST_VERSION, res::IDS_NOT_NOTEBOOK_FILE,
-    res::IDS_NOT_OLD_TABLE_FILE, res::IDS_OLD_IMPORT_ERROR, res::IDS_CANNOT_DELETE_FILE, res::IDS_DELETE_MANUALLY,
-    res::IDS_IMPORT_FROM_FILE, res::IDS_CONFIRM_DELETE, res::IDS_CONFIRM_DELETE_ITEMS, res::IDS_SAVE_CHANGES,
+    1,
+    2,
+    3,
+    6,
+    8,
+    10,
+    12,
+    14,
+    15,
+    17,
+    19,
+    21,
+    23,
+    25,
+    27,
+    29,
+    31,
+    33,
+    35,
+    37,
+    39,
+    40,
+    41,
+    42,
+    43,
+    44,
+    45,
+    46,
+    47,
+    48,
+    50,
+    51,
+    9502,
+    12015,
+    32801,
+    32803,
+    32804,
+    32806,
+    32807,
+    32810,
+    32811,
+    32812,
+    32813,
+    32814,
+    32815,
+    32816,
+    32817,
+    32818,
+    32819,
+    32820,
+    32821,
+    32828,
+    32830,
+    32833,
+    32834,
+    32835,
+    32836,
+    32839,
+    32840,
+    32843,
+    32844,
+    32845,
+    32854,
+    32855,
+    32856,
+    32861,
+    32867,
+    32871,
+    32872,
+    32873,
+    32925,
+    32926,
+    32927,
+    32928,
+    32929,
+    32930,
+    32933,
+    32945,
+    32981,
+    35000,
+    57600,
+    57601,
+    57602,
+    57603,
+    57604,
+    57670,
+    57671,
+    57672,
+    57673,
+    57674,
+    57675,
+    57676,
+    57677,
+    57678,
+    57680,
+    57683,
+    57684,
+    57686,
+    57696,
+    57697,
+    57698,
+    57699,
+    57700,
+    57701,
+    57703,
+    57704,
+    57706,
+    57707,
+    57709,
+    57710,
+    57711,
+    57712,
+    57713,
+    57714,
+    57721,
+    57722,
+    57723,
+    57724,
+    57725,
+    res::IDS_DELETE_ITEMS,
+    res::IDS_APPLY_CORRECTIONS,
+    res::IDS_NO_LINKS_IN_EXPORT,
+    res::IDS_CANNOT_OPEN_RTF,
+    res::IDS_SPECIFICATION_NOT_LOADED,
+    res::IDS_CONTROLS_NOT_LOADED,
+    res::IDS_RTF_FILTER,
+    res::IDS_POSITION_PREFIX,
+    res::IDS_ZONE_PREFIX,
+    res::IDS_CANNOT_OPEN_FILE,
+    res::IDS_NOT_LATEST_VERSION,
+    res::IDS_NOT_NOTEBOOK_FILE,
+    res::IDS_NOT_OLD_TABLE_FILE,
+    res::IDS_OLD_IMPORT_ERROR,
+    res::IDS_CANNOT_DELETE_FILE,
+    res::IDS_DELETE_MANUALLY,
+    res::IDS_IMPORT_FROM_FILE,
+    res::IDS_CONFIRM_DELETE,
+    res::IDS_CONFIRM_DELETE_ITEMS,
+    res::IDS_SAVE_CHANGES,
     res::IDS_STRING_NOT_FOUND,
 };
 
 // Texts that read the same in a translation: a file signature, abbreviations and names.
-const std::set<unsigned> kSameInSomeLanguage = {32839, 32833, 32834, 32835, 44, 32811, 61008, 57684};
+const std::set<unsigned> kSameInSomeLanguage = {32839, 32833, 32834, 32835,
+                                                44,    32811, 61008, 57684};
 
 class LanguageGuard {
 public:
-    explicit LanguageGuard(int language) : m_previous(zn::interfaceLanguage()) { zn::setInterfaceLanguage(language); }
+    explicit LanguageGuard(int language) : m_previous(zn::interfaceLanguage()) {
+        zn::setInterfaceLanguage(language);
+    }
     ~LanguageGuard() { zn::setInterfaceLanguage(m_previous); }
 
 private:
@@ -59,18 +188,22 @@ TEST(Resources, EveryStringIdExistsTranslatedInAllFourLanguages) {
             ASSERT_TRUE(english.count(id)) << id;
             EXPECT_FALSE(it->second.empty()) << id;
             if (!kSameInSomeLanguage.count(id)) {
-                EXPECT_NE(it->second, english.at(id)) << "string " << id << " untranslated in " << language;
+                EXPECT_NE(it->second, english.at(id))
+                    << "string " << id << " untranslated in " << language;
             }
         }
     }
     // The system's own texts, escapes and all.
     EXPECT_EQ(english.at(57673), u"1;2;1\nAuto\nAuto;2\nCorner\nCorner;3\nRectangle\nRectangle;");
-    EXPECT_EQ(english.at(3), u"Some objects linked with technical conditions do not exist anymore.\nLinks will be dropped.");
-    EXPECT_EQ(english.at(res::IDS_DELETE_MANUALLY), u"\nTo cancel reimport, please, delete this file manually.");
+    EXPECT_EQ(english.at(3), u"Some objects linked with technical conditions do not exist "
+                             u"anymore.\nLinks will be dropped.");
+    EXPECT_EQ(english.at(res::IDS_DELETE_MANUALLY),
+              u"\nTo cancel reimport, please, delete this file manually.");
     EXPECT_EQ(english.at(res::IDS_CANNOT_DELETE_FILE), u"Cannot delete file ");
     // The old notebook signature of 32839 is a file format, never translated; 32840 is.
     EXPECT_EQ(res::stringTable(1049).at(32839), english.at(32839));
-    EXPECT_EQ(res::stringTable(1049).at(32840), u"Reqpad. Файл базы данных. // Не редактируйте данные вручную!.");
+    EXPECT_EQ(res::stringTable(1049).at(32840),
+              u"Reqpad. Файл базы данных. // Не редактируйте данные вручную!.");
 }
 
 TEST(Resources, DialogsAndMenusShareOneLayoutAcrossLanguages) {
@@ -101,7 +234,8 @@ TEST(Resources, DialogsAndMenusShareOneLayoutAcrossLanguages) {
                 EXPECT_EQ(ea[i].id, eb[i].id);
                 EXPECT_FALSE(eb[i].text.empty());
                 if (ea[i].text.find(u'\t') != std::u16string::npos) {
-                    EXPECT_NE(eb[i].text.find(u"\tCtrl+"), std::u16string::npos); // accelerators stay
+                    EXPECT_NE(eb[i].text.find(u"\tCtrl+"),
+                              std::u16string::npos); // accelerators stay
                 }
             }
         }
@@ -120,12 +254,14 @@ TEST(Resources, EveryDialogAndMenuHasTheControlsAndCommandsItsCodeUses) {
         {res::IDD_INSERT_TABLE, {12054, 12057, 32954, 1, 2}},
         {res::IDD_COLUMN_PROPERTIES, {1036, 1038, 1039, 1, 2}},
         {res::IDD_FIND, {1152, 1040, 1041, 1056, 1057, 32943, 32944, 1, 2}},
-        {res::IDD_CALCULATOR, {1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1010, 1011, 1012, 1016,
-                               1017, 1018, 1019, 1020, 1021, 1022, 1023, 1024, 1025, 1026, 1027, 1028, 1037, 1040,
-                               1041, 1045, 1046, 1047, 1049, 1050, 1051, 1052, 1053, 1054, 1055, 1056, 32953, 32955,
-                               32956, 32957, 32958, 32960, 32983, 32987, 32988}},
-        {res::IDD_DTEXT, {12051, 32932, 32934, 32941, 32935, 32940, 32939, 32961, 32963, 32964, 32965, 32966, 32967,
-                          32968, 32969, 32970, 32971, 32976, 32942, 32937, 32974, 32931, 1, 2, 12010}},
+        {res::IDD_CALCULATOR,
+         {1000, 1001,  1002,  1003,  1004,  1005,  1006,  1007,  1008,  1009, 1010, 1011, 1012,
+          1016, 1017,  1018,  1019,  1020,  1021,  1022,  1023,  1024,  1025, 1026, 1027, 1028,
+          1037, 1040,  1041,  1045,  1046,  1047,  1049,  1050,  1051,  1052, 1053, 1054, 1055,
+          1056, 32953, 32955, 32956, 32957, 32958, 32960, 32983, 32987, 32988}},
+        {res::IDD_DTEXT,
+         {12051, 32932, 32934, 32941, 32935, 32940, 32939, 32961, 32963, 32964, 32965, 32966, 32967,
+          32968, 32969, 32970, 32971, 32976, 32942, 32937, 32974, 32931, 1,     2,     12010}},
         {res::IDD_JUSTIFY, {32962, 32963, 32964, 32965, 32966, 32967, 32968, 32969, 32970, 1, 2}},
     };
     for (const auto& [id, ids] : controls) {
@@ -159,7 +295,8 @@ TEST(Resources, BadDocumentsAreReportedWithTheElement) {
         "<menus/>", 1033, out);
     EXPECT_FALSE(result);
     EXPECT_EQ(result.error, R"(a bad class, rect or style in <control id="3"> of <dialog id="5">)");
-    result = res::ReadUiResources(R"(<dialogs/>)", R"(<menus><menu id="4"><item text="x"/></menu></menus>)", 1033, out);
+    result = res::ReadUiResources(
+        R"(<dialogs/>)", R"(<menus><menu id="4"><item text="x"/></menu></menus>)", 1033, out);
     EXPECT_EQ(result.error, R"(a menu item without id in <menu id="4">)");
     std::uint32_t style = 0;
     EXPECT_FALSE(res::ParseStyle("WS_CHILD|WS_NOSUCH", style));

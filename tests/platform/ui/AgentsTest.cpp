@@ -9,10 +9,12 @@ namespace zn::ui::test {
 namespace {
 
 TEST(ScriptActions, LinesReadBackAsTheyAreWritten) {
-    for (const char* line : {"type a\\tb\\nc", "key Ctrl+Shift+Enter", "key F1", "key A", "click 12015", "click 12050 \"New page\"",
-                             "dblclick 32924 \"1,2\"", "drag 12050 \"a b\" \"c\"", "menu 57600", "menu none", "resize 250 200",
-                             "answer yes", "file \"/tmp/a b.ntb\" check=32923", "file cancel", "point 1.5 -2 0",
-                             "keyword Auto", "object 17", "pick cancel"}) {
+    for (const char* line :
+         {"type a\\tb\\nc", "key Ctrl+Shift+Enter", "key F1", "key A", "click 12015",
+          "click 12050 \"New page\"", "dblclick 32924 \"1,2\"", "drag 12050 \"a b\" \"c\"",
+          "menu 57600", "menu none", "resize 250 200", "answer yes",
+          "file \"/tmp/a b.ntb\" check=32923", "file cancel", "point 1.5 -2 0", "keyword Auto",
+          "object 17", "pick cancel"}) {
         std::string error;
         std::optional<ScriptAction> action = ParseScriptAction(line, &error);
         ASSERT_TRUE(action) << line << ": " << error;
@@ -46,9 +48,10 @@ TEST(ScriptedAgent, PicksMustMatchWhatIsAsked) {
     answer = agent.PickPoint(point);
     EXPECT_EQ(answer.kind, PickAnswer::Kind::Keyword);
     EXPECT_EQ(answer.keyword, u"Corner");
-    EXPECT_THROW(agent.PickPoint(point), AgentError);                          // an object for a point
-    EXPECT_THROW(agent.PickPoint(point), AgentError);                          // a keyword not offered
-    EXPECT_THROW(agent.PickObject(ObjectRequest{u"Select format", {}, {}}), AgentError); // a point for an object
+    EXPECT_THROW(agent.PickPoint(point), AgentError); // an object for a point
+    EXPECT_THROW(agent.PickPoint(point), AgentError); // a keyword not offered
+    EXPECT_THROW(agent.PickObject(ObjectRequest{u"Select format", {}, {}}),
+                 AgentError); // a point for an object
     agent.Finish();
 }
 
@@ -59,16 +62,21 @@ TEST_F(ConsoleTest, ShowsTheDialogAndAsksAgainAfterAWrongAnswer) {
     dialog.id = 7;
     dialog.caption = u"Text import";
     dialog.style = WS_POPUP | WS_CAPTION;
-    dialog.items = {item(32923, u"Button", u"Remove source text after converting", BS_AUTOCHECKBOX | WS_TABSTOP),
-                    item(6, u"Button", u"Yes", BS_DEFPUSHBUTTON | WS_TABSTOP, {5, 30, 55, 44}),
-                    item(7, u"Button", u"No", BS_PUSHBUTTON | WS_TABSTOP | WS_DISABLED, {60, 30, 110, 44})};
+    dialog.items = {
+        item(32923, u"Button", u"Remove source text after converting",
+             BS_AUTOCHECKBOX | WS_TABSTOP),
+        item(6, u"Button", u"Yes", BS_DEFPUSHBUTTON | WS_TABSTOP, {5, 30, 55, 44}),
+        item(7, u"Button", u"No", BS_PUSHBUTTON | WS_TABSTOP | WS_DISABLED, {60, 30, 110, 44})};
     resources.dialogs[7] = dialog;
     class Import : public CDialog {
     public:
-        Import() : CDialog(7) { OnCommandId(6, [this] { EndDialog(6); }); }
+        Import() : CDialog(7) {
+            OnCommandId(6, [this] { EndDialog(6); });
+        }
     } import;
 
-    std::istringstream in("answer yes\nclick 7\nclick 32923\nclick 6\nanswer maybe\nanswer cancel\nanswer no\n");
+    std::istringstream in(
+        "answer yes\nclick 7\nclick 32923\nclick 6\nanswer maybe\nanswer cancel\nanswer no\n");
     std::ostringstream out;
     ConsoleAgent console(in, out);
     SetUserAgent(&console);
@@ -78,9 +86,11 @@ TEST_F(ConsoleTest, ShowsTheDialogAndAsksAgainAfterAWrongAnswer) {
 
     std::string shown = out.str();
     EXPECT_NE(shown.find("[Text import]"), std::string::npos) << shown;
-    EXPECT_NE(shown.find("32923 Button \"Remove source text after converting\""), std::string::npos);
+    EXPECT_NE(shown.find("32923 Button \"Remove source text after converting\""),
+              std::string::npos);
     EXPECT_NE(shown.find("7 Button \"No\" [disabled]"), std::string::npos);
-    EXPECT_NE(shown.find("the dialog waits for input"), std::string::npos); // "answer yes" while input was due
+    EXPECT_NE(shown.find("the dialog waits for input"),
+              std::string::npos); // "answer yes" while input was due
     EXPECT_NE(shown.find("is disabled"), std::string::npos);
     EXPECT_NE(shown.find("[checked]"), std::string::npos);
     EXPECT_NE(shown.find("the box offers Yes, No"), std::string::npos);

@@ -1,6 +1,7 @@
 // The file and find dialogs as requests to the user.
 #include <filesystem>
 #include <fstream>
+#include <unistd.h>
 
 #include "platform/ui/FileDialog.h"
 #include "platform/ui/FindReplaceDialog.h"
@@ -16,7 +17,8 @@ protected:
         UiTest::SetUp();
         resources.strings[kIdsFileExists] = u"%1 already exists.\nDo you want to replace it?";
         resources.strings[kIdsFileNotFound] = u"%1\nFile not found.";
-        folder = std::filesystem::temp_directory_path() / ("reqpad-ui-" + std::to_string(::getpid()));
+        folder =
+            std::filesystem::temp_directory_path() / ("reqpad-ui-" + std::to_string(::getpid()));
         std::filesystem::create_directories(folder);
         std::ofstream(folder / "old.ntb") << "x";
     }
@@ -37,7 +39,8 @@ TEST_F(CommonDialogsTest, SaveAsksBeforeOverwritingAndAddsTheExtension) {
     EXPECT_EQ(save.GetFileTitle(), u"new");
     EXPECT_EQ(save.GetFileExt(), u"ntb");
     ASSERT_EQ(RecordedMessageBoxes().size(), 1u);
-    EXPECT_EQ(RecordedMessageBoxes()[0].text, zn::fromUtf8(path("old.ntb")) + u" already exists.\nDo you want to replace it?");
+    EXPECT_EQ(RecordedMessageBoxes()[0].text,
+              zn::fromUtf8(path("old.ntb")) + u" already exists.\nDo you want to replace it?");
     agent.Finish();
 }
 
@@ -46,8 +49,10 @@ TEST_F(CommonDialogsTest, OpenTakesTheTemplateOptionsAndRefusesMissingFiles) {
     extension.id = 24;
     extension.items = {item(32923, u"Button", u"Merge with current notebook", BS_AUTOCHECKBOX)};
     resources.dialogs[24] = extension;
-    agent.AddScript("file \"" + path("none.ntb") + "\"\nanswer ok\nfile \"" + path("old.ntb") + "\" check=32923\nfile cancel");
-    CFileDialog open(true, u"ntb", u"", OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, u"Notebook files(*.ntb)|*.ntb||");
+    agent.AddScript("file \"" + path("none.ntb") + "\"\nanswer ok\nfile \"" + path("old.ntb") +
+                    "\" check=32923\nfile cancel");
+    CFileDialog open(true, u"ntb", u"", OFN_FILEMUSTEXIST | OFN_HIDEREADONLY,
+                     u"Notebook files(*.ntb)|*.ntb||");
     open.SetTemplate(24);
     ASSERT_EQ(open.DoModal(), IDOK);
     EXPECT_TRUE(open.GetOptionCheck(32923));
@@ -62,7 +67,8 @@ TEST_F(CommonDialogsTest, FindDialogSendsItsRequestsToTheOwner) {
     find.rect = {0, 0, 236, 62};
     find.items = {
         item(kFindWhatEdit, u"Edit", u"", WS_TABSTOP),
-        item(kFindWholeWordCheck, u"Button", u"Match whole word only", BS_AUTOCHECKBOX | WS_TABSTOP),
+        item(kFindWholeWordCheck, u"Button", u"Match whole word only",
+             BS_AUTOCHECKBOX | WS_TABSTOP),
         item(kFindMatchCaseCheck, u"Button", u"Match case", BS_AUTOCHECKBOX | WS_TABSTOP),
         item(kFindUpRadio, u"Button", u"Up", BS_AUTORADIOBUTTON | WS_GROUP),
         item(kFindDownRadio, u"Button", u"Down", BS_AUTORADIOBUTTON),

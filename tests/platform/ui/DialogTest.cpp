@@ -116,7 +116,9 @@ TEST_F(DialogTest, ActionsThatDoNotFitFailWithAClearMessage) {
         dialog.DoModal();
         FAIL() << "a click on a disabled button was accepted";
     } catch (const AgentError& e) {
-        EXPECT_NE(std::string(e.what()).find("control 14 (Never) in \"Names\" is disabled"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("control 14 (Never) in \"Names\" is disabled"),
+                  std::string::npos)
+            << e.what();
     }
     agent.AddScript("answer yes");
     EXPECT_THROW(dialog.DoModal(), AgentError);
@@ -124,7 +126,8 @@ TEST_F(DialogTest, ActionsThatDoNotFitFailWithAClearMessage) {
         dialog.DoModal();
         FAIL() << "an empty script answered a dialog";
     } catch (const AgentError& e) {
-        EXPECT_NE(std::string(e.what()).find("script ended while \"Names\" waits for input"), std::string::npos);
+        EXPECT_NE(std::string(e.what()).find("script ended while \"Names\" waits for input"),
+                  std::string::npos);
     }
     // A failed run leaves no window behind.
     EXPECT_FALSE(dialog.GetSafeHwnd());
@@ -193,6 +196,39 @@ TEST_F(DialogTest, MissingTemplateFailsWithoutAWindow) {
     CDialog dialog(4242);
     EXPECT_EQ(dialog.DoModal(), -1);
     EXPECT_FALSE(dialog.Create(4242));
+}
+
+} // namespace
+} // namespace zn::ui::test
+
+namespace zn::ui::test {
+namespace {
+
+TEST_F(DialogTest, ButtonItemsAndPositionsByTheDialogsHelpers) {
+    DialogTemplate grid;
+    grid.id = 20;
+    grid.style = WS_POPUP;
+    for (int id = 32962; id <= 32970; ++id)
+        grid.items.push_back(
+            item(id, u"Button", u"", BS_AUTORADIOBUTTON | (id == 32962 ? WS_GROUP : 0)));
+    resources.dialogs[20] = grid;
+    CDialog justify(20);
+    ASSERT_TRUE(justify.Create(20));
+    justify.CheckRadioButton(32962, 32970, 32962 + 3 * 2 + 0);
+    EXPECT_EQ(justify.GetCheckedRadioButton(32962, 32970), 32968);
+    // A click on another button of the group moves the check there.
+    CWnd* middle = justify.GetDlgItem(32966);
+    middle->SendMessage(BM_CLICK);
+    EXPECT_EQ(justify.GetCheckedRadioButton(32962, 32970), 32966);
+    EXPECT_EQ(justify.IsDlgButtonChecked(32968), BST_UNCHECKED);
+
+    EXPECT_EQ(justify.SetIcon(101, true), -1);
+    EXPECT_EQ(justify.GetIcon(true), 101);
+    EXPECT_EQ(justify.GetIcon(false), -1);
+
+    middle->SetWindowPos(0, 0, 40, 30, SWP_NOMOVE | SWP_HIDEWINDOW);
+    EXPECT_EQ(middle->GetWindowRect().Size(), (CSize{40, 30}));
+    EXPECT_FALSE(middle->IsWindowVisible());
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // Messages between windows: sending and posting, registered messages, menus, message
 // boxes and the clipboard with its viewers.
 #include "platform/ui/Clipboard.h"
+#include "platform/ui/Hooks.h"
+#include "platform/ui/Input.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Window.h"
@@ -17,7 +19,8 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message >= WM_USER || message == WM_DRAWCLIPBOARD || message == WM_COMMAND)
             messages.push_back(message == WM_COMMAND ? UINT(LOWORD(wParam)) : message);
-        return message == WM_USER + 1 ? LRESULT(wParam * 2) : CWnd::WindowProc(message, wParam, lParam);
+        return message == WM_USER + 1 ? LRESULT(wParam * 2)
+                                      : CWnd::WindowProc(message, wParam, lParam);
     }
 };
 
@@ -62,8 +65,13 @@ TEST_F(MessagesTest, DestroyingAParentDestroysChildrenAndOwnedWindows) {
 }
 
 TEST_F(MessagesTest, MenusCarryItemsPopupsAndTheirStates) {
-    resources.menus[5] = {5, {{0, u"&File", MF_POPUP, {{10, u"&Open", 0, {}}, {0, u"", MF_SEPARATOR, {}}, {11, u"&Close", MF_GRAYED, {}}}},
-                              {0, u"&View", MF_POPUP, {{20, u"&Ruler", MF_CHECKED, {}}}}}};
+    resources.menus[5] = {
+        5,
+        {{0,
+          u"&File",
+          MF_POPUP,
+          {{10, u"&Open", 0, {}}, {0, u"", MF_SEPARATOR, {}}, {11, u"&Close", MF_GRAYED, {}}}},
+         {0, u"&View", MF_POPUP, {{20, u"&Ruler", MF_CHECKED, {}}}}}};
     CMenu bar;
     ASSERT_TRUE(bar.LoadMenu(5));
     ASSERT_EQ(bar.GetMenuItemCount(), 2);
@@ -103,13 +111,16 @@ TEST_F(MessagesTest, PopupMenuChoiceComesFromTheUserAndMustBeEnabled) {
 
 TEST_F(MessagesTest, MessageBoxesAreAnsweredByTheAgentAndRecorded) {
     agent.AddScript("answer no\nanswer cancel\nanswer yes");
-    EXPECT_EQ(MessageBoxW(nullptr, u"Apply corrections?", u"Editor", MB_YESNOCANCEL | MB_ICONQUESTION), IDNO);
+    EXPECT_EQ(
+        MessageBoxW(nullptr, u"Apply corrections?", u"Editor", MB_YESNOCANCEL | MB_ICONQUESTION),
+        IDNO);
     EXPECT_EQ(MessageBoxW(nullptr, u"Save changes?", u"Notebook", MB_YESNOCANCEL), IDCANCEL);
     try {
         MessageBoxW(nullptr, u"Cannot find the string.", u"", MB_OK | MB_ICONEXCLAMATION);
         FAIL() << "yes answered an OK box";
     } catch (const AgentError& e) {
-        EXPECT_NE(std::string(e.what()).find("answer yes is not a button of a message box asks \"Cannot find the string.\" with Ok"),
+        EXPECT_NE(std::string(e.what()).find("answer yes is not a button of a message box asks "
+                                             "\"Cannot find the string.\" with Ok"),
                   std::string::npos)
             << e.what();
     }
@@ -152,6 +163,61 @@ TEST_F(MessagesTest, ClipboardViewersHearEveryChangeAndOnlyChanges) {
     SetClipboardText(&other, u"x");
     EXPECT_EQ(viewer.messages.size(), 2u);
     EXPECT_EQ(other.messages.size(), 3u);
+}
+
+} // namespace
+} // namespace zn::ui::test
+
+namespace zn::ui::test {
+namespace {
+
+TEST_F(MessagesTest, HooksSeeKeysAndActivationsFirst) {
+    Recorder first, second;
+    ASSERT_TRUE(first.Create(u"Test", u"Calculator", WS_POPUP | WS_VISIBLE, {}, nullptr, 0));
+    first.SetFocus();
+    std::vector<std::pair<WPARAM, bool>> keys;
+    HHOOK keyboard =
+        SetWindowsHookEx(WH_KEYBOARD, [&](int code, WPARAM key, LPARAM state) -> LRESULT {
+            keys.push_back({key, (state & kKeyReleased) != 0});
+            return key == VK_ESCAPE
+                       ? 1
+                       : CallNextHookEx(nullptr, code, key, state); // Esc is the hook's
+        });
+    KeyPress(VK_ESCAPE);
+    KeyPress(VK_RETURN);
+    EXPECT_EQ(keys,
+              (std::vector<std::pair<WPARAM, bool>>{
+                  {VK_ESCAPE, false}, {VK_ESCAPE, true}, {VK_RETURN, false}, {VK_RETURN, true}}));
+    EXPECT_TRUE(UnhookWindowsHookEx(keyboard));
+    EXPECT_FALSE(UnhookWindowsHookEx(keyboard));
+
+    HHOOK activation = SetWindowsHookEx(WH_CBT, [&](int code, WPARAM hwnd, LPARAM) -> LRESULT {
+        return code == HCBT_ACTIVATE && HWND(hwnd) == second.m_hWnd; // keep `second` from the front
+    });
+    ASSERT_TRUE(second.Create(u"Test", u"Other", WS_POPUP | WS_VISIBLE, {}, nullptr, 0));
+    EXPECT_EQ(GetActiveWindow(), &first);
+    UnhookWindowsHookEx(activation);
+    SetActiveWindow(&second);
+    EXPECT_EQ(GetActiveWindow(), &second);
+}
+
+TEST_F(MessagesTest, TheWindowUnderThePointerSetsTheCursor) {
+    struct Viewer : CWnd {
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+            if (message == WM_SETCURSOR) {
+                SetCursor(9150);
+                return 1;
+            }
+            return CWnd::WindowProc(message, wParam, lParam);
+        }
+    } viewer;
+    CWnd plain;
+    ASSERT_TRUE(viewer.Create(u"Test", u"", WS_POPUP | WS_VISIBLE, {0, 0, 50, 50}, nullptr, 0));
+    ASSERT_TRUE(plain.Create(u"Test", u"", WS_POPUP | WS_VISIBLE, {100, 0, 150, 50}, nullptr, 0));
+    Click(viewer, {5, 5});
+    EXPECT_EQ(GetCursor(), 9150);
+    Click(plain, {5, 5});
+    EXPECT_EQ(GetCursor(), kArrowCursor);
 }
 
 } // namespace

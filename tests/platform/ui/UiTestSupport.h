@@ -33,8 +33,8 @@ public:
     }
 };
 
-inline DialogItemTemplate item(int id, std::u16string className, std::u16string text, std::uint32_t style,
-                               CRect rect = {5, 5, 55, 19}) {
+inline DialogItemTemplate item(int id, std::u16string className, std::u16string text,
+                               std::uint32_t style, CRect rect = {5, 5, 55, 19}) {
     return {id, std::move(className), rect, std::move(text), style | WS_VISIBLE, 0};
 }
 
