@@ -21,11 +21,14 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-const char* kUsage = "tt new --mode N [--format auto|none] --content FILE | tt layout ID X1 Y1 X2 Y2 | "
-                     "tt place ID KIND | tt update ID | tt info ID|all | tt prop ID NAME [VALUE] | tt grips ID | "
-                     "tt move-grips ID [--all] DX DY G... | tt notify ID KIND";
+const char* kUsage =
+    "tt new --mode N [--format auto|none] --content FILE | tt layout ID X1 Y1 X2 Y2 | "
+    "tt place ID KIND | tt update ID | tt info ID|all | tt prop ID NAME [VALUE] | tt grips ID | "
+    "tt move-grips ID [--all] DX DY G... | tt notify ID KIND";
 
-Json point(const ZnsPoint3& p) { return Json::array({p.x, p.y, p.z}); }
+Json point(const ZnsPoint3& p) {
+    return Json::array({p.x, p.y, p.z});
+}
 
 // What a reader sees of a column's RTF, paragraphs joined by LF.
 std::string visibleText(const ZnsStringW& rtf) {
@@ -41,7 +44,9 @@ std::string visibleText(const ZnsStringW& rtf) {
 Json info(CZnTText& text) {
     Json columns = Json::array();
     for (const ZnsTTColumn& column : text.Columns())
-        columns.push_back({{"first", point(column.first)}, {"second", point(column.second)}, {"anchor", column.anchor}});
+        columns.push_back({{"first", point(column.first)},
+                           {"second", point(column.second)},
+                           {"anchor", column.anchor}});
     Json texts = Json::array();
     for (std::int32_t i = 0; i < text.GetColumnTextCount(); ++i)
         texts.push_back(visibleText(text.GetColumnText(i)));
@@ -75,7 +80,8 @@ Json variantJson(const ZNSVariant& value) {
 // A property value typed on the command line: a whole number, a number, else a text.
 ZNSVariant parseValue(const std::string& word) {
     if (auto value = ParseNumber(word)) {
-        if (word.find_first_of(".eE") == std::string::npos && *value == double(std::int32_t(*value)))
+        if (word.find_first_of(".eE") == std::string::npos &&
+            *value == double(std::int32_t(*value)))
             return ZNSVariant(std::int32_t(*value));
         return ZNSVariant(*value);
     }
@@ -162,7 +168,8 @@ void HostShell::ttext(const Words& args) {
         expectCount(args, 3, 3, "tt place ID KIND");
         std::int32_t kind = integer(args[2], "the placement kind");
         if (kind < 0 || kind > 3)
-            throw ShellError("the placement kind is 0 (auto), 1 (rectangle), 2 (corner) or 3 (ask)");
+            throw ShellError(
+                "the placement kind is 0 (auto), 1 (rectangle), 2 (corner) or 3 (ask)");
         m_out << Json{{"result", text.Place(kind)}}.dump() << '\n';
     } else if (action == "update") {
         expectCount(args, 2, 2, "tt update ID");

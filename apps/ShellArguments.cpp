@@ -17,7 +17,8 @@ std::int32_t integer(const std::string& word, const char* what) {
     return std::int32_t(value);
 }
 
-void expectCount(const std::vector<std::string>& args, size_t least, size_t most, const char* usage) {
+void expectCount(const std::vector<std::string>& args, size_t least, size_t most,
+                 const char* usage) {
     if (args.size() < least || args.size() > most)
         throw ShellError(std::string("usage: ") + usage);
 }

@@ -8,4 +8,5 @@
 
 double number(const std::string& word, const char* what);
 std::int32_t integer(const std::string& word, const char* what);
-void expectCount(const std::vector<std::string>& args, size_t least, size_t most, const char* usage);
+void expectCount(const std::vector<std::string>& args, size_t least, size_t most,
+                 const char* usage);

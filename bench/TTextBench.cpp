@@ -18,9 +18,10 @@ namespace {
 ZnsStringW items(int count) {
     ZnsStringW lines = u"Technical requirements";
     for (int i = 1; i <= count; ++i)
-        lines += zn::format("\n%i. Unspecified limit deviations of dimensions: holes H14, shafts h14, "
-                            "others +-IT14/2; item %i of the requirements.",
-                            i, i);
+        lines +=
+            zn::format("\n%i. Unspecified limit deviations of dimensions: holes H14, shafts h14, "
+                       "others +-IT14/2; item %i of the requirements.",
+                       i, i);
     zn::richedit::RichEditModel model;
     model.StreamInText(lines, false);
     ZnsStringW rtf = zn::ansiToWide(model.GetRtf());
@@ -31,7 +32,8 @@ ZnsStringW items(int count) {
 }
 
 void Update(benchmark::State& state) {
-    const std::filesystem::path settings = std::filesystem::temp_directory_path() / "reqpad-bench-settings.xml";
+    const std::filesystem::path settings =
+        std::filesystem::temp_directory_path() / "reqpad-bench-settings.xml";
     simhost::SimHost host(settings.string());
     host.ObjManager().RegisterType(CLSID_ZnTText, &CZnTText::Factory, u"TText", 683, u"TText", 0);
     host.NewDrawing({});

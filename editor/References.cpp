@@ -66,7 +66,8 @@ void CollectReferringObjects(ZnsArray<znsWorkID>& objects, ZnsArray<std::int32_t
         }
 }
 
-void WriteBackItemNumbers(const ZnsArray<znsWorkID>& objects, const ZnsArray<std::int32_t>& numbers) {
+void WriteBackItemNumbers(const ZnsArray<znsWorkID>& objects,
+                          const ZnsArray<std::int32_t>& numbers) {
     ManagerScope scope;
     if (!scope.manager)
         return;

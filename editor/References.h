@@ -23,6 +23,7 @@ std::int32_t CheckObjectLink(ZnsLink& link);
 // The objects that refer to an item and their item numbers, index-aligned.
 void CollectReferringObjects(ZnsArray<znsWorkID>& objects, ZnsArray<std::int32_t>& numbers);
 // Writes renumbered items back; a number below 1 (a deleted item) resets the reference.
-void WriteBackItemNumbers(const ZnsArray<znsWorkID>& objects, const ZnsArray<std::int32_t>& numbers);
+void WriteBackItemNumbers(const ZnsArray<znsWorkID>& objects,
+                          const ZnsArray<std::int32_t>& numbers);
 
 } // namespace editor

@@ -33,7 +33,8 @@ void upgrade(const znsWorkID& id) {
         else
             text->SetFormat(formatEntity->GetId());
     }
-    if (ZnPtr<IZnComponentLauncher> launcher = ZnCreate<IZnComponentLauncher>(CLSID_ZnComponentLauncher);
+    if (ZnPtr<IZnComponentLauncher> launcher =
+            ZnCreate<IZnComponentLauncher>(CLSID_ZnComponentLauncher);
         launcher && SUCCEEDED(launcher->Load(u"ZnNMod.dll", u"ZnNMod.TTOldToNewConverter")))
         launcher->SetObjectList({id});
 }

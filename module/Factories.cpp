@@ -8,7 +8,9 @@
 
 namespace module {
 
-HRESULT CreateTText(IZnObject** out) { return CZnTText::Factory(out); }
+HRESULT CreateTText(IZnObject** out) {
+    return CZnTText::Factory(out);
+}
 
 HRESULT CreateCalculator(IZnObject** out) {
     *out = nullptr;

@@ -40,8 +40,8 @@ void* SpecificationFunction(const char* name, zn::loader::HMODULE resourceModule
 }
 
 ZnPtr<IZnObject> MainFormat(const znsWorkID& current) {
-    auto getMainFormat =
-        reinterpret_cast<ZnsGetMainFormatFunction>(SpecificationFunction("GetMainFormat", ModuleInstance()));
+    auto getMainFormat = reinterpret_cast<ZnsGetMainFormatFunction>(
+        SpecificationFunction("GetMainFormat", ModuleInstance()));
     ZnPtr<IZnObject> format;
     if (getMainFormat)
         getMainFormat(format.put(), 0, current);

@@ -1,7 +1,7 @@
 #include "module/TTManager.h"
 
-#include <optional>
 #include <new>
+#include <optional>
 
 #include "host/ExtProperties.h"
 #include "host/Services.h"
@@ -71,7 +71,8 @@ void CZnsTTManager::CollectLinkedObjects(ZnsArray<znsWorkID>& objects) {
 
 bool CZnsTTManager::PickLinkedObject(znsWorkID& object) {
     ZnsArray<znsWorkID> picked;
-    if (!gpZnObjManager || gpZnObjManager->Pick(picked, 1, res::LoadStringW(57678)) != S_OK || picked.empty())
+    if (!gpZnObjManager || gpZnObjManager->Pick(picked, 1, res::LoadStringW(57678)) != S_OK ||
+        picked.empty())
         return false;
     ZnsStringW ignored;
     if (!GetTTInfo(picked.front(), ignored))
@@ -83,7 +84,8 @@ bool CZnsTTManager::PickLinkedObject(znsWorkID& object) {
 std::int32_t CZnsTTManager::GetItemList(const znsWorkID& object, ZnsArray<std::int32_t>& numbers) {
     // The older storage read this array with its flag 16384; ours keeps arrays as they are.
     auto value = readProperty(object, kItemListProperty);
-    numbers = value && value->AsIntegerArray() ? *value->AsIntegerArray() : ZnsArray<std::int32_t>();
+    numbers =
+        value && value->AsIntegerArray() ? *value->AsIntegerArray() : ZnsArray<std::int32_t>();
     return 0;
 }
 

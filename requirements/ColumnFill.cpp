@@ -20,8 +20,12 @@ constexpr double kDegreesToRadians = 6.283185307179586 / 360.0;
 
 // The scratch control's RTF as content: stored RTF is 7-bit, the code page only matters for
 // raw bytes.
-std::string contentBytes(const ZnsStringW& rtf) { return zn::wideToAnsi(rtf); }
-ZnsStringW contentText(const std::string& bytes) { return zn::ansiToWide(bytes); }
+std::string contentBytes(const ZnsStringW& rtf) {
+    return zn::wideToAnsi(rtf);
+}
+ZnsStringW contentText(const std::string& bytes) {
+    return zn::ansiToWide(bytes);
+}
 
 // The gap after a paragraph in units of its height: the line spacing of its last paragraph
 // (in twentieths of a line) read in a scratch control.
@@ -50,16 +54,19 @@ ZnsTextParams CZnTText::textParams(bool header) const {
     ZnsTextParams params;
     params.style = parameters.GetText(header ? kTTParamHeaderStyle : kTTParamStyle);
     params.color = parameters.GetInteger(header ? kTTParamHeaderColor : kTTParamColor);
-    params.height = parameters.GetDouble(header ? kTTParamHeaderHeight : kTTParamFontHeight) * GetScale();
-    params.oblique = parameters.GetInteger(header ? kTTParamHeaderOblique : kTTParamOblique) * kDegreesToRadians;
+    params.height =
+        parameters.GetDouble(header ? kTTParamHeaderHeight : kTTParamFontHeight) * GetScale();
+    params.oblique =
+        parameters.GetInteger(header ? kTTParamHeaderOblique : kTTParamOblique) * kDegreesToRadians;
     return params;
 }
 
 double CZnTText::measure(const ZnsStringW& rtf, double width, bool header) const {
     ZnPtr<IZnTextObject> text = ZnCreate<IZnTextObject>(CLSID_ZnTextObject);
     ZnsBox3 box;
-    if (!text || FAILED(text->SetContent(rtf, ZnsContentKind::Rtf)) || FAILED(text->SetWidth(width)) ||
-        FAILED(text->SetTextParams(textParams(header))) || FAILED(text->GetExtents(box)))
+    if (!text || FAILED(text->SetContent(rtf, ZnsContentKind::Rtf)) ||
+        FAILED(text->SetWidth(width)) || FAILED(text->SetTextParams(textParams(header))) ||
+        FAILED(text->GetExtents(box)))
         return 0.0;
     return box.Height();
 }
@@ -111,7 +118,8 @@ std::int32_t CZnTText::fillColumnByLines(std::int32_t index) {
     return pourPieces(index, pieces, headers);
 }
 
-std::int32_t CZnTText::pourPieces(std::int32_t index, const std::vector<ZnsStringW>& pieces, std::int32_t headers) {
+std::int32_t CZnTText::pourPieces(std::int32_t index, const std::vector<ZnsStringW>& pieces,
+                                  std::int32_t headers) {
     double width = 0, height = 0;
     if (index >= 0 && index < GetColumnCount()) {
         const ZnsTTColumn& column = m_columns[size_t(index)];

@@ -62,15 +62,17 @@ public:
     virtual void SetOption(std::int32_t option) = 0;
     virtual std::int32_t GetPlaceKind() const = 0;
     virtual void SetPlaceKind(std::int32_t kind) = 0;
-    virtual std::int32_t LayoutInRectangle(ZnsPoint3 first, ZnsPoint3 second, std::int32_t parameters,
-                                           std::int32_t fill) = 0;
+    virtual std::int32_t LayoutInRectangle(ZnsPoint3 first, ZnsPoint3 second,
+                                           std::int32_t parameters, std::int32_t fill) = 0;
     virtual void ClearColumns() = 0;
-    virtual std::int32_t GetColumn(std::int32_t index, ZnsPoint3& first, ZnsPoint3& second) const = 0;
+    virtual std::int32_t GetColumn(std::int32_t index, ZnsPoint3& first,
+                                   ZnsPoint3& second) const = 0;
     virtual std::int32_t GetColumnCount() const = 0;
     virtual ZnsStringW GetColumnText(std::int32_t index) const = 0;
     virtual std::int32_t GetColumnTextCount() const = 0;
     virtual void Update() = 0;
-    virtual std::int32_t GetFormatColumnFrame(std::int32_t index, ZnsPoint3& first, ZnsPoint3& second) = 0;
+    virtual std::int32_t GetFormatColumnFrame(std::int32_t index, ZnsPoint3& first,
+                                              ZnsPoint3& second) = 0;
     virtual std::int32_t PlaceAfterEdit(std::int32_t how) = 0;
     virtual std::int32_t Place(std::int32_t kind) = 0;
     virtual HRESULT ShowObject(const znsWorkID& id) = 0;

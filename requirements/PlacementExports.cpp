@@ -31,7 +31,8 @@ bool storeOldLink(ZnsArray<ZnsLink>& links, std::int32_t number, ZnsLink link,
 
 } // namespace
 
-ZNS_EXPORT double CalcBottomFreeSpace(const double* first, const double* second, const znsWorkID* self) {
+ZNS_EXPORT double CalcBottomFreeSpace(const double* first, const double* second,
+                                      const znsWorkID* self) {
     double result = first[1];
     ZnsObjectFilter filter;
     filter.kind = ZnsObjectFilter::kByBox;
@@ -48,7 +49,8 @@ ZNS_EXPORT double CalcBottomFreeSpace(const double* first, const double* second,
         if (!entity)
             continue;
         const ZnsBox3 extents = entity->GetExtents();
-        const bool overlaps = first[0] > extents.min.x ? extents.max.x > first[0] : second[0] > extents.min.x;
+        const bool overlaps =
+            first[0] > extents.min.x ? extents.max.x > first[0] : second[0] > extents.min.x;
         if (result > extents.min.y && extents.min.y > second[1] && overlaps)
             result = extents.min.y;
     }
@@ -65,7 +67,8 @@ ZNS_EXPORT std::int32_t GetOldPositionLinks(ZnsArray<ZnsLink>* links) {
             document->GetRecordProperty(record, kZnsSpecItemNumbers, items);
             if (const ZnsArray<std::int32_t>* numbers = items.AsIntegerArray())
                 for (std::int32_t n : *numbers)
-                    stored |= storeOldLink(*links, n, {znsWorkID::Numbered(record), {}}, &editor::CheckPositionLink);
+                    stored |= storeOldLink(*links, n, {znsWorkID::Numbered(record), {}},
+                                           &editor::CheckPositionLink);
         }
     // The item lists are read first and checked after the manager is released: the check
     // acquires the manager itself.

@@ -20,8 +20,8 @@ void CZnTText::rebuildGeometry() {
         std::int32_t align = GetParameters().GetInteger(kTTParamHeaderAlign);
         return align == 1 || align == 2 ? align : 0;
     }();
-    auto primitive = [&](const ZnsStringW& rtf, ZnsPoint3 at, std::int32_t anchor, double width, size_t k,
-                         bool header, std::int32_t align) {
+    auto primitive = [&](const ZnsStringW& rtf, ZnsPoint3 at, std::int32_t anchor, double width,
+                         size_t k, bool header, std::int32_t align) {
         ZnsTextPrimitive text;
         text.position = at;
         if (align == 1)
@@ -43,7 +43,8 @@ void CZnTText::rebuildGeometry() {
         const ZnsTTColumn& column = m_columns[i];
         const double width = column.second.x - column.first.x;
         const bool headerColumn = std::int32_t(i) == m_headerIndex;
-        const bool bodyAsHeader = std::int32_t(i) < m_headerIndex || (headerColumn && m_headerCount == 0);
+        const bool bodyAsHeader =
+            std::int32_t(i) < m_headerIndex || (headerColumn && m_headerCount == 0);
         ZnsPoint3 at = column.first;
         if (column.anchor == kTTAnchorBottom) {
             at.y = column.second.y;
@@ -51,7 +52,8 @@ void CZnTText::rebuildGeometry() {
                 const size_t header = k++;
                 primitive(m_columnTexts[k], at, kTTAnchorBottom, width, k, bodyAsHeader, 0);
                 at.y += m_extraValue + measure(m_columnTexts[k], width, bodyAsHeader);
-                primitive(m_columnTexts[header], at, kTTAnchorBottom, width, header, true, alignment);
+                primitive(m_columnTexts[header], at, kTTAnchorBottom, width, header, true,
+                          alignment);
                 ++k;
                 continue;
             }
@@ -76,7 +78,9 @@ void CZnTText::Draw(IZnGeometrySink& sink) {
         sink.Text(text);
     if (GetId().IsNull() && (m_gripEdited || m_transformed))
         for (const ZnsTTColumn& column : m_columns)
-            sink.Polyline({column.first, {column.second.x, column.first.y, column.first.z}, column.second,
+            sink.Polyline({column.first,
+                           {column.second.x, column.first.y, column.first.z},
+                           column.second,
                            {column.first.x, column.second.y, column.second.z}},
                           true, kZnsColorByDefault);
     m_gripEdited = 0;

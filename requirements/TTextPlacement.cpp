@@ -48,7 +48,9 @@ ZnsArray<znsWorkID> CZnTText::drawingFormats() const {
     if (gpZnObjManager)
         gpZnObjManager->List(formats, filter);
     IZnDocument* document = gpZnDocManager ? gpZnDocManager->GetActiveDocument() : nullptr;
-    znsWorkID space = !GetOwnerId().IsNull() ? GetOwnerId() : document ? document->GetCurrentSpace() : znsWorkID();
+    znsWorkID space = !GetOwnerId().IsNull() ? GetOwnerId()
+                      : document             ? document->GetCurrentSpace()
+                                             : znsWorkID();
     std::erase_if(formats, [&](const znsWorkID& id) {
         ZnPtr<IZnEntity> format = openEntity(id);
         return !format || format->GetOwnerId() != space;
@@ -75,7 +77,8 @@ bool CZnTText::formatTakenByOther(const znsWorkID& format) const {
     return false;
 }
 
-std::int32_t CZnTText::GetFormatColumnFrame(std::int32_t index, ZnsPoint3& first, ZnsPoint3& second) {
+std::int32_t CZnTText::GetFormatColumnFrame(std::int32_t index, ZnsPoint3& first,
+                                            ZnsPoint3& second) {
     if (!gpZnFormatManager)
         return -1;
     znsWorkID format = m_format;
@@ -130,7 +133,8 @@ bool CZnTText::chooseFormat() {
     if (formats.size() < 2)
         return true;
     ZnsArray<znsWorkID> picked;
-    if (!gpZnObjManager || gpZnObjManager->Pick(picked, 1, res::LoadStringW(57722)) != S_OK || picked.empty())
+    if (!gpZnObjManager || gpZnObjManager->Pick(picked, 1, res::LoadStringW(57722)) != S_OK ||
+        picked.empty())
         return false;
     if (std::find(formats.begin(), formats.end(), picked.front()) == formats.end()) {
         showMessage(57724);
@@ -157,12 +161,13 @@ std::int32_t CZnTText::Place(std::int32_t kind) {
     };
     auto askPoint = [&](unsigned prompt, const ZnsPoint3* from, ZnsPoint3& point) {
         std::int32_t keyword = 0;
-        return gpZnObjManager &&
-               gpZnObjManager->GetPoint(res::LoadStringW(prompt), {}, from, point, keyword) == ZnsPointResult::Point;
+        return gpZnObjManager && gpZnObjManager->GetPoint(res::LoadStringW(prompt), {}, from, point,
+                                                          keyword) == ZnsPointResult::Point;
     };
 
     for (std::int32_t n = 0;; ++n) {
-        ZnsPoint3 first = n == 0 ? frameFirst : ZnsPoint3{}, second = n == 0 ? frameSecond : ZnsPoint3{};
+        ZnsPoint3 first = n == 0 ? frameFirst : ZnsPoint3{},
+                  second = n == 0 ? frameSecond : ZnsPoint3{};
         std::optional<ZnsPoint3> corner;
         if (kind == kTTPlaceAsk && n == 0) {
             if (m_mode == kTTModeConditions || (m_mode == kTTModeOldConditions && stored)) {
@@ -170,14 +175,17 @@ std::int32_t CZnTText::Place(std::int32_t kind) {
                     return finish();
                 ZnsPoint3 point;
                 std::int32_t keyword = 0;
-                ZnsPointResult answer = gpZnObjManager ? gpZnObjManager->GetPoint(res::LoadStringW(57672),
-                                                                                   res::LoadStringW(57673), nullptr,
-                                                                                   point, keyword)
-                                                       : ZnsPointResult::Cancel;
+                ZnsPointResult answer =
+                    gpZnObjManager
+                        ? gpZnObjManager->GetPoint(res::LoadStringW(57672), res::LoadStringW(57673),
+                                                   nullptr, point, keyword)
+                        : ZnsPointResult::Cancel;
                 if (answer == ZnsPointResult::Cancel)
                     return finish();
                 if (answer == ZnsPointResult::Keyword)
-                    kind = keyword == 1 ? kTTPlaceAuto : keyword == 2 ? kTTPlaceCorner : kTTPlaceRectangle;
+                    kind = keyword == 1   ? kTTPlaceAuto
+                           : keyword == 2 ? kTTPlaceCorner
+                                          : kTTPlaceRectangle;
                 else
                     corner = point;
                 GetFormatColumnFrame(0, first, second);
@@ -199,7 +207,8 @@ std::int32_t CZnTText::Place(std::int32_t kind) {
             if (conditions) {
                 if (kind == kTTPlaceAuto) {
                     const znsWorkID self = GetId();
-                    const double top[3] = {first.x, first.y, first.z}, bottom[3] = {second.x, second.y, second.z};
+                    const double top[3] = {first.x, first.y, first.z},
+                                 bottom[3] = {second.x, second.y, second.z};
                     first.y = CalcBottomFreeSpace(top, bottom, &self);
                 } else if (n == 0 && (stored || several)) {
                     if (kind == kTTPlaceCorner && !corner) {
@@ -218,7 +227,8 @@ std::int32_t CZnTText::Place(std::int32_t kind) {
                     zn::replaceAll(prompt, u"%i", zn::format("%i", n + 1));
                     std::int32_t keyword = 0;
                     if (!gpZnObjManager ||
-                        gpZnObjManager->GetPoint(prompt, {}, nullptr, point, keyword) != ZnsPointResult::Point)
+                        gpZnObjManager->GetPoint(prompt, {}, nullptr, point, keyword) !=
+                            ZnsPointResult::Point)
                         return finish();
                     first.y = point.y;
                     refreshDrawing();
@@ -254,9 +264,10 @@ bool CZnTText::deriveColumn(std::size_t n) {
         return false;
     OrderCorners(first, second);
     if (n >= m_columns.size()) {
-        m_columns.push_back({first, second, m_placeKind == kTTPlaceCorner   ? kTTAnchorBottom
-                                            : isParameters()                ? kTTAnchorTop
-                                                                            : kTTAnchorBottom});
+        m_columns.push_back({first, second,
+                             m_placeKind == kTTPlaceCorner ? kTTAnchorBottom
+                             : isParameters()              ? kTTAnchorTop
+                                                           : kTTAnchorBottom});
         return true;
     }
     ZnsTTColumn& column = m_columns[n];
@@ -286,8 +297,9 @@ void CZnTText::Update() {
             GetParameters().Set(kTTParamFontHeight, height);
     resetLayout();
     auto fill = [&](std::size_t n) {
-        return m_mode == kTTModeConditions || m_mode == kTTModeParameters ? FillColumn(std::int32_t(n), 0)
-                                                                          : fillColumnByLines(std::int32_t(n));
+        return m_mode == kTTModeConditions || m_mode == kTTModeParameters
+                   ? FillColumn(std::int32_t(n), 0)
+                   : fillColumnByLines(std::int32_t(n));
     };
     if (m_placeKind == kTTPlaceAuto || m_placeKind == kTTPlaceCorner) {
         std::size_t n = 0;
@@ -309,11 +321,14 @@ void CZnTText::Update() {
             break;
 }
 
-HRESULT CZnTText::EditOrPlace(std::int32_t flags, const std::map<ZnsStringW, ZNSVariant>* parameters) {
+HRESULT CZnTText::EditOrPlace(std::int32_t flags,
+                              const std::map<ZnsStringW, ZNSVariant>* parameters) {
     constexpr std::int32_t kPlace = 0x4, kWithoutAsking = 0x2;
     if (!(flags & kPlace))
-        return E_NOTIMPL; // editing runs the requirements editor, which this module does not have yet
-    if (GetId().IsNull() && (!gpZnObjManager || FAILED(gpZnObjManager->Append(static_cast<IZnTText*>(this), nullptr))))
+        return E_NOTIMPL; // editing runs the requirements editor, which this module does not have
+                          // yet
+    if (GetId().IsNull() &&
+        (!gpZnObjManager || FAILED(gpZnObjManager->Append(static_cast<IZnTText*>(this), nullptr))))
         return E_FAIL;
     if (!(flags & kWithoutAsking))
         return Place(kTTPlaceRectangle) == 0 ? S_OK : E_FAIL;
@@ -321,7 +336,8 @@ HRESULT CZnTText::EditOrPlace(std::int32_t flags, const std::map<ZnsStringW, ZNS
         return Place(kTTPlaceAuto) == 0 ? S_OK : E_FAIL;
     auto start = parameters->find(u"pntStart");
     auto end = parameters->find(u"pntEnd");
-    if (start == parameters->end() || end == parameters->end() || !start->second.AsPoint() || !end->second.AsPoint())
+    if (start == parameters->end() || end == parameters->end() || !start->second.AsPoint() ||
+        !end->second.AsPoint())
         return E_FAIL;
     ClearColumns();
     ZnsPoint3 first = *start->second.AsPoint(), second = *end->second.AsPoint();

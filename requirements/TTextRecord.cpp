@@ -21,8 +21,7 @@ struct Reader {
     IZnFiler& filer;
     HRESULT status = S_OK;
 
-    template <class T>
-    Reader& operator()(HRESULT (IZnFiler::*read)(T&), T& value) {
+    template <class T> Reader& operator()(HRESULT (IZnFiler::*read)(T&), T& value) {
         if (SUCCEEDED(status))
             status = (filer.*read)(value);
         return *this;
@@ -37,7 +36,9 @@ struct Reader {
 };
 
 // Version a.b as one comparable number.
-constexpr std::int32_t version(std::int32_t major, std::int32_t minor) { return major * 65536 + minor; }
+constexpr std::int32_t version(std::int32_t major, std::int32_t minor) {
+    return major * 65536 + minor;
+}
 
 } // namespace
 
@@ -95,7 +96,8 @@ HRESULT CZnTText::Load(IZnFiler& filer) {
     const std::int32_t v = version(major, minor);
     Reader read{filer};
     std::int32_t count = 0;
-    read(&IZnFiler::ReadString, m_content)(&IZnFiler::ReadInt32, m_mode)(&IZnFiler::ReadInt32, m_placeKind);
+    read(&IZnFiler::ReadString, m_content)(&IZnFiler::ReadInt32, m_mode)(&IZnFiler::ReadInt32,
+                                                                         m_placeKind);
     if (!read.count(count))
         return E_FAIL;
     m_links.assign(size_t(count), ZnsLink());
@@ -116,14 +118,15 @@ HRESULT CZnTText::Load(IZnFiler& filer) {
         return E_FAIL;
     m_columns.assign(size_t(count), ZnsTTColumn());
     for (ZnsTTColumn& column : m_columns)
-        read(&IZnFiler::ReadPoint, column.first)(&IZnFiler::ReadPoint, column.second)(&IZnFiler::ReadInt32,
-                                                                                       column.anchor);
+        read(&IZnFiler::ReadPoint, column.first)(&IZnFiler::ReadPoint, column.second)(
+            &IZnFiler::ReadInt32, column.anchor);
     if (!read.count(count))
         return E_FAIL;
     m_columnTexts.assign(size_t(count), ZnsStringW());
     for (ZnsStringW& text : m_columnTexts)
         read(&IZnFiler::ReadString, text);
-    read(&IZnFiler::ReadDouble, m_legacyHeight)(&IZnFiler::ReadInt32, m_place1)(&IZnFiler::ReadInt32, m_place2);
+    read(&IZnFiler::ReadDouble, m_legacyHeight)(&IZnFiler::ReadInt32,
+                                                m_place1)(&IZnFiler::ReadInt32, m_place2);
     read(&IZnFiler::ReadDouble, m_place3)(&IZnFiler::ReadDouble, m_place4);
     read(&IZnFiler::ReadInt32, m_legacyOblique)(&IZnFiler::ReadInt32, m_option);
     if (!read.ok())

@@ -33,10 +33,8 @@ const PropertyEntry kBodyProperties[] = {
     {u"Text style", kTTParamStyle, 21},
 };
 const PropertyEntry kHeaderProperties[] = {
-    {u"Header height", kTTParamHeaderHeight, 23},
-    {u"Header oblique", kTTParamHeaderOblique, 25},
-    {u"Header color", kTTParamHeaderColor, 27},
-    {u"Header align", kTTParamHeaderAlign, 31},
+    {u"Header height", kTTParamHeaderHeight, 23}, {u"Header oblique", kTTParamHeaderOblique, 25},
+    {u"Header color", kTTParamHeaderColor, 27},   {u"Header align", kTTParamHeaderAlign, 31},
     {u"Header style", kTTParamHeaderStyle, 29},
 };
 
@@ -47,8 +45,12 @@ const PropertyEntry* findHeaderProperty(const ZnsStringW& name) {
     return nullptr;
 }
 
-bool lessWithin(double a, double b) { return a < b + kGripTolerance; }
-bool greaterWithin(double a, double b) { return a + kGripTolerance > b; }
+bool lessWithin(double a, double b) {
+    return a < b + kGripTolerance;
+}
+bool greaterWithin(double a, double b) {
+    return a + kGripTolerance > b;
+}
 
 // "Text" followed by a decimal number: the number, else -1.
 std::int32_t columnTextNumber(const ZnsStringW& name) {
@@ -72,7 +74,9 @@ HRESULT CZnTText::Factory(IZnObject** out) {
     return S_OK;
 }
 
-ZnsGuid CZnTText::GetClassId() const { return CLSID_ZnTText; }
+ZnsGuid CZnTText::GetClassId() const {
+    return CLSID_ZnTText;
+}
 
 HRESULT CZnTText::QueryInterface(const ZnsGuid& iid, void** out) {
     if (out && iid == IZnTText::IID) {
@@ -152,14 +156,18 @@ void CZnTText::setHeightParameter(std::int32_t id, double height) {
         GetParameters().Set(id, height);
 }
 
-double CZnTText::GetFontHeight() const { return GetParameters().GetDouble(kTTParamFontHeight); }
+double CZnTText::GetFontHeight() const {
+    return GetParameters().GetDouble(kTTParamFontHeight);
+}
 
 void CZnTText::SetFontHeight(double height) {
     setHeightParameter(kTTParamFontHeight, height);
     Update();
 }
 
-std::int32_t CZnTText::GetOblique() const { return GetParameters().GetInteger(kTTParamOblique); }
+std::int32_t CZnTText::GetOblique() const {
+    return GetParameters().GetInteger(kTTParamOblique);
+}
 
 void CZnTText::SetOblique(std::int32_t oblique) {
     GetParameters().Set(kTTParamOblique, oblique);
@@ -202,14 +210,18 @@ HRESULT CZnTText::ShowObject(const znsWorkID& id) {
     return document ? document->ShowObject(id) : E_FAIL;
 }
 
-void CZnTText::GetTextStyle(ZnsStringW& name) const { name = GetParameters().GetText(kTTParamStyle); }
+void CZnTText::GetTextStyle(ZnsStringW& name) const {
+    name = GetParameters().GetText(kTTParamStyle);
+}
 
 void CZnTText::SetTextStyle(const ZnsStringW& name) {
     GetParameters().Set(kTTParamStyle, name);
     Update();
 }
 
-std::int32_t CZnTText::GetTextColor() const { return GetParameters().GetInteger(kTTParamColor); }
+std::int32_t CZnTText::GetTextColor() const {
+    return GetParameters().GetInteger(kTTParamColor);
+}
 
 void CZnTText::SetTextColor(std::int32_t color) {
     GetParameters().Set(kTTParamColor, color);
@@ -248,7 +260,8 @@ HRESULT CZnTText::GetPropertyDisplay(const ZnsStringW& name, ZnsStringW& display
             if (name == entry.name) {
                 display = res::LoadStringW(entry.displayString);
                 if (entry.id == kTTParamHeaderAlign)
-                    choices = {res::LoadStringW(57683), res::LoadStringW(57684), res::LoadStringW(57686)};
+                    choices = {res::LoadStringW(57683), res::LoadStringW(57684),
+                               res::LoadStringW(57686)};
                 return S_OK;
             }
     return E_NOTIMPL;
@@ -321,13 +334,16 @@ HRESULT CZnTText::GetGripPoints(ZnsArray<ZnsPoint3>& points) const {
     points.clear();
     for (size_t i = 0; i < m_columns.size() && i < m_columnTexts.size(); ++i) {
         const ZnsTTColumn& c = m_columns[i];
-        points.insert(points.end(), {c.first, c.second, {c.first.x, c.second.y, c.first.z},
+        points.insert(points.end(), {c.first,
+                                     c.second,
+                                     {c.first.x, c.second.y, c.first.z},
                                      {c.second.x, c.first.y, c.second.z}});
     }
     return S_OK;
 }
 
-HRESULT CZnTText::MoveGripPoints(const ZnsArray<std::int32_t>& indices, const ZnsPoint3& offset, bool all) {
+HRESULT CZnTText::MoveGripPoints(const ZnsArray<std::int32_t>& indices, const ZnsPoint3& offset,
+                                 bool all) {
     if (indices.empty())
         return E_NOTIMPL;
     if (all) {
@@ -349,21 +365,25 @@ HRESULT CZnTText::MoveGripPoints(const ZnsArray<std::int32_t>& indices, const Zn
         bool moved = false;
         switch (grip % 4) {
         case 0:
-            if ((moved = lessWithin(c.first.x + dx, c.second.x) && greaterWithin(c.first.y + dy, c.second.y)))
+            if ((moved = lessWithin(c.first.x + dx, c.second.x) &&
+                         greaterWithin(c.first.y + dy, c.second.y)))
                 c.first = c.first + offset;
             break;
         case 1:
-            if ((moved = greaterWithin(c.second.x + dx, c.first.x) && lessWithin(c.second.y + dy, c.first.y)))
+            if ((moved = greaterWithin(c.second.x + dx, c.first.x) &&
+                         lessWithin(c.second.y + dy, c.first.y)))
                 c.second = c.second + offset;
             break;
         case 2:
-            if ((moved = lessWithin(c.first.x + dx, c.second.x) && lessWithin(c.second.y + dy, c.first.y))) {
+            if ((moved = lessWithin(c.first.x + dx, c.second.x) &&
+                         lessWithin(c.second.y + dy, c.first.y))) {
                 c.first.x += dx;
                 c.second.y += dy;
             }
             break;
         default:
-            if ((moved = greaterWithin(c.first.y + dy, c.second.y) && greaterWithin(c.second.x + dx, c.first.x))) {
+            if ((moved = greaterWithin(c.first.y + dy, c.second.y) &&
+                         greaterWithin(c.second.x + dx, c.first.x))) {
                 c.first.y += dy;
                 c.second.x += dx;
             }

@@ -30,9 +30,11 @@ public:
                                ZnsArray<ZnsStringW>& choices) const override;
     void GetSubObjectName(std::int32_t id, ZnsStringW& name, std::int32_t& kind) const override;
     HRESULT GetGripPoints(ZnsArray<ZnsPoint3>& points) const override;
-    HRESULT MoveGripPoints(const ZnsArray<std::int32_t>& indices, const ZnsPoint3& offset, bool all) override;
+    HRESULT MoveGripPoints(const ZnsArray<std::int32_t>& indices, const ZnsPoint3& offset,
+                           bool all) override;
     HRESULT TransformBy(const ZnsMatrix& matrix) override;
-    HRESULT EditOrPlace(std::int32_t flags, const std::map<ZnsStringW, ZNSVariant>* parameters) override;
+    HRESULT EditOrPlace(std::int32_t flags,
+                        const std::map<ZnsStringW, ZNSVariant>* parameters) override;
     void OnNotify(std::int32_t kind) override;
     HRESULT OnObjectModified(const znsWorkID& object, std::int32_t kind) override;
 
@@ -62,7 +64,8 @@ public:
     ZnsStringW GetColumnText(std::int32_t index) const override;
     std::int32_t GetColumnTextCount() const override { return std::int32_t(m_columnTexts.size()); }
     void Update() override;
-    std::int32_t GetFormatColumnFrame(std::int32_t index, ZnsPoint3& first, ZnsPoint3& second) override;
+    std::int32_t GetFormatColumnFrame(std::int32_t index, ZnsPoint3& first,
+                                      ZnsPoint3& second) override;
     std::int32_t PlaceAfterEdit(std::int32_t how) override;
     std::int32_t Place(std::int32_t kind) override;
     HRESULT ShowObject(const znsWorkID& id) override;
@@ -82,8 +85,12 @@ public:
 private:
     ~CZnTText() override = default;
 
-    bool isConditions() const { return m_mode == kTTModeOldConditions || m_mode == kTTModeConditions; }
-    bool isParameters() const { return m_mode == kTTModeOldParameters || m_mode == kTTModeParameters; }
+    bool isConditions() const {
+        return m_mode == kTTModeOldConditions || m_mode == kTTModeConditions;
+    }
+    bool isParameters() const {
+        return m_mode == kTTModeOldParameters || m_mode == kTTModeParameters;
+    }
     bool hasHeader() const { return m_headerIndex >= 0; }
     void markModified() { m_dirty = 1; }
     void resetLayout();
@@ -96,7 +103,8 @@ private:
     // The fill of the older modes: the text cut line by line in a scratch control.
     std::int32_t fillColumnByLines(std::int32_t index);
     // The column fill shared by both cuts, over the pieces and their header count.
-    std::int32_t pourPieces(std::int32_t index, const std::vector<ZnsStringW>& pieces, std::int32_t headers);
+    std::int32_t pourPieces(std::int32_t index, const std::vector<ZnsStringW>& pieces,
+                            std::int32_t headers);
     // The remaining text for column `index`, taken from the column texts from there on.
     ZnsStringW gatherRest(std::int32_t index);
     // Whether another technical-conditions object of the drawing already uses `format`.

@@ -28,7 +28,8 @@ protected:
     ZnPtr<CZnTText> NewText(std::int32_t mode, bool append = true) {
         IZnObject* object = nullptr;
         EXPECT_EQ(gpZnObjManager->Create(&object, CLSID_ZnTText), S_OK);
-        ZnPtr<CZnTText> text = ZnPtr<CZnTText>::Adopt(static_cast<CZnTText*>(ZnQuery<IZnTText>(object).detach()));
+        ZnPtr<CZnTText> text =
+            ZnPtr<CZnTText>::Adopt(static_cast<CZnTText*>(ZnQuery<IZnTText>(object).detach()));
         object->Release();
         text->SetMode(mode);
         if (append) {
@@ -86,8 +87,9 @@ public:
     BoxObject(ZnsGuid classId, ZnsBox3 box) : m_classId(classId), m_box(box) {}
     ZnsGuid GetClassId() const override { return m_classId; }
     void Draw(IZnGeometrySink& sink) override {
-        sink.Polyline({m_box.min, {m_box.max.x, m_box.min.y, 0}, m_box.max, {m_box.min.x, m_box.max.y, 0}}, true,
-                      kZnsColorByDefault);
+        sink.Polyline(
+            {m_box.min, {m_box.max.x, m_box.min.y, 0}, m_box.max, {m_box.min.x, m_box.max.y, 0}},
+            true, kZnsColorByDefault);
     }
 
 private:

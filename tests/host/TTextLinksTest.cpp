@@ -15,7 +15,8 @@ using TTextLinks = TTextFixture;
 
 std::int32_t addRecord(simhost::Drawing& drawing, std::int32_t number, const ZnsStringW& zone,
                        ZnsArray<std::int32_t> items = {}) {
-    ZnPtr<simhost::PositionRecord> record = ZnPtr<simhost::PositionRecord>::Adopt(new simhost::PositionRecord);
+    ZnPtr<simhost::PositionRecord> record =
+        ZnPtr<simhost::PositionRecord>::Adopt(new simhost::PositionRecord);
     record->SetNumber(number);
     record->SetZone(zone);
     record->SetItems(items);
@@ -164,7 +165,8 @@ TEST_F(TTextLinks, AnOlderObjectIsUpgradedAfterTheDrawingLoads) {
     IZnEntity* loaded = Host().ActiveDrawing()->FindByIndex(oldId);
     ASSERT_NE(loaded, nullptr);
     EXPECT_EQ(static_cast<CZnTText*>(loaded)->GetMode(), kTTModeParameters);
-    const std::string handed = "ZnNMod.dll ZnNMod.TTOldToNewConverter SetObjectList " + std::to_string(oldId);
+    const std::string handed =
+        "ZnNMod.dll ZnNMod.TTOldToNewConverter SetObjectList " + std::to_string(oldId);
     const auto& calls = simhost::SiblingCallLog();
     EXPECT_NE(std::find(calls.begin(), calls.end(), handed), calls.end());
 }

@@ -26,8 +26,12 @@ struct RecordingSink : IZnGeometrySink {
 struct PointsAgent : zn::ui::UserAgent {
     std::vector<ZnsPoint3> points;
     std::u16string keyword;
-    int AnswerMessageBox(std::u16string_view, std::u16string_view, unsigned) override { return zn::ui::IDOK; }
-    std::optional<std::u16string> ChooseFile(const zn::ui::FileRequest&) override { return std::nullopt; }
+    int AnswerMessageBox(std::u16string_view, std::u16string_view, unsigned) override {
+        return zn::ui::IDOK;
+    }
+    std::optional<std::u16string> ChooseFile(const zn::ui::FileRequest&) override {
+        return std::nullopt;
+    }
     zn::ui::PickAnswer PickPoint(const zn::ui::PointRequest&) override {
         zn::ui::PickAnswer answer;
         if (!keyword.empty()) {
@@ -196,7 +200,8 @@ TEST_F(TTextPlacement, ATextThatFitsLeavesOneColumnTextAndTheOlderModesCutItLine
     std::vector<std::string> placed = lines(Visible(old->GetColumnText(1)));
     std::vector<std::string> rest = lines(Visible(old->GetColumnText(2)));
     EXPECT_EQ(placed.size() + rest.size(), 60u);
-    EXPECT_EQ(rest.front(), zn::formatA("%zu. Item %zu word word word", placed.size() + 1, placed.size() + 1));
+    EXPECT_EQ(rest.front(),
+              zn::formatA("%zu. Item %zu word word word", placed.size() + 1, placed.size() + 1));
 }
 
 TEST_F(TTextPlacement, UpdateRederivesAutomaticColumnsAndKeepsGivenRectangles) {
@@ -207,7 +212,8 @@ TEST_F(TTextPlacement, UpdateRederivesAutomaticColumnsAndKeepsGivenRectangles) {
     EXPECT_EQ(text->GetColumnCount(), 1);
     EXPECT_EQ(text->GetColumnTextCount(), 1);
 
-    std::map<ZnsStringW, ZNSVariant> points{{u"pntStart", ZnsPoint3{100, 50, 0}}, {u"pntEnd", ZnsPoint3{50, 200, 0}}};
+    std::map<ZnsStringW, ZNSVariant> points{{u"pntStart", ZnsPoint3{100, 50, 0}},
+                                            {u"pntEnd", ZnsPoint3{50, 200, 0}}};
     EXPECT_EQ(text->EditOrPlace(0x6, &points), S_OK);
     EXPECT_EQ(text->GetPlaceKind(), kTTPlaceFromPoints);
     text->Update();
@@ -287,7 +293,8 @@ TEST_F(TTextPlacement, GripsMoveCornersOnlyWhileTheRectangleStaysValid) {
     text->LayoutInRectangle({100, 200, 0}, {200, 100, 0}, 0, 0);
     ZnsArray<ZnsPoint3> grips;
     text->GetGripPoints(grips);
-    EXPECT_EQ(grips, (ZnsArray<ZnsPoint3>{{100, 200, 0}, {200, 100, 0}, {100, 100, 0}, {200, 200, 0}}));
+    EXPECT_EQ(grips,
+              (ZnsArray<ZnsPoint3>{{100, 200, 0}, {200, 100, 0}, {100, 100, 0}, {200, 200, 0}}));
 
     EXPECT_EQ(text->MoveGripPoints({0}, {150, 0, 0}, false), S_OK); // past the right edge
     EXPECT_EQ(text->Columns()[0].first, (ZnsPoint3{100, 200, 0}));

@@ -24,7 +24,9 @@ struct OldRecord {
 
     std::vector<std::uint8_t> bytes() const {
         simhost::BinaryFiler filer;
-        auto at = [&](std::int32_t a, std::int32_t b) { return major * 65536 + minor >= a * 65536 + b; };
+        auto at = [&](std::int32_t a, std::int32_t b) {
+            return major * 65536 + minor >= a * 65536 + b;
+        };
         filer.BeginRecord(major, minor);
         filer.WriteString(content);
         filer.WriteInt32(mode);
@@ -76,7 +78,8 @@ TEST_F(TTextRecord, ASavedObjectComesBackWithContentLinksColumnsAndHeader) {
     annotation->SetPoints({{10, 10, 0}, {20, 20, 0}});
     Host().ActiveDrawing()->Append(annotation.get(), nullptr);
     const znsWorkID view = annotation->GetId();
-    text->SetContentAndLinks(Items(100, 3, true), {{znsWorkID::Numbered(7), u"pos. 7"}, {view, u"A-A"}});
+    text->SetContentAndLinks(Items(100, 3, true),
+                             {{znsWorkID::Numbered(7), u"pos. 7"}, {view, u"A-A"}});
     text->GetParameters().Set(kTTParamOblique, 10);
     text->Place(kTTPlaceAuto);
     ASSERT_EQ(text->GetColumnCount(), 2);
