@@ -5,6 +5,7 @@
 
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
+#include "platform/ui/Dialog.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/PlatformStrings.h"
 #include "platform/ui/Resources.h"
@@ -39,7 +40,10 @@ CWnd* CDataExchange::PrepareCtrl(int id) {
 }
 
 void CDataExchange::Fail() {
-    if (CWnd* control = m_pDlgWnd->GetDlgItem(m_idLastControl))
+    CWnd* control = m_pDlgWnd->GetDlgItem(m_idLastControl);
+    if (auto* dialog = dynamic_cast<CDialog*>(m_pDlgWnd))
+        dialog->GotoDlgCtrl(control);
+    else if (control)
         control->SetFocus();
     throw DataExchangeFailure{};
 }

@@ -174,8 +174,11 @@ int CDialog::GetDefID() const {
 
 namespace {
 
+// The dialog itself may still be hidden (before it is first shown), so only the
+// control's own visibility counts.
 bool canTakeFocus(CWnd* w) {
-    return (w->GetStyle() & WS_TABSTOP) && w->IsWindowVisible() && w->IsWindowEnabled();
+    std::uint32_t style = w->GetStyle();
+    return (style & WS_TABSTOP) && (style & WS_VISIBLE) && w->IsWindowEnabled();
 }
 
 // The child of `dialog` that holds `focus`, or null.
@@ -208,8 +211,12 @@ void CDialog::NextDlgCtrl(bool previous) {
 }
 
 void CDialog::GotoDlgCtrl(CWnd* control) {
-    if (control)
-        control->SetFocus();
+    if (!control)
+        return;
+    control->SetFocus();
+    // Arriving in a text field by the keyboard selects its text.
+    if (control->SendMessage(WM_GETDLGCODE) & DLGC_HASSETSEL)
+        control->SendMessage(EM_SETSEL, 0, -1);
 }
 
 bool CDialog::IsDialogMessage(MSG& msg) {

@@ -61,12 +61,14 @@ LRESULT CEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case EM_SETMODIFY:
         m_modified = wParam != 0;
         return 0;
-    case WM_GETDLGCODE:
-        return multiline() && (GetStyle() & ES_WANTRETURN) ? DLGC_WANTALLKEYS
-                                                           : DLGC_WANTCHARS | DLGC_WANTARROWS;
+    case WM_GETDLGCODE: {
+        // A multi-line field with ES_WANTRETURN keeps Enter; Tab and Esc stay the dialog's.
+        LRESULT code = DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL;
+        if (multiline() && (GetStyle() & ES_WANTRETURN) && wParam == VK_RETURN)
+            code |= DLGC_WANTALLKEYS;
+        return code;
+    }
     case WM_SETFOCUS:
-        if (!multiline())
-            m_edit.SetSel(0, -1);
         if (CWnd* parent = GetParent())
             parent->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), EN_SETFOCUS),
                                 LPARAM(m_hWnd));
@@ -77,7 +79,9 @@ LRESULT CEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
                                 LPARAM(m_hWnd));
         return 0;
     case WM_LBUTTONDOWN:
+        // Without character metrics a click puts the caret after the text.
         SetFocus();
+        m_edit.SetSel(int(m_edit.text.size()), -1);
         return 0;
     case WM_KEYDOWN:
         if (m_edit.MoveCaret(UINT(wParam), GetKeyState(VK_SHIFT) < 0))

@@ -14,7 +14,8 @@ CEdit* InPlaceEdit::Begin(CWnd& host, const CRect& rect, std::u16string_view tex
     m_host = &host;
     m_edit = std::move(edit);
     m_edit->SetFocus();
-    m_edit->SetSel(caretAtEnd ? -1 : 0, -1);
+    int length = int(text.size());
+    m_edit->SetSel(caretAtEnd ? length : 0, -1);
     return m_edit.get();
 }
 

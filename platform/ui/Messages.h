@@ -145,6 +145,8 @@ inline constexpr UINT EM_SETPARAFORMAT = 0x0447;
 // WM_GETDLGCODE answers: which keys a control keeps from the dialog's own navigation.
 inline constexpr LRESULT DLGC_WANTARROWS = 0x0001;
 inline constexpr LRESULT DLGC_WANTTAB = 0x0002;
+// The control takes EM_SETSEL: the dialog selects all its text when it moves the focus there.
+inline constexpr LRESULT DLGC_HASSETSEL = 0x0008;
 inline constexpr LRESULT DLGC_WANTALLKEYS = 0x0004;
 inline constexpr LRESULT DLGC_WANTCHARS = 0x0080;
 inline constexpr LRESULT DLGC_DEFPUSHBUTTON = 0x0010;

@@ -227,3 +227,67 @@ TEST_F(FtEditTest, TemplateItemBecomesTheFormattedControlInAModalDialog) {
 
 } // namespace
 } // namespace zn::ui::test
+
+namespace zn::ui::test {
+namespace {
+
+TEST_F(FtEditTest, MouseSelectsByDragAndWordsByDoubleClick) {
+    edit.SetText(u"Steel 45\rBolt M6");
+    auto at = [&](int position) {
+        richedit::Point p = edit.PosFromChar(position);
+        return CPoint{p.x + 1, p.y + 1};
+    };
+    Drag(edit, at(0), at(5));
+    EXPECT_EQ(edit.GetSelText(), u"Steel");
+    Click(edit, at(11), MouseButton::Left, true);
+    EXPECT_EQ(edit.GetSelText(), u"Bolt ");
+    Click(edit, at(2));
+    Click(edit, at(12), MouseButton::Left, false, kModShift);
+    EXPECT_EQ(edit.GetSelStart(), 2);
+    EXPECT_EQ(edit.GetSelEnd(), 12);
+}
+
+TEST_F(FtEditTest, CaretKeysWalkLinesAndWords) {
+    edit.SetText(u"first line\rsecond");
+    edit.SetSel(3, 3);
+    KeyPress(VK_DOWN);
+    EXPECT_EQ(edit.GetSelStart(), 14); // the same column on the next line
+    KeyPress(VK_END);
+    EXPECT_EQ(edit.GetSelStart(), 17);
+    KeyPress(VK_UP, kModShift);
+    EXPECT_EQ(edit.GetSelText(), u"line\rsecond");
+    KeyPress(VK_HOME, kModCtrl);
+    EXPECT_EQ(edit.GetSelEnd(), 0);
+    KeyPress(VK_RIGHT, kModCtrl | kModShift);
+    EXPECT_EQ(edit.GetSelText(), u"first ");
+}
+
+TEST_F(FtEditTest, MessagesReachTheModel) {
+    edit.SetText(u"abc");
+    CHARRANGE range{1, 3};
+    edit.SendMessage(EM_EXSETSEL, 0, LPARAM(&range));
+    EXPECT_EQ(edit.GetSelText(), u"bc");
+    CharFormat red;
+    red.mask = richedit::CFM_COLOR;
+    red.color = richedit::RGB(255, 0, 0);
+    EXPECT_TRUE(edit.SendMessage(EM_SETCHARFORMAT, SCF_ALL, LPARAM(&red)));
+    EXPECT_EQ(formatAt(0).color, richedit::RGB(255, 0, 0));
+    std::u16string replacement = u"X";
+    edit.SendMessage(EM_REPLACESEL, 1, LPARAM(replacement.c_str()));
+    EXPECT_EQ(edit.GetText(), u"aX");
+    EXPECT_TRUE(edit.SendMessage(EM_CANUNDO));
+    edit.SendMessage(EM_UNDO);
+    EXPECT_EQ(edit.GetText(), u"abc");
+    EXPECT_EQ(edit.SendMessage(EM_SETEVENTMASK, 0, LPARAM(richedit::ENM_CHANGE)),
+              LRESULT(richedit::ENM_NONE));
+    EXPECT_EQ(edit.SendMessage(EM_GETEVENTMASK), LRESULT(richedit::ENM_CHANGE));
+    EXPECT_EQ(edit.SendMessage(EM_LINEFROMCHAR, 2), 0);
+}
+
+TEST_F(FtEditTest, ConverterKeepsLoneBackslashesAndDropsUnknownCodes) {
+    ASSERT_TRUE(edit.GetTextConverter()->InsertFormattedText(u"\\fArial|b0;A\\Lx\\ly \\C1;%%d\\"));
+    EXPECT_EQ(edit.GetText(), u"Axy \u00B0\\");
+}
+
+} // namespace
+} // namespace zn::ui::test

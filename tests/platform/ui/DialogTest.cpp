@@ -69,8 +69,7 @@ TEST_F(DialogTest, ModalDialogEndsWithTheButtonTheScriptClicked) {
 }
 
 TEST_F(DialogTest, OkExchangesTypedValuesIntoTheMembers) {
-    agent.AddScript("click 10\n"
-                    "type Alpha\n"
+    agent.AddScript("type Alpha\n"
                     "key Tab\n"
                     "type 7\n"
                     "click 13\n"
@@ -78,7 +77,7 @@ TEST_F(DialogTest, OkExchangesTypedValuesIntoTheMembers) {
                     "key Enter\n");
     NameDialog dialog;
     EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(dialog.name, u"Alpha"); // focusing an edit selects its text, typing replaces it
+    EXPECT_EQ(dialog.name, u"Alpha"); // the first field has the focus, its text selected
     EXPECT_EQ(dialog.count, 7);
     EXPECT_EQ(dialog.remove, BST_CHECKED);
     EXPECT_EQ(dialog.applied, 1);
