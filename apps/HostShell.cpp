@@ -8,6 +8,7 @@
 
 #include "apps/HostListings.h"
 #include "apps/HostUser.h"
+#include "apps/ShellArguments.h"
 #include "apps/ShellWords.h"
 #include "host/Services.h"
 #include "module/Exports.h"
@@ -21,26 +22,6 @@
 namespace {
 
 constexpr unsigned kNotAvailableYet = 59000;
-
-double number(const std::string& word, const char* what) {
-    auto value = ParseNumber(word);
-    if (!value)
-        throw ShellError(std::string(what) + " must be a number, not \"" + word + "\"");
-    return *value;
-}
-
-std::int32_t integer(const std::string& word, const char* what) {
-    double value = number(word, what);
-    if (value != double(std::int32_t(value)))
-        throw ShellError(std::string(what) + " must be a whole number, not \"" + word + "\"");
-    return std::int32_t(value);
-}
-
-void expectCount(const std::vector<std::string>& args, size_t least, size_t most,
-                 const char* usage) {
-    if (args.size() < least || args.size() > most)
-        throw ShellError(std::string("usage: ") + usage);
-}
 
 // Writes through a temporary file and a rename, so a failed write leaves the old file.
 void writeFileAtomically(const std::string& path, const std::string& content) {
@@ -79,6 +60,7 @@ HostShell::HostShell(simhost::SimHost& host, HostUser& user, std::ostream& out)
         {"select", std::bind(&HostShell::select, this, _1)},
         {"ext", std::bind(&HostShell::extended, this, _1)},
         {"calls", std::bind(&HostShell::calls, this, _1)},
+        {"tt", std::bind(&HostShell::ttext, this, _1)},
         {"objects", [this](const Words&) { ListObjects(m_host, m_out); }},
         {"commands", [this](const Words&) { ListCommands(m_host, m_out); }},
         {"types", [this](const Words&) { ListTypes(m_host, m_out); }},

@@ -16,6 +16,7 @@ struct ShellError : std::runtime_error {
 };
 
 class HostUser;
+class CZnTText;
 
 class HostShell {
 public:
@@ -46,6 +47,9 @@ private:
     void select(const Words& args);
     void extended(const Words& args);
     void calls(const Words& args);
+    // `tt ...`: the requirements object driven as a host's automation drives it.
+    void ttext(const Words& args);
+    CZnTText& requirementsObject(const std::string& word);
 
     simhost::Drawing& drawing();
     IZnEntity& object(const std::string& word);
@@ -55,5 +59,6 @@ private:
     HostUser& m_user;
     std::ostream& m_out;
     void (*m_unInit)() = nullptr;
+    std::string m_lastText; // the id `tt new` printed last; `last` names it
     std::map<std::string, std::function<void(const Words&)>> m_commands;
 };

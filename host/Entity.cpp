@@ -1,5 +1,7 @@
 #include "host/Entity.h"
 
+#include <algorithm>
+
 unsigned long IZnEntity::AddRef() {
     return ++m_references;
 }
@@ -98,10 +100,40 @@ HRESULT IZnEntity::SetProperty(const ZnsStringW&, const ZNSVariant&) {
 HRESULT IZnEntity::GetGripPoints(ZnsArray<ZnsPoint3>&) const {
     return E_NOTIMPL;
 }
-HRESULT IZnEntity::MoveGripPoints(const ZnsArray<std::int32_t>&, const ZnsPoint3&) {
+HRESULT IZnEntity::MoveGripPoints(const ZnsArray<std::int32_t>&, const ZnsPoint3&, bool) {
+    return E_NOTIMPL;
+}
+HRESULT IZnEntity::TransformBy(const ZnsMatrix&) {
     return E_NOTIMPL;
 }
 HRESULT IZnEntity::Edit() {
     return E_NOTIMPL;
 }
+HRESULT IZnEntity::EditOrPlace(std::int32_t, const std::map<ZnsStringW, ZNSVariant>*) {
+    return E_NOTIMPL;
+}
 void IZnEntity::OnNotify(std::int32_t) {}
+HRESULT IZnEntity::OnObjectModified(const znsWorkID&, std::int32_t) {
+    return E_NOTIMPL;
+}
+HRESULT IZnEntity::GetPropertyNames(ZnsArray<ZnsStringW>& names) const {
+    names.clear();
+    return S_OK;
+}
+HRESULT IZnEntity::GetPropertyIds(ZnsArray<std::int32_t>& ids) const {
+    ids.clear();
+    return S_OK;
+}
+HRESULT IZnEntity::GetPropertyDisplay(const ZnsStringW&, ZnsStringW&, ZnsArray<ZnsStringW>&) const {
+    return E_NOTIMPL;
+}
+void IZnEntity::GetSubObjectName(std::int32_t, ZnsStringW&, std::int32_t&) const {}
+
+void IZnEntity::AddDependant(const znsWorkID& id) {
+    if (std::find(m_dependants.begin(), m_dependants.end(), id) == m_dependants.end())
+        m_dependants.push_back(id);
+}
+
+void IZnEntity::RemoveDependant(const znsWorkID& id) {
+    m_dependants.erase(std::remove(m_dependants.begin(), m_dependants.end(), id), m_dependants.end());
+}

@@ -63,9 +63,29 @@ public:
     virtual HRESULT GetProperty(const ZnsStringW& name, ZNSVariant& value) const;
     virtual HRESULT SetProperty(const ZnsStringW& name, const ZNSVariant& value);
     virtual HRESULT GetGripPoints(ZnsArray<ZnsPoint3>& points) const;
-    virtual HRESULT MoveGripPoints(const ZnsArray<std::int32_t>& indices, const ZnsPoint3& offset);
+    // `all`: the grips name every grip of the object, which moves as a whole.
+    virtual HRESULT MoveGripPoints(const ZnsArray<std::int32_t>& indices, const ZnsPoint3& offset, bool all);
+    virtual HRESULT TransformBy(const ZnsMatrix& matrix);
     virtual HRESULT Edit();
+    // Edit or place from a host command: flag bit 2 places, bit 1 without asking; the named
+    // values (points "pntStart", "pntEnd", ...) may be null.
+    virtual HRESULT EditOrPlace(std::int32_t flags, const std::map<ZnsStringW, ZNSVariant>* parameters);
     virtual void OnNotify(std::int32_t kind);
+    // An object this one follows (AddDependant) changed; kind 1: its geometry.
+    virtual HRESULT OnObjectModified(const znsWorkID& object, std::int32_t kind);
+    // What the host's property pages show: names, parameter ids, and per name its display
+    // text and, for a choice, the choices.
+    virtual HRESULT GetPropertyNames(ZnsArray<ZnsStringW>& names) const;
+    virtual HRESULT GetPropertyIds(ZnsArray<std::int32_t>& ids) const;
+    virtual HRESULT GetPropertyDisplay(const ZnsStringW& name, ZnsStringW& display,
+                                       ZnsArray<ZnsStringW>& choices) const;
+    // Name and kind of sub-object `id`; an id the object does not know leaves both unchanged.
+    virtual void GetSubObjectName(std::int32_t id, ZnsStringW& name, std::int32_t& kind) const;
+
+    // Objects that follow this one hear OnObjectModified(this object, 1) when it changes.
+    void AddDependant(const znsWorkID& id);
+    void RemoveDependant(const znsWorkID& id);
+    const ZnsArray<znsWorkID>& Dependants() const { return m_dependants; }
     // Called once after the object joined a drawing (group hook of the library).
     virtual void onEdit() {}
 
@@ -81,4 +101,5 @@ private:
     double m_scale = 1.0;
     ZnParameterSet m_parameters;
     std::map<ZnsStringW, ZNSVariant> m_extProperties;
+    ZnsArray<znsWorkID> m_dependants;
 };

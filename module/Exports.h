@@ -4,6 +4,11 @@
 
 #include <cstdint>
 
+#include "host/Array.h"
+
+struct znsWorkID;
+struct ZnsLink;
+
 #define ZNS_EXPORT extern "C" __attribute__((visibility("default")))
 
 ZNS_EXPORT void ZNSInit();
@@ -13,3 +18,10 @@ ZNS_EXPORT std::int32_t ZNS_DelTTItem(std::int32_t item);
 
 // How the host and tests find the entry points through the loader.
 using ZnsInitFunction = void (*)();
+
+// The lowest bottom edge of the objects other than `self` that reach into the column from
+// `first` (top-left) to `second` (bottom-right); first[1] when there are none.
+ZNS_EXPORT double CalcBottomFreeSpace(const double* first, const double* second,
+                                      const znsWorkID* self);
+// Links from older position data, indexed by item number - 1; 1 when any link was set.
+ZNS_EXPORT std::int32_t GetOldPositionLinks(ZnsArray<ZnsLink>* links);

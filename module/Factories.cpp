@@ -1,14 +1,15 @@
 // A factory stores the new object's IZnObject part, or null when it could not make one,
-// and answers 0. The requirements object and the calculator object are not part of the
-// module yet: until they are, their factories store null and answer E_NOTIMPL so the host
-// can tell the type exists but cannot be made.
+// and answers 0. The calculator object is not part of the module yet: until it is, its
+// factory stores null and answers E_NOTIMPL so the host can tell the type exists but
+// cannot be made.
 #include "module/Factories.h"
+
+#include "requirements/ZnTText.h"
 
 namespace module {
 
 HRESULT CreateTText(IZnObject** out) {
-    *out = nullptr;
-    return E_NOTIMPL;
+    return CZnTText::Factory(out);
 }
 
 HRESULT CreateCalculator(IZnObject** out) {

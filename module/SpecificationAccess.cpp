@@ -39,6 +39,15 @@ void* SpecificationFunction(const char* name, zn::loader::HMODULE resourceModule
     return zn::loader::GetProcAddress(library, name);
 }
 
+ZnPtr<IZnObject> MainFormat(const znsWorkID& current) {
+    auto getMainFormat = reinterpret_cast<ZnsGetMainFormatFunction>(
+        SpecificationFunction("GetMainFormat", ModuleInstance()));
+    ZnPtr<IZnObject> format;
+    if (getMainFormat)
+        getMainFormat(format.put(), 0, current);
+    return format;
+}
+
 IZnSpecification* DocSpecification() {
     if (!g_specification) {
         auto get = reinterpret_cast<ZnsGetDocSpecificationFunction>(

@@ -13,6 +13,9 @@ namespace module {
 // function is missing.
 void* SpecificationFunction(const char* name, zn::loader::HMODULE resourceModule);
 
+// The drawing's main format for the format `current` ("GetMainFormat"); empty without one.
+ZnPtr<IZnObject> MainFormat(const znsWorkID& current);
+
 // The document, from "ZNS_GetDocSpecification"(0) on first use; null when there is none.
 IZnSpecification* DocSpecification();
 // Releases the document and clears the global.

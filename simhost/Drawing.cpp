@@ -145,6 +145,9 @@ bool Drawing::RecordChange(IZnEntity& entity) {
 
 void Drawing::EntityChanged(IZnEntity& entity) {
     m_journal.push_back({ChangeRecord::Kind::Changed, entity.GetId()});
+    for (const znsWorkID& id : ZnsArray<znsWorkID>(entity.Dependants()))
+        if (IZnEntity* follower = Find(id); follower && follower != &entity)
+            follower->OnObjectModified(entity.GetId(), 1);
 }
 
 ZnsBox3 Drawing::ExtentsOf(IZnEntity& entity) {

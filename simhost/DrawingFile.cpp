@@ -165,7 +165,12 @@ bool readObject(BinaryFiler& filer, const ClassRegistry& classes, Drawing& drawi
     }
     if (!drawing.IsSpace(owner))
         return skip("its space does not exist");
+    // The object knows its identifier while it reads its record (an object of an older
+    // record names itself to whoever upgrades it), but not yet its drawing.
+    entity->AttachToHost(nullptr, id, owner);
     HRESULT loaded = entity->Load(filer);
+    if (FAILED(loaded) || !filer.Error().empty())
+        entity->DetachFromHost();
     if (!filer.Error().empty())
         return false;
     if (FAILED(loaded))

@@ -91,7 +91,10 @@ std::optional<std::vector<ZnsStringW>> VisibleParagraphs(std::u16string_view con
         zn::richedit::RichText text;
         if (!zn::rtf::Read(zn::wideToAnsi(content), text))
             return std::nullopt;
-        return splitLines(text.visibleText());
+        std::vector<ZnsStringW> paragraphs = splitLines(text.visibleText());
+        if (paragraphs.size() > 1 && paragraphs.back().empty())
+            paragraphs.pop_back(); // the mark that ends the last paragraph opens no new one
+        return paragraphs;
     }
     }
     return std::nullopt;

@@ -1,6 +1,6 @@
 // Lays out paragraphs of text the way the host draws them: capital height `height`, lines
 // broken at blanks to fit `width` (a word wider than the width is broken between
-// characters), a line pitch of 5/3 of the height.
+// characters), a line pitch of 1.5 times the height.
 #pragma once
 
 #include <vector>
@@ -24,7 +24,7 @@ struct LaidOutText {
     const TextStyle* style = nullptr;
 };
 
-constexpr double kLinePitchFactor = 5.0 / 3.0;
+constexpr double kLinePitchFactor = 1.5;
 
 double MeasureLine(std::u16string_view text, const TextStyle& style, double height);
 LaidOutText LayOutText(const std::vector<ZnsStringW>& paragraphs, const ZnsTextParams& params,

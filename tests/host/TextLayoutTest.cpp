@@ -65,6 +65,13 @@ TEST_F(TextMeasuring, TheTextObjectMeasuresWhatTheHostDraws) {
     EXPECT_GT(wrapped.Height(), unwrapped.Height());
     EXPECT_LE(wrapped.Width(), unwrapped.Width() * 0.6 + 1e-9);
 
+    // A paragraph cut from a longer text ends with its mark, which opens no further line.
+    text->SetWidth(0);
+    text->SetContent(u"{\\rtf1\\pard\\plain First paragraph\\par\\pard\\plain Second paragraph\\par}",
+                     ZnsContentKind::Rtf);
+    ZnsBox3 cut;
+    text->GetExtents(cut);
+    EXPECT_EQ(cut, unwrapped);
     EXPECT_EQ(text->SetContent(u"not rtf", ZnsContentKind::Rtf), E_INVALIDARG);
     EXPECT_EQ(text->SetTextParams(params(0)), E_INVALIDARG);
 }

@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# reqpad host tt end to end: a long requirements text placed automatically above the title
+# block flows into a second column left of the first with nothing lost or repeated, survives
+# save and open, renders wrapped at the column width, and answers the automation commands;
+# bad arguments stop the script with exit code 2.
+set -uo pipefail
+reqpad="$1"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME="$work/config"
+passed=0 failed=0
+check() { # name, condition...
+  local name="$1"; shift
+  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $name"; fi
+}
+run() { printf '%s\n' "$@" > "$work/script"; "$reqpad" host --script "$work/script" 2> "$work/err"; }
+json() { python3 -c "import json,sys; d=json.loads(sys.stdin.readline()); print($1)"; }
+
+{
+  echo "Technical requirements"
+  for i in $(seq 1 60); do
+    echo "$i. Requirement number $i for the part, written long enough to wrap at the column width of the sheet."
+  done
+} > "$work/req.txt"
+
+run "new --sheet A3" "add view 300 200 340 240 A" "tt new --mode 2 --content $work/req.txt" "tt place last 0" \
+    "save $work/tt.zdw" "open $work/tt.zdw" "tt info all" "render $work/tt.svg" > "$work/out"
+info="$(grep '"mode"' "$work/out")"
+check "one requirements object after the round trip" test "$(wc -l <<<"$info")" -eq 1
+check "two columns" test "$(json 'len(d["columns"])' <<<"$info")" -eq 2
+check "the second column stands left of the first" \
+  test "$(json 'd["columns"][1]["second"][0] <= d["columns"][0]["first"][0]' <<<"$info")" == True
+check "the first column is inset 5 from the title block and lowered under the view" \
+  test "$(json 'd["columns"][0]["first"][:2]' <<<"$info")" == "[235.0, 200.0]"
+check "the first column stands 10 above the title block" \
+  test "$(json 'd["columns"][0]["second"][1]' <<<"$info")" == "70.0"
+check "the header has a column text of its own" \
+  test "$(json '(d["headerIndex"], d["headerCount"], d["columnTexts"][0])' <<<"$info")" == "(0, 1, 'Technical requirements')"
+joined="$(json '"\n".join(d["columnTexts"][1:])' <<<"$info")"
+check "every item once and in order" test "$joined" == "$(tail -n +2 "$work/req.txt")"
+check "the SVG wraps the items at the column width" \
+  grep -q '>1. Requirement number 1 for the part, written long enough to wrap at the column width of the<' \
+  "$work/tt.svg"
+check "the wrapped rest of an item follows on its own line" grep -q '>sheet.<' "$work/tt.svg"
+check "the SVG uses the drafting font" grep -q 'font-family="osifont"' "$work/tt.svg"
+
+run "new --sheet A3" "tt new --mode 3 --content $work/req.txt" "tt layout last 100 200 200 100" "tt info last" \
+    "tt prop last \"Text height\" 3.5" "tt prop last \"Text height\"" "tt prop last Name" "tt prop last Text1" \
+    "tt grips last" "tt move-grips last 500 0 0" "tt move-grips last --all 10 0 0 1 2 3" \
+    "tt move-grips last --all 10 0 0 1 2 3 4 5 6 7" "tt notify last 0x20" "tt notify last 0x40" > "$work/out"
+check "a layout from two points is kind 4 hanging from the top" \
+  test "$(grep '"mode"' "$work/out" | json '(d["placeKind"], d["columns"][0]["anchor"])')" == "(4, 0)"
+check "properties are read and set" grep -qx '{"name":"Text height","value":3.5}' "$work/out"
+check "the name of technical parameters" grep -qx '{"name":"Name","value":"Technical parameters"}' "$work/out"
+check "grips come four per column" \
+  grep -qx '{"grips":\[\[100.0,200.0,0.0\],\[200.0,100.0,0.0\],\[100.0,100.0,0.0\],\[200.0,200.0,0.0\]\]}' "$work/out"
+check "moving the whole object needs every grip" \
+  test "$(grep -c '"status"' "$work/out")-$(grep -c '0x80004001' "$work/out")" == "3-1"
+
+run "new --sheet A3" "tt new --mode 2 --content $work/req.txt" "user keyword Corner" "user point 300 150" \
+    "tt place last 3" "tt info last" > "$work/out"
+check "asked placement takes a keyword and then a corner" \
+  test "$(grep '"mode"' "$work/out" | json '(d["placeKind"], d["columns"][0]["first"][:2], d["columns"][0]["second"][:2])')" \
+  == "(2, [300.0, 150.0], [410.0, 70.0])"
+run "new --sheet A3" "tt new --mode 3 --content $work/req.txt" "tt place last 0" "tt info last" > "$work/out"
+check "technical parameters hang from the top of the format's column" \
+  test "$(grep '"mode"' "$work/out" | json '(d["format"], d["columns"][0]["anchor"], d["columns"][0]["first"][1])')" \
+  == "(3, 0, 292.0)"
+
+run "new" "tt info 3"
+check "a format is not a requirements object" grep -q "not a requirements object" "$work/err"
+run "new" "tt place last 0"
+check "last before tt new is an error" test $? -eq 2
+run "new" "tt new --mode 7 --content $work/req.txt"
+check "a mode out of range is refused" grep -q "usage: tt new" "$work/err"
+run "new" "tt new --mode 2 --content $work/missing.txt"
+check "a missing content file is refused" grep -q "cannot read" "$work/err"
+
+echo "$passed passed, $failed failed"
+test "$failed" -eq 0
