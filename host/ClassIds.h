@@ -11,7 +11,8 @@ constexpr ZnsGuid CLSID_ZnFormat = ZnsPlatformGuid(0x00000001, 0x0030);
 constexpr ZnsGuid CLSID_ZnView = ZnsPlatformGuid(0x00000006, 0x0004);
 constexpr ZnsGuid CLSID_ZnSection = ZnsPlatformGuid(0x00000009, 0x0004);
 constexpr ZnsGuid CLSID_ZnPositionMark = ZnsPlatformGuid(0x0000000B, 0x0004);
-constexpr ZnsGuid CLSID_ZnPositionRecord = ZnsPlatformGuid(0x00000005, 0x0030);
+// Position records carry the class the module lists to find where an item is referred to.
+constexpr ZnsGuid CLSID_ZnPositionRecord = ZnsPlatformGuid(0x00000001, 0x0012);
 constexpr ZnsGuid CLSID_ZnSingleLineText = ZnsPlatformGuid(0x00000006, 0x0030);
 constexpr ZnsGuid CLSID_ZnTextSplitter = ZnsPlatformGuid(0x00000007, 0x0030);
 constexpr ZnsGuid CLSID_ZnDimension = ZnsPlatformGuid(0x00000008, 0x0030);

@@ -12,8 +12,9 @@ public:
     virtual bool AcceptsEdits() const = 0;
     virtual znsWorkID GetCurrentSpace() const = 0;
     virtual ZnsStringW GetPath() const = 0;
-    // The view brings the object into sight (and selects it).
-    virtual HRESULT ShowObject(const znsWorkID& id) = 0;
+    // The view brings the object into sight (and selects it); `factor` is the share of the
+    // view the object fills.
+    virtual HRESULT ShowObject(const znsWorkID& id, double factor) = 0;
     virtual void Refresh() = 0;
 };
 

@@ -83,11 +83,23 @@ ZnsStringW CZnTText::gatherRest(std::int32_t index) {
     return rest;
 }
 
-std::int32_t CZnTText::FillColumn(std::int32_t index, std::int32_t) {
+std::int32_t CZnTText::FillColumn(std::int32_t index, std::int32_t flag) {
     writeEnabled();
+    const bool keepHeader = flag && index == m_headerIndex && m_headerCount != 0 && index >= 0 &&
+                            index < GetColumnTextCount();
     std::vector<ZnsStringW> pieces;
-    std::int32_t headers = SplitRtfParagraphs(gatherRest(index), pieces, index <= 0);
-    return pourPieces(index, pieces, headers);
+    if (!keepHeader) {
+        std::int32_t headers = SplitRtfParagraphs(gatherRest(index), pieces, index <= 0);
+        return pourPieces(index, pieces, headers);
+    }
+    // The header text stays this column's own text; the body after it starts below the
+    // header's height and its gap, both measured again as the header may have changed.
+    const ZnsStringW& header = m_columnTexts[size_t(index)];
+    m_extraValue =
+        lineFactor(header) * GetScale() * GetParameters().GetDouble(kTTParamHeaderHeight);
+    const double headerUsed = measure(header, columnWidth(index), true) + m_extraValue;
+    SplitRtfParagraphs(gatherRest(index), pieces, false);
+    return pourPieces(index, pieces, 0, headerUsed);
 }
 
 std::int32_t CZnTText::fillColumnByLines(std::int32_t index) {
@@ -118,12 +130,19 @@ std::int32_t CZnTText::fillColumnByLines(std::int32_t index) {
     return pourPieces(index, pieces, headers);
 }
 
+double CZnTText::columnWidth(std::int32_t index) const {
+    if (index < 0 || index >= GetColumnCount())
+        return 0.0;
+    const ZnsTTColumn& column = m_columns[size_t(index)];
+    return std::fabs(column.second.x - column.first.x);
+}
+
 std::int32_t CZnTText::pourPieces(std::int32_t index, const std::vector<ZnsStringW>& pieces,
-                                  std::int32_t headers) {
-    double width = 0, height = 0;
+                                  std::int32_t headers, double used) {
+    const double width = columnWidth(index);
+    double height = 0;
     if (index >= 0 && index < GetColumnCount()) {
         const ZnsTTColumn& column = m_columns[size_t(index)];
-        width = std::fabs(column.second.x - column.first.x);
         height = std::fabs(column.first.y - column.second.y);
     }
     if (headers > 0) {
@@ -131,7 +150,7 @@ std::int32_t CZnTText::pourPieces(std::int32_t index, const std::vector<ZnsStrin
         m_headerCount = 0;
     }
     const double scale = GetScale();
-    double used = 0, gap = 0;
+    double gap = 0;
     ZnsStringW current, lastStored;
     size_t i = 0;
     for (; i < pieces.size(); ++i) {

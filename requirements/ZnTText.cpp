@@ -3,6 +3,7 @@
 // the stored record live in files of their own.
 #include "requirements/ZnTText.h"
 
+#include <algorithm>
 #include <cmath>
 #include <new>
 #include <span>
@@ -10,6 +11,7 @@
 #include "editor/References.h"
 #include "host/ClassIds.h"
 #include "host/Component.h"
+#include "host/ItemEntries.h"
 #include "host/Services.h"
 #include "module/ModuleIds.h"
 #include "resources/StringTable.h"
@@ -19,6 +21,8 @@ namespace {
 constexpr double kTinyHeight = 0.0001;
 constexpr double kGripTolerance = 1e-5;
 constexpr std::int32_t kTextSubObjectKind = 3;
+// The share of the view an object shown from the requirements fills.
+constexpr double kShowFactor = 0.4;
 
 struct PropertyEntry {
     const char16_t* name;
@@ -207,7 +211,32 @@ HRESULT CZnTText::ShowObject(const znsWorkID& id) {
     if (!gpZnObjManager || FAILED(gpZnObjManager->Open(object.put(), id)))
         return E_FAIL;
     IZnDocument* document = gpZnDocManager ? gpZnDocManager->GetActiveDocument() : nullptr;
-    return document ? document->ShowObject(id) : E_FAIL;
+    return document ? document->ShowObject(id, kShowFactor) : E_FAIL;
+}
+
+HRESULT CZnTText::ShowItemReference(std::int32_t item) {
+    ZnsObjectFilter filter;
+    filter.classes = {CLSID_ZnPositionRecord};
+    ZnsArray<znsWorkID> ids;
+    if (!gpZnObjManager || FAILED(gpZnObjManager->List(ids, filter)))
+        return 0;
+    for (const znsWorkID& id : ids) {
+        ZnPtr<IZnObject> object;
+        if (FAILED(gpZnObjManager->Open(object.put(), id)))
+            continue;
+        ZnPtr<IZnItemEntries> entries = ZnQuery<IZnItemEntries>(object.get());
+        if (!entries)
+            continue;
+        const ZnsArray<std::int32_t> numbers = entries->EntryItemNumbers();
+        if (std::find(numbers.begin(), numbers.end(), item) == numbers.end())
+            continue;
+        IZnDocument* document = gpZnDocManager ? gpZnDocManager->GetActiveDocument() : nullptr;
+        if (!document)
+            return E_FAIL;
+        document->ShowObject(id, kShowFactor);
+        return 1;
+    }
+    return 0;
 }
 
 void CZnTText::GetTextStyle(ZnsStringW& name) const {

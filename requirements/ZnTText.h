@@ -69,12 +69,14 @@ public:
     std::int32_t PlaceAfterEdit(std::int32_t how) override;
     std::int32_t Place(std::int32_t kind) override;
     HRESULT ShowObject(const znsWorkID& id) override;
+    HRESULT ShowItemReference(std::int32_t item) override;
     void GetTextStyle(ZnsStringW& name) const override;
     void SetTextStyle(const ZnsStringW& name) override;
     std::int32_t GetTextColor() const override;
     void SetTextColor(std::int32_t color) override;
 
     // Pours the remaining text into column `index`; 1 when text remains after it, else 0.
+    // With `flag` set a header column keeps its header text and fills the body below it.
     std::int32_t FillColumn(std::int32_t index, std::int32_t flag);
 
     const ZnsArray<ZnsTTColumn>& Columns() const { return m_columns; }
@@ -102,9 +104,12 @@ private:
     double measure(const ZnsStringW& rtf, double width, bool header) const;
     // The fill of the older modes: the text cut line by line in a scratch control.
     std::int32_t fillColumnByLines(std::int32_t index);
-    // The column fill shared by both cuts, over the pieces and their header count.
+    // The column fill shared by both cuts, over the pieces and their header count; `used`
+    // is the height the column has already given away.
     std::int32_t pourPieces(std::int32_t index, const std::vector<ZnsStringW>& pieces,
-                            std::int32_t headers);
+                            std::int32_t headers, double used = 0.0);
+    // The width of column `index`; 0 when there is no such column.
+    double columnWidth(std::int32_t index) const;
     // The remaining text for column `index`, taken from the column texts from there on.
     ZnsStringW gatherRest(std::int32_t index);
     // Whether another technical-conditions object of the drawing already uses `format`.

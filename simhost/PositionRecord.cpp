@@ -9,6 +9,15 @@ HRESULT PositionRecord::Factory(IZnObject** out) {
     return S_OK;
 }
 
+HRESULT PositionRecord::QueryInterface(const ZnsGuid& iid, void** out) {
+    if (out && iid == IZnItemEntries::IID) {
+        *out = static_cast<IZnItemEntries*>(this);
+        AddRef();
+        return S_OK;
+    }
+    return IZnEntity::QueryInterface(iid, out);
+}
+
 HRESULT PositionRecord::Save(IZnFiler& filer) const {
     filer.BeginRecord(1, 0);
     filer.WriteInt32(m_number);

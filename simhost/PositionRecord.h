@@ -6,10 +6,11 @@
 #include "host/Array.h"
 #include "host/ClassIds.h"
 #include "host/Entity.h"
+#include "host/ItemEntries.h"
 
 namespace simhost {
 
-class PositionRecord : public IZnEntity {
+class PositionRecord : public IZnEntity, public IZnItemEntries {
 public:
     static HRESULT Factory(IZnObject** out);
 
@@ -21,6 +22,9 @@ public:
     void SetItems(ZnsArray<std::int32_t> items) { m_items = std::move(items); }
 
     ZnsGuid GetClassId() const override { return CLSID_ZnPositionRecord; }
+    HRESULT QueryInterface(const ZnsGuid& iid, void** out) override;
+    // Each item number of the record is one entry.
+    ZnsArray<std::int32_t> EntryItemNumbers() const override { return m_items; }
     HRESULT Save(IZnFiler& filer) const override;
     HRESULT Load(IZnFiler& filer) override;
 

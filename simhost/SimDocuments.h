@@ -15,8 +15,9 @@ public:
 
     Drawing& GetDrawing() { return *m_drawing; }
     void SetPath(ZnsStringW path) { m_path = std::move(path); }
-    // The object the view was last asked to show; null while none.
+    // The object the view was last asked to show (null while none) and its factor.
     const znsWorkID& ShownObject() const { return m_shown; }
+    double ShownFactor() const { return m_shownFactor; }
     int RefreshCount() const { return m_refreshes; }
     // The objects the user selected before a command started.
     std::vector<znsWorkID>& Selection() { return m_selection; }
@@ -24,13 +25,14 @@ public:
     bool AcceptsEdits() const override { return m_drawing->AcceptsEdits(); }
     znsWorkID GetCurrentSpace() const override { return m_drawing->CurrentSpace(); }
     ZnsStringW GetPath() const override { return m_path; }
-    HRESULT ShowObject(const znsWorkID& id) override;
+    HRESULT ShowObject(const znsWorkID& id, double factor) override;
     void Refresh() override { ++m_refreshes; }
 
 private:
     std::unique_ptr<Drawing> m_drawing;
     ZnsStringW m_path;
     znsWorkID m_shown;
+    double m_shownFactor = 0.0;
     int m_refreshes = 0;
     std::vector<znsWorkID> m_selection;
 };

@@ -127,6 +127,28 @@ TEST_F(TTextLinks, OlderPositionDataGivesLinksByItemNumberUpTo301) {
     EXPECT_EQ(GetOldPositionLinks(&none), 0);
 }
 
+TEST_F(TTextLinks, AnItemReferenceShowsTheFirstRecordReferringToTheItemInTheView) {
+    simhost::Drawing& drawing = *Host().ActiveDrawing();
+    const std::int32_t first = addRecord(drawing, 1, u"A1", {1, 3});
+    const std::int32_t second = addRecord(drawing, 2, u"B2", {3, 5});
+    simhost::SimDocument& document = *Host().Documents().Active();
+    ZnPtr<CZnTText> text = NewText(kTTModeConditions);
+
+    EXPECT_EQ(text->ShowItemReference(5), 1);
+    EXPECT_EQ(document.ShownObject(), drawing.FindByIndex(second)->GetId());
+    EXPECT_DOUBLE_EQ(document.ShownFactor(), 0.4);
+    EXPECT_EQ(text->ShowItemReference(3), 1);
+    EXPECT_EQ(document.ShownObject(), drawing.FindByIndex(first)->GetId());
+
+    // An item no record refers to shows nothing.
+    EXPECT_EQ(text->ShowItemReference(4), 0);
+    EXPECT_EQ(document.ShownObject(), drawing.FindByIndex(first)->GetId());
+
+    EXPECT_EQ(text->ShowObject(drawing.FindByIndex(second)->GetId()), S_OK);
+    EXPECT_EQ(document.ShownObject(), drawing.FindByIndex(second)->GetId());
+    EXPECT_DOUBLE_EQ(document.ShownFactor(), 0.4);
+}
+
 TEST_F(TTextLinks, AnOlderObjectIsUpgradedAfterTheDrawingLoads) {
     simhost::SiblingCallLog().clear();
     // An object as an older module stored it: record 1.5, mode 1.

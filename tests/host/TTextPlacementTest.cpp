@@ -161,6 +161,38 @@ TEST_F(TTextPlacement, AHeaderGetsAColumnTextOfItsOwnAndItsPropertiesAppear) {
     EXPECT_EQ(choices, (ZnsArray<ZnsStringW>{u"Left", u"Center", u"Right"}));
 }
 
+TEST_F(TTextPlacement, RefillingTheHeaderColumnKeepingItsHeaderLeavesRoomForTheHeader) {
+    ZnPtr<CZnTText> text = NewText(kTTModeConditions);
+    text->GetParameters().Set(kTTParamHeaderHeight, 7.0);
+    text->SetContent(Items(60, 3, true), 0);
+    EXPECT_EQ(text->LayoutInRectangle({45, 292, 0}, {225, 150, 0}, 0, 0), 0);
+    ASSERT_EQ(text->GetColumnTextCount(), 3);
+    const ZnsStringW header = text->GetColumnText(0), body = text->GetColumnText(1);
+    const double extra = text->GetExtraValue();
+
+    // The header keeps its own text and its height still counts against the column.
+    EXPECT_EQ(text->FillColumn(0, 1), 1);
+    ASSERT_EQ(text->GetColumnTextCount(), 3);
+    EXPECT_EQ(text->GetColumnText(0), header);
+    EXPECT_EQ(Visible(text->GetColumnText(1)), Visible(body));
+    EXPECT_DOUBLE_EQ(text->GetExtraValue(), extra);
+    EXPECT_EQ(text->GetHeaderIndex(), 0);
+    EXPECT_EQ(text->GetHeaderCount(), 1);
+    std::vector<std::string> placed = lines(Visible(text->GetColumnText(1)));
+    const std::vector<std::string> rest = lines(Visible(text->GetColumnText(2)));
+    EXPECT_EQ(placed.size() + rest.size(), 60u);
+    EXPECT_EQ(placed.back().rfind(std::to_string(placed.size()) + ". ", 0), 0u);
+    EXPECT_EQ(rest.front().rfind(std::to_string(placed.size() + 1) + ". ", 0), 0u);
+
+    // A bigger header leaves less room for the body.
+    text->GetParameters().Set(kTTParamHeaderHeight, 20.0);
+    EXPECT_EQ(text->FillColumn(0, 1), 1);
+    EXPECT_LT(lines(Visible(text->GetColumnText(1))).size(), placed.size());
+    EXPECT_EQ(lines(Visible(text->GetColumnText(1))).size() +
+                  lines(Visible(text->GetColumnText(2))).size(),
+              60u);
+}
+
 TEST_F(TTextPlacement, ADoubleSpacedHeaderLeavesAGapOfTwiceTheHeight) {
     zn::richedit::RichEditModel model;
     model.StreamInText(u"Header\r1. One\r2. Two", false);
