@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string_view>
+#include <utility>
 
 #include "platform/ui/DisplayList.h"
 #include "platform/ui/Window.h"
