@@ -122,7 +122,8 @@ int CDC::DrawTextW(std::u16string_view text, CRect& rect, UINT format) {
 }
 
 CSize CDC::GetTextExtent(std::u16string_view text) const {
-    return {int(text.size()) * richedit::RichEditModel::kCellWidth, richedit::RichEditModel::kLineHeight};
+    return {int(text.size()) * richedit::RichEditModel::kCellWidth,
+            richedit::RichEditModel::kLineHeight};
 }
 
 void CDC::IntersectClipRect(const CRect& rect) {
