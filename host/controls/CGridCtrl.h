@@ -13,12 +13,6 @@
 
 namespace zn::ui {
 
-inline constexpr UINT DT_LEFT = 0x0;
-inline constexpr UINT DT_CENTER = 0x1;
-inline constexpr UINT DT_RIGHT = 0x2;
-inline constexpr UINT DT_VCENTER = 0x4;
-inline constexpr UINT DT_SINGLELINE = 0x20;
-
 struct CCellID {
     int row = -1;
     int col = -1;

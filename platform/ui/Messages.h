@@ -44,6 +44,9 @@ inline constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
 inline constexpr UINT WM_RBUTTONDOWN = 0x0204;
 inline constexpr UINT WM_RBUTTONUP = 0x0205;
 inline constexpr UINT WM_EXITSIZEMOVE = 0x0232;
+// A resized window asks each child to take its docked strip of the client area; LPARAM
+// carries the SIZEPARENTPARAMS whose rectangle each bar shrinks.
+inline constexpr UINT WM_SIZEPARENT = 0x0361;
 inline constexpr UINT WM_CUT = 0x0300;
 inline constexpr UINT WM_COPY = 0x0301;
 inline constexpr UINT WM_PASTE = 0x0302;
@@ -303,6 +306,17 @@ struct NMHDR {
     HWND hwndFrom = nullptr;
     std::uintptr_t idFrom = 0;
     int code = 0;
+};
+
+// WM_SIZEPARENT: the client area not yet taken by docked bars.
+struct SIZEPARENTPARAMS {
+    CRect rect;
+};
+
+// What BeginPaint hands out: the rectangle that needs painting.
+struct PAINTSTRUCT {
+    CRect rcPaint;
+    bool fErase = false;
 };
 
 // WM_GETMINMAXINFO: the window system fills the defaults; a window may raise the minimum.

@@ -12,6 +12,7 @@
 namespace zn::ui {
 
 void RegisterStandardClasses();
+void PaintInvalidWindows();
 
 namespace {
 
@@ -77,6 +78,7 @@ bool CWnd::CreateEx(std::uint32_t exStyle, std::u16string_view className, std::u
         DestroyWindow();
         return false;
     }
+    Invalidate();
     if (!(style & WS_CHILD) && (style & WS_VISIBLE))
         SetActiveWindow(this);
     return true;
@@ -99,6 +101,7 @@ void CWnd::adoptState(CWnd& from) {
     m_exStyle = from.m_exStyle;
     m_id = from.m_id;
     m_rect = from.m_rect;
+    m_updateRect = from.m_updateRect;
     m_parent = from.m_parent;
     m_owner = from.m_owner;
     m_hWnd = from.m_hWnd;
@@ -260,8 +263,10 @@ void CWnd::MoveWindow(const CRect& rect, bool) {
     m_rect = rect;
     if (old.TopLeft() != rect.TopLeft())
         SendMessage(WM_MOVE, 0, MAKELPARAM(rect.left, rect.top));
-    if (old.Size() != rect.Size())
+    if (old.Size() != rect.Size()) {
         SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(rect.Width(), rect.Height()));
+        Invalidate();
+    }
 }
 
 bool CWnd::SetWindowPos(int x, int y, int width, int height, UINT flags) {
@@ -485,7 +490,11 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         OnClose();
         return 0;
+    case WM_PAINT:
+        OnPaint();
+        return 0;
     case WM_SIZE:
+        RepositionBars();
         OnSize(UINT(wParam), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         return 0;
     case WM_COMMAND:
@@ -542,6 +551,7 @@ int PumpMessages() {
     int n = 0;
     while (PumpOneMessage())
         ++n;
+    PaintInvalidWindows();
     return n;
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/text/ZnsString.h"
+#include "platform/ui/DisplayList.h"
 #include "platform/ui/Messages.h"
 
 namespace zn::ui {
@@ -147,6 +148,22 @@ public:
     // toolbar buttons), by their text: the rectangle to click, in client coordinates.
     virtual std::optional<CRect> FindItemRect(std::u16string_view item) const;
 
+    // Painting in the system's manner: invalidating collects an update rectangle (null: the
+    // whole client area); WM_PAINT comes only while it is not empty, from UpdateWindow or
+    // when the message queue runs dry. BeginPaint takes the rectangle and validates it;
+    // EndPaint keeps what was drawn as the window's picture for a renderer.
+    void InvalidateRect(const CRect* rect, bool erase = true);
+    void Invalidate(bool erase = true) { InvalidateRect(nullptr, erase); }
+    bool GetUpdateRect(CRect* rect) const;
+    void UpdateWindow();
+    void BeginPaint(PAINTSTRUCT* ps);
+    void EndPaint(const PAINTSTRUCT* ps, DisplayList painted);
+    const DisplayList& GetPaintedDisplayList() const { return m_painted; }
+
+    // Lets docked children (control bars) take their strips of the client area, as every
+    // WM_SIZE does; answers the rectangle left over for the window's main content.
+    CRect RepositionBars();
+
     // Minimum size a user may drag the window to (also WM_GETMINMAXINFO's default).
     void SetMinTrackSize(CSize size) { m_minTrackSize = size; }
 
@@ -161,6 +178,8 @@ protected:
     virtual int OnCreate() { return 0; }
     virtual void OnDestroy() {}
     virtual void OnSize(UINT /*type*/, int /*cx*/, int /*cy*/) {}
+    // The default paints nothing and only validates.
+    virtual void OnPaint();
     virtual void OnClose() { DestroyWindow(); }
     // Called after the window is gone (MFC's PostNcDestroy): self-deleting windows delete
     // themselves here.
@@ -185,6 +204,9 @@ private:
     int m_bigIcon = -1;
     int m_smallIcon = -1;
     CSize m_minTrackSize;
+    CRect m_updateRect;
+    bool m_eraseOnPaint = false;
+    DisplayList m_painted;
     std::map<UINT, std::function<void()>> m_commandHandlers;
     std::vector<std::pair<std::pair<UINT, UINT>, std::function<void(UINT)>>> m_rangeHandlers;
     std::map<std::pair<UINT, int>, std::function<LRESULT(NMHDR*)>> m_notifyHandlers;
@@ -197,7 +219,8 @@ LRESULT DispatchToWindow(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 bool PostMessage(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
-// Dispatches every posted message; answers how many were dispatched.
+// Dispatches every posted message, then paints every visible window with an update
+// rectangle; answers how many posted messages were dispatched.
 int PumpMessages();
 // Dispatches one posted message; false when the queue was empty.
 bool PumpOneMessage();
