@@ -52,16 +52,22 @@ std::u16string_view CPhysConst::GetName(int index) const {
     return kConstants[index - 1].name;
 }
 
-double CPhysConst::GetValue(std::u16string_view name) const {
+namespace {
+
+const Constant* findConstant(std::u16string_view name) {
     for (const Constant& c : kConstants)
         if (zn::equalsNoCaseAscii(c.name, name))
-            return c.value;
-    return 0.0;
+            return &c;
+    return nullptr;
+}
+
+} // namespace
+
+double CPhysConst::GetValue(std::u16string_view name) const {
+    const Constant* constant = findConstant(name);
+    return constant ? constant->value : 0.0;
 }
 
 bool CPhysConst::IsConstName(std::u16string_view name) const {
-    for (const Constant& c : kConstants)
-        if (zn::equalsNoCaseAscii(c.name, name))
-            return true;
-    return false;
+    return findConstant(name) != nullptr;
 }
