@@ -1,6 +1,7 @@
 // String ids of the texts the window system itself shows (validation messages, file
-// dialog questions, colour names). They live in the resource module like every other
-// text, so each language set carries them; "%1" and "%2" mark the inserted values.
+// dialog questions, colour names, file errors). They live in the resource module like
+// every other text, so each language set carries them; "%1" and "%2" mark the inserted
+// values.
 #pragma once
 
 #include <initializer_list>
@@ -25,6 +26,21 @@ inline constexpr UINT kIdsColorBlue = kIdsColorGreen + 1;
 inline constexpr UINT kIdsColorYellow = kIdsColorBlue + 1;
 inline constexpr UINT kIdsColorCyan = kIdsColorYellow + 1;
 inline constexpr UINT kIdsColorMagenta = kIdsColorCyan + 1;
+// The file-error box: "%1" is the file name, or the unnamed-file text when there is none.
+inline constexpr UINT kIdsUnnamedFile = 61728;
+inline constexpr UINT kIdsFileErrorGeneric = 61729;
+inline constexpr UINT kIdsFileErrorNotFound = 61730;
+inline constexpr UINT kIdsFileErrorBadPath = 61731;
+inline constexpr UINT kIdsFileErrorTooManyOpen = 61732;
+inline constexpr UINT kIdsFileErrorAccessDenied = 61733;
+inline constexpr UINT kIdsFileErrorInvalidFile = 61734;
+inline constexpr UINT kIdsFileErrorDirectoryFull = 61735;
+inline constexpr UINT kIdsFileErrorBadSeek = 61736;
+inline constexpr UINT kIdsFileErrorHardIO = 61737;
+inline constexpr UINT kIdsFileErrorSharing = 61738;
+inline constexpr UINT kIdsFileErrorLock = 61739;
+inline constexpr UINT kIdsFileErrorDiskFull = 61740;
+inline constexpr UINT kIdsFileErrorEndOfFile = 61741;
 
 // Loads string `id` and puts `args` in place of %1, %2, ...
 ZnsStringW FormatString(UINT id, std::initializer_list<std::u16string_view> args);
