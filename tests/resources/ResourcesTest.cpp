@@ -3,8 +3,10 @@
 // restored around UI entries; a dialog of the module runs from its template.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
+#include "platform/file/FileException.h"
 #include "platform/text/CodePage.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/ScriptedAgent.h"
@@ -314,6 +316,37 @@ TEST(Resources, ScopeInstallsTheModuleAndRestoresWhatWasThere) {
         EXPECT_EQ(LoadStringW(4), u""); // no such string
     }
     EXPECT_EQ(AfxGetResourceHandle(), nullptr);
+}
+
+TEST(Resources, FileErrorBoxSpeaksTheInterfaceLanguage) {
+    res::ModuleResourceScope scope;
+    std::map<int, std::set<ZnsStringW>> texts; // per language, one text per cause
+    for (int language : {1033, 1049, 3082}) {
+        LanguageGuard guard(language);
+        for (int cause = zn::CFileException::genericException;
+             cause <= zn::CFileException::endOfFile; ++cause) {
+            zn::CFileException error(zn::CFileException::Cause(cause), 0, u"a.ntb");
+            ZnsStringW text = error.GetErrorMessage();
+            EXPECT_EQ(text.rfind(u"a.ntb\n", 0), 0u) << language << " cause " << cause;
+            EXPECT_GT(text.size(), 10u) << language << " cause " << cause;
+            texts[language].insert(text);
+        }
+        EXPECT_EQ(texts[language].size(), size_t(zn::CFileException::endOfFile))
+            << "two causes share a text in " << language;
+    }
+    for (const ZnsStringW& russian : texts[1049])
+        EXPECT_FALSE(texts[1033].count(russian) || texts[3082].count(russian));
+
+    LanguageGuard spanish(3082);
+    ScriptedAgent agent("answer ok");
+    UserAgent* previous = SetUserAgent(&agent);
+    ClearRecordedMessageBoxes();
+    zn::CFileException(zn::CFileException::diskFull, 28, u"").ReportError();
+    SetUserAgent(previous);
+    ASSERT_EQ(RecordedMessageBoxes().size(), 1u);
+    EXPECT_EQ(RecordedMessageBoxes()[0].text,
+              u"Archivo sin nombre\nNo hay espacio suficiente en el disco.");
+    agent.Finish();
 }
 
 TEST(Resources, ModuleDialogRunsFromItsTemplateInTheInterfaceLanguage) {
