@@ -23,8 +23,10 @@ bool CSaveFile::Open(std::u16string_view fileName, unsigned openFlags, CFileExce
             *error = CFileException(cause, osError, fileName);
         return false;
     };
+    if (target.empty())
+        return fail(CFileException::badPath, ENOENT);
     struct stat existing;
-    bool exists = !target.empty() && ::stat(target.c_str(), &existing) == 0;
+    bool exists = ::stat(target.c_str(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode))
         return fail(CFileException::accessDenied, EISDIR);
     if (exists && ::access(target.c_str(), W_OK) != 0) {
@@ -35,9 +37,8 @@ bool CSaveFile::Open(std::u16string_view fileName, unsigned openFlags, CFileExce
     std::string temporary = target + ".saving";
     unsigned access = (openFlags & modeReadWrite) ? modeReadWrite : modeWrite;
     CFileException failure;
-    if (target.empty() || !CFile::Open(fromUtf8(temporary), access | modeCreate, &failure))
-        return fail(target.empty() ? CFileException::badPath : failure.m_cause,
-                    target.empty() ? ENOENT : failure.m_lOsError);
+    if (!CFile::Open(fromUtf8(temporary), access | modeCreate, &failure))
+        return fail(failure.m_cause, failure.m_lOsError);
     // The new file keeps the permissions the user gave the old one.
     if (exists)
         ::fchmod(m_hFile, existing.st_mode & 07777);
