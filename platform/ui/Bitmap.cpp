@@ -22,21 +22,25 @@ bool CBitmap::LoadMappedBitmap(UINT id) {
     return true;
 }
 
-PixelImage MapToSystemColors(const PixelImage& image) {
-    const std::pair<COLORREF, int> map[] = {
-        {RGB(0, 0, 0), COLOR_BTNTEXT},
-        {RGB(128, 128, 128), COLOR_BTNSHADOW},
-        {RGB(192, 192, 192), COLOR_BTNFACE},
-        {RGB(255, 255, 255), COLOR_BTNHIGHLIGHT},
-    };
+PixelImage MapColors(const PixelImage& image, std::span<const ColorMapEntry> map) {
     PixelImage mapped = image;
     for (COLORREF& pixel : mapped.pixels)
-        for (auto [from, index] : map)
-            if (pixel == from) {
-                pixel = GetSysColor(index);
+        for (const ColorMapEntry& entry : map)
+            if (pixel == entry.from) {
+                pixel = entry.to;
                 break;
             }
     return mapped;
+}
+
+PixelImage MapToSystemColors(const PixelImage& image) {
+    const ColorMapEntry map[] = {
+        {RGB(0, 0, 0), GetSysColor(COLOR_BTNTEXT)},
+        {RGB(128, 128, 128), GetSysColor(COLOR_BTNSHADOW)},
+        {RGB(192, 192, 192), GetSysColor(COLOR_BTNFACE)},
+        {RGB(255, 255, 255), GetSysColor(COLOR_BTNHIGHLIGHT)},
+    };
+    return MapColors(image, map);
 }
 
 } // namespace zn::ui

@@ -3,6 +3,8 @@
 // colours (how toolbar-like pictures follow the colour scheme).
 #pragma once
 
+#include <span>
+
 #include "platform/ui/PixelImage.h"
 
 namespace zn::ui {
@@ -28,6 +30,12 @@ private:
     PixelImage m_image;
 };
 
+// `image` with every pixel of a `from` colour of the map turned into its `to` colour.
+struct ColorMapEntry {
+    COLORREF from;
+    COLORREF to;
+};
+PixelImage MapColors(const PixelImage& image, std::span<const ColorMapEntry> map);
 // `image` with the four classic greys replaced by the current system button colours.
 PixelImage MapToSystemColors(const PixelImage& image);
 

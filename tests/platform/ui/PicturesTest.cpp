@@ -3,6 +3,7 @@
 // and what a device context records when pictures are drawn.
 #include "platform/ui/DeviceContext.h"
 #include "platform/ui/ImageList.h"
+#include "platform/ui/Static.h"
 #include "platform/ui/SystemColors.h"
 #include "platform/ui/XpmReader.h"
 #include "tests/platform/ui/UiTestSupport.h"
@@ -198,6 +199,25 @@ TEST_F(BitmapTest, DrawingWithAMaskLeavesTheWhiteOfTheMaskOut) {
     EXPECT_TRUE(op.image.IsTransparent(1, 0));
     EXPECT_FALSE(op.image.IsTransparent(0, 0));
     EXPECT_EQ(op.image.At(4, 0), kRed);
+}
+
+TEST_F(BitmapTest, APictureControlPaintsItsBitmapWithTheMaskColourInTheFace) {
+    CWnd dialog;
+    ASSERT_TRUE(dialog.Create(u"Test", u"", WS_POPUP | WS_VISIBLE, {0, 0, 100, 100}, nullptr, 0));
+    CStatic picture;
+    ASSERT_TRUE(picture.Create(u"Static", u"", WS_CHILD | WS_VISIBLE | SS_BITMAP, {7, 7, 37, 37},
+                               &dialog, 1039));
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.LoadBitmap(12020));
+    const ColorMapEntry faceForRed[] = {{kRed, GetSysColor(COLOR_BTNFACE)}};
+    EXPECT_FALSE(picture.SetBitmap(CBitmap(MapColors(bitmap.GetImage(), faceForRed))));
+    picture.UpdateWindow();
+    ASSERT_EQ(picture.GetPaintedDisplayList().size(), 1u);
+    const DrawOp& op = picture.GetPaintedDisplayList()[0];
+    EXPECT_EQ(op.kind, DrawKind::Image);
+    EXPECT_EQ(op.rect, (CRect{0, 0, 5, 1}));
+    EXPECT_EQ(op.image.At(4, 0), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(op.image.At(2, 0), kGrey); // the rest as drawn
 }
 
 } // namespace
