@@ -1,6 +1,8 @@
 // Pictures: the XPM reader on good and broken text, bitmaps from the resource module with
 // and without the system-colour mapping, image lists cut from strips with a mask colour,
 // and what a device context records when pictures are drawn.
+#include <random>
+
 #include "platform/ui/DeviceContext.h"
 #include "platform/ui/ImageList.h"
 #include "platform/ui/Static.h"
@@ -64,6 +66,39 @@ TEST(XpmReaderTest, BrokenTextIsReportedWithItsLineAndLeavesTheOutputAlone) {
         EXPECT_EQ(result.line, c.line) << c.text;
         EXPECT_FALSE(result.message.empty());
         EXPECT_EQ(image.image, PixelImage(1, 1, kRed)) << c.text;
+    }
+}
+
+TEST(XpmReaderTest, MutatedPicturesReadConsistentlyOrReportALine) {
+    const std::string seed = "/* XPM */\nstatic char *p[] = {\n\"4 3 3 1 1 2\",\n\". c None\",\n"
+                             "\"# c #000000 m black\",\n\"r c #F00\",\n\"..#r\",\n\"#r..\",\n"
+                             "\"rr##\"};\n";
+    const std::string alphabet = "\".#r0123456789 c#None/*\n";
+    std::mt19937 random(7);
+    for (int round = 0; round < 3000; ++round) {
+        std::string text = seed;
+        const int edits = std::uniform_int_distribution<int>(1, 4)(random);
+        for (int e = 0; e < edits; ++e) {
+            const size_t at = std::uniform_int_distribution<size_t>(0, text.size())(random);
+            if (random() % 3 == 0)
+                text.insert(at, 1, alphabet[random() % alphabet.size()]);
+            else if (at < text.size())
+                text.erase(at, 1);
+        }
+        XpmImage image;
+        XpmResult result = ReadXpm(text, image);
+        if (!result) {
+            ASSERT_GE(result.line, 1) << text;
+            ASSERT_FALSE(result.message.empty());
+            continue;
+        }
+        const PixelImage& pixels = image.image;
+        ASSERT_EQ(pixels.pixels.size(), size_t(pixels.width) * size_t(pixels.height));
+        ASSERT_TRUE(pixels.transparent.empty() ||
+                    pixels.transparent.size() == pixels.pixels.size());
+        if (image.hotSpot) {
+            ASSERT_TRUE(CRect({0, 0, pixels.width, pixels.height}).PtInRect(*image.hotSpot));
+        }
     }
 }
 
