@@ -164,6 +164,9 @@ void CDC::record(DrawOp op) {
 CPaintDC::CPaintDC(CWnd* wnd) : CDC(wnd->GetClientRect()), m_wnd(wnd) {
     m_wnd->BeginPaint(&m_ps);
     IntersectClipRect(m_ps.rcPaint);
+    // The window erases first; fErase stays set only when nobody did.
+    if (m_ps.fErase)
+        m_ps.fErase = !m_wnd->SendMessage(WM_ERASEBKGND, WPARAM(static_cast<CDC*>(this)));
 }
 
 CPaintDC::~CPaintDC() {

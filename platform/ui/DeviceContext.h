@@ -104,7 +104,8 @@ private:
     const CFont* m_font = nullptr;
 };
 
-// Painting in WM_PAINT: takes the window's update rectangle as the clip and hands what was
+// Painting in WM_PAINT: takes the window's update rectangle as the clip, lets the window
+// erase its background when the update asked for it (WM_ERASEBKGND), and hands what was
 // drawn to the window when it goes out of scope.
 class CPaintDC : public CDC {
 public:

@@ -110,7 +110,6 @@ const CImageList* CToolBarCtrl::SetImageList(const CImageList* images) {
 
 void CToolBarCtrl::OnPaint() {
     CPaintDC dc(this);
-    dc.FillSolidRect(GetClientRect(), GetSysColor(COLOR_BTNFACE));
     for (int i = 0; i < GetButtonCount(); ++i) {
         const TBBUTTON& button = m_buttons[size_t(i)];
         const PixelImage* image = m_images ? m_images->GetImage(button.iBitmap) : nullptr;

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "platform/text/ZnsString.h"
+#include "platform/ui/SystemColors.h"
 
 namespace zn::ui {
 
@@ -14,9 +15,12 @@ std::map<std::u16string, WindowClassInfo>& classes() {
         std::map<std::u16string, WindowClassInfo> t;
         HCURSOR arrow = LoadStandardCursor(IDC_ARROW);
         HCURSOR ibeam = LoadStandardCursor(IDC_IBEAM);
-        for (const char16_t* name : {u"button", u"static", u"combobox", u"listbox",
-                                     u"systreeview32", u"toolbarwindow32", u"#32770"})
+        for (const char16_t* name :
+             {u"button", u"static", u"combobox", u"listbox", u"systreeview32"})
             t[name] = {0, arrow, -1};
+        // Dialogs and toolbars stand in the button face.
+        for (const char16_t* name : {u"toolbarwindow32", u"#32770"})
+            t[name] = {0, arrow, COLOR_BTNFACE};
         // Text fields show the I-beam where text is typed.
         for (const char16_t* name : {u"edit", u"richedit20w"})
             t[name] = {0, ibeam, -1};

@@ -1,6 +1,6 @@
 // What a window class gives its windows besides their behaviour: the cursor shown over
 // the client area (answered on WM_SETCURSOR by the default window procedure) and the
-// system colour the background is painted in. The standard control classes have theirs;
+// system colour the background is erased with (WM_ERASEBKGND). The standard control classes have theirs;
 // a window that draws itself registers a class of its own.
 #pragma once
 
