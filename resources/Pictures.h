@@ -6,6 +6,8 @@
 
 #include <map>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "platform/ui/Cursor.h"
 
