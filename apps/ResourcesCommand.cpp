@@ -1,6 +1,6 @@
-// `reqpad resources strings|dialogs|menus [--lang 1033|1049|3082]`: the module's
-// resources of one language set as text, one record a line, fields separated by TAB;
-// backslash, line feed and tab inside a text are written \\, \n and \t.
+// `reqpad resources strings|dialogs|menus|bitmaps|cursors [--lang 1033|1049|3082]`: the
+// module's resources of one language set as text, one record a line, fields separated by
+// TAB; backslash, line feed and tab inside a text are written \\, \n and \t.
 #include <cstdio>
 #include <string>
 
@@ -8,6 +8,8 @@
 
 #include "apps/Commands.h"
 #include "platform/text/CodePage.h"
+#include "resources/Pictures.h"
+#include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 #include "resources/UiResources.h"
 
@@ -46,11 +48,43 @@ void printMenuItems(const std::vector<zn::ui::MenuTemplateItem>& items) {
     }
 }
 
+std::string size(const zn::ui::PixelImage& image) {
+    return zn::formatA("%dx%d", image.width, image.height);
+}
+
+// Bitmaps by id (a strip adds how many images it holds), then the toolbar images.
+void printBitmaps() {
+    const res::Pictures& pictures = res::modulePictures();
+    for (const auto& [id, image] : pictures.bitmaps) {
+        std::string line = zn::formatA("BITMAP\t%u\t%s", id, size(image).c_str());
+        for (const res::ImageStrip& strip : res::kImageStrips)
+            if (strip.id == id)
+                line += zn::formatA("\t%d", image.width / strip.imageWidth);
+        std::printf("%s\n", line.c_str());
+    }
+    for (const auto& [number, image] : pictures.toolbarImages)
+        std::printf("IMAGE\t%d\t%s\n", number, size(image).c_str());
+}
+
+void printCursors() {
+    for (const auto& [id, cursor] : res::modulePictures().cursors)
+        std::printf("CURSOR\t%u\t%s\t%d %d\n", id, size(cursor.image).c_str(), cursor.hotSpot.x,
+                    cursor.hotSpot.y);
+}
+
 int run(const ResourcesOptions& options) {
     zn::setInterfaceLanguage(options.language);
     if (options.kind == "strings") {
         for (const auto& [id, text] : res::stringTable(options.language))
             std::printf("%u\t%s\n", id, escaped(text).c_str());
+        return 0;
+    }
+    if (options.kind == "bitmaps") {
+        printBitmaps();
+        return 0;
+    }
+    if (options.kind == "cursors") {
+        printCursors();
         return 0;
     }
     const res::UiResources& ui = res::uiResources(options.language);
@@ -78,10 +112,10 @@ int run(const ResourcesOptions& options) {
 Subcommand addResourcesCommand(CLI::App& app) {
     auto options = std::make_shared<ResourcesOptions>();
     CLI::App* command =
-        app.add_subcommand("resources", "Print the module's strings, dialogs or menus");
-    command->add_option("kind", options->kind, "strings, dialogs or menus")
+        app.add_subcommand("resources", "Print the module's strings, dialogs, menus or pictures");
+    command->add_option("kind", options->kind, "strings, dialogs, menus, bitmaps or cursors")
         ->required()
-        ->check(CLI::IsMember({"strings", "dialogs", "menus"}));
+        ->check(CLI::IsMember({"strings", "dialogs", "menus", "bitmaps", "cursors"}));
     command
         ->add_option("--lang", options->language,
                      "language set: 1033, 1049 or 3082 (default: neutral)")

@@ -25,3 +25,15 @@ function(reqpad_embed target input symbol)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
   target_sources(${target} PRIVATE ${output})
 endfunction()
+
+# Embeds every file of `directory` (relative to the current source folder, searched
+# recursively) whose name ends in `extension` into `target` (see reqpad_embed_files).
+# Adding or removing a file re-runs the configuration.
+function(reqpad_embed_directory target directory extension symbol)
+  file(GLOB_RECURSE inputs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${directory}/*.${extension})
+  list(SORT inputs)
+  set(output ${CMAKE_CURRENT_BINARY_DIR}/${symbol}.cpp)
+  reqpad_embed_files(${output} ${symbol} ${CMAKE_CURRENT_SOURCE_DIR}/${directory} ${inputs})
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${inputs})
+  target_sources(${target} PRIVATE ${output})
+endfunction()

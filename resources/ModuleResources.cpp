@@ -1,7 +1,8 @@
-// The module's resource module over its string tables and UI documents.
+// The module's resource module over its string tables, UI documents and pictures.
 #include "resources/ModuleResources.h"
 
 #include "platform/text/CodePage.h"
+#include "resources/Pictures.h"
 #include "resources/StringTable.h"
 #include "resources/UiResources.h"
 
@@ -25,6 +26,22 @@ public:
         const auto& menus = uiResources(zn::interfaceLanguage()).menus;
         auto it = menus.find(id);
         return it == menus.end() ? nullptr : &it->second;
+    }
+    const zn::ui::PixelImage* FindBitmap(unsigned id) const override {
+        return find(modulePictures().bitmaps, id);
+    }
+    const zn::ui::CursorImage* FindCursor(unsigned id) const override {
+        return find(modulePictures().cursors, id);
+    }
+    const zn::ui::PixelImage* FindToolbarImage(int image) const override {
+        return find(modulePictures().toolbarImages, image);
+    }
+
+private:
+    template <class Map, class Key>
+    static const typename Map::mapped_type* find(const Map& map, Key key) {
+        auto it = map.find(key);
+        return it == map.end() ? nullptr : &it->second;
     }
 };
 

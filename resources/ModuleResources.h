@@ -1,5 +1,6 @@
 // The module's resource module (strings, dialog templates and menus of the interface
-// language) and the guard that installs it around every user-interface entry.
+// language; bitmaps, toolbar images and cursors) and the guard that installs it around every
+// user-interface entry.
 #pragma once
 
 #include "platform/ui/Resources.h"

@@ -49,4 +49,24 @@ inline constexpr unsigned IDR_CALCULATOR = 130;
 inline constexpr unsigned IDR_REQPAD = 12030;
 inline constexpr unsigned IDR_NOTEBOOK_CONTEXT = 12043;
 
+// Bitmaps. The ruler markers are image and mask pairs (the mask at id + 1).
+inline constexpr unsigned IDB_RULER_UP = 12020;
+inline constexpr unsigned IDB_RULER_DOWN = 12022;
+inline constexpr unsigned IDB_RULER_BLOCK = 12024;
+inline constexpr unsigned IDB_RULER_TAB = 12026;
+inline constexpr unsigned IDB_NOTEBOOK_TREE = 12044; // a strip of 16 x 15 images
+inline constexpr unsigned IDB_COLUMN_PICTURE = 1048;
+inline constexpr unsigned IDB_ALIGNMENT = 9999;
+
+// Bitmaps that are strips of equally sized images for an image list.
+struct ImageStrip {
+    unsigned id;
+    int imageWidth;
+    int imageHeight;
+};
+inline constexpr ImageStrip kImageStrips[] = {{IDB_NOTEBOOK_TREE, 16, 15}};
+
+// Cursors.
+inline constexpr unsigned IDC_PAGE_VIEW = 9150;
+
 } // namespace res

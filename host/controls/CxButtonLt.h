@@ -3,12 +3,20 @@
 #pragma once
 
 #include "platform/ui/Button.h"
+#include "platform/ui/Resources.h"
 
 namespace zn::ui {
 
 class CxButtonLt : public CButton {
 public:
-    void SetImage(int image) { SetImageNumber(image); }
+    // An image from the shared toolbar images; false (and the image unchanged) when they
+    // have no image `image`.
+    bool SetImage(int image) {
+        if (!FindSharedToolbarImage(image))
+            return false;
+        SetImageNumber(image);
+        return true;
+    }
     int GetImage() const { return GetImageNumber(); }
     void SetFlat(bool flat = true) { ModifyStyle(flat ? 0 : BS_FLAT, flat ? BS_FLAT : 0); }
     bool IsFlat() const { return GetStyle() & BS_FLAT; }

@@ -19,14 +19,28 @@ bool CxToolBar::Create(CWnd* parent, UINT id, std::uint32_t style, UINT flags) {
 
 bool CxToolBar::AddButton(UINT command, int image, std::u16string_view tooltip,
                           std::uint8_t style) {
+    const PixelImage* picture = FindSharedToolbarImage(image);
+    if (!picture)
+        return false;
+    if (!m_images.IsCreated()) {
+        m_images.Create(kToolbarImageSize.cx, kToolbarImageSize.cy, ILC_COLOR24 | ILC_MASK, 16, 8);
+        SetImageList(&m_images);
+    }
     TBBUTTON button;
     button.idCommand = int(command);
-    button.iBitmap = image;
+    button.iBitmap = m_images.Add(CBitmap(*picture), kToolbarMaskColor);
     button.fsStyle = style;
     button.tooltip = tooltip.empty() ? LoadStringW(command) : ZnsStringW(tooltip);
-    bool added = CToolBarCtrl::AddButton(button);
+    if (button.iBitmap < 0 || !CToolBarCtrl::AddButton(button))
+        return false;
+    m_imageNumbers[command] = image;
     UpdatePosition();
-    return added;
+    return true;
+}
+
+int CxToolBar::GetButtonImage(UINT command) const {
+    auto it = m_imageNumbers.find(command);
+    return it == m_imageNumbers.end() || CommandToIndex(int(command)) < 0 ? -1 : it->second;
 }
 
 bool CxToolBar::AddSeparator() {

@@ -1,7 +1,9 @@
 // The controls library's image toolbar: buttons by command and image number (from the
-// shared 16x16 image list) with tooltips that default to the command's string, standing
-// at a place control of the dialog.
+// shared 16x16 toolbar images of the installed resources) with tooltips that default to
+// the command's string, standing at a place control of the dialog.
 #pragma once
+
+#include <map>
 
 #include "platform/ui/ToolBar.h"
 
@@ -16,9 +18,12 @@ public:
     // a control with that id already (a static place holder), the toolbar stands there.
     bool Create(CWnd* parent, UINT id, std::uint32_t style = TBSTYLE_FLAT | TBSTYLE_TOOLTIPS,
                 UINT flags = 0);
-    // An empty tooltip takes the string resource of the command.
+    // An empty tooltip takes the string resource of the command. False, and no button,
+    // when the shared images have no image `image`.
     bool AddButton(UINT command, int image, std::u16string_view tooltip = {},
                    std::uint8_t style = TBSTYLE_BUTTON);
+    // The shared image number of the command's button, -1 when there is no such button.
+    int GetButtonImage(UINT command) const;
     bool AddSeparator();
     // Moves the toolbar to its place's top-left corner at the size of its buttons.
     void UpdatePosition();
@@ -26,6 +31,9 @@ public:
 
 private:
     CWnd* m_place = nullptr;
+    // The images of this toolbar's buttons, copied from the shared ones as buttons come.
+    CImageList m_images;
+    std::map<UINT, int> m_imageNumbers;
 };
 
 } // namespace zn::ui

@@ -126,6 +126,30 @@ CSize CDC::GetTextExtent(std::u16string_view text) const {
             richedit::RichEditModel::kLineHeight};
 }
 
+void CDC::DrawImage(int x, int y, const PixelImage& image) {
+    DrawOp op;
+    op.kind = DrawKind::Image;
+    op.rect = {x, y, x + image.width, y + image.height};
+    op.image = image;
+    record(std::move(op));
+}
+
+bool CDC::DrawBitmap(int x, int y, const CBitmap& bitmap, const CBitmap* mask) {
+    if (!mask) {
+        DrawImage(x, y, bitmap.GetImage());
+        return true;
+    }
+    if (mask->GetSize() != bitmap.GetSize())
+        return false;
+    PixelImage masked = bitmap.GetImage();
+    for (int row = 0; row < masked.height; ++row)
+        for (int col = 0; col < masked.width; ++col)
+            if (mask->GetPixel(col, row) == RGB(255, 255, 255))
+                masked.SetTransparent(col, row, true);
+    DrawImage(x, y, masked);
+    return true;
+}
+
 void CDC::IntersectClipRect(const CRect& rect) {
     CRect& clip = m_state.clip;
     clip = {std::max(clip.left, rect.left), std::max(clip.top, rect.top),
@@ -140,6 +164,9 @@ void CDC::record(DrawOp op) {
 CPaintDC::CPaintDC(CWnd* wnd) : CDC(wnd->GetClientRect()), m_wnd(wnd) {
     m_wnd->BeginPaint(&m_ps);
     IntersectClipRect(m_ps.rcPaint);
+    // The window erases first; fErase stays set only when nobody did.
+    if (m_ps.fErase)
+        m_ps.fErase = !m_wnd->SendMessage(WM_ERASEBKGND, WPARAM(static_cast<CDC*>(this)));
 }
 
 CPaintDC::~CPaintDC() {

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <utility>
 
+#include "platform/ui/Bitmap.h"
 #include "platform/ui/DisplayList.h"
 #include "platform/ui/Window.h"
 
@@ -78,6 +79,12 @@ public:
     // `rect` to the text. Answers the height of the text.
     int DrawTextW(std::u16string_view text, CRect& rect, UINT format);
     CSize GetTextExtent(std::u16string_view text) const;
+    // Pictures at (x, y) in their own size; transparent pixels leave the surface as it was.
+    void DrawImage(int x, int y, const PixelImage& image);
+    // A bitmap with an optional monochrome mask of its size: where the mask is white the
+    // surface shows through, where it is black the bitmap is drawn. False for a mask of
+    // another size.
+    bool DrawBitmap(int x, int y, const CBitmap& bitmap, const CBitmap* mask = nullptr);
 
     // Clipping narrows only; the box is where drawing may land.
     void IntersectClipRect(const CRect& rect);
@@ -97,7 +104,8 @@ private:
     const CFont* m_font = nullptr;
 };
 
-// Painting in WM_PAINT: takes the window's update rectangle as the clip and hands what was
+// Painting in WM_PAINT: takes the window's update rectangle as the clip, lets the window
+// erase its background when the update asked for it (WM_ERASEBKGND), and hands what was
 // drawn to the window when it goes out of scope.
 class CPaintDC : public CDC {
 public:

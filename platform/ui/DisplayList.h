@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui/Types.h"
+#include "platform/ui/PixelImage.h"
 
 namespace zn::ui {
 
@@ -65,16 +65,18 @@ struct DrawState {
     CRect clip;
 };
 
-enum class DrawKind { Line, Rectangle, FillRect, Polygon, Text };
+enum class DrawKind { Line, Rectangle, FillRect, Polygon, Text, Image };
 
 struct DrawOp {
     DrawKind kind = DrawKind::Line;
     // Line: from and to; Polygon: the vertices.
     std::vector<CPoint> points;
-    // Rectangle and FillRect: the rectangle; Text: the box the text occupies.
+    // Rectangle and FillRect: the rectangle; Text: the box the text occupies; Image: where
+    // the picture lands (its own size).
     CRect rect;
     COLORREF fillColor = 0; // FillRect only
     std::u16string text;
+    PixelImage image; // Image only: the pixels as they are to appear, masks applied
     DrawState state;
 };
 

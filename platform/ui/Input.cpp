@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/ui/Cursor.h"
 #include "platform/ui/Hooks.h"
 
 namespace zn::ui {
@@ -10,7 +11,6 @@ namespace zn::ui {
 namespace {
 
 unsigned g_modifiers = 0;
-int g_cursor = kArrowCursor;
 
 CWnd* keyboardTarget() {
     if (CWnd* focus = CWnd::GetFocus())
@@ -49,9 +49,12 @@ void mouseMessage(CWnd& target, UINT message, WPARAM keys, CPoint screen) {
     if (!receiver) {
         receiver = &target;
         // The window under the pointer chooses the cursor first; unanswered, the arrow.
-        if (!receiver->SendMessage(WM_SETCURSOR, WPARAM(receiver->m_hWnd),
-                                   MAKELPARAM(kHitClient, int(message))))
-            SetCursor(kArrowCursor);
+        // A running wait keeps its cursor, as the framework's set-cursor handling does.
+        if (IsWaitCursorShown())
+            RestoreWaitCursor();
+        else if (!receiver->SendMessage(WM_SETCURSOR, WPARAM(receiver->m_hWnd),
+                                        MAKELPARAM(int(HTCLIENT), int(message))))
+            SetCursor(LoadStandardCursor(IDC_ARROW));
         if (!CWnd::IsWindow(target.m_hWnd))
             return;
     }
@@ -75,16 +78,6 @@ void pressModifiers(unsigned modifiers, bool down) {
 }
 
 } // namespace
-
-int SetCursor(int cursor) {
-    int previous = g_cursor;
-    g_cursor = cursor;
-    return previous;
-}
-
-int GetCursor() {
-    return g_cursor;
-}
 
 short GetKeyState(int virtualKey) {
     unsigned bit = virtualKey == int(VK_SHIFT)     ? kModShift

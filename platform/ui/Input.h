@@ -13,15 +13,11 @@ inline constexpr unsigned kModShift = 0x1;
 inline constexpr unsigned kModCtrl = 0x2;
 inline constexpr unsigned kModAlt = 0x4;
 
-// The mouse cursor, by resource number (kArrowCursor is the system's arrow). Before each
-// mouse message the window under the pointer gets WM_SETCURSOR and may set its own.
-inline constexpr int kArrowCursor = 32512;
-inline constexpr int kHitClient = 1;
-int SetCursor(int cursor);
-int GetCursor();
-
 // Whether a key is held: negative when down (only the modifier keys are tracked).
 short GetKeyState(int virtualKey);
+
+// Before each mouse message the window under the pointer gets WM_SETCURSOR and may set
+// its cursor (unanswered: the arrow); while the wait cursor is shown, it stays.
 
 // Delivers one input message the way the message loop does; true when a PreTranslate
 // handler consumed it.

@@ -24,8 +24,13 @@ inline constexpr UINT WM_GETTEXT = 0x000D;
 inline constexpr UINT WM_GETTEXTLENGTH = 0x000E;
 inline constexpr UINT WM_PAINT = 0x000F;
 inline constexpr UINT WM_CLOSE = 0x0010;
+// Sent by painting when the update area is to be erased; WPARAM is the CDC*.
+inline constexpr UINT WM_ERASEBKGND = 0x0014;
+inline constexpr UINT WM_SYSCOLORCHANGE = 0x0015;
 inline constexpr UINT WM_SHOWWINDOW = 0x0018;
 inline constexpr UINT WM_SETCURSOR = 0x0020;
+// Hit-test code of WM_SETCURSOR's LPARAM low word: the pointer is over the client area.
+inline constexpr UINT HTCLIENT = 1;
 inline constexpr UINT WM_GETMINMAXINFO = 0x0024;
 inline constexpr UINT WM_NOTIFY = 0x004E;
 inline constexpr UINT WM_HELP = 0x0053;

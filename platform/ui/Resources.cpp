@@ -28,6 +28,10 @@ void AfxSetResourceHandle(ResourceModule* module) {
     g_module = module;
 }
 
+const PixelImage* FindSharedToolbarImage(int image) {
+    return g_module ? g_module->FindToolbarImage(image) : nullptr;
+}
+
 ResourceScope::ResourceScope(ResourceModule* module) : m_previous(g_module) {
     g_module = module;
 }

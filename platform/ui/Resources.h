@@ -1,4 +1,5 @@
-// The resource module the window system loads strings, dialog templates and menus from,
+// The resource module the window system loads strings, dialog templates, menus, bitmaps,
+// cursors and the shared toolbar images from,
 // and the scope guard that installs a module's resources around a user-interface entry
 // and restores the previous ones on every way out.
 #pragma once
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "platform/text/ZnsString.h"
+#include "platform/ui/Cursor.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/Types.h"
 
@@ -45,11 +47,23 @@ public:
     virtual std::optional<ZnsStringW> FindString(UINT id) const = 0;
     virtual const DialogTemplate* FindDialog(UINT id) const = 0;
     virtual const MenuTemplate* FindMenu(UINT id) const = 0;
+    // Pictures: a module without them answers none.
+    virtual const PixelImage* FindBitmap(UINT /*id*/) const { return nullptr; }
+    virtual const CursorImage* FindCursor(UINT /*id*/) const { return nullptr; }
+    // The shared toolbar image `image` (kToolbarImageSize, kToolbarMaskColor standing for
+    // transparent), chosen by number by toolbars and image buttons.
+    virtual const PixelImage* FindToolbarImage(int /*image*/) const { return nullptr; }
 };
+
+inline constexpr CSize kToolbarImageSize{16, 16};
+inline constexpr COLORREF kToolbarMaskColor = RGB(192, 192, 192);
 
 // The resource module in force (null before anyone installs one).
 ResourceModule* AfxGetResourceHandle();
 void AfxSetResourceHandle(ResourceModule* module);
+
+// The shared toolbar image `image` of the installed module, null when it has none.
+const PixelImage* FindSharedToolbarImage(int image);
 
 // Installs `module` for the life of the scope and restores what was installed before.
 class ResourceScope {

@@ -1,6 +1,11 @@
 // Toolbar buttons, their geometry and clicks.
 #include "platform/ui/ToolBar.h"
 
+#include <utility>
+
+#include "platform/ui/DeviceContext.h"
+#include "platform/ui/SystemColors.h"
+
 namespace zn::ui {
 
 bool CToolBarCtrl::Create(std::uint32_t style, const CRect& rect, CWnd* parent, int id) {
@@ -96,6 +101,35 @@ void CToolBarCtrl::AutoSize() {
     CRect rect = GetWindowRect();
     CSize size = GetMaxSize();
     MoveWindow(rect.left, rect.top, size.cx, size.cy);
+}
+
+const CImageList* CToolBarCtrl::SetImageList(const CImageList* images) {
+    Invalidate();
+    return std::exchange(m_images, images);
+}
+
+void CToolBarCtrl::OnPaint() {
+    CPaintDC dc(this);
+    for (int i = 0; i < GetButtonCount(); ++i) {
+        const TBBUTTON& button = m_buttons[size_t(i)];
+        const PixelImage* image = m_images ? m_images->GetImage(button.iBitmap) : nullptr;
+        if ((button.fsStyle & TBSTYLE_SEP) || (button.fsState & TBSTATE_HIDDEN) || !image)
+            continue;
+        CRect rect = GetItemRect(i);
+        if (button.fsState & TBSTATE_CHECKED)
+            dc.FillSolidRect(rect, GetSysColor(COLOR_BTNHIGHLIGHT));
+        CPoint at{rect.left + (rect.Width() - image->width) / 2,
+                  rect.top + (rect.Height() - image->height) / 2};
+        if (button.fsState & TBSTATE_ENABLED && IsWindowEnabled()) {
+            dc.DrawImage(at.x, at.y, *image);
+            continue;
+        }
+        // Disabled: the picture's shape in the shadow colour.
+        PixelImage greyed = *image;
+        for (COLORREF& pixel : greyed.pixels)
+            pixel = GetSysColor(COLOR_BTNSHADOW);
+        dc.DrawImage(at.x, at.y, greyed);
+    }
 }
 
 std::optional<CRect> CToolBarCtrl::FindItemRect(std::u16string_view item) const {

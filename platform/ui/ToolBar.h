@@ -1,9 +1,11 @@
-// The toolbar control: a row of buttons (command, image number, style, state, tooltip)
-// and separators. A click on an enabled button sends its command to the owner.
+// The toolbar control: a row of buttons (command, image index, style, state, tooltip)
+// and separators. A click on an enabled button sends its command to the owner. Buttons
+// paint their image from the toolbar's image list, greyed while disabled.
 #pragma once
 
 #include <vector>
 
+#include "platform/ui/ImageList.h"
 #include "platform/ui/Window.h"
 
 namespace zn::ui {
@@ -45,16 +47,21 @@ public:
     // Width and height of all visible buttons in a row.
     CSize GetMaxSize() const;
     void AutoSize();
+    // The list the buttons' image indexes point into (not owned); answers the previous.
+    const CImageList* SetImageList(const CImageList* images);
+    const CImageList* GetImageList() const { return m_images; }
 
     // Buttons are found by their command id written in decimal.
     std::optional<CRect> FindItemRect(std::u16string_view item) const override;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnPaint() override;
 
 private:
     TBBUTTON* byCommand(int command);
     std::vector<TBBUTTON> m_buttons;
+    const CImageList* m_images = nullptr;
     int m_pressed = -1;
 };
 

@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
+#include "platform/ui/DeviceContext.h"
 #include "platform/ui/Input.h"
 
 namespace zn::ui {
@@ -399,6 +401,38 @@ bool CTreeCtrl::GetItemRect(HTREEITEM item, CRect& rect) const {
         ++depth;
     rect = {depth * kIndent, row * kRowHeight, GetClientRect().Width(), (row + 1) * kRowHeight};
     return true;
+}
+
+const CImageList* CTreeCtrl::SetImageList(const CImageList* images, int kind) {
+    const CImageList** slot = kind == TVSIL_NORMAL  ? &m_normalImages
+                              : kind == TVSIL_STATE ? &m_stateImages
+                                                    : nullptr;
+    if (!slot)
+        return nullptr;
+    Invalidate();
+    return std::exchange(*slot, images);
+}
+
+const CImageList* CTreeCtrl::GetImageList(int kind) const {
+    return kind == TVSIL_NORMAL ? m_normalImages : kind == TVSIL_STATE ? m_stateImages : nullptr;
+}
+
+void CTreeCtrl::OnPaint() {
+    CPaintDC dc(this);
+    dc.SetBkMode(TRANSPARENT);
+    for (HTREEITEM item : VisibleItems()) {
+        CRect rect;
+        GetItemRect(item, rect);
+        int x = rect.left;
+        int stateImage = int((item->state & TVIS_STATEIMAGEMASK) >> 12);
+        if (m_stateImages && stateImage > 0 &&
+            m_stateImages->Draw(&dc, stateImage - 1, {x, rect.top}, ILD_TRANSPARENT))
+            x += m_stateImages->GetImageSize().cx;
+        int image = (item->state & TVIS_SELECTED) ? item->selectedImage : item->image;
+        if (m_normalImages && m_normalImages->Draw(&dc, image, {x, rect.top}, ILD_TRANSPARENT))
+            x += m_normalImages->GetImageSize().cx + 2;
+        dc.TextOutW(x, rect.top, item->text);
+    }
 }
 
 std::optional<CRect> CTreeCtrl::FindItemRect(std::u16string_view text) const {

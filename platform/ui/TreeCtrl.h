@@ -1,12 +1,14 @@
 // The tree-view control: items with text, a data word, image and selected image, state
 // bits (selected, expanded, drop-highlighted), expanding, selection, label editing through
 // an edit child, sorting by text or by a comparator over the data words, and the start of
-// a drag, all reported to the parent as WM_NOTIFY.
+// a drag, all reported to the parent as WM_NOTIFY. Rows paint their state image, their
+// image (the selected image while selected) from the normal image list, and their text.
 #pragma once
 
 #include <memory>
 #include <vector>
 
+#include "platform/ui/ImageList.h"
 #include "platform/ui/InPlaceEdit.h"
 #include "platform/ui/Window.h"
 
@@ -24,6 +26,13 @@ inline constexpr UINT TVIS_SELECTED = 0x02;
 inline constexpr UINT TVIS_DROPHILITED = 0x08;
 inline constexpr UINT TVIS_BOLD = 0x10;
 inline constexpr UINT TVIS_EXPANDED = 0x20;
+// Bits 12 to 15 of the state: the 1-based index of the item's state image, 0 for none.
+inline constexpr UINT TVIS_STATEIMAGEMASK = 0xF000;
+constexpr UINT INDEXTOSTATEIMAGEMASK(int index) {
+    return UINT(index) << 12;
+}
+inline constexpr int TVSIL_NORMAL = 0;
+inline constexpr int TVSIL_STATE = 2;
 inline constexpr UINT TVE_COLLAPSE = 1;
 inline constexpr UINT TVE_EXPAND = 2;
 inline constexpr UINT TVE_TOGGLE = 3;
@@ -96,6 +105,11 @@ public:
     bool ItemHasChildren(HTREEITEM item) const;
     UINT GetCount() const;
 
+    // The image lists rows paint from (not owned), TVSIL_NORMAL or TVSIL_STATE; answers the
+    // previous one, null for another kind.
+    const CImageList* SetImageList(const CImageList* images, int kind);
+    const CImageList* GetImageList(int kind) const;
+
     bool Expand(HTREEITEM item, UINT code);
     // The caret item: the one the user moves with the keyboard; selecting it sets its
     // TVIS_SELECTED bit and clears the bit of the previous caret item.
@@ -126,6 +140,7 @@ protected:
     // A click on an item: selects it (the multi-selection tree refines this).
     virtual void OnItemClicked(HTREEITEM item, WPARAM keys);
     LRESULT Notify(int code, HTREEITEM oldItem, HTREEITEM newItem, CPoint point = {});
+    void OnPaint() override;
     std::vector<HTREEITEM> VisibleItems() const;
 
 private:
@@ -134,6 +149,8 @@ private:
     void notifyDeleted(TreeItem* item);
 
     std::unique_ptr<TreeItem> m_root;
+    const CImageList* m_normalImages = nullptr;
+    const CImageList* m_stateImages = nullptr;
     HTREEITEM m_caret = nullptr;
     InPlaceEdit m_label;
     HTREEITEM m_editItem = nullptr;

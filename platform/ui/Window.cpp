@@ -6,8 +6,11 @@
 #include <deque>
 #include <unordered_map>
 
+#include "platform/ui/DeviceContext.h"
 #include "platform/ui/Hooks.h"
 #include "platform/ui/Menu.h"
+#include "platform/ui/SystemColors.h"
+#include "platform/ui/WindowClass.h"
 
 namespace zn::ui {
 
@@ -512,9 +515,27 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_CONTEXTMENU:
     case WM_HELP:
-    case WM_SETCURSOR:
         // Unanswered, these travel up to the parent, as the system does.
         return m_parent ? m_parent->SendMessage(message, wParam, lParam) : 0;
+    case WM_ERASEBKGND: {
+        // Windows of a class with a background colour are filled with it.
+        int background = GetWindowClassInfo(m_className).backgroundColor;
+        auto* dc = reinterpret_cast<CDC*>(wParam);
+        if (background < 0 || !dc)
+            return FALSE;
+        dc->FillSolidRect(dc->GetClipBox(), GetSysColor(background));
+        return TRUE;
+    }
+    case WM_SETCURSOR: {
+        // The parent may choose first; over the client area the class cursor follows.
+        if (m_parent && m_parent->SendMessage(message, wParam, lParam))
+            return TRUE;
+        HCURSOR cursor = GetWindowClassInfo(m_className).cursor;
+        if (LOWORD(WPARAM(lParam)) != HTCLIENT || !cursor)
+            return FALSE;
+        SetCursor(cursor);
+        return TRUE;
+    }
     default:
         return 0;
     }

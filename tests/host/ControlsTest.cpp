@@ -1,5 +1,5 @@
-// The smaller library controls: toolbar, splitter, colour combo, light button and the
-// dialog base's editor-command pair.
+// The smaller library controls: toolbar (with its images from the shared toolbar images),
+// splitter, colour combo, light button and the dialog base's editor-command pair.
 #include "host/controls/CZnColorComboBox.h"
 #include "host/controls/CxButtonLt.h"
 #include "host/controls/CxDialog.h"
@@ -30,6 +30,8 @@ protected:
             item(IDCANCEL, u"Button", u"Cancel", BS_PUSHBUTTON | WS_TABSTOP, {240, 182, 290, 196})};
         resources.dialogs[50] = dialog;
         resources.strings[57600] = u"Clear";
+        for (int image : {211, 684})
+            resources.toolbarImages[image] = PixelImage(16, 16, RGB(0, 0, image));
     }
 };
 
@@ -82,6 +84,38 @@ TEST_F(ControlsTest, ToolbarButtonsSendCommandsAndCarryTooltips) {
               second.toolbar.GetPlace()->GetWindowRect().TopLeft());
     EXPECT_EQ(second.toolbar.GetWindowRect().Width(),
               2 * CToolBarCtrl::kButtonSize.cx + CToolBarCtrl::kSeparatorWidth);
+}
+
+TEST_F(ControlsTest, ToolbarImagesComeFromTheSharedImagesAndAMissingOneIsRefused) {
+    Editor editor;
+    ASSERT_TRUE(editor.Create(50));
+    CxToolBar& toolbar = editor.toolbar;
+    EXPECT_FALSE(toolbar.AddButton(32813, 213)); // no shared image 213
+    EXPECT_EQ(toolbar.CommandToIndex(32813), -1);
+    EXPECT_EQ(toolbar.GetButtonCount(), 3);
+    EXPECT_EQ(toolbar.GetButtonImage(57600), 211);
+    EXPECT_EQ(toolbar.GetButtonImage(32812), 684);
+    EXPECT_EQ(toolbar.GetButtonImage(32813), -1);
+
+    toolbar.EnableButton(32812, false);
+    editor.ShowWindow(SW_SHOW);
+    toolbar.Invalidate();
+    toolbar.UpdateWindow();
+    std::vector<DrawOp> images;
+    for (const DrawOp& op : toolbar.GetPaintedDisplayList())
+        if (op.kind == DrawKind::Image)
+            images.push_back(op);
+    ASSERT_EQ(images.size(), 2u);
+    EXPECT_EQ(images[0].image.At(0, 0), RGB(0, 0, 211));
+    EXPECT_EQ(images[0].rect.Width(), 16);
+    EXPECT_TRUE(toolbar.GetItemRect(0).PtInRect(images[0].rect.TopLeft()));
+    EXPECT_TRUE(toolbar.GetItemRect(2).PtInRect(images[1].rect.TopLeft()));
+    EXPECT_NE(images[1].image.At(0, 0), RGB(0, 0, 684)); // greyed while disabled
+
+    CxButtonLt root;
+    EXPECT_TRUE(root.SetImage(211));
+    EXPECT_FALSE(root.SetImage(261));
+    EXPECT_EQ(root.GetImage(), 211);
 }
 
 TEST_F(ControlsTest, DisabledToolbarButtonIsNotClickable) {

@@ -1,6 +1,8 @@
-// The multi-selection tree: sorting, selection by clicks, label editing and drag start.
+// The multi-selection tree: sorting, selection by clicks, label editing, drag start and
+// the images rows paint.
 #include "host/controls/CxTreeCtrl.h"
 
+#include "platform/ui/DeviceContext.h"
 #include "platform/ui/Input.h"
 #include "tests/platform/ui/UiTestSupport.h"
 
@@ -123,6 +125,43 @@ TEST_F(TreeTest, DraggingAnItemTellsTheParentAndDeletingTellsItPerItem) {
     tree.DeleteItem(bolts);
     EXPECT_EQ(std::count(parent.codes.begin(), parent.codes.end(), TVN_DELETEITEM), 2);
     EXPECT_EQ(tree.GetCount(), 4u);
+}
+
+} // namespace
+} // namespace zn::ui::test
+
+namespace zn::ui::test {
+namespace {
+
+TEST_F(TreeTest, RowsPaintTheirStateImageAndTheImageOfTheirSelection) {
+    // Image k is filled with colour k + 1.
+    PixelImage strip(16 * 3, 15);
+    for (int x = 0; x < strip.width; ++x)
+        for (int y = 0; y < strip.height; ++y)
+            strip.Set(x, y, COLORREF(x / 16 + 1));
+    CImageList images;
+    ASSERT_TRUE(images.Create(16, 15, ILC_COLOR24 | ILC_MASK, 10, 0));
+    ASSERT_EQ(images.Add(CBitmap(strip), RGB(192, 192, 192)), 0);
+    EXPECT_EQ(tree.SetImageList(&images, TVSIL_NORMAL), nullptr);
+    EXPECT_EQ(tree.SetImageList(&images, TVSIL_STATE), nullptr);
+    EXPECT_EQ(tree.SetImageList(&images, 1), nullptr); // not a kind of list
+    EXPECT_EQ(tree.GetImageList(TVSIL_NORMAL), &images);
+
+    tree.SetItemImage(root, 0, 1);
+    tree.SetItemState(root, INDEXTOSTATEIMAGEMASK(3), TVIS_STATEIMAGEMASK);
+    tree.SelectItem(root);
+    tree.Invalidate();
+    tree.UpdateWindow();
+    std::vector<const DrawOp*> rootRow;
+    for (const DrawOp& op : tree.GetPaintedDisplayList())
+        if (op.rect.top == 0)
+            rootRow.push_back(&op);
+    ASSERT_EQ(rootRow.size(), 3u); // state image, image, text
+    EXPECT_EQ(rootRow[0]->image.At(0, 0), COLORREF(3));
+    EXPECT_EQ(rootRow[1]->image.At(0, 0), COLORREF(2)); // the selected image
+    EXPECT_EQ(rootRow[1]->rect.left, 16);
+    EXPECT_EQ(rootRow[2]->kind, DrawKind::Text);
+    EXPECT_EQ(rootRow[2]->text, u"Notebook");
 }
 
 } // namespace

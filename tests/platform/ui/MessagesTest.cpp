@@ -201,24 +201,5 @@ TEST_F(MessagesTest, HooksSeeKeysAndActivationsFirst) {
     EXPECT_EQ(GetActiveWindow(), &second);
 }
 
-TEST_F(MessagesTest, TheWindowUnderThePointerSetsTheCursor) {
-    struct Viewer : CWnd {
-        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-            if (message == WM_SETCURSOR) {
-                SetCursor(9150);
-                return 1;
-            }
-            return CWnd::WindowProc(message, wParam, lParam);
-        }
-    } viewer;
-    CWnd plain;
-    ASSERT_TRUE(viewer.Create(u"Test", u"", WS_POPUP | WS_VISIBLE, {0, 0, 50, 50}, nullptr, 0));
-    ASSERT_TRUE(plain.Create(u"Test", u"", WS_POPUP | WS_VISIBLE, {100, 0, 150, 50}, nullptr, 0));
-    Click(viewer, {5, 5});
-    EXPECT_EQ(GetCursor(), 9150);
-    Click(plain, {5, 5});
-    EXPECT_EQ(GetCursor(), kArrowCursor);
-}
-
 } // namespace
 } // namespace zn::ui::test

@@ -2,7 +2,9 @@
 // fixed-cell text extents, and bars docked at the top of a resizing parent.
 #include "platform/ui/ControlBar.h"
 #include "platform/ui/DeviceContext.h"
+#include "platform/ui/SystemColors.h"
 #include "platform/ui/Window.h"
+#include "platform/ui/WindowClass.h"
 #include "tests/platform/ui/UiTestSupport.h"
 
 namespace zn::ui::test {
@@ -168,6 +170,28 @@ TEST_F(PaintingTest, BarsDockAtTheTopInOrderAndFollowResizes) {
     frame.MoveWindow(0, 0, 400, 20);
     EXPECT_EQ(ruler.GetWindowRect(), (CRect{0, 0, 400, 20}));
     EXPECT_TRUE(frame.content.GetWindowRect().IsRectEmpty());
+}
+
+TEST_F(PaintingTest, AClassWithABackgroundErasesTheUpdateAreaWithIt) {
+    std::u16string barClass = AfxRegisterWndClass(0, LoadStandardCursor(IDC_ARROW), COLOR_BTNFACE);
+    Canvas bar, plain;
+    ASSERT_TRUE(bar.Create(barClass, u"", WS_POPUP | WS_VISIBLE, {0, 0, 100, 40}, nullptr, 0));
+    ASSERT_TRUE(plain.Create(u"Test", u"", WS_POPUP | WS_VISIBLE, {0, 0, 100, 40}, nullptr, 0));
+    bar.UpdateWindow(); // the paint that creation asked for
+    CRect part{10, 0, 30, 17};
+    bar.InvalidateRect(&part);
+    bar.UpdateWindow();
+    const DisplayList& ops = bar.GetPaintedDisplayList();
+    ASSERT_FALSE(ops.empty());
+    EXPECT_EQ(ops[0].kind, DrawKind::FillRect);
+    EXPECT_EQ(ops[0].rect, part);
+    EXPECT_EQ(ops[0].fillColor, GetSysColor(COLOR_BTNFACE));
+
+    plain.UpdateWindow();
+    EXPECT_EQ(plain.GetPaintedDisplayList()[0].kind, DrawKind::Rectangle); // nothing erased
+    bar.InvalidateRect(nullptr, false);                                    // no erase asked
+    bar.UpdateWindow();
+    EXPECT_EQ(bar.GetPaintedDisplayList()[0].kind, DrawKind::Rectangle);
 }
 
 } // namespace

@@ -18,6 +18,9 @@ public:
     std::map<UINT, ZnsStringW> strings;
     std::map<UINT, DialogTemplate> dialogs;
     std::map<UINT, MenuTemplate> menus;
+    std::map<UINT, PixelImage> bitmaps;
+    std::map<UINT, CursorImage> cursors;
+    std::map<int, PixelImage> toolbarImages;
 
     std::optional<ZnsStringW> FindString(UINT id) const override {
         auto it = strings.find(id);
@@ -30,6 +33,18 @@ public:
     const MenuTemplate* FindMenu(UINT id) const override {
         auto it = menus.find(id);
         return it == menus.end() ? nullptr : &it->second;
+    }
+    const PixelImage* FindBitmap(UINT id) const override { return find(bitmaps, id); }
+    const CursorImage* FindCursor(UINT id) const override { return find(cursors, id); }
+    const PixelImage* FindToolbarImage(int image) const override {
+        return find(toolbarImages, image);
+    }
+
+private:
+    template <class Map, class Key>
+    static const typename Map::mapped_type* find(const Map& map, Key key) {
+        auto it = map.find(key);
+        return it == map.end() ? nullptr : &it->second;
     }
 };
 
