@@ -75,6 +75,9 @@ INT_PTR CDialog::DoModal() {
         while (!m_ended && m_hWnd) {
             if (PumpOneMessage())
                 continue;
+            BroadcastToWindows(WM_IDLEUPDATECMDUI, TRUE);
+            if (m_ended || !m_hWnd)
+                break;
             UserAgent* agent = CurrentUserAgent();
             if (!agent)
                 throw AgentError("dialog \"" + zn::toUtf8(GetWindowTextW()) +

@@ -11,6 +11,7 @@ namespace {
 
 unsigned g_modifiers = 0;
 int g_cursor = kArrowCursor;
+CPoint g_pointer;
 
 CWnd* keyboardTarget() {
     if (CWnd* focus = CWnd::GetFocus())
@@ -45,6 +46,7 @@ WPARAM mouseKeys(MouseButton button, unsigned modifiers, bool down) {
 // The pointer is at `screen`; the window under it (or the one that captured the mouse)
 // gets the message in its own client coordinates.
 void mouseMessage(CWnd& target, UINT message, WPARAM keys, CPoint screen) {
+    g_pointer = screen;
     CWnd* receiver = CWnd::GetCapture();
     if (!receiver) {
         receiver = &target;
@@ -172,6 +174,18 @@ void Drag(CWnd& target, CPoint clientFrom, CPoint clientTo) {
             mouseMessage(target, WM_MOUSEMOVE, MK_LBUTTON, p);
     if (CWnd::IsWindow(hwnd))
         mouseMessage(target, WM_LBUTTONUP, 0, to);
+}
+
+void MoveMouse(CWnd& target, CPoint clientPoint) {
+    mouseMessage(target, WM_MOUSEMOVE, 0, target.ClientToScreen(clientPoint));
+}
+
+CPoint GetCursorPos() {
+    return g_pointer;
+}
+
+void SetCursorPos(CPoint screen) {
+    g_pointer = screen;
 }
 
 void UserResize(CWnd& window, CSize size) {

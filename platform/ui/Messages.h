@@ -47,6 +47,9 @@ inline constexpr UINT WM_EXITSIZEMOVE = 0x0232;
 // A resized window asks each child to take its docked strip of the client area; LPARAM
 // carries the SIZEPARENTPARAMS whose rectangle each bar shrinks.
 inline constexpr UINT WM_SIZEPARENT = 0x0361;
+// The loop ran dry: windows (control bars above all) bring their state up to date.
+// WPARAM: whether commands nobody handles are shown disabled.
+inline constexpr UINT WM_IDLEUPDATECMDUI = 0x0363;
 inline constexpr UINT WM_CUT = 0x0300;
 inline constexpr UINT WM_COPY = 0x0301;
 inline constexpr UINT WM_PASTE = 0x0302;
@@ -128,6 +131,22 @@ inline constexpr UINT LB_GETCURSEL = 0x0188;
 inline constexpr UINT LB_GETCOUNT = 0x018B;
 inline constexpr UINT WM_GETDLGCODE = 0x0087;
 // Rich-edit messages.
+inline constexpr UINT EM_GETRECT = 0x00B2;
+inline constexpr UINT EM_SETRECT = 0x00B3;
+inline constexpr UINT EM_LINESCROLL = 0x00B6;
+inline constexpr UINT EM_SCROLLCARET = 0x00B7;
+inline constexpr UINT EM_LINELENGTH = 0x00C1;
+inline constexpr UINT EM_GETLINE = 0x00C4;
+inline constexpr UINT EM_GETFIRSTVISIBLELINE = 0x00CE;
+inline constexpr UINT EM_EXLINEFROMCHAR = 0x0436;
+inline constexpr UINT EM_GETSELTEXT = 0x043E;
+inline constexpr UINT EM_SELECTIONTYPE = 0x0442;
+inline constexpr UINT EM_STREAMIN = 0x0449;
+inline constexpr UINT EM_STREAMOUT = 0x044A;
+inline constexpr UINT EM_GETTEXTRANGE = 0x044B;
+inline constexpr UINT EM_FINDTEXTEXW = 0x047C;
+inline constexpr UINT EM_GETSCROLLPOS = 0x04DD;
+inline constexpr UINT EM_SETSCROLLPOS = 0x04DE;
 inline constexpr UINT EM_GETLINECOUNT = 0x00BA;
 inline constexpr UINT EM_LINEINDEX = 0x00BB;
 inline constexpr UINT EM_CANUNDO = 0x00C6;
@@ -265,7 +284,9 @@ inline constexpr UINT VK_DELETE = 0x2E;
 inline constexpr UINT VK_F1 = 0x70;
 inline constexpr UINT VK_F2 = 0x71;
 inline constexpr UINT VK_F3 = 0x72;
+inline constexpr UINT VK_F10 = 0x79;
 inline constexpr UINT VK_F12 = 0x7B;
+inline constexpr UINT VK_APPS = 0x5D; // the context-menu key
 
 // Mouse-message key state (WPARAM of mouse messages).
 inline constexpr WPARAM MK_LBUTTON = 0x1;

@@ -158,6 +158,7 @@ bool ScriptAction::IsInput() const {
     case Kind::Click:
     case Kind::DoubleClick:
     case Kind::RightClick:
+    case Kind::Hover:
     case Kind::Drag:
     case Kind::Menu:
     case Kind::Resize:
@@ -207,10 +208,12 @@ std::optional<ScriptAction> ParseScriptAction(std::string_view line, std::string
             return fail("key takes one key, e.g. key Ctrl+Enter");
         return parseKey(args[0], error);
     }
-    if (verb == "click" || verb == "dblclick" || verb == "rclick" || verb == "drag") {
+    if (verb == "click" || verb == "dblclick" || verb == "rclick" || verb == "hover" ||
+        verb == "drag") {
         action.kind = verb == "click"      ? Kind::Click
                       : verb == "dblclick" ? Kind::DoubleClick
                       : verb == "rclick"   ? Kind::RightClick
+                      : verb == "hover"    ? Kind::Hover
                                            : Kind::Drag;
         size_t wanted = action.kind == Kind::Drag ? 3 : 0;
         if (args.empty() || !integer(args[0]) || (wanted && args.size() != wanted) ||
@@ -336,6 +339,8 @@ std::string DescribeAction(const ScriptAction& a) {
         return "dblclick " + std::to_string(a.control) + item(a.item);
     case Kind::RightClick:
         return "rclick " + std::to_string(a.control) + item(a.item);
+    case Kind::Hover:
+        return "hover " + std::to_string(a.control) + item(a.item);
     case Kind::Drag:
         return "drag " + std::to_string(a.control) + item(a.item) + item(a.item2);
     case Kind::Menu:
@@ -434,6 +439,11 @@ void ApplyInputAction(const ScriptAction& a, CWnd& window) {
         auto [control, point] = target(window, a.control, a.item, false);
         Click(*control, point, a.kind == Kind::RightClick ? MouseButton::Right : MouseButton::Left,
               a.kind == Kind::DoubleClick);
+        return;
+    }
+    case Kind::Hover: {
+        auto [control, point] = target(window, a.control, a.item, false);
+        MoveMouse(*control, point);
         return;
     }
     case Kind::Drag: {

@@ -8,6 +8,7 @@
 //   click ID ["ITEM"]          a control (or toolbar button) by id; ITEM: a list entry,
 //   dblclick ID ["ITEM"]       tree item or grid cell ("row,column") inside it
 //   rclick ID ["ITEM"]
+//   hover ID ["ITEM"]          the pointer rests on a control (or an item of it)
 //   drag ID "FROM" "TO"        press on one item of a control, release on another
 //   menu ID                    a command of the menu bar, or of a popup menu being shown;
 //   menu none                  dismisses a popup menu
@@ -37,6 +38,7 @@ struct ScriptAction {
         Click,
         DoubleClick,
         RightClick,
+        Hover,
         Drag,
         Menu,
         Resize,
@@ -51,8 +53,8 @@ struct ScriptAction {
     ZnsStringW text;         // Type: the text; Keyword: the word; File: the path
     UINT key = 0;            // Key
     unsigned modifiers = 0;  // Key: kMod* bits
-    int control = 0;         // Click, Drag: the control id; Menu: the command (0: none)
-    ZnsStringW item, item2;  // Click: the item; Drag: from and to
+    int control = 0;         // Click, Hover, Drag: the control id; Menu: the command (0: none)
+    ZnsStringW item, item2;  // Click, Hover: the item; Drag: from and to
     int answer = 0;          // Answer: IDOK, IDYES, ...
     bool cancel = false;     // File: the dialog is cancelled
     std::vector<int> checks; // File: option boxes to check

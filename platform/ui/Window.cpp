@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "platform/ui/Hooks.h"
+#include "platform/ui/Input.h"
 #include "platform/ui/Menu.h"
 
 namespace zn::ui {
@@ -510,6 +511,16 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         info->ptMinTrackSize.y = std::max(info->ptMinTrackSize.y, m_minTrackSize.cy);
         return 0;
     }
+    case WM_RBUTTONUP: {
+        // A right click nobody answered asks for the context menu at the pointer.
+        CPoint screen = ClientToScreen(CPoint{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return SendMessage(WM_CONTEXTMENU, WPARAM(m_hWnd), MAKELPARAM(screen.x, screen.y));
+    }
+    case WM_KEYUP:
+        // Shift+F10 and the menu key ask for it where the keyboard is: (-1, -1).
+        if (wParam == VK_APPS || (wParam == VK_F10 && GetKeyState(int(VK_SHIFT)) < 0))
+            return SendMessage(WM_CONTEXTMENU, WPARAM(m_hWnd), LPARAM(-1));
+        return 0;
     case WM_CONTEXTMENU:
     case WM_HELP:
     case WM_SETCURSOR:
@@ -551,8 +562,31 @@ int PumpMessages() {
     int n = 0;
     while (PumpOneMessage())
         ++n;
+    BroadcastToWindows(WM_IDLEUPDATECMDUI, TRUE);
     PaintInvalidWindows();
     return n;
+}
+
+void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam) {
+    // By handle: a child may go away while it handles the message.
+    std::vector<HWND> children;
+    for (CWnd* child : m_children)
+        children.push_back(child->m_hWnd);
+    for (HWND hwnd : children) {
+        if (CWnd* child = FromHandle(hwnd))
+            child->SendMessage(message, wParam, lParam);
+        if (CWnd* child = FromHandle(hwnd))
+            child->SendMessageToDescendants(message, wParam, lParam);
+    }
+}
+
+void BroadcastToWindows(UINT message, WPARAM wParam, LPARAM lParam) {
+    for (CWnd* top : TopLevelWindows()) {
+        HWND hwnd = top->m_hWnd;
+        top->SendMessage(message, wParam, lParam);
+        if (CWnd::IsWindow(hwnd))
+            top->SendMessageToDescendants(message, wParam, lParam);
+    }
 }
 
 void ClearMessageQueue() {

@@ -124,6 +124,8 @@ public:
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     bool PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     LRESULT SendDlgItemMessage(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    // Sends the message to every descendant, parents before their children.
+    void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
     CWnd* SetFocus();
     static CWnd* GetFocus();
@@ -159,6 +161,8 @@ public:
     void BeginPaint(PAINTSTRUCT* ps);
     void EndPaint(const PAINTSTRUCT* ps, DisplayList painted);
     const DisplayList& GetPaintedDisplayList() const { return m_painted; }
+    // Lays what a client DC drew over the picture, until the next WM_PAINT replaces it.
+    void DrawOverPicture(DisplayList drawn);
 
     // Lets docked children (control bars) take their strips of the client area, as every
     // WM_SIZE does; answers the rectangle left over for the window's main content.
@@ -219,9 +223,12 @@ LRESULT DispatchToWindow(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 bool PostMessage(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
-// Dispatches every posted message, then paints every visible window with an update
-// rectangle; answers how many posted messages were dispatched.
+// Dispatches every posted message, then gives the idle update (WM_IDLEUPDATECMDUI) and
+// paints every visible window with an update rectangle; answers how many posted messages
+// were dispatched.
 int PumpMessages();
+// Sends the message to every window: each top-level window, then its descendants.
+void BroadcastToWindows(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 // Dispatches one posted message; false when the queue was empty.
 bool PumpOneMessage();
 // Drops every posted message (a new test, a new session).
