@@ -146,6 +146,15 @@ void CDialog::OnClose() {
 LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG)
         return OnInitDialog();
+    // Made active, the dialog gives the focus back to the control that had it, else to
+    // its first tab stop, else takes it itself.
+    if (message == WM_ACTIVATE && LOWORD(wParam) != 0) {
+        if (!RestoreLastFocus())
+            NextDlgCtrl();
+        if (CWnd* now = GetFocus(); !now || (now != this && !IsChild(now)))
+            SetFocus();
+        return 0;
+    }
     return CWnd::WindowProc(message, wParam, lParam);
 }
 

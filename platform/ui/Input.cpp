@@ -57,6 +57,15 @@ void mouseMessage(CWnd& target, UINT message, WPARAM keys, CPoint screen) {
         if (!CWnd::IsWindow(target.m_hWnd))
             return;
     }
+    // A press in another top-level window makes it the active one, as a click on it does.
+    if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
+        HWND hwnd = receiver->m_hWnd;
+        CWnd* top = receiver->GetTopLevelParent();
+        if (top != GetActiveWindow() && top->IsWindowEnabled())
+            SetActiveWindow(top);
+        if (!CWnd::IsWindow(hwnd))
+            return;
+    }
     CPoint point = receiver->ScreenToClient(screen);
     DeliverInput({receiver->m_hWnd, message, keys, MAKELPARAM(point.x, point.y)});
 }

@@ -374,29 +374,53 @@ std::string windowName(const CWnd& window) {
     return title.empty() ? "the window" : "\"" + zn::toUtf8(title) + "\"";
 }
 
-// The control that answers to `id` inside `window`, with the point to click on.
-std::pair<CWnd*, CPoint> target(CWnd& window, int id, const ZnsStringW& item, bool needItem) {
+// The visible toolbar of `window` with a button for command `id`, or null: toolbar
+// buttons answer to their command id.
+CToolBarCtrl* toolbarWith(CWnd& window, int id) {
+    std::vector<CWnd*> pending(window.GetChildren().begin(), window.GetChildren().end());
+    while (!pending.empty()) {
+        CWnd* w = pending.back();
+        pending.pop_back();
+        if (auto* bar = dynamic_cast<CToolBarCtrl*>(w); bar && bar->IsWindowVisible())
+            if (bar->FindItemRect(zn::format("%d", id)))
+                return bar;
+        pending.insert(pending.end(), w->GetChildren().begin(), w->GetChildren().end());
+    }
+    return nullptr;
+}
+
+bool holds(CWnd& window, int id) {
+    return window.FindDescendant(id) || toolbarWith(window, id);
+}
+
+// The window that holds control `id`: `active` when it does, else the newest other
+// visible and enabled top-level window that does (a modeless dialog beside a modal one).
+CWnd& holderOf(CWnd& active, int id) {
+    if (holds(active, id))
+        return active;
+    std::vector<CWnd*> tops = TopLevelWindows();
+    for (auto it = tops.rbegin(); it != tops.rend(); ++it)
+        if (*it != &active && (*it)->IsWindowVisible() && (*it)->IsWindowEnabled() &&
+            holds(**it, id))
+            return **it;
+    return active;
+}
+
+// The control that answers to `id` inside `active` (or beside it), with the point to
+// click on.
+std::pair<CWnd*, CPoint> target(CWnd& active, int id, const ZnsStringW& item, bool needItem) {
+    CWnd& window = holderOf(active, id);
     CWnd* control = window.FindDescendant(id);
     std::optional<CRect> rect;
     if (!control) {
-        // Toolbar buttons answer to their command id.
-        std::vector<CWnd*> pending(window.GetChildren().begin(), window.GetChildren().end());
-        while (!pending.empty() && !control) {
-            CWnd* w = pending.back();
-            pending.pop_back();
-            if (auto* bar = dynamic_cast<CToolBarCtrl*>(w); bar && bar->IsWindowVisible())
-                if ((rect = bar->FindItemRect(zn::format("%d", id)))) {
-                    if (!bar->IsButtonEnabled(id))
-                        throw AgentError("toolbar button " + std::to_string(id) + " in " +
-                                         windowName(window) + " is disabled");
-                    control = bar;
-                }
-            pending.insert(pending.end(), w->GetChildren().begin(), w->GetChildren().end());
-        }
-        if (!control)
+        CToolBarCtrl* bar = toolbarWith(window, id);
+        if (!bar)
             throw AgentError("there is no control " + std::to_string(id) + " in " +
                              windowName(window));
-        return {control, rect->CenterPoint()};
+        if (!bar->IsButtonEnabled(id))
+            throw AgentError("toolbar button " + std::to_string(id) + " in " + windowName(window) +
+                             " is disabled");
+        return {bar, bar->FindItemRect(zn::format("%d", id))->CenterPoint()};
     }
     std::string name =
         "control " + std::to_string(id) + " (" + zn::toUtf8(control->GetWindowTextW()) + ")";
@@ -454,6 +478,14 @@ void ApplyInputAction(const ScriptAction& a, CWnd& window) {
     }
     case Kind::Menu: {
         CMenu* menu = window.GetMenu();
+        // The user opens the popup that holds the command first: its owner sets the
+        // entries' states as it shows.
+        for (int i = 0; menu && i < menu->GetMenuItemCount(); ++i)
+            if (CMenu popup = menu->GetSubMenu(i);
+                popup.IsValid() && popup.GetMenuState(UINT(a.control), MF_BYCOMMAND) != -1) {
+                window.SendMessage(WM_INITMENUPOPUP, 0, LPARAM(&popup));
+                break;
+            }
         if (!menu || !menu->HasEnabledCommand(UINT(a.control)))
             throw AgentError("menu command " + std::to_string(a.control) +
                              " is not an enabled entry of the menu of " + windowName(window));

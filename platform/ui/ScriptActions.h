@@ -1,6 +1,8 @@
 // The actions a user takes, as the agents share them: one action per line of a script
 // (the language scripts and the console use), parsed into ScriptAction, described back as
-// text, and applied to the window system. Input actions work on the active window:
+// text, and applied to the window system. Input actions work on the active window; a
+// control it does not have is looked for in the other windows the user can reach, and a
+// click there makes that window the active one:
 //
 //   type TEXT                  characters to the focused control (\n Enter, \t Tab, \\)
 //   key [Ctrl+][Shift+][Alt+]KEY   Enter Esc Tab Back Delete Insert Left Right Up Down Home

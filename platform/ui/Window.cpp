@@ -374,8 +374,21 @@ CWnd* CWnd::SetFocus() {
     if (!m_hWnd) // a kill-focus handler may destroy us
         return old;
     r.focus = m_hWnd;
+    GetTopLevelParent()->m_lastFocus = m_hWnd;
     SendMessage(WM_SETFOCUS, WPARAM(old ? old->m_hWnd : nullptr));
     return old;
+}
+
+bool CWnd::RestoreLastFocus() {
+    CWnd* focus = GetFocus();
+    if (focus && (focus == this || IsChild(focus)))
+        return true;
+    CWnd* last = FromHandle(m_lastFocus);
+    if (!last || (last != this && !IsChild(last)) || !last->IsWindowVisible() ||
+        !last->IsWindowEnabled())
+        return false;
+    last->SetFocus();
+    return true;
 }
 
 CWnd* CWnd::GetFocus() {
@@ -490,6 +503,11 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_CLOSE:
         OnClose();
+        return 0;
+    case WM_ACTIVATE:
+        // A window made active gets the keyboard back where it was, else takes it itself.
+        if (LOWORD(wParam) != 0 && !RestoreLastFocus())
+            SetFocus();
         return 0;
     case WM_PAINT:
         OnPaint();

@@ -188,6 +188,9 @@ protected:
     // Called after the window is gone (MFC's PostNcDestroy): self-deleting windows delete
     // themselves here.
     virtual void PostNcDestroy() {}
+    // Gives the focus back to the window inside this top-level window that had it last,
+    // when that one can still take it; true when the focus is inside this window after.
+    bool RestoreLastFocus();
 
     friend LRESULT DispatchToWindow(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -205,6 +208,7 @@ private:
     CWnd* m_owner = nullptr;
     std::vector<CWnd*> m_children;
     CMenu* m_menu = nullptr;
+    HWND m_lastFocus = nullptr; // of a top-level window: the descendant focused last
     int m_bigIcon = -1;
     int m_smallIcon = -1;
     CSize m_minTrackSize;

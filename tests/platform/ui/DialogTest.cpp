@@ -230,5 +230,85 @@ TEST_F(DialogTest, ButtonItemsAndPositionsByTheDialogsHelpers) {
     EXPECT_FALSE(middle->IsWindowVisible());
 }
 
+// A small modeless window with an entry field and one key, as a calculator beside an
+// editor.
+constexpr UINT kKeypad = 101;
+constexpr int kEntry = 30, kKey = 31;
+
+class Keypad : public CDialog {
+public:
+    Keypad() : CDialog(kKeypad) {}
+    int keys = 0;
+
+protected:
+    BOOL OnInitDialog() override {
+        OnCommandId(kKey, [this] { ++keys; });
+        return CDialog::OnInitDialog();
+    }
+};
+
+class ModelessTest : public DialogTest {
+protected:
+    void SetUp() override {
+        DialogTest::SetUp();
+        DialogTemplate pad;
+        pad.id = kKeypad;
+        pad.caption = u"Keypad";
+        pad.style = WS_POPUP | WS_CAPTION | WS_VISIBLE;
+        pad.rect = {210, 0, 300, 60};
+        pad.items = {item(kEntry, u"Edit", u"", WS_TABSTOP),
+                     item(kKey, u"Button", u"7", BS_PUSHBUTTON | WS_TABSTOP, {5, 25, 30, 39})};
+        resources.dialogs[kKeypad] = pad;
+    }
+};
+
+TEST_F(ModelessTest, ScriptsReachAModelessWindowBesideAModalOneAndComeBack) {
+    struct Editor : NameDialog {
+        Keypad keypad;
+        CWnd* activeAtCancel = nullptr;
+        ZnsStringW entryAtCancel;
+        BOOL OnInitDialog() override {
+            keypad.Create(kKeypad, this);
+            return NameDialog::OnInitDialog();
+        }
+        void OnCancel() override {
+            activeAtCancel = GetActiveWindow();
+            entryAtCancel = keypad.GetDlgItemTextW(kEntry);
+            NameDialog::OnCancel();
+        }
+    } editor;
+    // The keypad's controls are not the editor's: the clicks find them beside it, make the
+    // keypad active and the typing goes there; Cancel is the editor's again.
+    agent.AddScript("click 30\ntype 42\nclick 31\nclick 2");
+    EXPECT_EQ(editor.DoModal(), IDCANCEL);
+    EXPECT_EQ(editor.entryAtCancel, u"42");
+    EXPECT_EQ(editor.keypad.keys, 1);
+    EXPECT_EQ(editor.activeAtCancel, &editor);
+    EXPECT_EQ(editor.name, u"start");
+}
+
+TEST_F(ModelessTest, AnActivatedDialogGetsItsFocusBack) {
+    NameDialog names;
+    ASSERT_TRUE(names.Create(kDialog));
+    names.ShowWindow(SW_SHOW);
+    names.GetDlgItem(kCount)->SetFocus();
+    Keypad keypad;
+    ASSERT_TRUE(keypad.Create(kKeypad));
+    EXPECT_EQ(GetActiveWindow(), &keypad);
+    EXPECT_EQ(CWnd::GetFocus(), keypad.GetDlgItem(kEntry));
+
+    SetActiveWindow(&names);
+    EXPECT_EQ(CWnd::GetFocus(), names.GetDlgItem(kCount));
+
+    // A press anywhere in the keypad makes it active; its field has the keys again.
+    Click(*keypad.GetDlgItem(kKey), {2, 2});
+    EXPECT_EQ(GetActiveWindow(), &keypad);
+    EXPECT_EQ(keypad.keys, 1);
+    keypad.GetDlgItem(kKey)->EnableWindow(false);
+    SetActiveWindow(&names);
+    SetActiveWindow(&keypad);
+    EXPECT_EQ(CWnd::GetFocus(), keypad.GetDlgItem(kEntry)); // the key can no longer have it
+}
+
 } // namespace
 } // namespace zn::ui::test
