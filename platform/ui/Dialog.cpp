@@ -47,7 +47,8 @@ bool CDialog::createFromTemplate(const DialogTemplate& resource, CWnd* parent, b
         NextDlgCtrl();
     if (!m_hWnd)
         return false;
-    if (modal || (resource.style & WS_VISIBLE))
+    // A dialog that ended while it initialised (a control it could not make) never shows.
+    if (!m_ended && (modal || (resource.style & WS_VISIBLE)))
         ShowWindow(SW_SHOW);
     return true;
 }

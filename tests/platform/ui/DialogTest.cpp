@@ -197,6 +197,22 @@ TEST_F(DialogTest, MissingTemplateFailsWithoutAWindow) {
     EXPECT_FALSE(dialog.Create(4242));
 }
 
+TEST_F(DialogTest, ADialogThatCannotInitialiseNeverShows) {
+    struct Broken : NameDialog {
+        bool shown = false;
+        BOOL OnInitDialog() override {
+            EndDialog(-1); // a toolbar or control could not be made
+            return FALSE;
+        }
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+            shown = shown || (message == WM_SHOWWINDOW && wParam);
+            return NameDialog::WindowProc(message, wParam, lParam);
+        }
+    } broken;
+    EXPECT_EQ(broken.DoModal(), -1); // without asking the user anything
+    EXPECT_FALSE(broken.shown);
+}
+
 } // namespace
 } // namespace zn::ui::test
 

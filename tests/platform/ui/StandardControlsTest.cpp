@@ -185,5 +185,34 @@ TEST_F(StandardControlsTest, TooltipsAndSubclassedItems) {
     EXPECT_FALSE(replacement.SubclassDlgItem(IDOK, &form));
 }
 
+TEST_F(StandardControlsTest, TooltipShowsWhileThePointerRestsOnATool) {
+    resources.strings[IDCANCEL] = u"Cancel editing";
+    // The dialog passes the mouse messages of its controls to its tooltip.
+    struct TippedForm : Form {
+        CToolTipCtrl tips;
+        bool PreTranslateMessage(MSG& msg) override {
+            tips.RelayEvent(msg);
+            return Form::PreTranslateMessage(msg);
+        }
+    } form;
+    ASSERT_TRUE(form.Create(kForm));
+    form.ShowWindow(SW_SHOW);
+    ASSERT_TRUE(form.tips.Create(&form));
+    form.tips.AddTool(form.GetDlgItem(IDCANCEL), UINT(IDCANCEL));
+    form.tips.Activate(true);
+    CWnd& cancel = *form.GetDlgItem(IDCANCEL);
+
+    MoveMouse(cancel, {3, 3});
+    EXPECT_EQ(form.tips.GetShownTip(), u"Cancel editing");
+    MoveMouse(*form.GetDlgItem(kName), {3, 3}); // no tip of its own
+    EXPECT_EQ(form.tips.GetShownTip(), u"");
+    MoveMouse(cancel, {4, 4});
+    form.tips.Activate(false);
+    EXPECT_EQ(form.tips.GetShownTip(), u"");
+    form.tips.Activate(true);
+    Click(*form.GetDlgItem(kUnits), {2, 2}); // a press hides it
+    EXPECT_EQ(form.tips.GetShownTip(), u"");
+}
+
 } // namespace
 } // namespace zn::ui::test
