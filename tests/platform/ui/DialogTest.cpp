@@ -1,5 +1,6 @@
 // Dialogs from templates run under the scripted user: ending, data exchange, validation,
-// keyboard navigation, command routing, minimum size and placement.
+// keyboard navigation, command routing, minimum size and placement, and a modeless
+// window beside a modal one with the activation and focus that move between them.
 #include "platform/ui/Dialog.h"
 
 #include "platform/ui/Button.h"
@@ -36,25 +37,44 @@ protected:
     }
 };
 
+// A small modeless window with an entry field and one key, as a calculator beside an
+// editor.
+constexpr UINT kKeypad = 101;
+constexpr int kEntry = 30, kKey = 31;
+
+class Keypad : public CDialog {
+public:
+    Keypad() : CDialog(kKeypad) {}
+    int keys = 0;
+
+protected:
+    BOOL OnInitDialog() override {
+        OnCommandId(kKey, [this] { ++keys; });
+        return CDialog::OnInitDialog();
+    }
+};
+
 class DialogTest : public UiTest {
 protected:
     void SetUp() override {
         UiTest::SetUp();
-        DialogTemplate dialog;
-        dialog.id = kDialog;
-        dialog.caption = u"Names";
-        dialog.style = WS_POPUP | WS_CAPTION | WS_THICKFRAME;
-        dialog.rect = {0, 0, 200, 100};
-        dialog.items = {
-            item(kName, u"Edit", u"", WS_TABSTOP | ES_AUTOHSCROLL),
-            item(kCount, u"Edit", u"", WS_TABSTOP, {5, 25, 55, 39}),
-            item(kRemove, u"Button", u"Remove", BS_AUTOCHECKBOX | WS_TABSTOP, {5, 45, 80, 55}),
-            item(kApply, u"Button", u"Apply", BS_PUSHBUTTON | WS_TABSTOP, {90, 5, 140, 19}),
-            item(kDisabled, u"Button", u"Never", BS_PUSHBUTTON | WS_DISABLED, {90, 25, 140, 39}),
-            item(IDOK, u"Button", u"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, {90, 60, 140, 74}),
-            item(IDCANCEL, u"Button", u"Cancel", BS_PUSHBUTTON | WS_TABSTOP, {145, 60, 195, 74}),
-        };
-        resources.dialogs[kDialog] = dialog;
+        resources.dialogs[kDialog] = dialogTemplate(
+            kDialog, u"Names", WS_POPUP | WS_CAPTION | WS_THICKFRAME, {0, 0, 200, 100},
+            {
+                item(kName, u"Edit", u"", WS_TABSTOP | ES_AUTOHSCROLL),
+                item(kCount, u"Edit", u"", WS_TABSTOP, {5, 25, 55, 39}),
+                item(kRemove, u"Button", u"Remove", BS_AUTOCHECKBOX | WS_TABSTOP, {5, 45, 80, 55}),
+                item(kApply, u"Button", u"Apply", BS_PUSHBUTTON | WS_TABSTOP, {90, 5, 140, 19}),
+                item(kDisabled, u"Button", u"Never", BS_PUSHBUTTON | WS_DISABLED,
+                     {90, 25, 140, 39}),
+                item(IDOK, u"Button", u"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, {90, 60, 140, 74}),
+                item(IDCANCEL, u"Button", u"Cancel", BS_PUSHBUTTON | WS_TABSTOP,
+                     {145, 60, 195, 74}),
+            });
+        resources.dialogs[kKeypad] = dialogTemplate(
+            kKeypad, u"Keypad", WS_POPUP | WS_CAPTION | WS_VISIBLE, {210, 0, 300, 60},
+            {item(kEntry, u"Edit", u"", WS_TABSTOP),
+             item(kKey, u"Button", u"7", BS_PUSHBUTTON | WS_TABSTOP, {5, 25, 30, 39})});
         resources.strings[kIdsParseIntRange] = u"Please enter an integer between %1 and %2.";
     }
 };
@@ -246,39 +266,7 @@ TEST_F(DialogTest, ButtonItemsAndPositionsByTheDialogsHelpers) {
     EXPECT_FALSE(middle->IsWindowVisible());
 }
 
-// A small modeless window with an entry field and one key, as a calculator beside an
-// editor.
-constexpr UINT kKeypad = 101;
-constexpr int kEntry = 30, kKey = 31;
-
-class Keypad : public CDialog {
-public:
-    Keypad() : CDialog(kKeypad) {}
-    int keys = 0;
-
-protected:
-    BOOL OnInitDialog() override {
-        OnCommandId(kKey, [this] { ++keys; });
-        return CDialog::OnInitDialog();
-    }
-};
-
-class ModelessTest : public DialogTest {
-protected:
-    void SetUp() override {
-        DialogTest::SetUp();
-        DialogTemplate pad;
-        pad.id = kKeypad;
-        pad.caption = u"Keypad";
-        pad.style = WS_POPUP | WS_CAPTION | WS_VISIBLE;
-        pad.rect = {210, 0, 300, 60};
-        pad.items = {item(kEntry, u"Edit", u"", WS_TABSTOP),
-                     item(kKey, u"Button", u"7", BS_PUSHBUTTON | WS_TABSTOP, {5, 25, 30, 39})};
-        resources.dialogs[kKeypad] = pad;
-    }
-};
-
-TEST_F(ModelessTest, ScriptsReachAModelessWindowBesideAModalOneAndComeBack) {
+TEST_F(DialogTest, ScriptsReachAModelessWindowBesideAModalOneAndComeBack) {
     struct Editor : NameDialog {
         Keypad keypad;
         CWnd* activeAtCancel = nullptr;
@@ -303,7 +291,7 @@ TEST_F(ModelessTest, ScriptsReachAModelessWindowBesideAModalOneAndComeBack) {
     EXPECT_EQ(editor.name, u"start");
 }
 
-TEST_F(ModelessTest, AnActivatedDialogGetsItsFocusBack) {
+TEST_F(DialogTest, AnActivatedDialogGetsItsFocusBack) {
     NameDialog names;
     ASSERT_TRUE(names.Create(kDialog));
     names.ShowWindow(SW_SHOW);

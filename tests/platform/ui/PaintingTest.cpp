@@ -264,12 +264,8 @@ TEST_F(PaintingTest, BordersComeOnTopOfTheInsideOfABar) {
 }
 
 TEST_F(PaintingTest, IdleLoopsUpdateVisibleBarsFromTheirOwner) {
-    DialogTemplate editorTemplate;
-    editorTemplate.id = 300;
-    editorTemplate.caption = u"Editor";
-    editorTemplate.style = WS_POPUP | WS_CAPTION;
-    editorTemplate.rect = {0, 0, 200, 100};
-    resources.dialogs[300] = editorTemplate;
+    resources.dialogs[300] =
+        dialogTemplate(300, u"Editor", WS_POPUP | WS_CAPTION, {0, 0, 200, 100});
     struct Editor : CDialog {
         Editor() : CDialog(300) {}
         ColourBar shown, hidden;

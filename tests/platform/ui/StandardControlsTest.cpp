@@ -59,29 +59,27 @@ class StandardControlsTest : public UiTest {
 protected:
     void SetUp() override {
         UiTest::SetUp();
-        DialogTemplate form;
-        form.id = kForm;
-        form.caption = u"Form";
-        form.style = WS_POPUP | WS_CAPTION;
-        form.rect = {0, 0, 300, 200};
-        form.items = {
-            item(kName, u"Edit", u"", WS_TABSTOP | ES_AUTOHSCROLL, {5, 5, 100, 19}),
-            item(kHidden, u"Edit", u"", WS_TABSTOP, {5, 25, 100, 39}),
-            item(kNotes, u"Edit", u"", WS_TABSTOP | ES_MULTILINE | ES_WANTRETURN, {5, 45, 100, 79}),
-            item(kDisabled, u"Edit", u"", WS_TABSTOP | WS_DISABLED, {5, 85, 100, 99}),
-            item(kStyle, u"ComboBox", u"", WS_TABSTOP | CBS_DROPDOWNLIST | CBS_SORT,
-                 {110, 5, 200, 19}),
-            item(kInterval, u"ComboBox", u"", WS_TABSTOP | CBS_DROPDOWN, {110, 25, 200, 39}),
-            item(kUnits, u"ListBox", u"", WS_TABSTOP | LBS_NOTIFY, {110, 45, 200, 99}),
-            item(kLeft, u"Button", u"Left", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP,
-                 {210, 5, 260, 15}),
-            item(kCenter, u"Button", u"Center", BS_AUTORADIOBUTTON, {210, 20, 260, 30}),
-            item(kRight, u"Button", u"Right", BS_AUTORADIOBUTTON, {210, 35, 260, 45}),
-            item(IDOK, u"Button", u"OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP,
-                 {210, 170, 250, 184}),
-            item(IDCANCEL, u"Button", u"Cancel", BS_PUSHBUTTON | WS_TABSTOP, {255, 170, 295, 184}),
-        };
-        resources.dialogs[kForm] = form;
+        resources.dialogs[kForm] = dialogTemplate(
+            kForm, u"Form", WS_POPUP | WS_CAPTION, {0, 0, 300, 200},
+            {
+                item(kName, u"Edit", u"", WS_TABSTOP | ES_AUTOHSCROLL, {5, 5, 100, 19}),
+                item(kHidden, u"Edit", u"", WS_TABSTOP, {5, 25, 100, 39}),
+                item(kNotes, u"Edit", u"", WS_TABSTOP | ES_MULTILINE | ES_WANTRETURN,
+                     {5, 45, 100, 79}),
+                item(kDisabled, u"Edit", u"", WS_TABSTOP | WS_DISABLED, {5, 85, 100, 99}),
+                item(kStyle, u"ComboBox", u"", WS_TABSTOP | CBS_DROPDOWNLIST | CBS_SORT,
+                     {110, 5, 200, 19}),
+                item(kInterval, u"ComboBox", u"", WS_TABSTOP | CBS_DROPDOWN, {110, 25, 200, 39}),
+                item(kUnits, u"ListBox", u"", WS_TABSTOP | LBS_NOTIFY, {110, 45, 200, 99}),
+                item(kLeft, u"Button", u"Left", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP,
+                     {210, 5, 260, 15}),
+                item(kCenter, u"Button", u"Center", BS_AUTORADIOBUTTON, {210, 20, 260, 30}),
+                item(kRight, u"Button", u"Right", BS_AUTORADIOBUTTON, {210, 35, 260, 45}),
+                item(IDOK, u"Button", u"OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP,
+                     {210, 170, 250, 184}),
+                item(IDCANCEL, u"Button", u"Cancel", BS_PUSHBUTTON | WS_TABSTOP,
+                     {255, 170, 295, 184}),
+            });
         resources.strings[61716] = u"Please enter no more than %1 characters.";
     }
 };
