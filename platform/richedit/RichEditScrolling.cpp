@@ -51,7 +51,9 @@ void RichEditModel::ScrollCaret() {
         scroll.y = y;
     else if (y + kLineHeight > scroll.y + height)
         scroll.y = y + kLineHeight - height;
-    SetScrollPos(scroll);
+    // Within the limits by construction (the caret's cell lies inside the text's extent),
+    // so the text is not walked for its widest line on every key.
+    m_scroll = scroll;
 }
 
 } // namespace zn::richedit
