@@ -9,6 +9,44 @@
 
 namespace zn::ui {
 
+namespace {
+
+// The dialog itself may still be hidden (before it is first shown), so only the
+// control's own visibility counts.
+bool canTakeFocus(CWnd* w) {
+    std::uint32_t style = w->GetStyle();
+    return (style & WS_TABSTOP) && (style & WS_VISIBLE) && w->IsWindowEnabled();
+}
+
+// A dialog embedded in another (a notebook pane in the calculator) is part of the outer
+// dialog's tab order.
+bool isControlParent(CWnd* w) {
+    return ((w->GetStyle() & (WS_CHILD | DS_CONTROL)) == (WS_CHILD | DS_CONTROL) &&
+            dynamic_cast<CDialog*>(w)) ||
+           (w->GetExStyle() & WS_EX_CONTROLPARENT);
+}
+
+void collectTabStops(CWnd* parent, std::vector<CWnd*>& stops) {
+    for (CWnd* child : parent->GetChildren()) {
+        if (isControlParent(child)) {
+            if ((child->GetStyle() & WS_VISIBLE) && child->IsWindowEnabled())
+                collectTabStops(child, stops);
+        } else if (canTakeFocus(child)) {
+            stops.push_back(child);
+        }
+    }
+}
+
+// The tab stop that is or holds `focus`, or null.
+CWnd* stopHolding(const std::vector<CWnd*>& stops, CWnd* focus) {
+    for (CWnd* stop : stops)
+        if (focus && (stop == focus || stop->IsChild(focus)))
+            return stop;
+    return nullptr;
+}
+
+} // namespace
+
 CDialog::CDialog(UINT templateId, CWnd* parent) : m_templateId(templateId), m_pParentWnd(parent) {}
 
 CDialog::~CDialog() {
@@ -43,8 +81,14 @@ bool CDialog::createFromTemplate(const DialogTemplate& resource, CWnd* parent, b
             return false;
         }
     }
-    if (SendMessage(WM_INITDIALOG) && m_hWnd)
-        NextDlgCtrl();
+    // Asked to, the dialog puts the focus on its first tab stop (a dialog embedded in it
+    // may have taken it while it initialised).
+    if (SendMessage(WM_INITDIALOG) && m_hWnd) {
+        std::vector<CWnd*> stops;
+        collectTabStops(this, stops);
+        if (!stops.empty())
+            GotoDlgCtrl(stops.front());
+    }
     if (!m_hWnd)
         return false;
     // A dialog that ended while it initialised (a control it could not make) never shows.
@@ -185,33 +229,12 @@ int CDialog::GetDefID() const {
     return IDOK;
 }
 
-namespace {
-
-// The dialog itself may still be hidden (before it is first shown), so only the
-// control's own visibility counts.
-bool canTakeFocus(CWnd* w) {
-    std::uint32_t style = w->GetStyle();
-    return (style & WS_TABSTOP) && (style & WS_VISIBLE) && w->IsWindowEnabled();
-}
-
-// The child of `dialog` that holds `focus`, or null.
-CWnd* directChildHolding(CWnd* dialog, CWnd* focus) {
-    for (CWnd* w = focus; w; w = w->GetParent())
-        if (w->GetParent() == dialog)
-            return w;
-    return nullptr;
-}
-
-} // namespace
-
 void CDialog::NextDlgCtrl(bool previous) {
     std::vector<CWnd*> stops;
-    for (CWnd* child : GetChildren())
-        if (canTakeFocus(child))
-            stops.push_back(child);
+    collectTabStops(this, stops);
     if (stops.empty())
         return;
-    CWnd* current = directChildHolding(this, GetFocus());
+    CWnd* current = stopHolding(stops, GetFocus());
     auto it = std::find(stops.begin(), stops.end(), current);
     size_t index = 0;
     if (it != stops.end()) {
@@ -272,6 +295,9 @@ bool CDialog::IsDialogMessage(MSG& msg) {
 }
 
 bool CDialog::PreTranslateMessage(MSG& msg) {
+    // A dialog embedded in another leaves Tab, Enter and Esc to the outer one.
+    if (isControlParent(this))
+        return false;
     return IsDialogMessage(msg);
 }
 

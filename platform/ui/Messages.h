@@ -205,6 +205,8 @@ inline constexpr std::uint32_t WS_MINIMIZEBOX = 0x00020000;
 inline constexpr std::uint32_t WS_MAXIMIZEBOX = 0x00010000;
 inline constexpr std::uint32_t WS_EX_CLIENTEDGE = 0x00000200;
 inline constexpr std::uint32_t WS_EX_TOPMOST = 0x00000008;
+// The window's children take part in its parent dialog's keyboard navigation.
+inline constexpr std::uint32_t WS_EX_CONTROLPARENT = 0x00010000;
 inline constexpr std::uint32_t DS_MODALFRAME = 0x80;
 inline constexpr std::uint32_t DS_CONTROL = 0x400;
 // Button styles.

@@ -239,6 +239,35 @@ TEST_F(DialogTest, ADialogThatCannotInitialiseNeverShows) {
 namespace zn::ui::test {
 namespace {
 
+TEST_F(DialogTest, AnEmbeddedDialogIsPartOfTheOuterTabOrderAndKeys) {
+    constexpr UINT kPane = 102;
+    constexpr int kTables = 32948;
+    resources.dialogs[kPane] =
+        dialogTemplate(kPane, u"", WS_CHILD | DS_CONTROL | WS_VISIBLE, {0, 80, 90, 100},
+                       {item(kTables, u"Edit", u"", WS_TABSTOP)});
+    struct Calculator : NameDialog {
+        CDialog pane{kPane};
+        ZnsStringW tableAtCancel;
+        bool paneShownAtCancel = false;
+        BOOL OnInitDialog() override {
+            pane.Create(kPane, this);
+            return NameDialog::OnInitDialog();
+        }
+        void OnCancel() override {
+            tableAtCancel = pane.GetDlgItemTextW(kTables);
+            paneShownAtCancel = pane.IsWindowVisible();
+            NameDialog::OnCancel();
+        }
+    } calculator;
+    // The first tab stop has the focus although the pane took it while it was made; the
+    // pane's field, made last, is the last stop, so Shift+Tab wraps round to it. Esc there
+    // cancels the outer dialog, not the pane.
+    agent.AddScript("key Shift+Tab\ntype Bolts\nkey Esc");
+    EXPECT_EQ(calculator.DoModal(), IDCANCEL);
+    EXPECT_EQ(calculator.tableAtCancel, u"Bolts");
+    EXPECT_TRUE(calculator.paneShownAtCancel);
+}
+
 TEST_F(DialogTest, ButtonItemsAndPositionsByTheDialogsHelpers) {
     DialogTemplate grid;
     grid.id = 20;
