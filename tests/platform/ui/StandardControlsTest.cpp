@@ -97,6 +97,21 @@ TEST_F(StandardControlsTest, ListsSortSelectByTypingAndExchangeTheirValues) {
     agent.Finish();
 }
 
+TEST_F(StandardControlsTest, ComboEntriesAnswerByMessage) {
+    Form form;
+    ASSERT_TRUE(form.Create(kForm));
+    CWnd& styles = *form.GetDlgItem(kStyle);
+    EXPECT_EQ(styles.SendMessage(CB_SELECTSTRING, WPARAM(-1), LPARAM(u"is")), 2); // sorted: ISO
+    EXPECT_EQ(styles.GetWindowTextW(), u"ISO");
+    EXPECT_EQ(styles.SendMessage(CB_SELECTSTRING, WPARAM(-1), LPARAM(u"metric")), CB_ERR);
+    EXPECT_EQ(styles.SendMessage(CB_GETCURSEL), 2); // a failed selection keeps the old one
+    char16_t text[32];
+    EXPECT_EQ(styles.SendMessage(CB_GETLBTEXTLEN, 0), 13);
+    EXPECT_EQ(styles.SendMessage(CB_GETLBTEXT, 0, LPARAM(text)), 13);
+    EXPECT_EQ(std::u16string(text), u"Architectural");
+    EXPECT_EQ(styles.SendMessage(CB_GETLBTEXT, 4, LPARAM(text)), CB_ERR);
+}
+
 TEST_F(StandardControlsTest, TabSkipsHiddenAndDisabledControlsAndShiftTabGoesBack) {
     Form form;
     ASSERT_TRUE(form.Create(kForm));
