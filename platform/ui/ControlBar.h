@@ -21,7 +21,6 @@ public:
     void SetBarHeight(int height);
     // Border widths on each side (left, top, right, bottom), none by default.
     void SetBorders(int left, int top, int right, int bottom);
-    CRect GetBorders() const { return m_borders; }
     // The client area less the borders: where the bar draws its content.
     CRect CalcInsideRect() const;
 

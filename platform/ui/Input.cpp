@@ -193,10 +193,6 @@ CPoint GetCursorPos() {
     return g_pointer;
 }
 
-void SetCursorPos(CPoint screen) {
-    g_pointer = screen;
-}
-
 void UserResize(CWnd& window, CSize size) {
     MINMAXINFO info{};
     info.ptMaxTrackSize = {1 << 15, 1 << 15};

@@ -45,7 +45,6 @@ void Drag(CWnd& target, CPoint from, CPoint to);
 void MoveMouse(CWnd& target, CPoint point);
 // Where the pointer is, in screen coordinates: where the last mouse input left it.
 CPoint GetCursorPos();
-void SetCursorPos(CPoint screen);
 // The user drags a top-level window's frame to `size`: the window's minimum tracking size
 // (WM_GETMINMAXINFO) limits it.
 void UserResize(CWnd& window, CSize size);

@@ -83,7 +83,7 @@ LRESULT CRichEditCtrl::streamIn(WPARAM format, EDITSTREAM& stream) {
     else
         read = StreamInText(zn::ansiToWide(bytes), selection);
     if (!read) {
-        stream.dwError = kStreamBadRtf;
+        stream.dwError = kStreamNotTaken;
         return 0;
     }
     return LRESULT(GetTextLength() - before);

@@ -64,7 +64,8 @@ struct EDITSTREAM {
     EDITSTREAMCALLBACK pfnCallback = nullptr;
 };
 
-// The error a stream in reports when its bytes are not RTF the control can read.
-inline constexpr std::uint32_t kStreamBadRtf = 1;
+// The error a stream in reports when the control could not take what came in: bytes that
+// are not RTF, or an edit of protected text its owner refused.
+inline constexpr std::uint32_t kStreamNotTaken = 1;
 
 } // namespace zn::ui

@@ -107,7 +107,7 @@ TEST_F(RichEditWindowTest, AFailedStreamChangesNothing) {
 
     Stream garbage{"plain words, not rich text"};
     EXPECT_EQ(streamIn(SF_RTF, garbage), 0);
-    EXPECT_EQ(lastError, kStreamBadRtf);
+    EXPECT_EQ(lastError, kStreamNotTaken);
     EXPECT_EQ(edit.GetText(), u"keep");
 
     streamOut(SF_TEXT, 0);
