@@ -5,6 +5,7 @@
 
 #include "platform/ui/Button.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/Hooks.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/Placement.h"
 #include "platform/ui/PlatformStrings.h"
@@ -333,8 +334,16 @@ TEST_F(DialogTest, AnActivatedDialogGetsItsFocusBack) {
     SetActiveWindow(&names);
     EXPECT_EQ(CWnd::GetFocus(), names.GetDlgItem(kCount));
 
-    // A press anywhere in the keypad makes it active; its field has the keys again.
+    // A press anywhere in the keypad makes it active, and the activation hook hears it
+    // (the calculator installs its keyboard hook there).
+    int activations = 0;
+    HHOOK hook = SetWindowsHookEx(WH_CBT, [&](int code, WPARAM hwnd, LPARAM) -> LRESULT {
+        activations += code == HCBT_ACTIVATE && HWND(hwnd) == keypad.m_hWnd;
+        return 0;
+    });
     Click(*keypad.GetDlgItem(kKey), {2, 2});
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(activations, 1);
     EXPECT_EQ(GetActiveWindow(), &keypad);
     EXPECT_EQ(keypad.keys, 1);
     keypad.GetDlgItem(kKey)->EnableWindow(false);
