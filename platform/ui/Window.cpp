@@ -286,6 +286,16 @@ bool CWnd::SetWindowPos(int x, int y, int width, int height, UINT flags) {
     return true;
 }
 
+bool CWnd::SetWindowPos(HWND insertAfter, int x, int y, int width, int height, UINT flags) {
+    if (!m_hWnd)
+        return false;
+    if (!(flags & SWP_NOZORDER) && insertAfter == HWND_TOPMOST)
+        ModifyStyleEx(0, WS_EX_TOPMOST);
+    else if (!(flags & SWP_NOZORDER) && insertAfter == HWND_NOTOPMOST)
+        ModifyStyleEx(WS_EX_TOPMOST, 0);
+    return SetWindowPos(x, y, width, height, flags);
+}
+
 int CWnd::SetIcon(int icon, bool big) {
     int& slot = big ? m_bigIcon : m_smallIcon;
     int previous = slot;

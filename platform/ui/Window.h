@@ -19,6 +19,10 @@ namespace zn::ui {
 
 class CMenu;
 
+// SetWindowPos places for the window: above every window, or back among the others.
+inline const HWND HWND_TOPMOST = reinterpret_cast<HWND>(std::intptr_t(-1));
+inline const HWND HWND_NOTOPMOST = reinterpret_cast<HWND>(std::intptr_t(-2));
+
 // What the message loop hands to PreTranslateMessage before the target sees it.
 struct MSG {
     HWND hwnd = nullptr;
@@ -99,6 +103,10 @@ public:
     }
     // Moves, sizes and shows or hides in one call (SWP_* flags say what to leave alone).
     bool SetWindowPos(int x, int y, int width, int height, UINT flags);
+    // The same, and unless SWP_NOZORDER is given, `insertAfter` HWND_TOPMOST raises the
+    // window above all others (WS_EX_TOPMOST) and HWND_NOTOPMOST puts it back among them.
+    // The headless system keeps no other stacking order.
+    bool SetWindowPos(HWND insertAfter, int x, int y, int width, int height, UINT flags);
     // Converts between this window's client coordinates and the screen's.
     CPoint ClientToScreen(CPoint point) const;
     CPoint ScreenToClient(CPoint point) const;

@@ -211,6 +211,13 @@ TEST_F(StandardControlsTest, TooltipShowsWhileThePointerRestsOnATool) {
     ASSERT_TRUE(form.Create(kForm));
     form.ShowWindow(SW_SHOW);
     ASSERT_TRUE(form.tips.Create(&form));
+    // Raised above the dialog; a move that leaves the order alone keeps it there.
+    form.tips.SetWindowPos(HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    EXPECT_FALSE(form.tips.GetExStyle() & WS_EX_TOPMOST);
+    form.tips.SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    form.tips.SetWindowPos(HWND_NOTOPMOST, 5, 5, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    EXPECT_TRUE(form.tips.GetExStyle() & WS_EX_TOPMOST);
+    EXPECT_EQ(form.tips.GetWindowRect().TopLeft(), (CPoint{5, 5}));
     form.tips.AddTool(form.GetDlgItem(IDCANCEL), UINT(IDCANCEL));
     form.tips.Activate(true);
     CWnd& cancel = *form.GetDlgItem(IDCANCEL);
