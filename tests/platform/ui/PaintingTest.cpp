@@ -198,14 +198,7 @@ TEST_F(PaintingTest, ClientDrawingInInvertModeLiesOverThePictureUntilTheNextPain
     EXPECT_EQ(canvas.GetPaintedDisplayList().size(), painted);
 }
 
-TEST_F(PaintingTest, StockFontsAndRoundedMultiplyDivide) {
-    CFont gui, variable, other;
-    ASSERT_TRUE(gui.CreateStockObject(DEFAULT_GUI_FONT));
-    ASSERT_TRUE(variable.CreateStockObject(ANSI_VAR_FONT));
-    EXPECT_FALSE(other.CreateStockObject(99));
-    EXPECT_EQ(gui.GetLogFont().height, -11); // 8 points at 96 dpi
-    EXPECT_LT(variable.GetLogFont().height, gui.GetLogFont().height);
-
+TEST_F(PaintingTest, MultiplyDivideRoundsLikeTheRulerNeeds) {
     // Twips to pixels and back at 96 dpi, halves rounded away from zero.
     EXPECT_EQ(MulDiv(568, 96, 1440), 38);      // 37.87
     EXPECT_EQ(MulDiv(15, 1, 2), 8);            // 7.5
