@@ -36,6 +36,8 @@ inline constexpr UINT WM_CHAR = 0x0102;
 inline constexpr UINT WM_INITDIALOG = 0x0110;
 inline constexpr UINT WM_COMMAND = 0x0111;
 inline constexpr UINT WM_TIMER = 0x0113;
+inline constexpr UINT WM_HSCROLL = 0x0114;
+inline constexpr UINT WM_VSCROLL = 0x0115;
 inline constexpr UINT WM_INITMENUPOPUP = 0x0117;
 inline constexpr UINT WM_MOUSEMOVE = 0x0200;
 inline constexpr UINT WM_LBUTTONDOWN = 0x0201;
@@ -43,6 +45,9 @@ inline constexpr UINT WM_LBUTTONUP = 0x0202;
 inline constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
 inline constexpr UINT WM_RBUTTONDOWN = 0x0204;
 inline constexpr UINT WM_RBUTTONUP = 0x0205;
+// HIWORD(WPARAM): the wheel's turn, WHEEL_DELTA per notch, positive away from the user.
+inline constexpr UINT WM_MOUSEWHEEL = 0x020A;
+inline constexpr int WHEEL_DELTA = 120;
 inline constexpr UINT WM_EXITSIZEMOVE = 0x0232;
 // A resized window asks each child to take its docked strip of the client area; LPARAM
 // carries the SIZEPARENTPARAMS whose rectangle each bar shrinks.
@@ -317,6 +322,17 @@ inline constexpr UINT SWP_HIDEWINDOW = 0x80;
 inline constexpr int BST_UNCHECKED = 0;
 inline constexpr int BST_CHECKED = 1;
 inline constexpr int BST_INDETERMINATE = 2;
+
+// Scroll-bar requests of WM_VSCROLL / WM_HSCROLL (LOWORD(WPARAM)); with the thumb ones
+// HIWORD(WPARAM) is the position.
+inline constexpr int SB_LINEUP = 0;
+inline constexpr int SB_LINEDOWN = 1;
+inline constexpr int SB_PAGEUP = 2;
+inline constexpr int SB_PAGEDOWN = 3;
+inline constexpr int SB_THUMBPOSITION = 4;
+inline constexpr int SB_THUMBTRACK = 5;
+inline constexpr int SB_TOP = 6;
+inline constexpr int SB_BOTTOM = 7;
 
 // Size types of WM_SIZE.
 inline constexpr WPARAM SIZE_RESTORED = 0;

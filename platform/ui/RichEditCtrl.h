@@ -55,6 +55,8 @@ private:
     bool textMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     LRESULT streamIn(WPARAM format, EDITSTREAM& stream);
     LRESULT streamOut(WPARAM format, EDITSTREAM& stream) const;
+    // A scroll-bar request (SB_*) on the vertical or horizontal bar.
+    void scrollBar(bool vertical, int request, int thumb);
     bool handleCommand(UINT id);
     void handleKeyDown(UINT key);
     int wordStart(int position) const;

@@ -1,6 +1,8 @@
 // The rich-edit control's text, search, line, rectangle, scrolling and streaming messages:
-// the message form of the model's calls, for code that holds the control as a window.
+// the message form of the model's calls, for code that holds the control as a window, and
+// the scroll bars and wheel a user turns.
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <string>
 
@@ -100,6 +102,41 @@ LRESULT CRichEditCtrl::streamOut(WPARAM format, EDITSTREAM& stream) const {
     return writeStream(stream, bytes);
 }
 
+void CRichEditCtrl::scrollBar(bool vertical, int request, int thumb) {
+    const richedit::Point now = GetScrollPos();
+    const richedit::Rect rect = GetRect();
+    const int cell = vertical ? kLineHeight : kCellWidth;
+    const int page = std::max(cell, vertical ? rect.bottom - rect.top : rect.right - rect.left);
+    int position = vertical ? now.y : now.x;
+    switch (request) {
+    case SB_LINEUP:
+        position -= cell;
+        break;
+    case SB_LINEDOWN:
+        position += cell;
+        break;
+    case SB_PAGEUP:
+        position -= page;
+        break;
+    case SB_PAGEDOWN:
+        position += page;
+        break;
+    case SB_THUMBPOSITION:
+    case SB_THUMBTRACK:
+        position = thumb;
+        break;
+    case SB_TOP:
+        position = 0;
+        break;
+    case SB_BOTTOM:
+        position = INT_MAX / 2; // pulled back to the end of the text
+        break;
+    default:
+        return;
+    }
+    SetScrollPos(vertical ? richedit::Point{now.x, position} : richedit::Point{position, now.y});
+}
+
 bool CRichEditCtrl::textMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
     case EM_GETSELTEXT:
@@ -176,6 +213,14 @@ bool CRichEditCtrl::textMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
         result = 1;
         return true;
     }
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+        scrollBar(message == WM_VSCROLL, int(LOWORD(wParam)), int(HIWORD(wParam)));
+        return true;
+    case WM_MOUSEWHEEL:
+        // Three lines a notch; a turn away from the user shows the text above.
+        LineScroll(0, -3 * int(std::int16_t(HIWORD(wParam))) / WHEEL_DELTA);
+        return true;
     case EM_STREAMIN:
         result = streamIn(wParam, *reinterpret_cast<EDITSTREAM*>(lParam));
         return true;

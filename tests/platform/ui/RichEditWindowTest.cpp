@@ -164,6 +164,23 @@ TEST_F(RichEditWindowTest, ScrollingMovesPositionsAndKeepsTheCaretInView) {
     CPoint top{0, 0};
     edit.SendMessage(EM_SETSCROLLPOS, 0, LPARAM(&top));
 
+    // The scroll bar and the wheel a user turns: lines, pages of five lines, three lines a
+    // notch, the ends and the thumb (in pixels).
+    auto firstLine = [&] { return edit.SendMessage(EM_GETFIRSTVISIBLELINE); };
+    edit.SendMessage(WM_VSCROLL, SB_LINEDOWN);
+    edit.SendMessage(WM_VSCROLL, SB_PAGEDOWN);
+    EXPECT_EQ(firstLine(), 6);
+    edit.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA));
+    EXPECT_EQ(firstLine(), 3);
+    edit.SendMessage(WM_VSCROLL, SB_BOTTOM);
+    EXPECT_EQ(firstLine(), 8);
+    edit.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 32));
+    EXPECT_EQ(firstLine(), 2);
+    edit.SendMessage(WM_HSCROLL, SB_LINEDOWN);
+    edit.SendMessage(EM_GETSCROLLPOS, 0, LPARAM(&scroll));
+    EXPECT_EQ(scroll, (CPoint{8, 32}));
+    edit.SendMessage(EM_SETSCROLLPOS, 0, LPARAM(&top));
+
     // Typing at the end of the text brings it into view, a new text scrolls back to the top.
     KeyPress(VK_END, kModCtrl);
     TypeText(u"!");
