@@ -80,6 +80,7 @@ void RichEditModel::ReplaceDocument(const RichText& content) {
     m_undo.reset();
     m_modified = false;
     m_pendingFormat.reset();
+    m_scroll = {};
     AdjustPositions(0, oldLength, int(content.text.size()), 0);
     NotifyChange();
 }
@@ -356,10 +357,14 @@ Point RichEditModel::PosFromChar(int position) const {
     position = std::clamp(position, 0, GetTextLength());
     const int line = m_doc.ParagraphOf(position);
     const int column = position - m_doc.ParagraphStart(line);
-    return {m_rect.left + column * kCellWidth, m_rect.top + line * kLineHeight};
+    const Point scroll = GetScrollPos();
+    return {m_rect.left + column * kCellWidth - scroll.x,
+            m_rect.top + line * kLineHeight - scroll.y};
 }
 
 int RichEditModel::CharFromPos(Point point) const {
+    const Point scroll = GetScrollPos();
+    point = {point.x + scroll.x, point.y + scroll.y};
     const int line = std::clamp((point.y - m_rect.top) / kLineHeight, 0, GetLineCount() - 1);
     const int start = m_doc.ParagraphStart(line);
     const int width = m_doc.ParagraphTextEnd(line) - start;

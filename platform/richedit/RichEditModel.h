@@ -2,8 +2,8 @@
 // character and paragraph formats, lines (one per paragraph), find, the modification flag,
 // read-only mode, the event mask with owner notifications (change, selection change,
 // refusable protected-text edits), a one-step undo of the last operation, RTF and Unicode
-// streaming, and fixed-cell metrics at 96 dpi. Controls of the module derive from it and
-// override the notification handlers; a window wraps it to give it messages.
+// streaming, fixed-cell metrics at 96 dpi and a scroll position over them. Controls of the module
+// derive from it and override the notification handlers; a window wraps it to give it messages.
 #pragma once
 
 #include <optional>
@@ -123,11 +123,24 @@ public:
     RichText GetRichText(int start, int end) const { return m_doc.Extract(start, end); }
     bool ReplaceSelRich(const RichText& text, bool canUndo = true);
 
-    // Headless metrics relative to the formatting rectangle (no scrolling).
+    // Headless metrics relative to the formatting rectangle, after scrolling: a character
+    // scrolled out of view has a position outside the rectangle.
     Rect GetRect() const { return m_rect; }
     void SetRect(const Rect& rect) { m_rect = rect; }
     Point PosFromChar(int position) const;
     int CharFromPos(Point point) const;
+
+    // Scrolling, in pixels of the text's own extent (0, 0: its top-left corner shows). A
+    // position is kept within what lets the text's end and its widest line still fill the
+    // rectangle; the vertical one is pulled back again when the text gets shorter.
+    Point GetScrollPos() const;
+    void SetScrollPos(Point position);
+    int GetFirstVisibleLine() const { return GetScrollPos().y / kLineHeight; }
+    // Scrolls by whole characters and lines (negative: back).
+    void LineScroll(int columns, int lines);
+    // Scrolls the least distance that brings the caret into the formatting rectangle; an
+    // empty rectangle has nothing to show and does not scroll.
+    void ScrollCaret();
 
     const RichDocument& Document() const { return m_doc; }
     // Throws std::logic_error when an invariant of the document or the selection is broken.
@@ -151,7 +164,7 @@ private:
     };
 
     bool AllowEdit(int start, int end, ProtectedEditKind kind);
-    // A fresh content: no undo step, not modified, caret at 0.
+    // A fresh content: no undo step, not modified, caret at 0, scrolled to the top.
     void ReplaceDocument(const RichText& content);
     // Replaces [start, end) unconditionally; the caret goes to `caret` when given, else the
     // selection follows the edit.
@@ -180,6 +193,7 @@ private:
     bool m_readOnly = false;
     std::optional<UndoStep> m_undo;
     Rect m_rect;
+    Point m_scroll;
     std::vector<TextRange*> m_ranges;
 };
 

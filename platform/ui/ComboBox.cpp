@@ -1,6 +1,8 @@
 // Combo box behaviour.
 #include "platform/ui/ComboBox.h"
 
+#include <algorithm>
+
 #include "platform/ui/Input.h"
 
 namespace zn::ui {
@@ -100,6 +102,20 @@ LRESULT CComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return FindString(int(wParam), reinterpret_cast<const char16_t*>(lParam));
     case CB_FINDSTRINGEXACT:
         return FindStringExact(int(wParam), reinterpret_cast<const char16_t*>(lParam));
+    case CB_SELECTSTRING:
+        return SelectString(int(wParam), reinterpret_cast<const char16_t*>(lParam));
+    case CB_GETLBTEXTLEN:
+        return m_list.Valid(int(wParam)) ? LRESULT(GetLBText(int(wParam)).size()) : CB_ERR;
+    case CB_GETLBTEXT: {
+        // The caller's buffer takes the entry and a terminator.
+        if (!m_list.Valid(int(wParam)))
+            return CB_ERR;
+        ZnsStringW text = GetLBText(int(wParam));
+        auto* out = reinterpret_cast<char16_t*>(lParam);
+        std::copy(text.begin(), text.end(), out);
+        out[text.size()] = 0;
+        return LRESULT(text.size());
+    }
     case CB_GETITEMDATA:
         return LRESULT(GetItemData(int(wParam)));
     case CB_SETITEMDATA:

@@ -16,6 +16,18 @@ void CFont::CreatePointFont(int pointSize, std::u16string_view face) {
     m_logFont.height = -((pointSize * CDC::kPixelsPerInch + 360) / 720);
 }
 
+bool CFont::CreateStockObject(int index) {
+    if (index == SYSTEM_FONT) {
+        m_logFont = {};
+        return true;
+    }
+    if (index != DEFAULT_GUI_FONT && index != ANSI_VAR_FONT)
+        return false;
+    // The dialog font at 8 points, and the older variable-pitch font a little larger.
+    CreatePointFont(index == DEFAULT_GUI_FONT ? 80 : 90, u"Sans Serif");
+    return true;
+}
+
 CDC::CDC(const CRect& bounds) {
     m_state.clip = bounds;
 }
@@ -55,6 +67,10 @@ COLORREF CDC::SetBkColor(COLORREF color) {
 
 int CDC::SetBkMode(int mode) {
     return std::exchange(m_state.bkMode, mode);
+}
+
+int CDC::SetROP2(int mode) {
+    return std::exchange(m_state.rop2, mode);
 }
 
 CPoint CDC::MoveTo(int x, int y) {
@@ -171,6 +187,12 @@ CPaintDC::CPaintDC(CWnd* wnd) : CDC(wnd->GetClientRect()), m_wnd(wnd) {
 
 CPaintDC::~CPaintDC() {
     m_wnd->EndPaint(&m_ps, TakeDisplayList());
+}
+
+CClientDC::CClientDC(CWnd* wnd) : CDC(wnd->GetClientRect()), m_wnd(wnd) {}
+
+CClientDC::~CClientDC() {
+    m_wnd->DrawOverPicture(TakeDisplayList());
 }
 
 } // namespace zn::ui

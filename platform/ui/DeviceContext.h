@@ -42,6 +42,9 @@ public:
     void CreateFontIndirect(const LogFont& font) { m_logFont = font; }
     // `pointSize` in tenths of a point, converted at the device's 96 dpi.
     void CreatePointFont(int pointSize, std::u16string_view face);
+    // One of the system's stock fonts (DEFAULT_GUI_FONT, ANSI_VAR_FONT, SYSTEM_FONT);
+    // false for another index.
+    bool CreateStockObject(int index);
     const LogFont& GetLogFont() const { return m_logFont; }
 
 private:
@@ -68,6 +71,8 @@ public:
     COLORREF SetTextColor(COLORREF color);
     COLORREF SetBkColor(COLORREF color);
     int SetBkMode(int mode);
+    // Answers the previous drawing mode.
+    int SetROP2(int mode);
 
     CPoint MoveTo(int x, int y);
     void LineTo(int x, int y);
@@ -112,6 +117,18 @@ public:
     explicit CPaintDC(CWnd* wnd);
     ~CPaintDC() override;
     PAINTSTRUCT m_ps;
+
+private:
+    CWnd* m_wnd;
+};
+
+// Drawing on a window's client area outside WM_PAINT (a tracking line over a control):
+// what is drawn is laid over the window's picture when the context goes, until the
+// window is next painted.
+class CClientDC : public CDC {
+public:
+    explicit CClientDC(CWnd* wnd);
+    ~CClientDC() override;
 
 private:
     CWnd* m_wnd;

@@ -9,6 +9,44 @@
 
 namespace zn::ui {
 
+namespace {
+
+// The dialog itself may still be hidden (before it is first shown), so only the
+// control's own visibility counts.
+bool canTakeFocus(CWnd* w) {
+    std::uint32_t style = w->GetStyle();
+    return (style & WS_TABSTOP) && (style & WS_VISIBLE) && w->IsWindowEnabled();
+}
+
+// A dialog embedded in another (a notebook pane in the calculator) is part of the outer
+// dialog's tab order.
+bool isControlParent(CWnd* w) {
+    return ((w->GetStyle() & (WS_CHILD | DS_CONTROL)) == (WS_CHILD | DS_CONTROL) &&
+            dynamic_cast<CDialog*>(w)) ||
+           (w->GetExStyle() & WS_EX_CONTROLPARENT);
+}
+
+void collectTabStops(CWnd* parent, std::vector<CWnd*>& stops) {
+    for (CWnd* child : parent->GetChildren()) {
+        if (isControlParent(child)) {
+            if ((child->GetStyle() & WS_VISIBLE) && child->IsWindowEnabled())
+                collectTabStops(child, stops);
+        } else if (canTakeFocus(child)) {
+            stops.push_back(child);
+        }
+    }
+}
+
+// The tab stop that is or holds `focus`, or null.
+CWnd* stopHolding(const std::vector<CWnd*>& stops, CWnd* focus) {
+    for (CWnd* stop : stops)
+        if (focus && (stop == focus || stop->IsChild(focus)))
+            return stop;
+    return nullptr;
+}
+
+} // namespace
+
 CDialog::CDialog(UINT templateId, CWnd* parent) : m_templateId(templateId), m_pParentWnd(parent) {}
 
 CDialog::~CDialog() {
@@ -43,11 +81,18 @@ bool CDialog::createFromTemplate(const DialogTemplate& resource, CWnd* parent, b
             return false;
         }
     }
-    if (SendMessage(WM_INITDIALOG) && m_hWnd)
-        NextDlgCtrl();
+    // Asked to, the dialog puts the focus on its first tab stop (a dialog embedded in it
+    // may have taken it while it initialised).
+    if (SendMessage(WM_INITDIALOG) && m_hWnd) {
+        std::vector<CWnd*> stops;
+        collectTabStops(this, stops);
+        if (!stops.empty())
+            GotoDlgCtrl(stops.front());
+    }
     if (!m_hWnd)
         return false;
-    if (modal || (resource.style & WS_VISIBLE))
+    // A dialog that ended while it initialised (a control it could not make) never shows.
+    if (!m_ended && (modal || (resource.style & WS_VISIBLE)))
         ShowWindow(SW_SHOW);
     return true;
 }
@@ -75,6 +120,9 @@ INT_PTR CDialog::DoModal() {
         while (!m_ended && m_hWnd) {
             if (PumpOneMessage())
                 continue;
+            BroadcastToWindows(WM_IDLEUPDATECMDUI, TRUE);
+            if (m_ended || !m_hWnd)
+                break;
             UserAgent* agent = CurrentUserAgent();
             if (!agent)
                 throw AgentError("dialog \"" + zn::toUtf8(GetWindowTextW()) +
@@ -143,6 +191,15 @@ void CDialog::OnClose() {
 LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG)
         return OnInitDialog();
+    // Made active, the dialog gives the focus back to the control that had it, else to
+    // its first tab stop, else takes it itself.
+    if (message == WM_ACTIVATE && LOWORD(wParam) != 0) {
+        if (!RestoreLastFocus())
+            NextDlgCtrl();
+        if (CWnd* now = GetFocus(); !now || (now != this && !IsChild(now)))
+            SetFocus();
+        return 0;
+    }
     return CWnd::WindowProc(message, wParam, lParam);
 }
 
@@ -172,33 +229,12 @@ int CDialog::GetDefID() const {
     return IDOK;
 }
 
-namespace {
-
-// The dialog itself may still be hidden (before it is first shown), so only the
-// control's own visibility counts.
-bool canTakeFocus(CWnd* w) {
-    std::uint32_t style = w->GetStyle();
-    return (style & WS_TABSTOP) && (style & WS_VISIBLE) && w->IsWindowEnabled();
-}
-
-// The child of `dialog` that holds `focus`, or null.
-CWnd* directChildHolding(CWnd* dialog, CWnd* focus) {
-    for (CWnd* w = focus; w; w = w->GetParent())
-        if (w->GetParent() == dialog)
-            return w;
-    return nullptr;
-}
-
-} // namespace
-
 void CDialog::NextDlgCtrl(bool previous) {
     std::vector<CWnd*> stops;
-    for (CWnd* child : GetChildren())
-        if (canTakeFocus(child))
-            stops.push_back(child);
+    collectTabStops(this, stops);
     if (stops.empty())
         return;
-    CWnd* current = directChildHolding(this, GetFocus());
+    CWnd* current = stopHolding(stops, GetFocus());
     auto it = std::find(stops.begin(), stops.end(), current);
     size_t index = 0;
     if (it != stops.end()) {
@@ -259,6 +295,9 @@ bool CDialog::IsDialogMessage(MSG& msg) {
 }
 
 bool CDialog::PreTranslateMessage(MSG& msg) {
+    // A dialog embedded in another leaves Tab, Enter and Esc to the outer one.
+    if (isControlParent(this))
+        return false;
     return IsDialogMessage(msg);
 }
 

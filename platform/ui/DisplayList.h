@@ -18,6 +18,15 @@ inline constexpr int PS_NULL = 5;
 // Background modes of text.
 inline constexpr int TRANSPARENT = 1;
 inline constexpr int OPAQUE = 2;
+// Drawing modes (SetROP2): how a pen combines with what is already there. R2_NOT inverts,
+// so the same line drawn twice leaves the picture as it was (a tracking line).
+inline constexpr int R2_NOT = 6;
+inline constexpr int R2_XORPEN = 7;
+inline constexpr int R2_COPYPEN = 13;
+// Stock fonts.
+inline constexpr int ANSI_VAR_FONT = 12;
+inline constexpr int SYSTEM_FONT = 13;
+inline constexpr int DEFAULT_GUI_FONT = 17;
 // Font weights.
 inline constexpr int FW_NORMAL = 400;
 inline constexpr int FW_BOLD = 700;
@@ -62,6 +71,7 @@ struct DrawState {
     COLORREF textColor = RGB(0, 0, 0);
     COLORREF bkColor = RGB(255, 255, 255);
     int bkMode = OPAQUE;
+    int rop2 = R2_COPYPEN;
     CRect clip;
 };
 

@@ -11,6 +11,7 @@ namespace zn::ui {
 namespace {
 
 unsigned g_modifiers = 0;
+CPoint g_pointer;
 
 CWnd* keyboardTarget() {
     if (CWnd* focus = CWnd::GetFocus())
@@ -45,6 +46,7 @@ WPARAM mouseKeys(MouseButton button, unsigned modifiers, bool down) {
 // The pointer is at `screen`; the window under it (or the one that captured the mouse)
 // gets the message in its own client coordinates.
 void mouseMessage(CWnd& target, UINT message, WPARAM keys, CPoint screen) {
+    g_pointer = screen;
     CWnd* receiver = CWnd::GetCapture();
     if (!receiver) {
         receiver = &target;
@@ -56,6 +58,15 @@ void mouseMessage(CWnd& target, UINT message, WPARAM keys, CPoint screen) {
                                         MAKELPARAM(int(HTCLIENT), int(message))))
             SetCursor(LoadStandardCursor(IDC_ARROW));
         if (!CWnd::IsWindow(target.m_hWnd))
+            return;
+    }
+    // A press in another top-level window makes it the active one, as a click on it does.
+    if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
+        HWND hwnd = receiver->m_hWnd;
+        CWnd* top = receiver->GetTopLevelParent();
+        if (top != GetActiveWindow() && top->IsWindowEnabled())
+            SetActiveWindow(top);
+        if (!CWnd::IsWindow(hwnd))
             return;
     }
     CPoint point = receiver->ScreenToClient(screen);
@@ -165,6 +176,14 @@ void Drag(CWnd& target, CPoint clientFrom, CPoint clientTo) {
             mouseMessage(target, WM_MOUSEMOVE, MK_LBUTTON, p);
     if (CWnd::IsWindow(hwnd))
         mouseMessage(target, WM_LBUTTONUP, 0, to);
+}
+
+void MoveMouse(CWnd& target, CPoint clientPoint) {
+    mouseMessage(target, WM_MOUSEMOVE, 0, target.ClientToScreen(clientPoint));
+}
+
+CPoint GetCursorPos() {
+    return g_pointer;
 }
 
 void UserResize(CWnd& window, CSize size) {

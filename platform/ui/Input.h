@@ -37,6 +37,10 @@ void Click(CWnd& target, CPoint point, MouseButton button = MouseButton::Left,
            bool doubleClick = false, unsigned modifiers = 0);
 // Press at `from`, move to `to`, release there (client coordinates of `target`).
 void Drag(CWnd& target, CPoint from, CPoint to);
+// The pointer moves to `point` (client coordinates of `target`) with no button held.
+void MoveMouse(CWnd& target, CPoint point);
+// Where the pointer is, in screen coordinates: where the last mouse input left it.
+CPoint GetCursorPos();
 // The user drags a top-level window's frame to `size`: the window's minimum tracking size
 // (WM_GETMINMAXINFO) limits it.
 void UserResize(CWnd& window, CSize size);

@@ -41,6 +41,8 @@ inline constexpr UINT WM_CHAR = 0x0102;
 inline constexpr UINT WM_INITDIALOG = 0x0110;
 inline constexpr UINT WM_COMMAND = 0x0111;
 inline constexpr UINT WM_TIMER = 0x0113;
+inline constexpr UINT WM_HSCROLL = 0x0114;
+inline constexpr UINT WM_VSCROLL = 0x0115;
 inline constexpr UINT WM_INITMENUPOPUP = 0x0117;
 inline constexpr UINT WM_MOUSEMOVE = 0x0200;
 inline constexpr UINT WM_LBUTTONDOWN = 0x0201;
@@ -48,10 +50,16 @@ inline constexpr UINT WM_LBUTTONUP = 0x0202;
 inline constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
 inline constexpr UINT WM_RBUTTONDOWN = 0x0204;
 inline constexpr UINT WM_RBUTTONUP = 0x0205;
+// HIWORD(WPARAM): the wheel's turn, WHEEL_DELTA per notch, positive away from the user.
+inline constexpr UINT WM_MOUSEWHEEL = 0x020A;
+inline constexpr int WHEEL_DELTA = 120;
 inline constexpr UINT WM_EXITSIZEMOVE = 0x0232;
 // A resized window asks each child to take its docked strip of the client area; LPARAM
 // carries the SIZEPARENTPARAMS whose rectangle each bar shrinks.
 inline constexpr UINT WM_SIZEPARENT = 0x0361;
+// The loop ran dry: windows (control bars above all) bring their state up to date.
+// WPARAM: whether commands nobody handles are shown disabled.
+inline constexpr UINT WM_IDLEUPDATECMDUI = 0x0363;
 inline constexpr UINT WM_CUT = 0x0300;
 inline constexpr UINT WM_COPY = 0x0301;
 inline constexpr UINT WM_PASTE = 0x0302;
@@ -120,9 +128,11 @@ inline constexpr UINT CB_DELETESTRING = 0x0144;
 inline constexpr UINT CB_GETCOUNT = 0x0146;
 inline constexpr UINT CB_GETCURSEL = 0x0147;
 inline constexpr UINT CB_GETLBTEXT = 0x0148;
+inline constexpr UINT CB_GETLBTEXTLEN = 0x0149;
 inline constexpr UINT CB_INSERTSTRING = 0x014A;
 inline constexpr UINT CB_RESETCONTENT = 0x014B;
 inline constexpr UINT CB_FINDSTRING = 0x014C;
+inline constexpr UINT CB_SELECTSTRING = 0x014D;
 inline constexpr UINT CB_SETCURSEL = 0x014E;
 inline constexpr UINT CB_GETITEMDATA = 0x0150;
 inline constexpr UINT CB_SETITEMDATA = 0x0151;
@@ -133,6 +143,22 @@ inline constexpr UINT LB_GETCURSEL = 0x0188;
 inline constexpr UINT LB_GETCOUNT = 0x018B;
 inline constexpr UINT WM_GETDLGCODE = 0x0087;
 // Rich-edit messages.
+inline constexpr UINT EM_GETRECT = 0x00B2;
+inline constexpr UINT EM_SETRECT = 0x00B3;
+inline constexpr UINT EM_LINESCROLL = 0x00B6;
+inline constexpr UINT EM_SCROLLCARET = 0x00B7;
+inline constexpr UINT EM_LINELENGTH = 0x00C1;
+inline constexpr UINT EM_GETLINE = 0x00C4;
+inline constexpr UINT EM_GETFIRSTVISIBLELINE = 0x00CE;
+inline constexpr UINT EM_EXLINEFROMCHAR = 0x0436;
+inline constexpr UINT EM_GETSELTEXT = 0x043E;
+inline constexpr UINT EM_SELECTIONTYPE = 0x0442;
+inline constexpr UINT EM_STREAMIN = 0x0449;
+inline constexpr UINT EM_STREAMOUT = 0x044A;
+inline constexpr UINT EM_GETTEXTRANGE = 0x044B;
+inline constexpr UINT EM_FINDTEXTEXW = 0x047C;
+inline constexpr UINT EM_GETSCROLLPOS = 0x04DD;
+inline constexpr UINT EM_SETSCROLLPOS = 0x04DE;
 inline constexpr UINT EM_GETLINECOUNT = 0x00BA;
 inline constexpr UINT EM_LINEINDEX = 0x00BB;
 inline constexpr UINT EM_CANUNDO = 0x00C6;
@@ -191,6 +217,8 @@ inline constexpr std::uint32_t WS_MINIMIZEBOX = 0x00020000;
 inline constexpr std::uint32_t WS_MAXIMIZEBOX = 0x00010000;
 inline constexpr std::uint32_t WS_EX_CLIENTEDGE = 0x00000200;
 inline constexpr std::uint32_t WS_EX_TOPMOST = 0x00000008;
+// The window's children take part in its parent dialog's keyboard navigation.
+inline constexpr std::uint32_t WS_EX_CONTROLPARENT = 0x00010000;
 inline constexpr std::uint32_t DS_MODALFRAME = 0x80;
 inline constexpr std::uint32_t DS_CONTROL = 0x400;
 // Button styles.
@@ -270,7 +298,9 @@ inline constexpr UINT VK_DELETE = 0x2E;
 inline constexpr UINT VK_F1 = 0x70;
 inline constexpr UINT VK_F2 = 0x71;
 inline constexpr UINT VK_F3 = 0x72;
+inline constexpr UINT VK_F10 = 0x79;
 inline constexpr UINT VK_F12 = 0x7B;
+inline constexpr UINT VK_APPS = 0x5D; // the context-menu key
 
 // Mouse-message key state (WPARAM of mouse messages).
 inline constexpr WPARAM MK_LBUTTON = 0x1;
@@ -297,6 +327,17 @@ inline constexpr UINT SWP_HIDEWINDOW = 0x80;
 inline constexpr int BST_UNCHECKED = 0;
 inline constexpr int BST_CHECKED = 1;
 inline constexpr int BST_INDETERMINATE = 2;
+
+// Scroll-bar requests of WM_VSCROLL / WM_HSCROLL (LOWORD(WPARAM)); with the thumb ones
+// HIWORD(WPARAM) is the position.
+inline constexpr int SB_LINEUP = 0;
+inline constexpr int SB_LINEDOWN = 1;
+inline constexpr int SB_PAGEUP = 2;
+inline constexpr int SB_PAGEDOWN = 3;
+inline constexpr int SB_THUMBPOSITION = 4;
+inline constexpr int SB_THUMBTRACK = 5;
+inline constexpr int SB_TOP = 6;
+inline constexpr int SB_BOTTOM = 7;
 
 // Size types of WM_SIZE.
 inline constexpr WPARAM SIZE_RESTORED = 0;

@@ -2,6 +2,7 @@
 // and is painted only while that is not empty, so a window that nobody invalidated is
 // never asked to draw.
 #include <algorithm>
+#include <iterator>
 
 #include "platform/ui/DeviceContext.h"
 #include "platform/ui/Window.h"
@@ -62,6 +63,11 @@ void CWnd::BeginPaint(PAINTSTRUCT* ps) {
 
 void CWnd::EndPaint(const PAINTSTRUCT*, DisplayList painted) {
     m_painted = std::move(painted);
+}
+
+void CWnd::DrawOverPicture(DisplayList drawn) {
+    m_painted.insert(m_painted.end(), std::make_move_iterator(drawn.begin()),
+                     std::make_move_iterator(drawn.end()));
 }
 
 void CWnd::OnPaint() {

@@ -262,6 +262,10 @@ LRESULT CRichEditCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         out[n] = 0;
         return LRESULT(n);
     }
+    case WM_CREATE:
+        // The text starts out formatted over the whole client area.
+        SetRect({0, 0, GetClientRect().right, GetClientRect().bottom});
+        return CWnd::WindowProc(message, wParam, lParam);
     case WM_SIZE:
         SetRect({0, 0, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return CWnd::WindowProc(message, wParam, lParam);
@@ -375,11 +379,14 @@ LRESULT CRichEditCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
                 MAKEWPARAM(GetDlgCtrlID(), message == WM_SETFOCUS ? EN_SETFOCUS : EN_KILLFOCUS),
                 LPARAM(m_hWnd));
         return 0;
+    // What the user types or moves to stays in view.
     case WM_KEYDOWN:
         handleKeyDown(UINT(wParam));
+        ScrollCaret();
         return 0;
     case WM_CHAR:
         OnTypedChar(char16_t(wParam));
+        ScrollCaret();
         return 0;
     case WM_LBUTTONDOWN: {
         SetFocus();
@@ -420,12 +427,21 @@ LRESULT CRichEditCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         ShowContextMenu(point);
         return 0;
     case WM_CONTEXTMENU: {
-        richedit::Point caret = PosFromChar(GetSelEnd());
-        ShowContextMenu({caret.x, caret.y});
+        // From the keyboard (-1, -1) the menu opens at the caret, else at the pointer.
+        if (point.x == -1 && point.y == -1) {
+            richedit::Point caret = PosFromChar(GetSelEnd());
+            ShowContextMenu({caret.x, caret.y});
+        } else {
+            ShowContextMenu(ScreenToClient(point));
+        }
         return 0;
     }
-    default:
+    default: {
+        LRESULT result = 0;
+        if (textMessage(message, wParam, lParam, result))
+            return result;
         return CWnd::WindowProc(message, wParam, lParam);
+    }
     }
 }
 

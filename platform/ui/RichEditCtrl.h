@@ -9,33 +9,10 @@
 
 #include "platform/richedit/RichEditModel.h"
 #include "platform/ui/Menu.h"
+#include "platform/ui/RichEditMessages.h"
 #include "platform/ui/Window.h"
 
 namespace zn::ui {
-
-struct CHARRANGE {
-    long cpMin = 0;
-    long cpMax = 0;
-};
-
-struct SELCHANGE {
-    NMHDR nmhdr;
-    CHARRANGE chrg;
-    std::uint16_t seltyp = 0;
-};
-
-struct ENPROTECTED {
-    NMHDR nmhdr;
-    UINT msg = 0; // WM_CHAR for typing, EM_SETCHARFORMAT for a format change
-    WPARAM wParam = 0;
-    LPARAM lParam = 0;
-    CHARRANGE chrg;
-};
-
-// EM_SETCHARFORMAT / EM_GETCHARFORMAT: WPARAM says what the format is about.
-inline constexpr WPARAM SCF_DEFAULT = 0x0;
-inline constexpr WPARAM SCF_SELECTION = 0x1;
-inline constexpr WPARAM SCF_ALL = 0x4;
 
 // The commands the control itself answers (its own context menu and key shortcuts).
 inline constexpr UINT ID_EDIT_COPY_TEXT = 40120;
@@ -73,6 +50,13 @@ protected:
     bool OnProtected(const richedit::ProtectedEdit& edit) override;
 
 private:
+    // The message form of the model's text, search, line, scrolling and streaming calls;
+    // false when `message` is none of them.
+    bool textMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    LRESULT streamIn(WPARAM format, EDITSTREAM& stream);
+    LRESULT streamOut(WPARAM format, EDITSTREAM& stream) const;
+    // A scroll-bar request (SB_*) on the vertical or horizontal bar.
+    void scrollBar(bool vertical, int request, int thumb);
     bool handleCommand(UINT id);
     void handleKeyDown(UINT key);
     int wordStart(int position) const;

@@ -158,6 +158,7 @@ bool ScriptAction::IsInput() const {
     case Kind::Click:
     case Kind::DoubleClick:
     case Kind::RightClick:
+    case Kind::Hover:
     case Kind::Drag:
     case Kind::Menu:
     case Kind::Resize:
@@ -207,10 +208,12 @@ std::optional<ScriptAction> ParseScriptAction(std::string_view line, std::string
             return fail("key takes one key, e.g. key Ctrl+Enter");
         return parseKey(args[0], error);
     }
-    if (verb == "click" || verb == "dblclick" || verb == "rclick" || verb == "drag") {
+    if (verb == "click" || verb == "dblclick" || verb == "rclick" || verb == "hover" ||
+        verb == "drag") {
         action.kind = verb == "click"      ? Kind::Click
                       : verb == "dblclick" ? Kind::DoubleClick
                       : verb == "rclick"   ? Kind::RightClick
+                      : verb == "hover"    ? Kind::Hover
                                            : Kind::Drag;
         size_t wanted = action.kind == Kind::Drag ? 3 : 0;
         if (args.empty() || !integer(args[0]) || (wanted && args.size() != wanted) ||
@@ -336,6 +339,8 @@ std::string DescribeAction(const ScriptAction& a) {
         return "dblclick " + std::to_string(a.control) + item(a.item);
     case Kind::RightClick:
         return "rclick " + std::to_string(a.control) + item(a.item);
+    case Kind::Hover:
+        return "hover " + std::to_string(a.control) + item(a.item);
     case Kind::Drag:
         return "drag " + std::to_string(a.control) + item(a.item) + item(a.item2);
     case Kind::Menu:
@@ -369,29 +374,53 @@ std::string windowName(const CWnd& window) {
     return title.empty() ? "the window" : "\"" + zn::toUtf8(title) + "\"";
 }
 
-// The control that answers to `id` inside `window`, with the point to click on.
-std::pair<CWnd*, CPoint> target(CWnd& window, int id, const ZnsStringW& item, bool needItem) {
+// The visible toolbar of `window` with a button for command `id`, or null: toolbar
+// buttons answer to their command id.
+CToolBarCtrl* toolbarWith(CWnd& window, int id) {
+    std::vector<CWnd*> pending(window.GetChildren().begin(), window.GetChildren().end());
+    while (!pending.empty()) {
+        CWnd* w = pending.back();
+        pending.pop_back();
+        if (auto* bar = dynamic_cast<CToolBarCtrl*>(w); bar && bar->IsWindowVisible())
+            if (bar->FindItemRect(zn::format("%d", id)))
+                return bar;
+        pending.insert(pending.end(), w->GetChildren().begin(), w->GetChildren().end());
+    }
+    return nullptr;
+}
+
+bool holds(CWnd& window, int id) {
+    return window.FindDescendant(id) || toolbarWith(window, id);
+}
+
+// The window that holds control `id`: `active` when it does, else the newest other
+// visible and enabled top-level window that does (a modeless dialog beside a modal one).
+CWnd& holderOf(CWnd& active, int id) {
+    if (holds(active, id))
+        return active;
+    std::vector<CWnd*> tops = TopLevelWindows();
+    for (auto it = tops.rbegin(); it != tops.rend(); ++it)
+        if (*it != &active && (*it)->IsWindowVisible() && (*it)->IsWindowEnabled() &&
+            holds(**it, id))
+            return **it;
+    return active;
+}
+
+// The control that answers to `id` inside `active` (or beside it), with the point to
+// click on.
+std::pair<CWnd*, CPoint> target(CWnd& active, int id, const ZnsStringW& item, bool needItem) {
+    CWnd& window = holderOf(active, id);
     CWnd* control = window.FindDescendant(id);
     std::optional<CRect> rect;
     if (!control) {
-        // Toolbar buttons answer to their command id.
-        std::vector<CWnd*> pending(window.GetChildren().begin(), window.GetChildren().end());
-        while (!pending.empty() && !control) {
-            CWnd* w = pending.back();
-            pending.pop_back();
-            if (auto* bar = dynamic_cast<CToolBarCtrl*>(w); bar && bar->IsWindowVisible())
-                if ((rect = bar->FindItemRect(zn::format("%d", id)))) {
-                    if (!bar->IsButtonEnabled(id))
-                        throw AgentError("toolbar button " + std::to_string(id) + " in " +
-                                         windowName(window) + " is disabled");
-                    control = bar;
-                }
-            pending.insert(pending.end(), w->GetChildren().begin(), w->GetChildren().end());
-        }
-        if (!control)
+        CToolBarCtrl* bar = toolbarWith(window, id);
+        if (!bar)
             throw AgentError("there is no control " + std::to_string(id) + " in " +
                              windowName(window));
-        return {control, rect->CenterPoint()};
+        if (!bar->IsButtonEnabled(id))
+            throw AgentError("toolbar button " + std::to_string(id) + " in " + windowName(window) +
+                             " is disabled");
+        return {bar, bar->FindItemRect(zn::format("%d", id))->CenterPoint()};
     }
     std::string name =
         "control " + std::to_string(id) + " (" + zn::toUtf8(control->GetWindowTextW()) + ")";
@@ -436,6 +465,11 @@ void ApplyInputAction(const ScriptAction& a, CWnd& window) {
               a.kind == Kind::DoubleClick);
         return;
     }
+    case Kind::Hover: {
+        auto [control, point] = target(window, a.control, a.item, false);
+        MoveMouse(*control, point);
+        return;
+    }
     case Kind::Drag: {
         auto [control, from] = target(window, a.control, a.item, true);
         CPoint to = target(window, a.control, a.item2, true).second;
@@ -444,6 +478,14 @@ void ApplyInputAction(const ScriptAction& a, CWnd& window) {
     }
     case Kind::Menu: {
         CMenu* menu = window.GetMenu();
+        // The user opens the popup that holds the command first: its owner sets the
+        // entries' states as it shows.
+        for (int i = 0; menu && i < menu->GetMenuItemCount(); ++i)
+            if (CMenu popup = menu->GetSubMenu(i);
+                popup.IsValid() && popup.GetMenuState(UINT(a.control), MF_BYCOMMAND) != -1) {
+                window.SendMessage(WM_INITMENUPOPUP, 0, LPARAM(&popup));
+                break;
+            }
         if (!menu || !menu->HasEnabledCommand(UINT(a.control)))
             throw AgentError("menu command " + std::to_string(a.control) +
                              " is not an enabled entry of the menu of " + windowName(window));

@@ -1,6 +1,8 @@
 // The actions a user takes, as the agents share them: one action per line of a script
 // (the language scripts and the console use), parsed into ScriptAction, described back as
-// text, and applied to the window system. Input actions work on the active window:
+// text, and applied to the window system. Input actions work on the active window; a
+// control it does not have is looked for in the other windows the user can reach, and a
+// click there makes that window the active one:
 //
 //   type TEXT                  characters to the focused control (\n Enter, \t Tab, \\)
 //   key [Ctrl+][Shift+][Alt+]KEY   Enter Esc Tab Back Delete Insert Left Right Up Down Home
@@ -8,6 +10,7 @@
 //   click ID ["ITEM"]          a control (or toolbar button) by id; ITEM: a list entry,
 //   dblclick ID ["ITEM"]       tree item or grid cell ("row,column") inside it
 //   rclick ID ["ITEM"]
+//   hover ID ["ITEM"]          the pointer rests on a control (or an item of it)
 //   drag ID "FROM" "TO"        press on one item of a control, release on another
 //   menu ID                    a command of the menu bar, or of a popup menu being shown;
 //   menu none                  dismisses a popup menu
@@ -37,6 +40,7 @@ struct ScriptAction {
         Click,
         DoubleClick,
         RightClick,
+        Hover,
         Drag,
         Menu,
         Resize,
@@ -51,8 +55,8 @@ struct ScriptAction {
     ZnsStringW text;         // Type: the text; Keyword: the word; File: the path
     UINT key = 0;            // Key
     unsigned modifiers = 0;  // Key: kMod* bits
-    int control = 0;         // Click, Drag: the control id; Menu: the command (0: none)
-    ZnsStringW item, item2;  // Click: the item; Drag: from and to
+    int control = 0;         // Click, Hover, Drag: the control id; Menu: the command (0: none)
+    ZnsStringW item, item2;  // Click, Hover: the item; Drag: from and to
     int answer = 0;          // Answer: IDOK, IDYES, ...
     bool cancel = false;     // File: the dialog is cancelled
     std::vector<int> checks; // File: option boxes to check

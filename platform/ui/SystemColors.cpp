@@ -1,4 +1,4 @@
-// The built-in colour scheme and its changes.
+// The built-in colour scheme, a light desktop one, and its changes.
 #include "platform/ui/SystemColors.h"
 
 #include <array>
@@ -21,27 +21,16 @@ std::array<COLORREF, kSystemColorCount> defaultScheme() {
     colors[COLOR_GRAYTEXT] = RGB(109, 109, 109);
     colors[COLOR_BTNTEXT] = RGB(0, 0, 0);
     colors[COLOR_BTNHIGHLIGHT] = RGB(255, 255, 255);
+    colors[COLOR_3DDKSHADOW] = RGB(105, 105, 105);
+    colors[COLOR_3DLIGHT] = RGB(227, 227, 227);
+    colors[COLOR_INFOTEXT] = RGB(0, 0, 0);
+    colors[COLOR_INFOBK] = RGB(255, 255, 225);
     return colors;
 }
 
 std::array<COLORREF, kSystemColorCount>& scheme() {
     static std::array<COLORREF, kSystemColorCount> colors = defaultScheme();
     return colors;
-}
-
-void announce(CWnd& wnd) {
-    HWND hwnd = wnd.m_hWnd;
-    wnd.SendMessage(WM_SYSCOLORCHANGE);
-    if (!CWnd::IsWindow(hwnd))
-        return;
-    std::vector<CWnd*> children = wnd.GetChildren();
-    for (CWnd* child : children)
-        announce(*child);
-}
-
-void announceToAll() {
-    for (CWnd* top : TopLevelWindows())
-        announce(*top);
 }
 
 } // namespace
@@ -56,13 +45,13 @@ bool SetSysColors(int count, const int* indexes, const COLORREF* colors) {
             return false;
     for (int i = 0; i < count; ++i)
         scheme()[size_t(indexes[i])] = colors[i];
-    announceToAll();
+    BroadcastToWindows(WM_SYSCOLORCHANGE);
     return true;
 }
 
 void ResetSysColors() {
     scheme() = defaultScheme();
-    announceToAll();
+    BroadcastToWindows(WM_SYSCOLORCHANGE);
 }
 
 } // namespace zn::ui

@@ -13,10 +13,17 @@ inline constexpr int COLOR_WINDOWTEXT = 8;
 inline constexpr int COLOR_HIGHLIGHT = 13;
 inline constexpr int COLOR_HIGHLIGHTTEXT = 14;
 inline constexpr int COLOR_BTNFACE = 15;
+inline constexpr int COLOR_3DFACE = COLOR_BTNFACE;
 inline constexpr int COLOR_BTNSHADOW = 16;
+inline constexpr int COLOR_3DSHADOW = COLOR_BTNSHADOW;
 inline constexpr int COLOR_GRAYTEXT = 17;
 inline constexpr int COLOR_BTNTEXT = 18;
 inline constexpr int COLOR_BTNHIGHLIGHT = 20;
+inline constexpr int COLOR_3DHILIGHT = COLOR_BTNHIGHLIGHT;
+inline constexpr int COLOR_3DDKSHADOW = 21;
+inline constexpr int COLOR_3DLIGHT = 22;
+inline constexpr int COLOR_INFOTEXT = 23;
+inline constexpr int COLOR_INFOBK = 24;
 inline constexpr int kSystemColorCount = 31;
 
 // The colour of `index`; black for an index the system does not have.

@@ -43,4 +43,12 @@ ZnsStringW CToolTipCtrl::TipFor(CWnd* hovered) const {
     return m_active ? GetText(hovered) : ZnsStringW();
 }
 
+void CToolTipCtrl::RelayEvent(const MSG& msg) {
+    if (msg.message == WM_MOUSEMOVE)
+        m_hovered = m_tools.count({msg.hwnd, 0}) ? msg.hwnd : nullptr;
+    else if (msg.message == WM_LBUTTONDOWN || msg.message == WM_RBUTTONDOWN ||
+             msg.message == WM_LBUTTONDBLCLK)
+        m_hovered = nullptr;
+}
+
 } // namespace zn::ui

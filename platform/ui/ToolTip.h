@@ -1,5 +1,6 @@
 // The tooltip control: a text per tool window (or per tool id in a window), shown when the
-// pointer rests on the tool while the control is active.
+// pointer rests on the tool while the control is active; the owner relays the mouse
+// messages that tell where the pointer is.
 #pragma once
 
 #include <map>
@@ -24,9 +25,15 @@ public:
     int GetMaxTipWidth() const { return m_maxWidth; }
     // The tip the user sees for the window under the pointer (none while inactive).
     ZnsStringW TipFor(CWnd* hovered) const;
+    // Mouse messages its owner's PreTranslateMessage passes on: the pointer resting on a
+    // tool shows the tool's tip, a button press or a move elsewhere hides it.
+    void RelayEvent(const MSG& msg);
+    // The tip showing now; empty when none shows.
+    ZnsStringW GetShownTip() const { return TipFor(CWnd::FromHandle(m_hovered)); }
 
 private:
     std::map<std::pair<HWND, UINT>, ZnsStringW> m_tools;
+    HWND m_hovered = nullptr;
     bool m_active = false;
     int m_maxWidth = -1;
 };

@@ -40,6 +40,18 @@ constexpr COLORREF RGB(int r, int g, int b) {
     return COLORREF((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
 
+// a * b / c through a 64-bit product, rounded half away from zero; -1 when c is 0.
+constexpr int MulDiv(int a, int b, int c) {
+    if (c == 0)
+        return -1;
+    const long long product = static_cast<long long>(a) * b;
+    const long long quotient = product / c, remainder = product % c;
+    const bool negative = (product < 0) != (c < 0);
+    const long long twice = 2 * (remainder < 0 ? -remainder : remainder);
+    const long long magnitude = c < 0 ? -static_cast<long long>(c) : c;
+    return int(twice >= magnitude ? quotient + (negative ? -1 : 1) : quotient);
+}
+
 struct CPoint {
     int x = 0, y = 0;
     bool operator==(const CPoint&) const = default;

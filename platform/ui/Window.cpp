@@ -8,6 +8,7 @@
 
 #include "platform/ui/DeviceContext.h"
 #include "platform/ui/Hooks.h"
+#include "platform/ui/Input.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/SystemColors.h"
 #include "platform/ui/WindowClass.h"
@@ -288,6 +289,16 @@ bool CWnd::SetWindowPos(int x, int y, int width, int height, UINT flags) {
     return true;
 }
 
+bool CWnd::SetWindowPos(HWND insertAfter, int x, int y, int width, int height, UINT flags) {
+    if (!m_hWnd)
+        return false;
+    if (!(flags & SWP_NOZORDER) && insertAfter == HWND_TOPMOST)
+        ModifyStyleEx(0, WS_EX_TOPMOST);
+    else if (!(flags & SWP_NOZORDER) && insertAfter == HWND_NOTOPMOST)
+        ModifyStyleEx(WS_EX_TOPMOST, 0);
+    return SetWindowPos(x, y, width, height, flags);
+}
+
 int CWnd::SetIcon(int icon, bool big) {
     int& slot = big ? m_bigIcon : m_smallIcon;
     int previous = slot;
@@ -376,8 +387,21 @@ CWnd* CWnd::SetFocus() {
     if (!m_hWnd) // a kill-focus handler may destroy us
         return old;
     r.focus = m_hWnd;
+    GetTopLevelParent()->m_lastFocus = m_hWnd;
     SendMessage(WM_SETFOCUS, WPARAM(old ? old->m_hWnd : nullptr));
     return old;
+}
+
+bool CWnd::RestoreLastFocus() {
+    CWnd* focus = GetFocus();
+    if (focus && (focus == this || IsChild(focus)))
+        return true;
+    CWnd* last = FromHandle(m_lastFocus);
+    if (!last || (last != this && !IsChild(last)) || !last->IsWindowVisible() ||
+        !last->IsWindowEnabled())
+        return false;
+    last->SetFocus();
+    return true;
 }
 
 CWnd* CWnd::GetFocus() {
@@ -493,6 +517,11 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         OnClose();
         return 0;
+    case WM_ACTIVATE:
+        // A window made active gets the keyboard back where it was, else takes it itself.
+        if (LOWORD(wParam) != 0 && !RestoreLastFocus())
+            SetFocus();
+        return 0;
     case WM_PAINT:
         OnPaint();
         return 0;
@@ -513,6 +542,16 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         info->ptMinTrackSize.y = std::max(info->ptMinTrackSize.y, m_minTrackSize.cy);
         return 0;
     }
+    case WM_RBUTTONUP: {
+        // A right click nobody answered asks for the context menu at the pointer.
+        CPoint screen = ClientToScreen(CPoint{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return SendMessage(WM_CONTEXTMENU, WPARAM(m_hWnd), MAKELPARAM(screen.x, screen.y));
+    }
+    case WM_KEYUP:
+        // Shift+F10 and the menu key ask for it where the keyboard is: (-1, -1).
+        if (wParam == VK_APPS || (wParam == VK_F10 && GetKeyState(int(VK_SHIFT)) < 0))
+            return SendMessage(WM_CONTEXTMENU, WPARAM(m_hWnd), LPARAM(-1));
+        return 0;
     case WM_CONTEXTMENU:
     case WM_HELP:
         // Unanswered, these travel up to the parent, as the system does.
@@ -572,8 +611,31 @@ int PumpMessages() {
     int n = 0;
     while (PumpOneMessage())
         ++n;
+    BroadcastToWindows(WM_IDLEUPDATECMDUI, TRUE);
     PaintInvalidWindows();
     return n;
+}
+
+void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam) {
+    // By handle: a child may go away while it handles the message.
+    std::vector<HWND> children;
+    for (CWnd* child : m_children)
+        children.push_back(child->m_hWnd);
+    for (HWND hwnd : children) {
+        if (CWnd* child = FromHandle(hwnd))
+            child->SendMessage(message, wParam, lParam);
+        if (CWnd* child = FromHandle(hwnd))
+            child->SendMessageToDescendants(message, wParam, lParam);
+    }
+}
+
+void BroadcastToWindows(UINT message, WPARAM wParam, LPARAM lParam) {
+    for (CWnd* top : TopLevelWindows()) {
+        HWND hwnd = top->m_hWnd;
+        top->SendMessage(message, wParam, lParam);
+        if (CWnd::IsWindow(hwnd))
+            top->SendMessageToDescendants(message, wParam, lParam);
+    }
 }
 
 void ClearMessageQueue() {

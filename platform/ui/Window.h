@@ -19,6 +19,10 @@ namespace zn::ui {
 
 class CMenu;
 
+// SetWindowPos places for the window: above every window, or back among the others.
+inline const HWND HWND_TOPMOST = reinterpret_cast<HWND>(std::intptr_t(-1));
+inline const HWND HWND_NOTOPMOST = reinterpret_cast<HWND>(std::intptr_t(-2));
+
 // What the message loop hands to PreTranslateMessage before the target sees it.
 struct MSG {
     HWND hwnd = nullptr;
@@ -99,6 +103,10 @@ public:
     }
     // Moves, sizes and shows or hides in one call (SWP_* flags say what to leave alone).
     bool SetWindowPos(int x, int y, int width, int height, UINT flags);
+    // The same, and unless SWP_NOZORDER is given, `insertAfter` HWND_TOPMOST raises the
+    // window above all others (WS_EX_TOPMOST) and HWND_NOTOPMOST puts it back among them.
+    // The headless system keeps no other stacking order.
+    bool SetWindowPos(HWND insertAfter, int x, int y, int width, int height, UINT flags);
     // Converts between this window's client coordinates and the screen's.
     CPoint ClientToScreen(CPoint point) const;
     CPoint ScreenToClient(CPoint point) const;
@@ -124,6 +132,8 @@ public:
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     bool PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     LRESULT SendDlgItemMessage(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    // Sends the message to every descendant, parents before their children.
+    void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
     CWnd* SetFocus();
     static CWnd* GetFocus();
@@ -159,6 +169,8 @@ public:
     void BeginPaint(PAINTSTRUCT* ps);
     void EndPaint(const PAINTSTRUCT* ps, DisplayList painted);
     const DisplayList& GetPaintedDisplayList() const { return m_painted; }
+    // Lays what a client DC drew over the picture, until the next WM_PAINT replaces it.
+    void DrawOverPicture(DisplayList drawn);
 
     // Lets docked children (control bars) take their strips of the client area, as every
     // WM_SIZE does; answers the rectangle left over for the window's main content.
@@ -184,6 +196,9 @@ protected:
     // Called after the window is gone (MFC's PostNcDestroy): self-deleting windows delete
     // themselves here.
     virtual void PostNcDestroy() {}
+    // Gives the focus back to the window inside this top-level window that had it last,
+    // when that one can still take it; true when the focus is inside this window after.
+    bool RestoreLastFocus();
 
     friend LRESULT DispatchToWindow(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -201,6 +216,7 @@ private:
     CWnd* m_owner = nullptr;
     std::vector<CWnd*> m_children;
     CMenu* m_menu = nullptr;
+    HWND m_lastFocus = nullptr; // of a top-level window: the descendant focused last
     int m_bigIcon = -1;
     int m_smallIcon = -1;
     CSize m_minTrackSize;
@@ -219,9 +235,12 @@ LRESULT DispatchToWindow(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 bool PostMessage(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
-// Dispatches every posted message, then paints every visible window with an update
-// rectangle; answers how many posted messages were dispatched.
+// Dispatches every posted message, then gives the idle update (WM_IDLEUPDATECMDUI) and
+// paints every visible window with an update rectangle; answers how many posted messages
+// were dispatched.
 int PumpMessages();
+// Sends the message to every window: each top-level window, then its descendants.
+void BroadcastToWindows(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 // Dispatches one posted message; false when the queue was empty.
 bool PumpOneMessage();
 // Drops every posted message (a new test, a new session).

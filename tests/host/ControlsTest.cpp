@@ -17,18 +17,14 @@ class ControlsTest : public UiTest {
 protected:
     void SetUp() override {
         UiTest::SetUp();
-        DialogTemplate dialog;
-        dialog.id = 50;
-        dialog.caption = u"Editor";
-        dialog.style = WS_POPUP | WS_CAPTION;
-        dialog.rect = {0, 0, 300, 200};
-        dialog.items = {
-            item(12010, u"Static", u"", 0, {5, 0, 200, 8}),
-            item(12050, u"Static", u"", 0, {5, 20, 105, 180}),
-            item(12052, u"Static", u"", 0, {105, 20, 109, 180}),
-            item(12014, u"Static", u"", 0, {109, 20, 295, 180}),
-            item(IDCANCEL, u"Button", u"Cancel", BS_PUSHBUTTON | WS_TABSTOP, {240, 182, 290, 196})};
-        resources.dialogs[50] = dialog;
+        resources.dialogs[50] =
+            dialogTemplate(50, u"Editor", WS_POPUP | WS_CAPTION, {0, 0, 300, 200},
+                           {item(12010, u"Static", u"", 0, {5, 0, 200, 8}),
+                            item(12050, u"Static", u"", 0, {5, 20, 105, 180}),
+                            item(12052, u"Static", u"", 0, {105, 20, 109, 180}),
+                            item(12014, u"Static", u"", 0, {109, 20, 295, 180}),
+                            item(IDCANCEL, u"Button", u"Cancel", BS_PUSHBUTTON | WS_TABSTOP,
+                                 {240, 182, 290, 196})});
         resources.strings[57600] = u"Clear";
         for (int image : {211, 684})
             resources.toolbarImages[image] = PixelImage(16, 16, RGB(0, 0, image));

@@ -191,16 +191,11 @@ TEST_F(FtEditTest, NumericModeTakesOnlyNumbers) {
 }
 
 TEST_F(FtEditTest, TemplateItemBecomesTheFormattedControlInAModalDialog) {
-    DialogTemplate dialog;
-    dialog.id = 12000;
-    dialog.caption = u"Technical conditions editor";
-    dialog.style = WS_POPUP | WS_CAPTION;
-    dialog.rect = {0, 0, 316, 202};
-    dialog.items = {
-        item(12014, u"RichEdit20W", u"", ES_MULTILINE | ES_WANTRETURN | WS_TABSTOP,
-             {5, 30, 311, 180}),
-        item(IDOK, u"Button", u"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, {217, 183, 264, 197})};
-    resources.dialogs[12000] = dialog;
+    resources.dialogs[12000] = dialogTemplate(
+        12000, u"Technical conditions editor", WS_POPUP | WS_CAPTION, {0, 0, 316, 202},
+        {item(12014, u"RichEdit20W", u"", ES_MULTILINE | ES_WANTRETURN | WS_TABSTOP,
+              {5, 30, 311, 180}),
+         item(IDOK, u"Button", u"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, {217, 183, 264, 197})});
     class Editor : public CDialog {
     public:
         Editor() : CDialog(12000) {}

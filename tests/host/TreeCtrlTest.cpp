@@ -1,5 +1,5 @@
-// The multi-selection tree: sorting, selection by clicks, label editing, drag start and
-// the images rows paint.
+// The multi-selection tree: sorting, selection by clicks, label editing, dragging an item
+// to a drop target, and the images rows paint.
 #include "host/controls/CxTreeCtrl.h"
 
 #include "platform/ui/DeviceContext.h"
@@ -125,6 +125,45 @@ TEST_F(TreeTest, DraggingAnItemTellsTheParentAndDeletingTellsItPerItem) {
     tree.DeleteItem(bolts);
     EXPECT_EQ(std::count(parent.codes.begin(), parent.codes.end(), TVN_DELETEITEM), 2);
     EXPECT_EQ(tree.GetCount(), 4u);
+}
+
+TEST_F(TreeTest, TheParentCarriesADragToItsDropTarget) {
+    // The notebook's way: on the drag's start it takes the mouse, highlights the item under
+    // the pointer as it moves and drops on the last one when the button comes up.
+    struct Dropper : CWnd {
+        CTreeCtrl* tree = nullptr;
+        HTREEITEM dragged = nullptr, dropped = nullptr;
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+            if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == TVN_BEGINDRAG) {
+                dragged = reinterpret_cast<NMTREEVIEW*>(lParam)->itemNew;
+                SetCapture();
+            } else if (message == WM_MOUSEMOVE && GetCapture() == this) {
+                CPoint at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+                tree->SelectDropTarget(tree->HitTest(tree->ScreenToClient(ClientToScreen(at))));
+            } else if (message == WM_LBUTTONUP && GetCapture() == this) {
+                dropped = tree->GetDropHilightItem();
+                tree->SelectDropTarget(nullptr);
+                ReleaseCapture();
+            }
+            return CWnd::WindowProc(message, wParam, lParam);
+        }
+    } dropper;
+    ASSERT_TRUE(dropper.Create(u"Test", u"Notebook", WS_POPUP | WS_VISIBLE, {50, 40, 450, 340},
+                               nullptr, 0));
+    CxTreeCtrl pages;
+    ASSERT_TRUE(pages.Create(u"SysTreeView32", u"", WS_CHILD | WS_VISIBLE, {10, 10, 210, 290},
+                             &dropper, 12050));
+    dropper.tree = &pages;
+    HTREEITEM book = pages.InsertItem(u"Notebook");
+    HTREEITEM page = pages.InsertItem(u"Washers", book);
+    HTREEITEM partition = pages.InsertItem(u"Fasteners", book);
+    pages.Expand(book, TVE_EXPAND);
+    Drag(pages, pages.FindItemRect(u"Washers")->CenterPoint(),
+         pages.FindItemRect(u"Fasteners")->CenterPoint());
+    EXPECT_EQ(dropper.dragged, page);
+    EXPECT_EQ(dropper.dropped, partition);
+    EXPECT_EQ(pages.GetDropHilightItem(), nullptr);
+    EXPECT_EQ(CWnd::GetCapture(), nullptr);
 }
 
 } // namespace

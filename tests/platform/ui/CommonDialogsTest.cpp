@@ -60,22 +60,18 @@ TEST_F(CommonDialogsTest, OpenTakesTheTemplateOptionsAndRefusesMissingFiles) {
 }
 
 TEST_F(CommonDialogsTest, FindDialogSendsItsRequestsToTheOwner) {
-    DialogTemplate find;
-    find.id = 1540;
-    find.caption = u"Find";
-    find.style = WS_POPUP | WS_CAPTION | WS_VISIBLE;
-    find.rect = {0, 0, 236, 62};
-    find.items = {
-        item(kFindWhatEdit, u"Edit", u"", WS_TABSTOP),
-        item(kFindWholeWordCheck, u"Button", u"Match whole word only",
-             BS_AUTOCHECKBOX | WS_TABSTOP),
-        item(kFindMatchCaseCheck, u"Button", u"Match case", BS_AUTOCHECKBOX | WS_TABSTOP),
-        item(kFindUpRadio, u"Button", u"Up", BS_AUTORADIOBUTTON | WS_GROUP),
-        item(kFindDownRadio, u"Button", u"Down", BS_AUTORADIOBUTTON),
-        item(IDOK, u"Button", u"Find Next", BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP),
-        item(IDCANCEL, u"Button", u"Cancel", BS_PUSHBUTTON | WS_TABSTOP),
-    };
-    resources.dialogs[1540] = find;
+    resources.dialogs[1540] = dialogTemplate(
+        1540, u"Find", WS_POPUP | WS_CAPTION | WS_VISIBLE, {0, 0, 236, 62},
+        {
+            item(kFindWhatEdit, u"Edit", u"", WS_TABSTOP),
+            item(kFindWholeWordCheck, u"Button", u"Match whole word only",
+                 BS_AUTOCHECKBOX | WS_TABSTOP),
+            item(kFindMatchCaseCheck, u"Button", u"Match case", BS_AUTOCHECKBOX | WS_TABSTOP),
+            item(kFindUpRadio, u"Button", u"Up", BS_AUTORADIOBUTTON | WS_GROUP),
+            item(kFindDownRadio, u"Button", u"Down", BS_AUTORADIOBUTTON),
+            item(IDOK, u"Button", u"Find Next", BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP),
+            item(IDCANCEL, u"Button", u"Cancel", BS_PUSHBUTTON | WS_TABSTOP),
+        });
 
     struct Owner : CWnd {
         std::vector<std::pair<std::u16string, std::uint32_t>> requests;

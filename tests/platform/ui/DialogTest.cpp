@@ -1,9 +1,11 @@
 // Dialogs from templates run under the scripted user: ending, data exchange, validation,
-// keyboard navigation, command routing, minimum size and placement.
+// keyboard navigation, command routing, minimum size and placement, and a modeless
+// window beside a modal one with the activation and focus that move between them.
 #include "platform/ui/Dialog.h"
 
 #include "platform/ui/Button.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/Hooks.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/Placement.h"
 #include "platform/ui/PlatformStrings.h"
@@ -36,25 +38,44 @@ protected:
     }
 };
 
+// A small modeless window with an entry field and one key, as a calculator beside an
+// editor.
+constexpr UINT kKeypad = 101;
+constexpr int kEntry = 30, kKey = 31;
+
+class Keypad : public CDialog {
+public:
+    Keypad() : CDialog(kKeypad) {}
+    int keys = 0;
+
+protected:
+    BOOL OnInitDialog() override {
+        OnCommandId(kKey, [this] { ++keys; });
+        return CDialog::OnInitDialog();
+    }
+};
+
 class DialogTest : public UiTest {
 protected:
     void SetUp() override {
         UiTest::SetUp();
-        DialogTemplate dialog;
-        dialog.id = kDialog;
-        dialog.caption = u"Names";
-        dialog.style = WS_POPUP | WS_CAPTION | WS_THICKFRAME;
-        dialog.rect = {0, 0, 200, 100};
-        dialog.items = {
-            item(kName, u"Edit", u"", WS_TABSTOP | ES_AUTOHSCROLL),
-            item(kCount, u"Edit", u"", WS_TABSTOP, {5, 25, 55, 39}),
-            item(kRemove, u"Button", u"Remove", BS_AUTOCHECKBOX | WS_TABSTOP, {5, 45, 80, 55}),
-            item(kApply, u"Button", u"Apply", BS_PUSHBUTTON | WS_TABSTOP, {90, 5, 140, 19}),
-            item(kDisabled, u"Button", u"Never", BS_PUSHBUTTON | WS_DISABLED, {90, 25, 140, 39}),
-            item(IDOK, u"Button", u"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, {90, 60, 140, 74}),
-            item(IDCANCEL, u"Button", u"Cancel", BS_PUSHBUTTON | WS_TABSTOP, {145, 60, 195, 74}),
-        };
-        resources.dialogs[kDialog] = dialog;
+        resources.dialogs[kDialog] = dialogTemplate(
+            kDialog, u"Names", WS_POPUP | WS_CAPTION | WS_THICKFRAME, {0, 0, 200, 100},
+            {
+                item(kName, u"Edit", u"", WS_TABSTOP | ES_AUTOHSCROLL),
+                item(kCount, u"Edit", u"", WS_TABSTOP, {5, 25, 55, 39}),
+                item(kRemove, u"Button", u"Remove", BS_AUTOCHECKBOX | WS_TABSTOP, {5, 45, 80, 55}),
+                item(kApply, u"Button", u"Apply", BS_PUSHBUTTON | WS_TABSTOP, {90, 5, 140, 19}),
+                item(kDisabled, u"Button", u"Never", BS_PUSHBUTTON | WS_DISABLED,
+                     {90, 25, 140, 39}),
+                item(IDOK, u"Button", u"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, {90, 60, 140, 74}),
+                item(IDCANCEL, u"Button", u"Cancel", BS_PUSHBUTTON | WS_TABSTOP,
+                     {145, 60, 195, 74}),
+            });
+        resources.dialogs[kKeypad] = dialogTemplate(
+            kKeypad, u"Keypad", WS_POPUP | WS_CAPTION | WS_VISIBLE, {210, 0, 300, 60},
+            {item(kEntry, u"Edit", u"", WS_TABSTOP),
+             item(kKey, u"Button", u"7", BS_PUSHBUTTON | WS_TABSTOP, {5, 25, 30, 39})});
         resources.strings[kIdsParseIntRange] = u"Please enter an integer between %1 and %2.";
     }
 };
@@ -197,11 +218,56 @@ TEST_F(DialogTest, MissingTemplateFailsWithoutAWindow) {
     EXPECT_FALSE(dialog.Create(4242));
 }
 
+TEST_F(DialogTest, ADialogThatCannotInitialiseNeverShows) {
+    struct Broken : NameDialog {
+        bool shown = false;
+        BOOL OnInitDialog() override {
+            EndDialog(-1); // a toolbar or control could not be made
+            return FALSE;
+        }
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+            shown = shown || (message == WM_SHOWWINDOW && wParam);
+            return NameDialog::WindowProc(message, wParam, lParam);
+        }
+    } broken;
+    EXPECT_EQ(broken.DoModal(), -1); // without asking the user anything
+    EXPECT_FALSE(broken.shown);
+}
+
 } // namespace
 } // namespace zn::ui::test
 
 namespace zn::ui::test {
 namespace {
+
+TEST_F(DialogTest, AnEmbeddedDialogIsPartOfTheOuterTabOrderAndKeys) {
+    constexpr UINT kPane = 102;
+    constexpr int kTables = 32948;
+    resources.dialogs[kPane] =
+        dialogTemplate(kPane, u"", WS_CHILD | DS_CONTROL | WS_VISIBLE, {0, 80, 90, 100},
+                       {item(kTables, u"Edit", u"", WS_TABSTOP)});
+    struct Calculator : NameDialog {
+        CDialog pane{kPane};
+        ZnsStringW tableAtCancel;
+        bool paneShownAtCancel = false;
+        BOOL OnInitDialog() override {
+            pane.Create(kPane, this);
+            return NameDialog::OnInitDialog();
+        }
+        void OnCancel() override {
+            tableAtCancel = pane.GetDlgItemTextW(kTables);
+            paneShownAtCancel = pane.IsWindowVisible();
+            NameDialog::OnCancel();
+        }
+    } calculator;
+    // The first tab stop has the focus although the pane took it while it was made; the
+    // pane's field, made last, is the last stop, so Shift+Tab wraps round to it. Esc there
+    // cancels the outer dialog, not the pane.
+    agent.AddScript("key Shift+Tab\ntype Bolts\nkey Esc");
+    EXPECT_EQ(calculator.DoModal(), IDCANCEL);
+    EXPECT_EQ(calculator.tableAtCancel, u"Bolts");
+    EXPECT_TRUE(calculator.paneShownAtCancel);
+}
 
 TEST_F(DialogTest, ButtonItemsAndPositionsByTheDialogsHelpers) {
     DialogTemplate grid;
@@ -228,6 +294,62 @@ TEST_F(DialogTest, ButtonItemsAndPositionsByTheDialogsHelpers) {
     middle->SetWindowPos(0, 0, 40, 30, SWP_NOMOVE | SWP_HIDEWINDOW);
     EXPECT_EQ(middle->GetWindowRect().Size(), (CSize{40, 30}));
     EXPECT_FALSE(middle->IsWindowVisible());
+}
+
+TEST_F(DialogTest, ScriptsReachAModelessWindowBesideAModalOneAndComeBack) {
+    struct Editor : NameDialog {
+        Keypad keypad;
+        CWnd* activeAtCancel = nullptr;
+        ZnsStringW entryAtCancel;
+        BOOL OnInitDialog() override {
+            keypad.Create(kKeypad, this);
+            return NameDialog::OnInitDialog();
+        }
+        void OnCancel() override {
+            activeAtCancel = GetActiveWindow();
+            entryAtCancel = keypad.GetDlgItemTextW(kEntry);
+            NameDialog::OnCancel();
+        }
+    } editor;
+    // The keypad's controls are not the editor's: the clicks find them beside it, make the
+    // keypad active and the typing goes there; Cancel is the editor's again.
+    agent.AddScript("click 30\ntype 42\nclick 31\nclick 2");
+    EXPECT_EQ(editor.DoModal(), IDCANCEL);
+    EXPECT_EQ(editor.entryAtCancel, u"42");
+    EXPECT_EQ(editor.keypad.keys, 1);
+    EXPECT_EQ(editor.activeAtCancel, &editor);
+    EXPECT_EQ(editor.name, u"start");
+}
+
+TEST_F(DialogTest, AnActivatedDialogGetsItsFocusBack) {
+    NameDialog names;
+    ASSERT_TRUE(names.Create(kDialog));
+    names.ShowWindow(SW_SHOW);
+    names.GetDlgItem(kCount)->SetFocus();
+    Keypad keypad;
+    ASSERT_TRUE(keypad.Create(kKeypad));
+    EXPECT_EQ(GetActiveWindow(), &keypad);
+    EXPECT_EQ(CWnd::GetFocus(), keypad.GetDlgItem(kEntry));
+
+    SetActiveWindow(&names);
+    EXPECT_EQ(CWnd::GetFocus(), names.GetDlgItem(kCount));
+
+    // A press anywhere in the keypad makes it active, and the activation hook hears it
+    // (the calculator installs its keyboard hook there).
+    int activations = 0;
+    HHOOK hook = SetWindowsHookEx(WH_CBT, [&](int code, WPARAM hwnd, LPARAM) -> LRESULT {
+        activations += code == HCBT_ACTIVATE && HWND(hwnd) == keypad.m_hWnd;
+        return 0;
+    });
+    Click(*keypad.GetDlgItem(kKey), {2, 2});
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(activations, 1);
+    EXPECT_EQ(GetActiveWindow(), &keypad);
+    EXPECT_EQ(keypad.keys, 1);
+    keypad.GetDlgItem(kKey)->EnableWindow(false);
+    SetActiveWindow(&names);
+    SetActiveWindow(&keypad);
+    EXPECT_EQ(CWnd::GetFocus(), keypad.GetDlgItem(kEntry)); // the key can no longer have it
 }
 
 } // namespace

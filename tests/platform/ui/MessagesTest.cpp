@@ -5,6 +5,7 @@
 #include "platform/ui/Input.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/ScriptActions.h"
 #include "platform/ui/Window.h"
 #include "tests/platform/ui/UiTestSupport.h"
 
@@ -107,6 +108,32 @@ TEST_F(MessagesTest, PopupMenuChoiceComesFromTheUserAndMustBeEnabled) {
     EXPECT_EQ(popup.TrackPopupMenu(0, 0, 0, &owner), 0u);
     EXPECT_THROW(popup.TrackPopupMenu(0, 0, 0, &owner), AgentError);
     EXPECT_EQ(PumpMessages(), 0); // nothing chosen, nothing posted
+}
+
+TEST_F(MessagesTest, MenuBarCommandsAreChosenAfterTheirPopupOpens) {
+    // The window sets the states of a popup's entries only as the popup opens.
+    struct Editor : Recorder {
+        int opened = 0;
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+            if (message == WM_INITMENUPOPUP) {
+                ++opened;
+                reinterpret_cast<CMenu*>(lParam)->EnableMenuItem(11, MF_ENABLED);
+            }
+            return Recorder::WindowProc(message, wParam, lParam);
+        }
+    } editor;
+    ASSERT_TRUE(editor.Create(u"Test", u"", WS_POPUP | WS_VISIBLE, {}, nullptr, 0));
+    CMenu bar, file;
+    bar.CreateMenu();
+    file.CreatePopupMenu();
+    file.AppendMenu(MF_GRAYED, 11, u"&Close");
+    bar.AppendMenu(MF_POPUP, file, u"&File");
+    editor.SetMenu(&bar);
+    ApplyInputAction(*ParseScriptAction("menu 11", nullptr), editor);
+    EXPECT_EQ(editor.opened, 1);
+    EXPECT_EQ(editor.messages.back(), 11u);
+    EXPECT_THROW(ApplyInputAction(*ParseScriptAction("menu 12", nullptr), editor), AgentError);
+    EXPECT_EQ(editor.opened, 1); // no popup holds 12
 }
 
 TEST_F(MessagesTest, MessageBoxesAreAnsweredByTheAgentAndRecorded) {

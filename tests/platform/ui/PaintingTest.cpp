@@ -1,7 +1,10 @@
 // Headless painting: WM_PAINT only for invalidated windows, what a device context records,
-// fixed-cell text extents, and bars docked at the top of a resizing parent.
+// fixed-cell text extents, drawing outside WM_PAINT, window-class backgrounds, the system
+// colours, and bars docked at the top of a resizing parent with their borders and idle
+// update.
 #include "platform/ui/ControlBar.h"
 #include "platform/ui/DeviceContext.h"
+#include "platform/ui/Dialog.h"
 #include "platform/ui/SystemColors.h"
 #include "platform/ui/Window.h"
 #include "platform/ui/WindowClass.h"
@@ -192,6 +195,110 @@ TEST_F(PaintingTest, AClassWithABackgroundErasesTheUpdateAreaWithIt) {
     bar.InvalidateRect(nullptr, false);                                    // no erase asked
     bar.UpdateWindow();
     EXPECT_EQ(bar.GetPaintedDisplayList()[0].kind, DrawKind::Rectangle);
+}
+
+TEST_F(PaintingTest, ClientDrawingInInvertModeLiesOverThePictureUntilTheNextPaint) {
+    Canvas canvas;
+    ASSERT_TRUE(canvas.Create(u"Test", u"", WS_POPUP | WS_VISIBLE, {0, 0, 100, 40}, nullptr, 0));
+    PumpMessages();
+    const size_t painted = canvas.GetPaintedDisplayList().size();
+    {
+        // A dotted tracking line, as a ruler draws it across the control it works on.
+        CClientDC dc(&canvas);
+        CPen dotted(PS_DOT, 1, RGB(0, 0, 0));
+        dc.SelectObject(&dotted);
+        EXPECT_EQ(dc.SetROP2(R2_NOT), R2_COPYPEN);
+        dc.MoveTo(30, 0);
+        dc.LineTo(30, 40);
+    }
+    const DisplayList& over = canvas.GetPaintedDisplayList();
+    ASSERT_EQ(over.size(), painted + 1);
+    EXPECT_EQ(over.back().state.rop2, R2_NOT);
+    EXPECT_EQ(over.back().state.pen.style, PS_DOT);
+    EXPECT_EQ(over.front().state.rop2, R2_COPYPEN);
+
+    canvas.Invalidate();
+    PumpMessages();
+    EXPECT_EQ(canvas.GetPaintedDisplayList().size(), painted);
+}
+
+TEST_F(PaintingTest, MultiplyDivideRoundsLikeTheRulerNeeds) {
+    // Twips to pixels and back at 96 dpi, halves rounded away from zero.
+    EXPECT_EQ(MulDiv(568, 96, 1440), 38);      // 37.87
+    EXPECT_EQ(MulDiv(15, 1, 2), 8);            // 7.5
+    EXPECT_EQ(MulDiv(-15, 1, 2), -8);          // -7.5
+    EXPECT_EQ(MulDiv(-1136, 96, 1440), -76);   // -75.73
+    EXPECT_EQ(MulDiv(1 << 30, 4, 8), 1 << 29); // no overflow in the product
+    EXPECT_EQ(MulDiv(5, 5, 0), -1);
+}
+
+// Remembers the colour it would rebuild its brush from, and every idle update it got.
+class ColourBar : public CControlBar {
+public:
+    COLORREF face = GetSysColor(COLOR_BTNFACE);
+    std::vector<CWnd*> updatedFrom;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_SYSCOLORCHANGE)
+            face = GetSysColor(COLOR_BTNFACE);
+        return CControlBar::WindowProc(message, wParam, lParam);
+    }
+    void OnUpdateCmdUI(CWnd* target, bool) override { updatedFrom.push_back(target); }
+};
+
+TEST_F(PaintingTest, ChangedSystemColoursReachEveryWindow) {
+    Frame frame;
+    ASSERT_TRUE(frame.Create(u"Test", u"", WS_POPUP, {0, 0, 300, 200}, nullptr, 0));
+    ColourBar bar;
+    ASSERT_TRUE(bar.Create(&frame, 17, 12016));
+    const COLORREF before = GetSysColor(COLOR_BTNFACE);
+    const COLORREF saved[] = {before, GetSysColor(COLOR_WINDOWTEXT)};
+    const int faces[] = {COLOR_BTNFACE, COLOR_WINDOWTEXT};
+    const COLORREF dark[] = {RGB(30, 30, 30), RGB(250, 250, 250)};
+    ASSERT_TRUE(SetSysColors(2, faces, dark));
+    EXPECT_EQ(bar.face, RGB(30, 30, 30));
+    EXPECT_EQ(GetSysColor(COLOR_WINDOWTEXT), RGB(250, 250, 250));
+
+    // An unknown index changes none of them.
+    const int mixed[] = {COLOR_BTNFACE, 99};
+    const COLORREF restore[] = {before, 0};
+    EXPECT_FALSE(SetSysColors(2, mixed, restore));
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), RGB(30, 30, 30));
+    ASSERT_TRUE(SetSysColors(2, faces, saved));
+    EXPECT_EQ(bar.face, before);
+}
+
+TEST_F(PaintingTest, BordersComeOnTopOfTheInsideOfABar) {
+    Frame frame;
+    ASSERT_TRUE(frame.Create(u"Test", u"", WS_POPUP | WS_VISIBLE, {0, 0, 300, 200}, nullptr, 0));
+    CControlBar ruler;
+    ASSERT_TRUE(ruler.Create(&frame, 17, 12016));
+    ruler.SetBorders(2, 3, 2, 3);
+    EXPECT_EQ(ruler.GetBarHeight(), 23);
+    EXPECT_EQ(ruler.GetWindowRect(), (CRect{0, 0, 300, 23}));
+    EXPECT_EQ(ruler.CalcInsideRect(), (CRect{2, 3, 298, 20}));
+}
+
+TEST_F(PaintingTest, IdleLoopsUpdateVisibleBarsFromTheirOwner) {
+    resources.dialogs[300] =
+        dialogTemplate(300, u"Editor", WS_POPUP | WS_CAPTION, {0, 0, 200, 100});
+    struct Editor : CDialog {
+        Editor() : CDialog(300) {}
+        ColourBar shown, hidden;
+        BOOL OnInitDialog() override {
+            shown.Create(this, 17, 12016);
+            hidden.Create(this, 17, 12017);
+            hidden.ShowWindow(SW_HIDE);
+            return CDialog::OnInitDialog();
+        }
+    } editor;
+    // The modal loop runs dry before the agent is asked for the key that ends it.
+    agent.AddScript("key Esc");
+    EXPECT_EQ(editor.DoModal(), IDCANCEL);
+    ASSERT_FALSE(editor.shown.updatedFrom.empty());
+    EXPECT_EQ(editor.shown.updatedFrom.front(), &editor);
+    EXPECT_TRUE(editor.hidden.updatedFrom.empty());
 }
 
 } // namespace

@@ -59,29 +59,27 @@ class StandardControlsTest : public UiTest {
 protected:
     void SetUp() override {
         UiTest::SetUp();
-        DialogTemplate form;
-        form.id = kForm;
-        form.caption = u"Form";
-        form.style = WS_POPUP | WS_CAPTION;
-        form.rect = {0, 0, 300, 200};
-        form.items = {
-            item(kName, u"Edit", u"", WS_TABSTOP | ES_AUTOHSCROLL, {5, 5, 100, 19}),
-            item(kHidden, u"Edit", u"", WS_TABSTOP, {5, 25, 100, 39}),
-            item(kNotes, u"Edit", u"", WS_TABSTOP | ES_MULTILINE | ES_WANTRETURN, {5, 45, 100, 79}),
-            item(kDisabled, u"Edit", u"", WS_TABSTOP | WS_DISABLED, {5, 85, 100, 99}),
-            item(kStyle, u"ComboBox", u"", WS_TABSTOP | CBS_DROPDOWNLIST | CBS_SORT,
-                 {110, 5, 200, 19}),
-            item(kInterval, u"ComboBox", u"", WS_TABSTOP | CBS_DROPDOWN, {110, 25, 200, 39}),
-            item(kUnits, u"ListBox", u"", WS_TABSTOP | LBS_NOTIFY, {110, 45, 200, 99}),
-            item(kLeft, u"Button", u"Left", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP,
-                 {210, 5, 260, 15}),
-            item(kCenter, u"Button", u"Center", BS_AUTORADIOBUTTON, {210, 20, 260, 30}),
-            item(kRight, u"Button", u"Right", BS_AUTORADIOBUTTON, {210, 35, 260, 45}),
-            item(IDOK, u"Button", u"OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP,
-                 {210, 170, 250, 184}),
-            item(IDCANCEL, u"Button", u"Cancel", BS_PUSHBUTTON | WS_TABSTOP, {255, 170, 295, 184}),
-        };
-        resources.dialogs[kForm] = form;
+        resources.dialogs[kForm] = dialogTemplate(
+            kForm, u"Form", WS_POPUP | WS_CAPTION, {0, 0, 300, 200},
+            {
+                item(kName, u"Edit", u"", WS_TABSTOP | ES_AUTOHSCROLL, {5, 5, 100, 19}),
+                item(kHidden, u"Edit", u"", WS_TABSTOP, {5, 25, 100, 39}),
+                item(kNotes, u"Edit", u"", WS_TABSTOP | ES_MULTILINE | ES_WANTRETURN,
+                     {5, 45, 100, 79}),
+                item(kDisabled, u"Edit", u"", WS_TABSTOP | WS_DISABLED, {5, 85, 100, 99}),
+                item(kStyle, u"ComboBox", u"", WS_TABSTOP | CBS_DROPDOWNLIST | CBS_SORT,
+                     {110, 5, 200, 19}),
+                item(kInterval, u"ComboBox", u"", WS_TABSTOP | CBS_DROPDOWN, {110, 25, 200, 39}),
+                item(kUnits, u"ListBox", u"", WS_TABSTOP | LBS_NOTIFY, {110, 45, 200, 99}),
+                item(kLeft, u"Button", u"Left", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP,
+                     {210, 5, 260, 15}),
+                item(kCenter, u"Button", u"Center", BS_AUTORADIOBUTTON, {210, 20, 260, 30}),
+                item(kRight, u"Button", u"Right", BS_AUTORADIOBUTTON, {210, 35, 260, 45}),
+                item(IDOK, u"Button", u"OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP,
+                     {210, 170, 250, 184}),
+                item(IDCANCEL, u"Button", u"Cancel", BS_PUSHBUTTON | WS_TABSTOP,
+                     {255, 170, 295, 184}),
+            });
         resources.strings[61716] = u"Please enter no more than %1 characters.";
     }
 };
@@ -97,6 +95,21 @@ TEST_F(StandardControlsTest, ListsSortSelectByTypingAndExchangeTheirValues) {
     EXPECT_EQ(form.alignment, 2);
     EXPECT_EQ(form.notifications, (std::vector<int>{CBN_SELCHANGE, LBN_DBLCLK}));
     agent.Finish();
+}
+
+TEST_F(StandardControlsTest, ComboEntriesAnswerByMessage) {
+    Form form;
+    ASSERT_TRUE(form.Create(kForm));
+    CWnd& styles = *form.GetDlgItem(kStyle);
+    EXPECT_EQ(styles.SendMessage(CB_SELECTSTRING, WPARAM(-1), LPARAM(u"is")), 2); // sorted: ISO
+    EXPECT_EQ(styles.GetWindowTextW(), u"ISO");
+    EXPECT_EQ(styles.SendMessage(CB_SELECTSTRING, WPARAM(-1), LPARAM(u"metric")), CB_ERR);
+    EXPECT_EQ(styles.SendMessage(CB_GETCURSEL), 2); // a failed selection keeps the old one
+    char16_t text[32];
+    EXPECT_EQ(styles.SendMessage(CB_GETLBTEXTLEN, 0), 13);
+    EXPECT_EQ(styles.SendMessage(CB_GETLBTEXT, 0, LPARAM(text)), 13);
+    EXPECT_EQ(std::u16string(text), u"Architectural");
+    EXPECT_EQ(styles.SendMessage(CB_GETLBTEXT, 4, LPARAM(text)), CB_ERR);
 }
 
 TEST_F(StandardControlsTest, TabSkipsHiddenAndDisabledControlsAndShiftTabGoesBack) {
@@ -183,6 +196,42 @@ TEST_F(StandardControlsTest, TooltipsAndSubclassedItems) {
     EXPECT_EQ(replacement.GetWindowTextW(), u"OK");
     EXPECT_EQ(tips.TipFor(&replacement), u"Place text automatically"); // the same tool
     EXPECT_FALSE(replacement.SubclassDlgItem(IDOK, &form));
+}
+
+TEST_F(StandardControlsTest, TooltipShowsWhileThePointerRestsOnATool) {
+    resources.strings[IDCANCEL] = u"Cancel editing";
+    // The dialog passes the mouse messages of its controls to its tooltip.
+    struct TippedForm : Form {
+        CToolTipCtrl tips;
+        bool PreTranslateMessage(MSG& msg) override {
+            tips.RelayEvent(msg);
+            return Form::PreTranslateMessage(msg);
+        }
+    } form;
+    ASSERT_TRUE(form.Create(kForm));
+    form.ShowWindow(SW_SHOW);
+    ASSERT_TRUE(form.tips.Create(&form));
+    // Raised above the dialog; a move that leaves the order alone keeps it there.
+    form.tips.SetWindowPos(HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    EXPECT_FALSE(form.tips.GetExStyle() & WS_EX_TOPMOST);
+    form.tips.SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    form.tips.SetWindowPos(HWND_NOTOPMOST, 5, 5, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    EXPECT_TRUE(form.tips.GetExStyle() & WS_EX_TOPMOST);
+    EXPECT_EQ(form.tips.GetWindowRect().TopLeft(), (CPoint{5, 5}));
+    form.tips.AddTool(form.GetDlgItem(IDCANCEL), UINT(IDCANCEL));
+    form.tips.Activate(true);
+    CWnd& cancel = *form.GetDlgItem(IDCANCEL);
+
+    MoveMouse(cancel, {3, 3});
+    EXPECT_EQ(form.tips.GetShownTip(), u"Cancel editing");
+    MoveMouse(*form.GetDlgItem(kName), {3, 3}); // no tip of its own
+    EXPECT_EQ(form.tips.GetShownTip(), u"");
+    MoveMouse(cancel, {4, 4});
+    form.tips.Activate(false);
+    EXPECT_EQ(form.tips.GetShownTip(), u"");
+    form.tips.Activate(true);
+    Click(*form.GetDlgItem(kUnits), {2, 2}); // a press hides it
+    EXPECT_EQ(form.tips.GetShownTip(), u"");
 }
 
 } // namespace

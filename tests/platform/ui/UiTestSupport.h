@@ -53,6 +53,18 @@ inline DialogItemTemplate item(int id, std::u16string className, std::u16string 
     return {id, std::move(className), rect, std::move(text), style | WS_VISIBLE, 0};
 }
 
+// A dialog template as the resources give it (rectangle in dialog units).
+inline DialogTemplate dialogTemplate(UINT id, std::u16string caption, std::uint32_t style,
+                                     CRect rect, std::vector<DialogItemTemplate> items = {}) {
+    DialogTemplate dialog;
+    dialog.id = id;
+    dialog.caption = std::move(caption);
+    dialog.style = style;
+    dialog.rect = rect;
+    dialog.items = std::move(items);
+    return dialog;
+}
+
 class UiTest : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -1,0 +1,59 @@
+// The scroll position of the headless control: how far the text is moved up and left
+// under the formatting rectangle, kept within the text's extent.
+#include <algorithm>
+
+#include "platform/richedit/RichEditModel.h"
+
+namespace zn::richedit {
+
+namespace {
+
+int limited(int value, int extent, int visible) {
+    return std::clamp(value, 0, std::max(0, extent - std::max(0, visible)));
+}
+
+} // namespace
+
+Point RichEditModel::GetScrollPos() const {
+    const int height = GetLineCount() * kLineHeight;
+    return {m_scroll.x, limited(m_scroll.y, height, m_rect.bottom - m_rect.top)};
+}
+
+void RichEditModel::SetScrollPos(Point position) {
+    int widest = 0;
+    for (int line = 0; line < GetLineCount(); ++line)
+        widest = std::max(widest, m_doc.ParagraphTextEnd(line) - m_doc.ParagraphStart(line));
+    // One cell more than the widest line: the caret stands behind its end.
+    m_scroll.x = limited(position.x, (widest + 1) * kCellWidth, m_rect.right - m_rect.left);
+    m_scroll.y = position.y;
+    m_scroll.y = GetScrollPos().y;
+}
+
+void RichEditModel::LineScroll(int columns, int lines) {
+    const Point now = GetScrollPos();
+    SetScrollPos({now.x + columns * kCellWidth, now.y + lines * kLineHeight});
+}
+
+void RichEditModel::ScrollCaret() {
+    const int width = m_rect.right - m_rect.left, height = m_rect.bottom - m_rect.top;
+    if (width <= 0 || height <= 0)
+        return;
+    const int line = m_doc.ParagraphOf(m_selEnd);
+    // The caret's cell in the text's own extent.
+    const int x = (m_selEnd - m_doc.ParagraphStart(line)) * kCellWidth;
+    const int y = line * kLineHeight;
+    Point scroll = GetScrollPos();
+    if (x < scroll.x)
+        scroll.x = x;
+    else if (x + kCellWidth > scroll.x + width)
+        scroll.x = x + kCellWidth - width;
+    if (y < scroll.y)
+        scroll.y = y;
+    else if (y + kLineHeight > scroll.y + height)
+        scroll.y = y + kLineHeight - height;
+    // Within the limits by construction (the caret's cell lies inside the text's extent),
+    // so the text is not walked for its widest line on every key.
+    m_scroll = scroll;
+}
+
+} // namespace zn::richedit

@@ -1,0 +1,201 @@
+// The rich-edit control's message forms: streaming through a callback, find, text ranges
+// and lines, and scrolling that keeps positions and the caret consistent.
+#include <cstring>
+#include <string>
+
+#include "platform/ui/Input.h"
+#include "platform/ui/RichEditCtrl.h"
+#include "tests/platform/ui/UiTestSupport.h"
+
+namespace zn::ui::test {
+namespace {
+
+// A byte source or sink for EM_STREAMIN/EM_STREAMOUT that moves at most `piece` bytes per
+// call, so the control has to loop; `failAt` makes the call with that number fail.
+struct Stream {
+    std::string bytes;
+    size_t read = 0;
+    long piece = 7;
+    int calls = 0;
+    int failAt = -1;
+
+    static std::uint32_t in(std::uintptr_t cookie, std::uint8_t* buffer, long cb, long* pcb) {
+        auto* s = reinterpret_cast<Stream*>(cookie);
+        if (s->calls++ == s->failAt)
+            return 5;
+        long n = std::min({cb, s->piece, long(s->bytes.size() - s->read)});
+        std::memcpy(buffer, s->bytes.data() + s->read, size_t(n));
+        s->read += size_t(n);
+        *pcb = n;
+        return 0;
+    }
+    static std::uint32_t out(std::uintptr_t cookie, std::uint8_t* buffer, long cb, long* pcb) {
+        auto* s = reinterpret_cast<Stream*>(cookie);
+        if (s->calls++ == s->failAt)
+            return 5;
+        long n = std::min(cb, s->piece);
+        s->bytes.append(reinterpret_cast<const char*>(buffer), size_t(n));
+        *pcb = n;
+        return 0;
+    }
+};
+
+class RichEditWindowTest : public UiTest {
+protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        ASSERT_TRUE(
+            parent.Create(u"Test", u"Editor", WS_POPUP | WS_VISIBLE, {0, 0, 400, 300}, nullptr, 0));
+        // Five lines of sixteen pixels and ten cells of eight show at once.
+        ASSERT_TRUE(
+            edit.Create(WS_VISIBLE | ES_MULTILINE | ES_WANTRETURN, {0, 0, 80, 80}, &parent, 12014));
+        edit.SetFocus();
+    }
+    LRESULT streamIn(WPARAM format, Stream& source) {
+        EDITSTREAM es{std::uintptr_t(&source), 0, &Stream::in};
+        LRESULT n = edit.SendMessage(EM_STREAMIN, format, LPARAM(&es));
+        lastError = es.dwError;
+        return n;
+    }
+    std::string streamOut(WPARAM format, int failAt = -1) {
+        Stream sink;
+        sink.failAt = failAt;
+        EDITSTREAM es{std::uintptr_t(&sink), 0, &Stream::out};
+        edit.SendMessage(EM_STREAMOUT, format, LPARAM(&es));
+        lastError = es.dwError;
+        return sink.bytes;
+    }
+
+    CWnd parent;
+    CRichEditCtrl edit;
+    std::uint32_t lastError = 0;
+};
+
+TEST_F(RichEditWindowTest, StreamsRtfAndTextInPiecesWholeOrSelection) {
+    edit.SetText(u"Steel 45\rBolt");
+    edit.SetSel(6, 8);
+    richedit::CharFormat bold;
+    bold.mask = richedit::CFE_BOLD;
+    bold.effects = richedit::CFE_BOLD;
+    edit.SetSelectionCharFormat(bold);
+    std::string rtf = streamOut(SF_RTF | SFF_SELECTION);
+    EXPECT_EQ(lastError, 0u);
+    EXPECT_EQ(rtf, edit.GetRtf(true)); // the pieces join up to the whole stream
+
+    Stream source{rtf};
+    edit.SetSel(13, 13);
+    EXPECT_EQ(streamIn(SF_RTF | SFF_SELECTION, source), 2);
+    EXPECT_EQ(edit.GetText(), u"Steel 45\rBolt45");
+    EXPECT_EQ(edit.GetCharFormat(13, 15).effects & richedit::CFE_BOLD, richedit::CFE_BOLD);
+
+    EXPECT_EQ(streamOut(SF_TEXT), "Steel 45\r\nBolt45");
+    std::string units = streamOut(SF_TEXT | SF_UNICODE);
+    EXPECT_EQ(units.size(), 2 * std::u16string(u"Steel 45\r\nBolt45").size());
+
+    Stream whole{"\xC4t\r\nx"};
+    EXPECT_EQ(streamIn(SF_TEXT, whole), 4);
+    EXPECT_EQ(edit.GetText(), u"\u00C4t\rx"); // ANSI bytes through the system code page
+}
+
+TEST_F(RichEditWindowTest, AFailedStreamChangesNothing) {
+    edit.SetText(u"keep");
+    Stream broken{"{\\rtf1 never read}"};
+    broken.failAt = 1;
+    EXPECT_EQ(streamIn(SF_RTF, broken), 0);
+    EXPECT_EQ(lastError, 5u);
+    EXPECT_EQ(edit.GetText(), u"keep");
+
+    Stream garbage{"plain words, not rich text"};
+    EXPECT_EQ(streamIn(SF_RTF, garbage), 0);
+    EXPECT_EQ(lastError, kStreamNotTaken);
+    EXPECT_EQ(edit.GetText(), u"keep");
+
+    streamOut(SF_TEXT, 0);
+    EXPECT_EQ(lastError, 5u);
+}
+
+TEST_F(RichEditWindowTest, FindRangesAndLinesAnswerByMessage) {
+    edit.SetText(u"pos. 12 (zone A)\rposition 3");
+    FINDTEXTEXW find{{0, -1}, u"pos", {}};
+    EXPECT_EQ(edit.SendMessage(EM_FINDTEXTEXW, richedit::FR_WHOLEWORD, LPARAM(&find)), 0);
+    find.chrg = {1, -1};
+    EXPECT_EQ(edit.SendMessage(EM_FINDTEXTEXW, richedit::FR_WHOLEWORD, LPARAM(&find)), -1);
+    EXPECT_EQ(find.chrgText.cpMin, -1);
+    find.lpstrText = u"ZONE";
+    EXPECT_EQ(edit.SendMessage(EM_FINDTEXTEXW, 0, LPARAM(&find)), 9);
+    EXPECT_EQ(find.chrgText.cpMax, 13);
+    EXPECT_EQ(edit.SendMessage(EM_FINDTEXTEXW, richedit::FR_MATCHCASE, LPARAM(&find)), -1);
+
+    char16_t buffer[32] = {};
+    TEXTRANGEW range{{5, 7}, buffer};
+    EXPECT_EQ(edit.SendMessage(EM_GETTEXTRANGE, 0, LPARAM(&range)), 2);
+    EXPECT_EQ(std::u16string(buffer), u"12");
+    edit.SetSel(17, 25);
+    EXPECT_EQ(edit.SendMessage(EM_GETSELTEXT, 0, LPARAM(buffer)), 8);
+    EXPECT_EQ(std::u16string(buffer), u"position");
+
+    // The first unit of the buffer says how much it takes; no terminator is written.
+    char16_t line[8] = {4, u'#', u'#', u'#', u'#', u'#', u'#', u'#'};
+    EXPECT_EQ(edit.SendMessage(EM_GETLINE, 1, LPARAM(line)), 4);
+    EXPECT_EQ(std::u16string(line, 5), u"posi#");
+}
+
+TEST_F(RichEditWindowTest, ScrollingMovesPositionsAndKeepsTheCaretInView) {
+    std::u16string text;
+    for (int i = 0; i < 12; ++i)
+        text += u"line " + std::u16string(1, char16_t(u'a' + i)) + u"\r";
+    edit.SetText(text + u"a rather long last line");
+    CRect rect;
+    edit.SendMessage(EM_GETRECT, 0, LPARAM(&rect));
+    EXPECT_EQ(rect, (CRect{0, 0, 80, 80}));
+
+    edit.SetSel(7 * 7, 7 * 7); // line 7, below the five that show
+    edit.SendMessage(EM_SCROLLCARET);
+    EXPECT_EQ(edit.SendMessage(EM_GETFIRSTVISIBLELINE), 3);
+    EXPECT_EQ(edit.SendMessage(EM_POSFROMCHAR, 7 * 7), MAKELPARAM(0, 64));
+    EXPECT_EQ(edit.SendMessage(EM_CHARFROMPOS, 0, MAKELPARAM(1, 65)), 7 * 7);
+
+    // Scrolling stops where the last line still fills the bottom and the widest fills the
+    // width.
+    edit.SendMessage(EM_LINESCROLL, 100, 100);
+    CPoint scroll;
+    edit.SendMessage(EM_GETSCROLLPOS, 0, LPARAM(&scroll));
+    EXPECT_EQ(scroll, (CPoint{(23 + 1) * 8 - 80, 13 * 16 - 80}));
+    CPoint top{0, 0};
+    edit.SendMessage(EM_SETSCROLLPOS, 0, LPARAM(&top));
+
+    // The scroll bar and the wheel a user turns: lines, pages of five lines, three lines a
+    // notch, the ends and the thumb (in pixels).
+    auto firstLine = [&] { return edit.SendMessage(EM_GETFIRSTVISIBLELINE); };
+    edit.SendMessage(WM_VSCROLL, SB_LINEDOWN);
+    edit.SendMessage(WM_VSCROLL, SB_PAGEDOWN);
+    EXPECT_EQ(firstLine(), 6);
+    edit.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA));
+    EXPECT_EQ(firstLine(), 3);
+    edit.SendMessage(WM_VSCROLL, SB_BOTTOM);
+    EXPECT_EQ(firstLine(), 8);
+    edit.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 32));
+    EXPECT_EQ(firstLine(), 2);
+    edit.SendMessage(WM_HSCROLL, SB_LINEDOWN);
+    edit.SendMessage(EM_GETSCROLLPOS, 0, LPARAM(&scroll));
+    EXPECT_EQ(scroll, (CPoint{8, 32}));
+    edit.SendMessage(EM_SETSCROLLPOS, 0, LPARAM(&top));
+
+    // Typing at the end of the text brings it into view, a new text scrolls back to the top.
+    KeyPress(VK_END, kModCtrl);
+    TypeText(u"!");
+    EXPECT_EQ(edit.SendMessage(EM_GETFIRSTVISIBLELINE), 8);
+    edit.SendMessage(EM_GETSCROLLPOS, 0, LPARAM(&scroll));
+    EXPECT_EQ(scroll.x, 24 * 8 + 8 - 80);
+    edit.SetText(u"short");
+    edit.SendMessage(EM_GETSCROLLPOS, 0, LPARAM(&scroll));
+    EXPECT_EQ(scroll, (CPoint{0, 0}));
+
+    // A narrower formatting rectangle (insets of the module's editor) shifts positions.
+    CRect inset{4, 3, 80, 80};
+    edit.SendMessage(EM_SETRECT, 0, LPARAM(&inset));
+    EXPECT_EQ(edit.SendMessage(EM_POSFROMCHAR, 1), MAKELPARAM(12, 3));
+}
+
+} // namespace
+} // namespace zn::ui::test
