@@ -32,14 +32,14 @@ void CxSplitter::SetSplitterPos(int x) {
     CWnd* parent = GetParent();
     if (!parent)
         return;
-    CRect bar = GetWindowRect();
+    CRect bar = GetRectInParent();
     int lowest = 0, highest = parent->GetClientRect().Width();
     for (int id : m_left)
         if (CWnd* pane = parent->GetDlgItem(id))
-            lowest = std::max(lowest, pane->GetWindowRect().left + m_minLeft);
+            lowest = std::max(lowest, pane->GetRectInParent().left + m_minLeft);
     for (int id : m_right)
         if (CWnd* pane = parent->GetDlgItem(id))
-            highest = std::min(highest, pane->GetWindowRect().right - m_minRight - bar.Width());
+            highest = std::min(highest, pane->GetRectInParent().right - m_minRight - bar.Width());
     x = std::max(lowest, std::min(x, highest));
     MoveWindow(x, bar.top, bar.Width(), bar.Height());
     RecalcLayout();
@@ -49,15 +49,15 @@ void CxSplitter::RecalcLayout() {
     CWnd* parent = GetParent();
     if (!parent)
         return;
-    CRect bar = GetWindowRect();
+    CRect bar = GetRectInParent();
     for (int id : m_left)
         if (CWnd* pane = parent->GetDlgItem(id)) {
-            CRect r = pane->GetWindowRect();
+            CRect r = pane->GetRectInParent();
             pane->MoveWindow(r.left, r.top, std::max(0, bar.left - r.left), r.Height());
         }
     for (int id : m_right)
         if (CWnd* pane = parent->GetDlgItem(id)) {
-            CRect r = pane->GetWindowRect();
+            CRect r = pane->GetRectInParent();
             pane->MoveWindow(bar.right, r.top, std::max(0, r.right - bar.right), r.Height());
         }
 }
@@ -72,7 +72,7 @@ LRESULT CxSplitter::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE:
     case WM_LBUTTONUP:
         if (m_dragOffset >= 0)
-            SetSplitterPos(GetWindowRect().left + x - m_dragOffset);
+            SetSplitterPos(GetRectInParent().left + x - m_dragOffset);
         if (message == WM_LBUTTONUP && m_dragOffset >= 0) {
             m_dragOffset = -1;
             ReleaseCapture();

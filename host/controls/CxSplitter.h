@@ -20,7 +20,7 @@ public:
     void SetMinWidth(int left, int right);
     // Moves the bar's left edge to `x` (parent client pixels), kept inside the limits.
     void SetSplitterPos(int x);
-    int GetSplitterPos() const { return GetWindowRect().left; }
+    int GetSplitterPos() const { return GetRectInParent().left; }
     // Lays the panes out around the bar's present position.
     void RecalcLayout();
 

@@ -9,7 +9,7 @@ bool CxToolBar::Create(CWnd* parent, UINT id, std::uint32_t style, UINT flags) {
     if (!parent)
         return false;
     m_place = parent->GetDlgItem(int(id));
-    CRect rect = m_place ? m_place->GetWindowRect() : CRect{};
+    CRect rect = m_place ? m_place->GetRectInParent() : CRect{};
     if (!CToolBarCtrl::Create(style | WS_VISIBLE, rect, parent, int(id)))
         return false;
     if (m_place && (flags & kToolBarHidePlace))
@@ -52,7 +52,7 @@ bool CxToolBar::AddSeparator() {
 }
 
 void CxToolBar::UpdatePosition() {
-    CRect rect = m_place ? m_place->GetWindowRect() : GetWindowRect();
+    CRect rect = m_place ? m_place->GetRectInParent() : GetRectInParent();
     CSize size = GetMaxSize();
     MoveWindow(rect.left, rect.top, size.cx, size.cy);
 }

@@ -192,7 +192,7 @@ void UserResize(CWnd& window, CSize size) {
     window.SendMessage(WM_GETMINMAXINFO, 0, LPARAM(&info));
     size.cx = std::clamp(size.cx, info.ptMinTrackSize.x, info.ptMaxTrackSize.x);
     size.cy = std::clamp(size.cy, info.ptMinTrackSize.y, info.ptMaxTrackSize.y);
-    CRect rect = window.GetWindowRect();
+    CRect rect = window.GetRectInParent();
     window.MoveWindow(rect.left, rect.top, size.cx, size.cy);
     window.SendMessage(WM_EXITSIZEMOVE);
 }

@@ -9,7 +9,7 @@ bool GetWindowPlacement(const CWnd& window, WINDOWPLACEMENT& placement) {
     if (!window.GetSafeHwnd())
         return false;
     placement = {};
-    placement.rcNormalPosition = window.GetWindowRect();
+    placement.rcNormalPosition = window.GetRectInParent();
     placement.showCmd = (window.GetStyle() & WS_MAXIMIZE) ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
     return true;
 }

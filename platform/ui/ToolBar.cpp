@@ -98,7 +98,7 @@ CSize CToolBarCtrl::GetMaxSize() const {
 }
 
 void CToolBarCtrl::AutoSize() {
-    CRect rect = GetWindowRect();
+    CRect rect = GetRectInParent();
     CSize size = GetMaxSize();
     MoveWindow(rect.left, rect.top, size.cx, size.cy);
 }

@@ -326,6 +326,10 @@ int CWnd::GetCheckedRadioButton(int first, int last) const {
     return 0;
 }
 
+CRect CWnd::GetWindowRect() const {
+    return m_parent ? m_parent->ClientToScreen(m_rect) : m_rect;
+}
+
 CPoint CWnd::ClientToScreen(CPoint point) const {
     CPoint p{point.x + m_rect.left, point.y + m_rect.top};
     return m_parent ? m_parent->ClientToScreen(p) : p;

@@ -94,9 +94,12 @@ public:
     bool EnableWindow(bool enable = true);
     bool IsWindowEnabled() const { return !(m_style & WS_DISABLED); }
 
-    // Rectangles: the window in its parent's client coordinates, the client area in its own.
-    CRect GetWindowRect() const { return m_rect; }
+    // Rectangles: the window on the screen, the client area in its own coordinates, and the
+    // window in its parent's client coordinates (what MoveWindow takes, and what
+    // GetWindowRect followed by the parent's ScreenToClient gives).
+    CRect GetWindowRect() const;
     CRect GetClientRect() const { return {0, 0, m_rect.Width(), m_rect.Height()}; }
+    CRect GetRectInParent() const { return m_rect; }
     void MoveWindow(const CRect& rect, bool repaint = true);
     void MoveWindow(int x, int y, int width, int height, bool repaint = true) {
         MoveWindow(CRect{x, y, x + width, y + height}, repaint);

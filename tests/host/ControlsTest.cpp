@@ -76,9 +76,9 @@ TEST_F(ControlsTest, ToolbarButtonsSendCommandsAndCarryTooltips) {
     EXPECT_EQ(second.toolbar.GetToolTipText(57600), u"Clear"); // the command's string
     EXPECT_EQ(second.toolbar.GetToolTipText(32812), u"Add item");
     EXPECT_FALSE(second.toolbar.GetPlace()->IsWindowVisible());
-    EXPECT_EQ(second.toolbar.GetWindowRect().TopLeft(),
-              second.toolbar.GetPlace()->GetWindowRect().TopLeft());
-    EXPECT_EQ(second.toolbar.GetWindowRect().Width(),
+    EXPECT_EQ(second.toolbar.GetRectInParent().TopLeft(),
+              second.toolbar.GetPlace()->GetRectInParent().TopLeft());
+    EXPECT_EQ(second.toolbar.GetRectInParent().Width(),
               2 * CToolBarCtrl::kButtonSize.cx + CToolBarCtrl::kSeparatorWidth);
 }
 
@@ -126,23 +126,23 @@ TEST_F(ControlsTest, SplitterMovesThePanesWithinTheirMinimumWidths) {
     ASSERT_TRUE(editor.Create(50));
     CWnd* left = editor.GetDlgItem(12050);
     CWnd* right = editor.GetDlgItem(12014);
-    int leftEdge = left->GetWindowRect().left, rightEdge = right->GetWindowRect().right;
+    int leftEdge = left->GetRectInParent().left, rightEdge = right->GetRectInParent().right;
 
     editor.splitter.SetSplitterPos(250);
-    EXPECT_EQ(left->GetWindowRect().right, 250);
-    EXPECT_EQ(right->GetWindowRect().left, editor.splitter.GetWindowRect().right);
-    EXPECT_EQ(right->GetWindowRect().right, rightEdge);
+    EXPECT_EQ(left->GetRectInParent().right, 250);
+    EXPECT_EQ(right->GetRectInParent().left, editor.splitter.GetRectInParent().right);
+    EXPECT_EQ(right->GetRectInParent().right, rightEdge);
 
     editor.splitter.SetSplitterPos(0); // the tree keeps 166 pixels
-    EXPECT_EQ(left->GetWindowRect().Width(), 166);
-    EXPECT_EQ(left->GetWindowRect().left, leftEdge);
+    EXPECT_EQ(left->GetRectInParent().Width(), 166);
+    EXPECT_EQ(left->GetRectInParent().left, leftEdge);
 
     // Dragging the bar by 40 pixels.
     int before = editor.splitter.GetSplitterPos();
     Drag(editor.splitter, {1, 10}, {41, 10});
     EXPECT_EQ(editor.splitter.GetSplitterPos(), before + 40);
     editor.splitter.SetSplitterPos(10000); // the right pane keeps 100
-    EXPECT_EQ(right->GetWindowRect().Width(), 100);
+    EXPECT_EQ(right->GetRectInParent().Width(), 100);
 }
 
 TEST_F(ControlsTest, EditorCommandHidesTheDialogAndGivesTheOwnerInput) {

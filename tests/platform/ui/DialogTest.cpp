@@ -188,7 +188,7 @@ TEST_F(DialogTest, UserCannotShrinkBelowMinimumTrackingSize) {
     agent.AddScript("resize 100 120\nclick 2");
     CSize seen;
     dialog.OnCommandId(IDCANCEL, [&] {
-        seen = dialog.GetWindowRect().Size();
+        seen = dialog.GetRectInParent().Size();
         dialog.EndDialog(IDCANCEL);
     });
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
@@ -209,7 +209,7 @@ TEST_F(DialogTest, PlacementSurvivesItsTextForm) {
     NameDialog other;
     ASSERT_TRUE(other.Create(kDialog));
     ASSERT_TRUE(SetWindowPlacement(other, *parsed));
-    EXPECT_EQ(other.GetWindowRect(), dialog.GetWindowRect());
+    EXPECT_EQ(other.GetRectInParent(), dialog.GetRectInParent());
 }
 
 TEST_F(DialogTest, MissingTemplateFailsWithoutAWindow) {
@@ -292,7 +292,7 @@ TEST_F(DialogTest, ButtonItemsAndPositionsByTheDialogsHelpers) {
     EXPECT_EQ(justify.GetIcon(false), -1);
 
     middle->SetWindowPos(0, 0, 40, 30, SWP_NOMOVE | SWP_HIDEWINDOW);
-    EXPECT_EQ(middle->GetWindowRect().Size(), (CSize{40, 30}));
+    EXPECT_EQ(middle->GetRectInParent().Size(), (CSize{40, 30}));
     EXPECT_FALSE(middle->IsWindowVisible());
 }
 

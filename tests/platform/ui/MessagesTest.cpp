@@ -65,6 +65,21 @@ TEST_F(MessagesTest, DestroyingAParentDestroysChildrenAndOwnedWindows) {
     EXPECT_FALSE(owned.GetSafeHwnd());
 }
 
+TEST_F(MessagesTest, WindowRectanglesAreOnTheScreenAndMovesInTheParent) {
+    CWnd top, pane, field;
+    ASSERT_TRUE(top.Create(u"Test", u"", WS_POPUP, {100, 50, 500, 350}, nullptr, 0));
+    ASSERT_TRUE(pane.Create(u"Test", u"", WS_CHILD, {10, 20, 210, 220}, &top, 1));
+    ASSERT_TRUE(field.Create(u"Test", u"", WS_CHILD, {5, 6, 55, 26}, &pane, 2));
+    EXPECT_EQ(top.GetWindowRect(), (CRect{100, 50, 500, 350}));
+    EXPECT_EQ(field.GetWindowRect(), (CRect{115, 76, 165, 96}));
+    // Layout code the usual way: the screen rectangle back into the parent's coordinates
+    // and moved there lands where it was.
+    CRect inPane = pane.ScreenToClient(field.GetWindowRect());
+    EXPECT_EQ(inPane, field.GetRectInParent());
+    field.MoveWindow(inPane);
+    EXPECT_EQ(field.GetWindowRect(), (CRect{115, 76, 165, 96}));
+}
+
 TEST_F(MessagesTest, MenusCarryItemsPopupsAndTheirStates) {
     resources.menus[5] = {
         5,

@@ -157,13 +157,13 @@ TEST_F(PaintingTest, BarsDockAtTheTopInOrderAndFollowResizes) {
     ASSERT_TRUE(ruler.Create(&frame, 24, 100));
     ASSERT_TRUE(second.Create(&frame, 10, 101));
     ASSERT_TRUE(frame.content.Create(u"Test", u"", WS_CHILD | WS_VISIBLE, {}, &frame, 102));
-    EXPECT_EQ(ruler.GetWindowRect(), (CRect{0, 0, 300, 24}));
-    EXPECT_EQ(second.GetWindowRect(), (CRect{0, 24, 300, 34}));
+    EXPECT_EQ(ruler.GetRectInParent(), (CRect{0, 0, 300, 24}));
+    EXPECT_EQ(second.GetRectInParent(), (CRect{0, 24, 300, 34}));
     EXPECT_EQ(frame.RepositionBars(), (CRect{0, 34, 300, 200}));
 
     frame.MoveWindow(0, 0, 400, 250);
-    EXPECT_EQ(ruler.GetWindowRect(), (CRect{0, 0, 400, 24}));
-    EXPECT_EQ(frame.content.GetWindowRect(), (CRect{0, 34, 400, 250}));
+    EXPECT_EQ(ruler.GetRectInParent(), (CRect{0, 0, 400, 24}));
+    EXPECT_EQ(frame.content.GetRectInParent(), (CRect{0, 34, 400, 250}));
 
     // A hidden bar gives its strip back; a taller one pushes the rest down.
     second.ShowWindow(SW_HIDE);
@@ -171,8 +171,8 @@ TEST_F(PaintingTest, BarsDockAtTheTopInOrderAndFollowResizes) {
     EXPECT_EQ(frame.RepositionBars(), (CRect{0, 30, 400, 250}));
     // A parent shorter than the bars leaves nothing, never a negative height.
     frame.MoveWindow(0, 0, 400, 20);
-    EXPECT_EQ(ruler.GetWindowRect(), (CRect{0, 0, 400, 20}));
-    EXPECT_TRUE(frame.content.GetWindowRect().IsRectEmpty());
+    EXPECT_EQ(ruler.GetRectInParent(), (CRect{0, 0, 400, 20}));
+    EXPECT_TRUE(frame.content.GetRectInParent().IsRectEmpty());
 }
 
 TEST_F(PaintingTest, AClassWithABackgroundErasesTheUpdateAreaWithIt) {
@@ -276,7 +276,7 @@ TEST_F(PaintingTest, BordersComeOnTopOfTheInsideOfABar) {
     ASSERT_TRUE(ruler.Create(&frame, 17, 12016));
     ruler.SetBorders(2, 3, 2, 3);
     EXPECT_EQ(ruler.GetBarHeight(), 23);
-    EXPECT_EQ(ruler.GetWindowRect(), (CRect{0, 0, 300, 23}));
+    EXPECT_EQ(ruler.GetRectInParent(), (CRect{0, 0, 300, 23}));
     EXPECT_EQ(ruler.CalcInsideRect(), (CRect{2, 3, 298, 20}));
 }
 

@@ -186,13 +186,13 @@ TEST_F(StandardControlsTest, TooltipsAndSubclassedItems) {
 
     CButton* ok = static_cast<CButton*>(form.GetDlgItem(IDOK));
     HWND handle = ok->m_hWnd;
-    CRect rect = ok->GetWindowRect();
+    CRect rect = ok->GetRectInParent();
     CButton replacement;
     ASSERT_TRUE(replacement.SubclassDlgItem(IDOK, &form));
     EXPECT_EQ(replacement.m_hWnd, handle);
     EXPECT_EQ(CWnd::FromHandle(handle), &replacement);
     EXPECT_EQ(form.GetDlgItem(IDOK), &replacement);
-    EXPECT_EQ(replacement.GetWindowRect(), rect);
+    EXPECT_EQ(replacement.GetRectInParent(), rect);
     EXPECT_EQ(replacement.GetWindowTextW(), u"OK");
     EXPECT_EQ(tips.TipFor(&replacement), u"Place text automatically"); // the same tool
     EXPECT_FALSE(replacement.SubclassDlgItem(IDOK, &form));
@@ -217,7 +217,7 @@ TEST_F(StandardControlsTest, TooltipShowsWhileThePointerRestsOnATool) {
     form.tips.SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     form.tips.SetWindowPos(HWND_NOTOPMOST, 5, 5, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     EXPECT_TRUE(form.tips.GetExStyle() & WS_EX_TOPMOST);
-    EXPECT_EQ(form.tips.GetWindowRect().TopLeft(), (CPoint{5, 5}));
+    EXPECT_EQ(form.tips.GetRectInParent().TopLeft(), (CPoint{5, 5}));
     form.tips.AddTool(form.GetDlgItem(IDCANCEL), UINT(IDCANCEL));
     form.tips.Activate(true);
     CWnd& cancel = *form.GetDlgItem(IDCANCEL);
