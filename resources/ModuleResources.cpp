@@ -18,14 +18,10 @@ public:
         return it == table.end() ? std::nullopt : std::optional<ZnsStringW>(it->second);
     }
     const zn::ui::DialogTemplate* FindDialog(unsigned id) const override {
-        const auto& dialogs = uiResources(zn::interfaceLanguage()).dialogs;
-        auto it = dialogs.find(id);
-        return it == dialogs.end() ? nullptr : &it->second;
+        return find(uiResources(zn::interfaceLanguage()).dialogs, id);
     }
     const zn::ui::MenuTemplate* FindMenu(unsigned id) const override {
-        const auto& menus = uiResources(zn::interfaceLanguage()).menus;
-        auto it = menus.find(id);
-        return it == menus.end() ? nullptr : &it->second;
+        return find(uiResources(zn::interfaceLanguage()).menus, id);
     }
     const zn::ui::PixelImage* FindBitmap(unsigned id) const override {
         return find(modulePictures().bitmaps, id);

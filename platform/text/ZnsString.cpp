@@ -5,6 +5,7 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <locale.h>
 #include <unicode/uchar.h>
 #include <unicode/ustring.h>
@@ -95,6 +96,18 @@ ZnsStringW fromUtf8(std::string_view text) {
         }
     }
     return out;
+}
+
+std::string toUtf16Bytes(std::u16string_view text) {
+    std::string bytes(text.size() * sizeof(char16_t), '\0');
+    std::memcpy(bytes.data(), text.data(), bytes.size());
+    return bytes;
+}
+
+ZnsStringW fromUtf16Bytes(std::string_view bytes) {
+    ZnsStringW text(bytes.size() / sizeof(char16_t), u'\0');
+    std::memcpy(text.data(), bytes.data(), text.size() * sizeof(char16_t));
+    return text;
 }
 
 std::string vformatA(const char* format, va_list args) {

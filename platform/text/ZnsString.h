@@ -1,5 +1,5 @@
 // Wide strings as the host hands them over (UTF-16 code units) and the small set of
-// helpers every layer needs: UTF-8 bridges, C-locale printf formatting, case-insensitive
+// helpers every layer needs: UTF-8 and raw UTF-16 byte bridges, C-locale printf formatting, case-insensitive
 // comparison, trimming and literal replacement.
 #pragma once
 
@@ -13,6 +13,10 @@ namespace zn {
 
 std::string toUtf8(std::u16string_view text);
 ZnsStringW fromUtf8(std::string_view text);
+// The code units as they lie in memory (the clipboard's and the streams' Unicode text); an
+// odd trailing byte is dropped.
+std::string toUtf16Bytes(std::u16string_view text);
+ZnsStringW fromUtf16Bytes(std::string_view bytes);
 
 // printf-style formatting with the digits of the C library in the classic "C" locale,
 // whatever locale the process runs in. "%s" takes a narrow (UTF-8) string.

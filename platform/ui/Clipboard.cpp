@@ -2,7 +2,6 @@
 #include "platform/ui/Clipboard.h"
 
 #include <algorithm>
-#include <cstring>
 #include <map>
 
 namespace zn::ui {
@@ -118,9 +117,7 @@ bool SetClipboardText(CWnd* owner, std::u16string_view text) {
     if (!OpenClipboard(owner))
         return false;
     EmptyClipboard();
-    std::string bytes(text.size() * sizeof(char16_t), '\0');
-    std::memcpy(bytes.data(), text.data(), bytes.size());
-    SetClipboardData(CF_UNICODETEXT, std::move(bytes));
+    SetClipboardData(CF_UNICODETEXT, zn::toUtf16Bytes(text));
     return CloseClipboard();
 }
 
@@ -128,9 +125,7 @@ std::optional<ZnsStringW> GetClipboardText() {
     std::optional<std::string> bytes = GetClipboardData(CF_UNICODETEXT);
     if (!bytes)
         return std::nullopt;
-    ZnsStringW text(bytes->size() / sizeof(char16_t), u'\0');
-    std::memcpy(text.data(), bytes->data(), text.size() * sizeof(char16_t));
-    return text;
+    return zn::fromUtf16Bytes(*bytes);
 }
 
 void ResetClipboard() {

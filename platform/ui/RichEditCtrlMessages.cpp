@@ -3,7 +3,6 @@
 // the scroll bars and wheel a user turns.
 #include <algorithm>
 #include <climits>
-#include <cstring>
 #include <string>
 
 #include "platform/text/CodePage.h"
@@ -55,18 +54,6 @@ LRESULT writeStream(EDITSTREAM& stream, std::string& bytes) {
     return LRESULT(done);
 }
 
-std::string unicodeBytes(std::u16string_view text) {
-    std::string bytes(text.size() * 2, '\0');
-    std::memcpy(bytes.data(), text.data(), bytes.size());
-    return bytes;
-}
-
-ZnsStringW unicodeText(std::string_view bytes) {
-    ZnsStringW text(bytes.size() / 2, u'\0');
-    std::memcpy(text.data(), bytes.data(), text.size() * 2);
-    return text;
-}
-
 } // namespace
 
 LRESULT CRichEditCtrl::streamIn(WPARAM format, EDITSTREAM& stream) {
@@ -81,7 +68,7 @@ LRESULT CRichEditCtrl::streamIn(WPARAM format, EDITSTREAM& stream) {
     if (format & SF_RTF)
         read = bool(StreamInRtf(bytes, selection));
     else if (format & SF_UNICODE)
-        read = StreamInText(unicodeText(bytes), selection);
+        read = StreamInText(zn::fromUtf16Bytes(bytes), selection);
     else
         read = StreamInText(zn::ansiToWide(bytes), selection);
     if (!read) {
@@ -96,7 +83,7 @@ LRESULT CRichEditCtrl::streamOut(WPARAM format, EDITSTREAM& stream) const {
         return 0;
     const bool selection = format & SFF_SELECTION;
     std::string bytes = (format & SF_RTF)       ? GetRtf(selection)
-                        : (format & SF_UNICODE) ? unicodeBytes(StreamOutText(selection))
+                        : (format & SF_UNICODE) ? zn::toUtf16Bytes(StreamOutText(selection))
                                                 : zn::wideToAnsi(StreamOutText(selection));
     stream.dwError = 0;
     return writeStream(stream, bytes);
