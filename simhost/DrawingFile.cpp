@@ -1,14 +1,11 @@
 #include "simhost/DrawingFile.h"
 
-#include <unistd.h>
-
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 
+#include "platform/file/SaveFile.h"
 #include "simhost/BinaryFiler.h"
 #include "simhost/VariantRecord.h"
 
@@ -196,25 +193,17 @@ std::vector<std::uint8_t> DrawingBytes(Drawing& drawing) {
 FileResult SaveDrawing(Drawing& drawing, const std::string& path) {
     FileResult result;
     std::vector<std::uint8_t> bytes = DrawingBytes(drawing);
-    std::string temporary = path + ".saving";
-    auto failWith = [&](const std::string& what) {
-        result.error = "cannot save " + path + ": " + what;
-        std::error_code ec;
-        std::filesystem::remove(temporary, ec);
+    // Written beside the old file and renamed over it, so a failed save keeps the old one.
+    try {
+        zn::CSaveFile file(zn::fromUtf8(path), zn::CFile::modeCreate | zn::CFile::modeWrite);
+        file.Write(bytes.data(), bytes.size());
+        file.Close();
+    } catch (const zn::CFileException& error) {
+        result.error = "cannot save " + path + ": " + error.what() +
+                       (error.m_lOsError ? std::string(" (") + std::strerror(error.m_lOsError) + ")"
+                                         : std::string());
         return result;
-    };
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (!file)
-        return failWith(std::strerror(errno));
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
-                   std::fflush(file) == 0 && fsync(fileno(file)) == 0;
-    int error = errno;
-    if (std::fclose(file) != 0 || !written)
-        return failWith(std::strerror(written ? errno : error));
-    std::error_code ec;
-    std::filesystem::rename(temporary, path, ec);
-    if (ec)
-        return failWith(ec.message());
+    }
     drawing.SetModified(false);
     result.ok = true;
     return result;

@@ -6,8 +6,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 
 #include "host/ObjectImpl.h"
+#include "platform/file/SaveFile.h"
 
 namespace simhost {
 
@@ -130,14 +132,18 @@ void SettingsStore::save() {
             node.text() = value.c_str();
         }
     }
-    std::error_code ec;
-    std::filesystem::path target(m_path);
-    std::filesystem::create_directories(target.parent_path(), ec);
-    std::string temporary = m_path + ".tmp";
-    if (!document.save_file(temporary.c_str()) ||
-        (std::filesystem::rename(temporary, target, ec), ec)) {
-        std::filesystem::remove(temporary, ec);
-        m_problem = "cannot write " + m_path;
+    std::error_code ec; // a folder that cannot be made shows as the write's failure
+    std::filesystem::create_directories(std::filesystem::path(m_path).parent_path(), ec);
+    std::ostringstream text;
+    document.save(text);
+    const std::string bytes = text.str();
+    // Renamed over the old file only when written whole, so a failure keeps the old one.
+    try {
+        zn::CSaveFile file(zn::fromUtf8(m_path), zn::CFile::modeCreate | zn::CFile::modeWrite);
+        file.Write(bytes.data(), bytes.size());
+        file.Close();
+    } catch (const zn::CFileException& error) {
+        m_problem = "cannot write " + m_path + ": " + error.what();
     }
 }
 
