@@ -1,8 +1,6 @@
 #include "apps/HostShell.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 
 #include <nlohmann/json.hpp>
 
@@ -12,6 +10,7 @@
 #include "apps/ShellWords.h"
 #include "host/Services.h"
 #include "module/Exports.h"
+#include "platform/file/SaveFile.h"
 #include "platform/loader/Loader.h"
 #include "resources/StringTable.h"
 #include "simhost/Annotation.h"
@@ -25,21 +24,12 @@ constexpr unsigned kNotAvailableYet = 59000;
 
 // Writes through a temporary file and a rename, so a failed write leaves the old file.
 void writeFileAtomically(const std::string& path, const std::string& content) {
-    std::string temporary = path + ".writing";
-    {
-        std::ofstream out(temporary, std::ios::binary);
-        out << content;
-        if (!out.flush()) {
-            std::error_code ec;
-            std::filesystem::remove(temporary, ec);
-            throw ShellError("cannot write " + path);
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
-        std::filesystem::remove(temporary, ec);
-        throw ShellError("cannot write " + path + ": " + ec.message());
+    try {
+        zn::CSaveFile file(zn::fromUtf8(path), zn::CFile::modeCreate | zn::CFile::modeWrite);
+        file.Write(content.data(), content.size());
+        file.Close();
+    } catch (const zn::CFileException& error) {
+        throw ShellError("cannot write " + path + ": " + error.what());
     }
 }
 

@@ -18,26 +18,19 @@ public:
         return it == table.end() ? std::nullopt : std::optional<ZnsStringW>(it->second);
     }
     const zn::ui::DialogTemplate* FindDialog(unsigned id) const override {
-        return find(uiResources(zn::interfaceLanguage()).dialogs, id);
+        return findIn(uiResources(zn::interfaceLanguage()).dialogs, id);
     }
     const zn::ui::MenuTemplate* FindMenu(unsigned id) const override {
-        return find(uiResources(zn::interfaceLanguage()).menus, id);
+        return findIn(uiResources(zn::interfaceLanguage()).menus, id);
     }
     const zn::ui::PixelImage* FindBitmap(unsigned id) const override {
-        return find(modulePictures().bitmaps, id);
+        return findIn(modulePictures().bitmaps, id);
     }
     const zn::ui::CursorImage* FindCursor(unsigned id) const override {
-        return find(modulePictures().cursors, id);
+        return findIn(modulePictures().cursors, id);
     }
     const zn::ui::PixelImage* FindToolbarImage(int image) const override {
-        return find(modulePictures().toolbarImages, image);
-    }
-
-private:
-    template <class Map, class Key>
-    static const typename Map::mapped_type* find(const Map& map, Key key) {
-        auto it = map.find(key);
-        return it == map.end() ? nullptr : &it->second;
+        return findIn(modulePictures().toolbarImages, image);
     }
 };
 

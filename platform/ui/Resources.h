@@ -53,6 +53,14 @@ public:
     // The shared toolbar image `image` (kToolbarImageSize, kToolbarMaskColor standing for
     // transparent), chosen by number by toolbars and image buttons.
     virtual const PixelImage* FindToolbarImage(int /*image*/) const { return nullptr; }
+
+protected:
+    // The entry of `key` in one of a module's tables, or null.
+    template <class Map, class Key>
+    static const typename Map::mapped_type* findIn(const Map& map, const Key& key) {
+        auto it = map.find(key);
+        return it == map.end() ? nullptr : &it->second;
+    }
 };
 
 inline constexpr CSize kToolbarImageSize{16, 16};

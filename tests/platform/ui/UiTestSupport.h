@@ -26,25 +26,12 @@ public:
         auto it = strings.find(id);
         return it == strings.end() ? std::nullopt : std::optional<ZnsStringW>(it->second);
     }
-    const DialogTemplate* FindDialog(UINT id) const override {
-        auto it = dialogs.find(id);
-        return it == dialogs.end() ? nullptr : &it->second;
-    }
-    const MenuTemplate* FindMenu(UINT id) const override {
-        auto it = menus.find(id);
-        return it == menus.end() ? nullptr : &it->second;
-    }
-    const PixelImage* FindBitmap(UINT id) const override { return find(bitmaps, id); }
-    const CursorImage* FindCursor(UINT id) const override { return find(cursors, id); }
+    const DialogTemplate* FindDialog(UINT id) const override { return findIn(dialogs, id); }
+    const MenuTemplate* FindMenu(UINT id) const override { return findIn(menus, id); }
+    const PixelImage* FindBitmap(UINT id) const override { return findIn(bitmaps, id); }
+    const CursorImage* FindCursor(UINT id) const override { return findIn(cursors, id); }
     const PixelImage* FindToolbarImage(int image) const override {
-        return find(toolbarImages, image);
-    }
-
-private:
-    template <class Map, class Key>
-    static const typename Map::mapped_type* find(const Map& map, Key key) {
-        auto it = map.find(key);
-        return it == map.end() ? nullptr : &it->second;
+        return findIn(toolbarImages, image);
     }
 };
 
