@@ -132,8 +132,9 @@ std::string SimHost::RenderSheet() {
     for (IZnEntity* entity : drawing->Objects())
         if (entity->GetClassId() == CLSID_ZnFormat &&
             entity->GetOwnerId() == drawing->CurrentSpace()) {
-            width = static_cast<SheetFormat*>(entity)->Width();
-            height = static_cast<SheetFormat*>(entity)->Height();
+            const SheetFormat& format = *static_cast<SheetFormat*>(entity);
+            width = format.Width() * format.Scale();
+            height = format.Height() * format.Scale();
             break;
         }
     return RenderSpace(*drawing, m_styles, width, height);
@@ -143,6 +144,8 @@ HRESULT SimHost::RunCommand(std::u16string_view name) {
     znsCmd* command = m_context.FindCommand(name);
     if (!command)
         return E_INVALIDARG;
+    if (Drawing* drawing = ActiveDrawing())
+        drawing->BeginCommand();
     return command->Execute(&m_context);
 }
 
