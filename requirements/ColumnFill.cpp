@@ -108,12 +108,14 @@ std::int32_t CZnTText::fillColumnByLines(std::int32_t index) {
     scratch.StreamInRtf(contentBytes(gatherRest(index)), false);
     std::vector<ZnsStringW> pieces;
     std::int32_t headers = 0;
+    // An empty text has no first line to be its header.
+    const bool hasText = scratch.GetText().find_first_not_of(u'\r') != ZnsStringW::npos;
     const int lines = scratch.GetLineCount();
     for (int line = 0; line < lines; ++line) {
         const int start = scratch.LineIndex(line);
         const bool marked = line + 1 < lines;
         const int end = marked ? scratch.LineIndex(line + 1) - 1 : scratch.GetTextLength();
-        if (line == 0 && index <= 0 && !StartsWithItemPrefix(scratch.GetLine(0)))
+        if (line == 0 && index <= 0 && hasText && !StartsWithItemPrefix(scratch.GetLine(0)))
             headers = 1;
         if (start == end && !marked)
             break; // nothing after the last mark
@@ -166,8 +168,9 @@ std::int32_t CZnTText::pourPieces(std::int32_t index, const std::vector<ZnsStrin
             current.clear();
         }
         AppendRtf(current, pieces[i]);
-        // The last paragraph of `current` is this piece's, so its spacing decides the gap.
-        gap = lineFactor(pieces[i]) * scale *
+        // The spacing is read from the column text built so far: a paragraph may keep the
+        // spacing of the one before it, which the piece alone does not show.
+        gap = lineFactor(current) * scale *
               GetParameters().GetDouble(header ? kTTParamHeaderHeight : kTTParamFontHeight);
         used += gap;
     }
