@@ -157,6 +157,9 @@ bool CZnTText::chooseFormat() {
 }
 
 std::int32_t CZnTText::Place(std::int32_t kind) {
+    // A cancelled prompt may take the object out of its drawing, which may hold the last
+    // reference to it.
+    const ZnPtr<IZnTText> keepAlive(this);
     ClearColumns();
     ZnsPoint3 frameFirst, frameSecond;
     const bool stored = GetFormatColumnFrame(0, frameFirst, frameSecond) == 0;

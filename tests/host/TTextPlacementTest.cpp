@@ -347,7 +347,8 @@ TEST_F(TTextPlacement, ACancelledPromptTakesANewObjectOutOfTheDrawingAndLeavesAn
     ZnPtr<CZnTText> older = NewText(kTTModeParameters);
     older->SetContent(Items(3), 0);
     drawing.BeginCommand();
-    ZnPtr<CZnTText> text = NewText(kTTModeParameters);
+    // Held by the drawing alone, as the host holds it, the object outlives its placement.
+    CZnTText* text = NewText(kTTModeParameters).get();
     text->SetContent(Items(3), 0);
     const znsWorkID id = text->GetId();
     agent.points = {{50, 200, 0}}; // the second corner is cancelled
