@@ -37,6 +37,7 @@ enum : std::int32_t {
     kTTParamHeaderHeight = 7121,
     kTTParamHeaderColor = 7122,
     kTTParamHeaderAlign = 7123,
+    kTTParamDefaultLayer = 7124,
     // The host parameter a too-small height resets.
     kTTParamHostHeight = 6056,
 };

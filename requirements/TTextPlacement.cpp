@@ -9,6 +9,7 @@
 #include "module/ModuleIds.h"
 #include "module/SpecificationAccess.h"
 #include "platform/ui/MessageBox.h"
+#include "requirements/AttachToDrawing.h"
 #include "requirements/ZnTText.h"
 #include "resources/StringTable.h"
 
@@ -341,8 +342,8 @@ HRESULT CZnTText::EditOrPlace(std::int32_t flags,
     if (!(flags & kPlace))
         return E_NOTIMPL; // editing runs the requirements editor, which this module does not have
                           // yet
-    if (GetId().IsNull() &&
-        (!gpZnObjManager || FAILED(gpZnObjManager->Append(static_cast<IZnTText*>(this), nullptr))))
+    AttachToDrawing(*this);
+    if (GetId().IsNull())
         return E_FAIL;
     if (!(flags & kWithoutAsking))
         return Place(kTTPlaceRectangle) == 0 ? S_OK : E_FAIL;

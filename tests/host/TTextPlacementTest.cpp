@@ -1,6 +1,7 @@
 // Placement of a requirements object on an A3 landscape sheet: the format's column frames,
 // the flow from one column into the next, the free space under objects in the way, the
 // header column, line spacing gaps, interactive rectangles, grips and the drawn texts.
+#include <algorithm>
 #include <sstream>
 
 #include "host/TextObject.h"
@@ -323,6 +324,41 @@ TEST_F(TTextPlacement, AnUpdateWithoutAFormatFrameKeepsTheColumnsItHas) {
     EXPECT_EQ(text->Columns()[0], column);
     ASSERT_EQ(text->GetColumnTextCount(), 1);
     EXPECT_EQ(lines(Visible(text->GetColumnText(0))).size(), 6u);
+}
+
+TEST_F(TTextPlacement, PlacingFromPointsAttachesTheObjectOnTheDefaultLayerInItsFormatsSpace) {
+    simhost::Drawing& drawing = *Host().ActiveDrawing();
+    drawing.SetCurrentSpace(drawing.ModelSpace());
+    drawing.DefaultValues()[kTTParamDefaultLayer] = ZNSVariant(u"Requirements");
+    const std::map<ZnsStringW, ZNSVariant> points{{u"pntStart", ZnsPoint3{100, 50, 0}},
+                                                  {u"pntEnd", ZnsPoint3{50, 200, 0}}};
+    ZnPtr<CZnTText> text = NewText(kTTModeConditions, false);
+    text->SetContent(Items(3), 0);
+    text->SetFormat(Format());
+    EXPECT_EQ(text->EditOrPlace(0x6, &points), S_OK);
+    ASSERT_EQ(drawing.Find(text->GetId()), text.get());
+    EXPECT_EQ(text->GetLayer(), u"Requirements");
+    IZnEntity* format = drawing.Find(Format());
+    EXPECT_EQ(text->GetOwnerId(), format->GetOwnerId()); // the sheet, not the current space
+    const ZnsArray<znsWorkID>& followers = format->Dependants();
+    EXPECT_NE(std::find(followers.begin(), followers.end(), text->GetId()), followers.end());
+
+    // Technical parameters go to the current space, on the style manager's layer without a
+    // default one.
+    drawing.DefaultValues()[kTTParamDefaultLayer] = ZNSVariant(ZnsStringW());
+    ZnPtr<CZnTText> parameters = NewText(kTTModeParameters, false);
+    parameters->SetContent(Items(3), 0);
+    parameters->SetFormat(Format());
+    EXPECT_EQ(parameters->EditOrPlace(0x6, &points), S_OK);
+    EXPECT_EQ(parameters->GetOwnerId(), drawing.ModelSpace());
+    EXPECT_EQ(parameters->GetLayer(), gpZnStyleManager->GetCurrentLayer());
+
+    // An object in a drawing that refuses edits is not attached.
+    drawing.SetReadOnly(true);
+    ZnPtr<CZnTText> refused = NewText(kTTModeParameters, false);
+    EXPECT_EQ(refused->EditOrPlace(0x6, &points), E_FAIL);
+    EXPECT_TRUE(refused->GetId().IsNull());
+    drawing.SetReadOnly(false);
 }
 
 TEST_F(TTextPlacement, RectanglePlacementAsksForTwoCornersPerColumnUntilTheTextIsPlaced) {
