@@ -153,7 +153,7 @@ std::int32_t CZnTText::pourPieces(std::int32_t index, const std::vector<ZnsStrin
     }
     const double scale = GetScale();
     double gap = 0;
-    ZnsStringW current, lastStored;
+    ZnsStringW current;
     size_t i = 0;
     for (; i < pieces.size(); ++i) {
         const bool header = std::int32_t(i) < headers;
@@ -163,8 +163,7 @@ std::int32_t CZnTText::pourPieces(std::int32_t index, const std::vector<ZnsStrin
         if (std::int32_t(i) == headers && headers >= 1) {
             m_headerCount = 1;
             m_extraValue = gap;
-            m_columnTexts.push_back(current);
-            lastStored = std::move(current);
+            m_columnTexts.push_back(std::move(current));
             current.clear();
         }
         AppendRtf(current, pieces[i]);
@@ -174,8 +173,7 @@ std::int32_t CZnTText::pourPieces(std::int32_t index, const std::vector<ZnsStrin
               GetParameters().GetDouble(header ? kTTParamHeaderHeight : kTTParamFontHeight);
         used += gap;
     }
-    // A column whose first body paragraph does not fit stores again what it last stored.
-    m_columnTexts.push_back(current.empty() ? lastStored : current);
+    m_columnTexts.push_back(std::move(current));
     ZnsStringW rest;
     for (; i < pieces.size(); ++i)
         AppendRtf(rest, pieces[i]);
