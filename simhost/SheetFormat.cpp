@@ -96,12 +96,17 @@ void SheetFormat::Draw(IZnGeometrySink& sink) {
     DrawTitleBlock(sink, TitleBlock(), m_scale);
 }
 
-double CurrentSheetScale(const Drawing& drawing) {
+const SheetFormat* CurrentSheet(const Drawing& drawing) {
     for (IZnEntity* entity : drawing.Objects())
         if (entity->GetClassId() == CLSID_ZnFormat &&
             entity->GetOwnerId() == drawing.CurrentSpace())
-            return static_cast<SheetFormat*>(entity)->Scale();
-    return 1.0;
+            return static_cast<const SheetFormat*>(entity);
+    return nullptr;
+}
+
+double CurrentSheetScale(const Drawing& drawing) {
+    const SheetFormat* sheet = CurrentSheet(drawing);
+    return sheet ? sheet->Scale() : 1.0;
 }
 
 HRESULT SheetFormat::GetProperty(const ZnsStringW& name, ZNSVariant& value) const {

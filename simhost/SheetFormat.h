@@ -49,7 +49,9 @@ private:
 };
 
 class Drawing;
-// The scale of the format in the drawing's current space; 1 without one.
+// The format in the drawing's current space; null without one.
+const SheetFormat* CurrentSheet(const Drawing& drawing);
+// Its scale; 1 without one.
 double CurrentSheetScale(const Drawing& drawing);
 
 } // namespace simhost

@@ -129,14 +129,10 @@ std::string SimHost::RenderSheet() {
     if (!drawing)
         return {};
     double width = 420, height = 297;
-    for (IZnEntity* entity : drawing->Objects())
-        if (entity->GetClassId() == CLSID_ZnFormat &&
-            entity->GetOwnerId() == drawing->CurrentSpace()) {
-            const SheetFormat& format = *static_cast<SheetFormat*>(entity);
-            width = format.Width() * format.Scale();
-            height = format.Height() * format.Scale();
-            break;
-        }
+    if (const SheetFormat* sheet = CurrentSheet(*drawing)) {
+        width = sheet->Width() * sheet->Scale();
+        height = sheet->Height() * sheet->Scale();
+    }
     return RenderSpace(*drawing, m_styles, width, height);
 }
 
