@@ -32,6 +32,11 @@ check raw-degrees "0.49999999999999994${tab}0${tab}" 0 -- calc --raw --deg 'sin(
 check keys "14." 0 -- calc --keys '2 + 3 * 4 ='
 check keys-precision "0.33" 0 -- calc --precision 2 --keys '1 / 3 ='
 check keys-paste "-1234.5" 0 -- calc --keys 'paste:-1%20234,5%20mm'
+check beyond-integer-range "9999999999999.5" 0 -- calc '9999999999999.5'
+check keys-failed-level "6." 0 -- calc --keys '2 * ( 1 / 0 ) CE 3 ='
+check keys-failed-equals "6." 0 -- calc --keys '2 * ( 1 / 0 = CE 3 ) ='
+check keys-sign-at-start "0." 0 -- calc --keys '+/-'
+check keys-keyboard-point "12.5" 0 -- calc --keys '12 . 5'
 check units "2000." 0 -- calc --keys '2 =' --unit metre --unit millimetre
 check units-expression "25.4" 0 -- calc '1' --unit inch --unit millimetre
 
