@@ -110,7 +110,7 @@ int CRulerBar::InsideTop() const {
 
 void CRulerBar::DrawTrackingLine(int twips) {
     CWnd* owner = control();
-    if (!owner || owner == GetParent())
+    if (!owner)
         return;
     CRect text;
     owner->SendMessage(EM_GETRECT, 0, LPARAM(&text));
@@ -125,7 +125,7 @@ void CRulerBar::DrawTrackingLine(int twips) {
 
 void CRulerBar::OnUpdateCmdUI(CWnd* target, bool /*disableIfNoHandler*/) {
     // A drag owns the markers until the button comes up.
-    if (m_selected || !target || target == GetParent())
+    if (m_selected || !target)
         return;
     const CRect client = target->GetClientRect();
     CRect text;
@@ -255,7 +255,7 @@ void CRulerBar::onButtonUp(CPoint point) {
     m_selected->EndTracking();
     if (GetCapture() == this)
         ReleaseCapture();
-    if (CWnd* target = control(); target && target != GetParent()) {
+    if (CWnd* target = control()) {
         ParaFormat format;
         target->SendMessage(EM_GETPARAFORMAT, 0, LPARAM(&format));
         FillParaFormat(format);
