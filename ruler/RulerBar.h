@@ -69,7 +69,6 @@ protected:
 
 private:
     struct Colors {
-        zn::ui::COLORREF face = 0;
         zn::ui::COLORREF shadow = 0;
         zn::ui::COLORREF window = 0;
         zn::ui::COLORREF windowText = 0;

@@ -26,7 +26,6 @@ constexpr int kDefaultTabStep = 720;
 } // namespace
 
 void CRulerBar::loadColors() {
-    m_colors.face = GetSysColor(COLOR_BTNFACE);
     m_colors.shadow = GetSysColor(COLOR_BTNSHADOW);
     m_colors.window = GetSysColor(COLOR_WINDOW);
     m_colors.windowText = GetSysColor(COLOR_WINDOWTEXT);
