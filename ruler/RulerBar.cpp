@@ -50,9 +50,9 @@ bool CRulerBar::Create(CWnd* parent, std::uint32_t style, int id) {
     if (!CControlBar::Create(parent, kInsideHeight, id, className))
         return false;
     // The window style the caller asked for, the visibility included; siblings never
-    // paint over the bar.
-    ModifyStyle(WS_VISIBLE, (style & ~(WS_VISIBLE | WS_POPUP)) | WS_CHILD | WS_CLIPSIBLINGS |
-                                (style & WS_VISIBLE));
+    // paint over the bar. Setting the borders lays the parent's bars out again, so a bar
+    // made hidden gives its strip back.
+    ModifyStyle(WS_VISIBLE & ~style, (style & ~WS_POPUP) | WS_CHILD | WS_CLIPSIBLINGS);
     SetBorders(0, kBorderTop, 0, kBorderBottom);
     {
         CClientDC dc(this);

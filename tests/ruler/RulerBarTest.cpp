@@ -10,6 +10,29 @@
 namespace ruler::test {
 namespace {
 
+// A resource module without pictures.
+class NoPictures : public ResourceModule {
+public:
+    std::optional<ZnsStringW> FindString(UINT) const override { return std::nullopt; }
+    const DialogTemplate* FindDialog(UINT) const override { return nullptr; }
+    const MenuTemplate* FindMenu(UINT) const override { return nullptr; }
+};
+
+TEST_F(RulerTest, ABarTakesItsStripOnlyWhenShownAndNeedsItsPictures) {
+    EXPECT_EQ(bar.GetBarHeight(), 23);
+    EXPECT_TRUE(bar.GetStyle() & WS_CLIPSIBLINGS);
+    CRulerBar hidden;
+    ASSERT_TRUE(hidden.Create(&frame, WS_CHILD, 12017));
+    EXPECT_FALSE(hidden.IsWindowVisible());
+    EXPECT_EQ(frame.RepositionBars().top, 23);
+
+    NoPictures empty;
+    ResourceScope without(&empty);
+    CRulerBar broken;
+    EXPECT_FALSE(broken.Create(&frame, WS_CHILD | WS_VISIBLE, 12018));
+    EXPECT_EQ(frame.GetDlgItem(12018), nullptr);
+}
+
 TEST_F(RulerTest, MarkersFollowTheParagraphAtTheCaret) {
     setFormat(567, -567, 0, {284, 1136});
     EXPECT_EQ(bar.FirstIndent().GetPosition(), 567);
