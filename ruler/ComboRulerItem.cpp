@@ -6,8 +6,7 @@ namespace ruler {
 
 using zn::ui::CPoint;
 
-CComboRulerItem::CComboRulerItem(unsigned lowerBitmapId, unsigned upperBitmapId,
-                                 CRulerItem& linked)
+CComboRulerItem::CComboRulerItem(unsigned lowerBitmapId, unsigned upperBitmapId, CRulerItem& linked)
     : CRulerItem(lowerBitmapId), m_upper(upperBitmapId), m_linked(linked) {}
 
 bool CComboRulerItem::LoadImages() {

@@ -84,8 +84,8 @@ bool CRulerBar::Create(CWnd* parent, std::uint32_t style, int id) {
 }
 
 bool CRulerBar::loadImages() {
-    return m_firstIndent.LoadImages() && m_rightIndent.LoadImages() &&
-           m_tabTemplate.LoadImages() && m_leftIndent.LoadImages();
+    return m_firstIndent.LoadImages() && m_rightIndent.LoadImages() && m_tabTemplate.LoadImages() &&
+           m_leftIndent.LoadImages();
 }
 
 int CRulerBar::TwipsToPixels(int twips) const {
@@ -142,8 +142,8 @@ void CRulerBar::OnUpdateCmdUI(CWnd* target, bool /*disableIfNoHandler*/) {
                         PixelsToTwips(client.right - text.right),
                         PixelsToTwips(client.bottom - text.bottom)};
     const int offset = target->ClientToScreen(CPoint{text.left, 0}).x - ClientToScreen(CPoint{}).x;
-    bool changed = paper != m_paper || margins != m_margins || offset != m_textOffset ||
-                   scroll.x != m_scroll;
+    bool changed =
+        paper != m_paper || margins != m_margins || offset != m_textOffset || scroll.x != m_scroll;
     if (CurrentRulerUnit().twipsPerUnit != m_unit.twipsPerUnit) {
         m_unit = CurrentRulerUnit();
         changed = true;
@@ -198,8 +198,8 @@ void CRulerBar::FillParaFormat(ParaFormat& format) {
 }
 
 CRulerItem* CRulerBar::pick(CPoint point) {
-    for (CRulerItem* item : {static_cast<CRulerItem*>(&m_leftIndent), &m_firstIndent,
-                             &m_rightIndent})
+    for (CRulerItem* item :
+         {static_cast<CRulerItem*>(&m_leftIndent), &m_firstIndent, &m_rightIndent})
         if (item->HitTest(point))
             return item;
     for (CTabRulerItem& tab : m_tabs)
@@ -316,9 +316,8 @@ std::optional<CRect> CRulerBar::FindItemRect(std::u16string_view item) const {
         for (const CTabRulerItem& tab : m_tabs)
             if (!tab.IsFree())
                 used.push_back(&tab);
-        std::sort(used.begin(), used.end(), [](auto* a, auto* b) {
-            return a->GetPosition() < b->GetPosition();
-        });
+        std::sort(used.begin(), used.end(),
+                  [](auto* a, auto* b) { return a->GetPosition() < b->GetPosition(); });
         if (!n || *n < 1 || size_t(*n) > used.size())
             return std::nullopt;
         return used[size_t(*n - 1)]->GetHitRect();

@@ -52,9 +52,9 @@ void CRulerBar::paintScale(CDC& dc) const {
     const int top = InsideTop();
     const int textWidth = TextWidth();
     // The paper in the shadow colour, the text between the margins in the window colour.
-    dc.FillSolidRect({TwipsToX(-m_margins.left), top + kScaleTop, TwipsToX(ScaleEnd()),
-                      top + kScaleBottom},
-                     m_colors.shadow);
+    dc.FillSolidRect(
+        {TwipsToX(-m_margins.left), top + kScaleTop, TwipsToX(ScaleEnd()), top + kScaleBottom},
+        m_colors.shadow);
     dc.FillSolidRect({TwipsToX(0), top + kScaleTop, TwipsToX(textWidth), top + kScaleBottom},
                      m_colors.window);
 

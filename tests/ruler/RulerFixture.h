@@ -49,8 +49,8 @@ protected:
 
     void SetUp() override {
         ClearMessageQueue();
-        ASSERT_TRUE(frame.Create(u"Test", u"Editor", WS_POPUP | WS_VISIBLE,
-                                 {0, 0, kEditWidth, 300}, nullptr, 0));
+        ASSERT_TRUE(frame.Create(u"Test", u"Editor", WS_POPUP | WS_VISIBLE, {0, 0, kEditWidth, 300},
+                                 nullptr, 0));
         ASSERT_TRUE(bar.Create(&frame, WS_CHILD | WS_VISIBLE, 12016));
         ASSERT_TRUE(edit.Create(WS_VISIBLE | ES_MULTILINE, frame.RepositionBars(), &frame, 12014));
         bar.SetOwner(&edit);
@@ -94,7 +94,9 @@ protected:
         PumpMessages();
     }
     // The bar's client point showing `twips` on the scale, where no marker stands.
-    CPoint scalePoint(int twips) const { return bar.FindItemRect(zn::format("%d", twips))->TopLeft(); }
+    CPoint scalePoint(int twips) const {
+        return bar.FindItemRect(zn::format("%d", twips))->TopLeft();
+    }
 
     res::ModuleResourceScope scope;
     CWnd frame;
