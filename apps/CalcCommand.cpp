@@ -11,6 +11,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "apps/CalcWindow.h"
 #include "apps/Commands.h"
 #include "calculator/CalcEngine.h"
 #include "calculator/CalcKeyNames.h"
@@ -31,6 +32,8 @@ struct CalcOptions {
     std::string keys;
     std::string measuresFile;
     std::vector<std::string> units;
+    bool ui = false;
+    std::string script;
 };
 
 enum : unsigned {
@@ -201,6 +204,8 @@ int runInteractive(CalcOptions options) {
 }
 
 int run(const CalcOptions& options) {
+    if (options.ui)
+        return RunCalculatorWindow(options.script, options.measuresFile);
     try {
         if (!options.keys.empty()) {
             CCalcEngine engine = makeEngine(options);
@@ -231,7 +236,7 @@ int run(const CalcOptions& options) {
 Subcommand addCalcCommand(CLI::App& app) {
     auto options = std::make_shared<CalcOptions>();
     CLI::App* calc = app.add_subcommand("calc", "Evaluate formulas and keypad sequences");
-    calc->add_option("FORMULA", options->formula,
+    auto* formula = calc->add_option("FORMULA", options->formula,
                      "Formula to evaluate; '-' reads one formula per line from standard input");
     auto* deg = calc->add_flag("--deg", options->degrees, "Trigonometric arguments in degrees");
     auto* rad = calc->add_flag("--rad", options->radians, "Trigonometric arguments in radians");
@@ -244,8 +249,13 @@ Subcommand addCalcCommand(CLI::App& app) {
     calc->add_flag("--no-normalise", options->noNormalise, "Parse the formula as typed")->needs(raw);
     auto* keys = calc->add_option("--keys", options->keys, "Keypad sequence, keys separated by blanks");
     calc->add_option("--measures", options->measuresFile, "Measure document (default: the shipped one)");
-    calc->add_option("--unit", options->units, "Select a unit after the calculation (repeatable)");
+    auto* unit = calc->add_option("--unit", options->units, "Select a unit after the calculation (repeatable)");
     raw->excludes(keys)->excludes(precision)->excludes(rad);
+    auto* ui = calc->add_flag("--ui", options->ui, "Run the calculator window");
+    calc->add_option("--script", options->script, "User actions for the window, one per line")
+        ->needs(ui);
+    ui->excludes(formula)->excludes(raw)->excludes(keys)->excludes(deg)->excludes(rad)->excludes(precision)
+        ->excludes(unit);
     return {calc, [options] {
                 if (!options->raw && options->degrees)
                     options->radians = false;
