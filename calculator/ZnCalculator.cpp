@@ -39,7 +39,11 @@ HWND CZnCalculator::Show(HWND parent) {
     if (!m_dialog) {
         auto* dialog = new CKLVBCalcDlg(owner, true);
         dialog->SetResultSink(m_sink.get());
-        dialog->SetOnFinalDestroy([this] { m_dialog = nullptr; });
+        // The result stays with the object after the window has gone.
+        dialog->SetOnFinalDestroy([this] {
+            m_lastResult = m_dialog->ResultText();
+            m_dialog = nullptr;
+        });
         if (!dialog->CreateModeless(owner)) {
             delete dialog;
             return nullptr;
