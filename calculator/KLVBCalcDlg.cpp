@@ -1,5 +1,7 @@
 #include "calculator/KLVBCalcDlg.h"
 
+#include <optional>
+
 #include "calculator/CalcDlgIds.h"
 #include "host/Services.h"
 #include "platform/ui/Clipboard.h"
@@ -15,42 +17,56 @@ constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 
+// A button of the window: its look, and the engine key it presses when it is one.
 struct KeyButton {
     int id;
-    CalcKey key;
+    std::optional<CalcKey> key;
     COLORREF colour;
     int image; // 0: a text button
 };
 
-const KeyButton kKeyButtons[] = {
-    {IDC_DIGIT_0, CalcKey::Digit0, kBlue, 0},   {IDC_DIGIT_1, CalcKey::Digit1, kBlue, 0},
-    {IDC_DIGIT_2, CalcKey::Digit2, kBlue, 0},   {IDC_DIGIT_3, CalcKey::Digit3, kBlue, 0},
-    {IDC_DIGIT_4, CalcKey::Digit4, kBlue, 0},   {IDC_DIGIT_5, CalcKey::Digit5, kBlue, 0},
-    {IDC_DIGIT_6, CalcKey::Digit6, kBlue, 0},   {IDC_DIGIT_7, CalcKey::Digit7, kBlue, 0},
-    {IDC_DIGIT_8, CalcKey::Digit8, kBlue, 0},   {IDC_DIGIT_9, CalcKey::Digit9, kBlue, 0},
-    {IDC_POINT, CalcKey::Point, kBlue, 0},      {IDC_SIGN, CalcKey::Sign, kBlue, 0},
-    {IDC_PI, CalcKey::Pi, kBlue, 0},            {IDC_SQRT, CalcKey::Sqrt, kBlue, 261},
-    {IDC_RECIPROCAL, CalcKey::Reciprocal, kBlue, 0}, {IDC_EXP, CalcKey::Exp, kBlue, 0},
-    {IDC_SIN, CalcKey::Sin, kBlue, 0},          {IDC_TAN, CalcKey::Tan, kBlue, 0},
-    {IDC_COS, CalcKey::Cos, kBlue, 0},          {IDC_LOG, CalcKey::Log, kBlue, 0},
-    {IDC_LN, CalcKey::Ln, kBlue, 0},            {IDC_DIVIDE, CalcKey::Divide, kRed, 0},
-    {IDC_MULTIPLY, CalcKey::Multiply, kRed, 0}, {IDC_SUBTRACT, CalcKey::Subtract, kRed, 0},
-    {IDC_ADD, CalcKey::Add, kRed, 0},           {IDC_POWER, CalcKey::Power, kRed, 0},
-    {IDC_EQUALS, CalcKey::Equals, kRed, 0},     {IDC_OPEN, CalcKey::Open, kRed, 0},
-    {IDC_CLOSE_PAREN, CalcKey::Close, kRed, 0}, {IDC_CLEAR, CalcKey::Clear, kRed, 0},
+const KeyButton kButtons[] = {
+    {IDC_DIGIT_0, CalcKey::Digit0, kBlue, 0},
+    {IDC_DIGIT_1, CalcKey::Digit1, kBlue, 0},
+    {IDC_DIGIT_2, CalcKey::Digit2, kBlue, 0},
+    {IDC_DIGIT_3, CalcKey::Digit3, kBlue, 0},
+    {IDC_DIGIT_4, CalcKey::Digit4, kBlue, 0},
+    {IDC_DIGIT_5, CalcKey::Digit5, kBlue, 0},
+    {IDC_DIGIT_6, CalcKey::Digit6, kBlue, 0},
+    {IDC_DIGIT_7, CalcKey::Digit7, kBlue, 0},
+    {IDC_DIGIT_8, CalcKey::Digit8, kBlue, 0},
+    {IDC_DIGIT_9, CalcKey::Digit9, kBlue, 0},
+    {IDC_POINT, CalcKey::Point, kBlue, 0},
+    {IDC_SIGN, CalcKey::Sign, kBlue, 0},
+    {IDC_PI, CalcKey::Pi, kBlue, 0},
+    {IDC_SQRT, CalcKey::Sqrt, kBlue, 261},
+    {IDC_RECIPROCAL, CalcKey::Reciprocal, kBlue, 0},
+    {IDC_EXP, CalcKey::Exp, kBlue, 0},
+    {IDC_SIN, CalcKey::Sin, kBlue, 0},
+    {IDC_TAN, CalcKey::Tan, kBlue, 0},
+    {IDC_COS, CalcKey::Cos, kBlue, 0},
+    {IDC_LOG, CalcKey::Log, kBlue, 0},
+    {IDC_LN, CalcKey::Ln, kBlue, 0},
+    {IDC_DIVIDE, CalcKey::Divide, kRed, 0},
+    {IDC_MULTIPLY, CalcKey::Multiply, kRed, 0},
+    {IDC_SUBTRACT, CalcKey::Subtract, kRed, 0},
+    {IDC_ADD, CalcKey::Add, kRed, 0},
+    {IDC_POWER, CalcKey::Power, kRed, 0},
+    {IDC_EQUALS, CalcKey::Equals, kRed, 0},
+    {IDC_OPEN, CalcKey::Open, kRed, 0},
+    {IDC_CLOSE_PAREN, CalcKey::Close, kRed, 0},
+    {IDC_CLEAR, CalcKey::Clear, kRed, 0},
     {IDC_CLEAR_ENTRY, CalcKey::ClearEntry, kRed, 0},
     {IDC_BACKSPACE, CalcKey::Backspace, kRed, 0},
+    {IDC_INSERT, std::nullopt, kBlack, 0},
+    {IDC_CLOSE, std::nullopt, kBlack, 0},
+    {IDC_ARROW_UP, std::nullopt, kBlack, 258},
+    {IDC_ARROW_LEFT, std::nullopt, kBlack, 256},
+    {IDC_ARROW_RIGHT, std::nullopt, kBlack, 257},
+    {IDC_ARROW_DOWN, std::nullopt, kBlack, 259},
 };
 
-// Buttons that are not keys of the engine.
-const KeyButton kOtherButtons[] = {
-    {IDC_INSERT, CalcKey::Equals, kBlack, 0},   {IDC_CLOSE, CalcKey::Equals, kBlack, 0},
-    {IDC_ARROW_UP, CalcKey::Equals, kBlack, 258}, {IDC_ARROW_LEFT, CalcKey::Equals, kBlack, 256},
-    {IDC_ARROW_RIGHT, CalcKey::Equals, kBlack, 257},
-    {IDC_ARROW_DOWN, CalcKey::Equals, kBlack, 259},
-};
-
-const char16_t* const kPrecisions[] = {u"0",     u"0.0",     u"0.00",    u"0.000",
+const char16_t* const kPrecisions[] = {u"0",      u"0.0",     u"0.00",    u"0.000",
                                        u"0.0000", u"0.00000", u"0.000000"};
 
 ZnPtr<IZnSettingsSection> settings() {
@@ -107,10 +123,9 @@ BOOL CKLVBCalcDlg::OnInitDialog() {
 }
 
 void CKLVBCalcDlg::mapCommands() {
-    for (const KeyButton& button : kKeyButtons) {
-        CalcKey key = button.key;
-        OnCommandId(UINT(button.id), [this, key] { press(key); });
-    }
+    for (const KeyButton& button : kButtons)
+        if (std::optional<CalcKey> key = button.key)
+            OnCommandId(UINT(button.id), [this, key] { press(*key); });
     OnCommandId(IDC_INSERT, [this] { insert(); });
     OnCommandId(IDC_CLOSE, [this] { PostMessage(WM_CLOSE); });
     OnCommandRange(IDC_ARROW_UP, IDC_ARROW_DOWN, [this](UINT id) { navigate(int(id)); });
@@ -144,9 +159,7 @@ void CKLVBCalcDlg::prepareButtons() {
             control->SetImage(button.image);
         m_buttons.push_back(std::move(control));
     };
-    for (const KeyButton& button : kKeyButtons)
-        subclass(button);
-    for (const KeyButton& button : kOtherButtons)
+    for (const KeyButton& button : kButtons)
         subclass(button);
 }
 
@@ -250,7 +263,8 @@ void CKLVBCalcDlg::ShowNotebook(bool shown) {
     if (m_notebookPane) {
         const int oldEdge = m_createdWidth;
         const CRect client = GetClientRect();
-        m_notebookPane->MoveWindow(CRect{oldEdge - 4, client.top + 7, oldEdge + 196, client.bottom - 7});
+        m_notebookPane->MoveWindow(
+            CRect{oldEdge - 4, client.top + 7, oldEdge + 196, client.bottom - 7});
         m_notebookPane->ShowWindow(shown ? SW_SHOW : SW_HIDE);
     }
     SetDlgItemTextW(IDC_NOTEBOOK_TOGGLE, shown ? u"<<" : u">>");

@@ -15,9 +15,8 @@ namespace {
 constexpr UINT VK_NUMPAD0 = 0x60, VK_NUMPAD9 = 0x69, VK_MULTIPLY = 0x6A, VK_ADD = 0x6B,
                VK_SUBTRACT = 0x6D, VK_DECIMAL = 0x6E, VK_DIVIDE = 0x6F;
 
-constexpr int kDigitButtons[] = {IDC_DIGIT_0, IDC_DIGIT_1, IDC_DIGIT_2, IDC_DIGIT_3,
-                                 IDC_DIGIT_4, IDC_DIGIT_5, IDC_DIGIT_6, IDC_DIGIT_7,
-                                 IDC_DIGIT_8, IDC_DIGIT_9};
+constexpr int kDigitButtons[] = {IDC_DIGIT_0, IDC_DIGIT_1, IDC_DIGIT_2, IDC_DIGIT_3, IDC_DIGIT_4,
+                                 IDC_DIGIT_5, IDC_DIGIT_6, IDC_DIGIT_7, IDC_DIGIT_8, IDC_DIGIT_9};
 
 bool held(UINT key) {
     return GetKeyState(int(key)) < 0;

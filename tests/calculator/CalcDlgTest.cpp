@@ -329,9 +329,10 @@ TEST(NotebookCallbackDefault, PastesIntoItsTargetOrRefusesWithoutOne) {
     EXPECT_EQ(callback->ReceiveText(u"12", 1), E_HANDLE);
 
     CWnd frame;
-    ASSERT_TRUE(frame.CreateEx(0, u"Static", u"", WS_POPUP | WS_VISIBLE, CRect{0, 0, 200, 50},
-                               nullptr, 0));
-    CWnd* edit = frame.CreateOwnedChild(u"Edit", u"a=", WS_CHILD | WS_VISIBLE, CRect{0, 0, 100, 20}, 5);
+    ASSERT_TRUE(
+        frame.CreateEx(0, u"Static", u"", WS_POPUP | WS_VISIBLE, CRect{0, 0, 200, 50}, nullptr, 0));
+    CWnd* edit =
+        frame.CreateOwnedChild(u"Edit", u"a=", WS_CHILD | WS_VISIBLE, CRect{0, 0, 100, 20}, 5);
     ASSERT_NE(edit, nullptr);
     edit->SendMessage(EM_SETSEL, 2, 2);
     callback->SetTarget(edit->GetSafeHwnd());
