@@ -47,6 +47,7 @@ enum : unsigned {
     IDS_CALC_DEGREES,
     IDS_CALC_RADIANS,
     IDS_CALC_PRECISION_RANGE,
+    IDS_CALC_CANNOT_READ_SCRIPT,
 };
 
 // A message of the string table, filled in printf-style with UTF-8 arguments.
@@ -95,10 +96,10 @@ void pressKeys(CCalcEngine& engine, const std::string& sequence) {
     }
 }
 
-std::string readFile(const std::string& path) {
+std::string readFile(const std::string& path, unsigned cannotRead = IDS_CALC_CANNOT_READ_MEASURES) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        throw UsageError(message(IDS_CALC_CANNOT_READ_MEASURES, path.c_str()));
+        throw UsageError(message(cannotRead, path.c_str()));
     std::ostringstream data;
     data << in.rdbuf();
     return data.str();
@@ -204,9 +205,15 @@ int runInteractive(CalcOptions options) {
 }
 
 int run(const CalcOptions& options) {
-    if (options.ui)
-        return RunCalculatorWindow(options.script, options.measuresFile);
     try {
+        if (options.ui) {
+            std::optional<std::string> script, measures;
+            if (!options.script.empty())
+                script = readFile(options.script, IDS_CALC_CANNOT_READ_SCRIPT);
+            if (!options.measuresFile.empty())
+                measures = readFile(options.measuresFile);
+            return RunCalculatorWindow(script, options.script, measures);
+        }
         if (!options.keys.empty()) {
             CCalcEngine engine = makeEngine(options);
             pressKeys(engine, options.keys);

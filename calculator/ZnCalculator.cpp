@@ -39,15 +39,19 @@ HWND CZnCalculator::Show(HWND parent) {
     if (!m_dialog) {
         auto* dialog = new CKLVBCalcDlg(owner, true);
         dialog->SetResultSink(m_sink.get());
+        // A window that failed half-way was destroyed, and the dialog went with it.
+        bool gone = false;
+        dialog->SetOnFinalDestroy([&gone] { gone = true; });
+        if (!dialog->CreateModeless(owner)) {
+            if (!gone)
+                delete dialog;
+            return nullptr;
+        }
         // The result stays with the object after the window has gone.
         dialog->SetOnFinalDestroy([this] {
             m_lastResult = m_dialog->ResultText();
             m_dialog = nullptr;
         });
-        if (!dialog->CreateModeless(owner)) {
-            delete dialog;
-            return nullptr;
-        }
         m_dialog = dialog;
     }
     m_dialog->ShowWindow(SW_SHOW);
