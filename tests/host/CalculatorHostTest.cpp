@@ -4,6 +4,7 @@
 #include "calculator/ZnCalculator.h"
 #include "host/Services.h"
 #include "module/ModuleIds.h"
+#include "platform/ui/Edit.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/ScriptedAgent.h"
 #include "tests/host/HostFixture.h"
@@ -115,16 +116,23 @@ TEST_F(CalculatorHost, TheCalculatorObjectRelaysTheCallerToItsWindow) {
     editor.DestroyWindow();
 }
 
-TEST_F(CalculatorHost, OpenCalculatorGivesTheEditorAModelessWindowItCanDropAtAnyTime) {
-    CWnd editor;
-    ASSERT_TRUE(editor.CreateEx(0, u"Static", u"editor", WS_POPUP | WS_VISIBLE,
-                                CRect{0, 0, 300, 200}, nullptr, 0));
+TEST_F(CalculatorHost, OpenCalculatorInsertsIntoTheEditorAndGoesWhenTheEditorLetsGo) {
+    // The editor's text window owns the calculator; Insert pastes the result at its caret.
+    CEdit editor;
+    ASSERT_TRUE(editor.CreateEx(0, u"Edit", u"L=", WS_POPUP | WS_VISIBLE, CRect{0, 0, 300, 20},
+                                nullptr, 0));
+    editor.SetSel(2, 2);
     auto sink = ZnPtr<Sink>::Adopt(new Sink);
     ZnPtr<IZnDiviRuveulator> calculator = OpenCalculator(editor, sink.get());
     ASSERT_TRUE(calculator);
     HWND window = calculator->GetWindow();
     ASSERT_TRUE(CWnd::IsWindow(window));
-    EXPECT_TRUE(CWnd::FromHandle(window)->GetDlgItem(1056)->IsWindowEnabled());
+    CWnd* dialog = CWnd::FromHandle(window);
+    for (int key : {1009, 1021, 1012, 1028, 1056}) // 4 * 3 = Insert
+        dialog->SendMessage(WM_COMMAND, WPARAM(key), 0);
+    EXPECT_EQ(editor.GetWindowTextW(), u"L=12");
+    EXPECT_EQ(sink->received, std::vector<ZnsStringW>{u"12"});
+
     // The editor lets go of the object while the window is open: the window goes with it.
     calculator.reset();
     EXPECT_FALSE(CWnd::IsWindow(window));
