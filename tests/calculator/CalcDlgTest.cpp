@@ -306,22 +306,6 @@ TEST_F(CalcDlgTest, AMeasureDocumentThatDoesNotLoadOffersNoMenuAndConvertsNothin
     EXPECT_EQ(text(IDC_MEASURE_NAME), u"");
 }
 
-TEST_F(CalcDlgTest, ButtonsCarryTheirColoursAndImages) {
-    auto button = [&](int id) { return dynamic_cast<CxButtonLt*>(dialog.GetDlgItem(id)); };
-    ASSERT_NE(button(IDC_DIGIT_7), nullptr);
-    EXPECT_EQ(button(IDC_DIGIT_7)->GetTextColor(), RGB(0, 0, 255));
-    EXPECT_EQ(button(IDC_SIN)->GetTextColor(), RGB(0, 0, 255));
-    EXPECT_EQ(button(IDC_ADD)->GetTextColor(), RGB(255, 0, 0));
-    EXPECT_EQ(button(IDC_BACKSPACE)->GetTextColor(), RGB(255, 0, 0));
-    EXPECT_EQ(button(IDC_INSERT)->GetTextColor(), RGB(0, 0, 0));
-    EXPECT_TRUE(button(IDC_EQUALS)->IsNoFocus());
-    EXPECT_EQ(button(IDC_SQRT)->GetImage(), 261);
-    EXPECT_EQ(button(IDC_ARROW_LEFT)->GetImage(), 256);
-    EXPECT_EQ(button(IDC_ARROW_RIGHT)->GetImage(), 257);
-    EXPECT_EQ(button(IDC_ARROW_UP)->GetImage(), 258);
-    EXPECT_EQ(button(IDC_ARROW_DOWN)->GetImage(), 259);
-}
-
 TEST(NotebookCallbackDefault, PastesIntoItsTargetOrRefusesWithoutOne) {
     res::ModuleResourceScope resources;
     ResetClipboard();
