@@ -88,6 +88,8 @@ void CReqpad::ConvertLinesToItems() {
     GetSel(selStart, selEnd);
     for (int start = 0; start < GetTextLength(); start = ParagraphEnd(start) + 1) {
         std::u16string_view line = ParagraphAt(start);
+        if (ParseItemPrefix(line))
+            continue; // already an item, tagged or not
         std::size_t digits = 0;
         while (digits < line.size() && line[digits] >= u'0' && line[digits] <= u'9')
             ++digits;

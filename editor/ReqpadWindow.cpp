@@ -240,7 +240,8 @@ LRESULT CReqpad::ReqpadProc(UINT message, WPARAM wParam, LPARAM lParam) {
                 CxFtEdit::WindowProc(message, wParam, 0);
             }
             Renumber(RenumberMode::Plain);
-            ResetSelectionToDefault();
+            if (GetSelStart() == GetSelEnd())
+                ResetSelectionToDefault();
             return 1;
         }
         if (OnCommandId(id))
