@@ -201,6 +201,16 @@ protected:
     void OnSizeRule(int width, int height);
 
 private:
+    // The insert commands, each after its picker; a cancelled picker changes nothing.
+    void InsertSymbol();
+    void InsertFractionFromDialog();
+    void InsertTolerance();
+    void InsertMaterial();
+    void InsertPosition();
+    void InsertView();
+    // Raised or lowered text at the default height, in the default colour.
+    zn::richedit::CharFormat ScriptFormat(bool raised) const;
+
     bool OnBackspaceOrDelete(bool backspace);
     void OnEnter();
     void ExtendSelection(UINT key);
