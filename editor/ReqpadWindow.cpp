@@ -199,8 +199,8 @@ LRESULT CReqpad::ReqpadProc(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_COMMAND: {
-        if (HIWORD(wParam) != 0 && lParam && HWND(lParam) != m_hWnd)
-            break; // a child's notification
+        if (!IsCommandCode(wParam))
+            break; // a notification, not a command
         UINT id = LOWORD(wParam);
         if (isPlatformFormatCommand(id)) {
             if (!SelectionEditable())
