@@ -152,8 +152,11 @@ TEST_F(TTextRecord, AVersionOnePointOneTextGoesThroughTheMultilineConverter) {
     v11.minor = 1;
     v11.content = u"1. First\\P2. Second";
     ASSERT_EQ(load(*text, v11), S_OK);
-    // The module exports no converter yet, so the loader's wrapper gives the empty text.
-    EXPECT_EQ(text->GetContent(), u"");
+    // The module's own converter reads the host codes: two numbered items in RTF.
+    ZnsStringW content = text->GetContent();
+    EXPECT_EQ(content.rfind(u"{\\rtf1", 0), 0u) << zn::toUtf8(content);
+    EXPECT_NE(content.find(u"\\protect\\cf1 1. \\plain\\f0\\fs20\\cf1 First\\par"), ZnsStringW::npos);
+    EXPECT_NE(content.find(u"2. \\plain\\f0\\fs20\\cf1 Second}"), ZnsStringW::npos);
 }
 
 TEST_F(TTextRecord, HeaderTextAndHeaderFieldsComeFromVersionsOnePointFourAndFive) {
