@@ -40,6 +40,9 @@ public:
     unsigned ChooseMenuCommand(const zn::ui::CMenu& menu) override {
         return current().ChooseMenuCommand(menu);
     }
+    zn::ui::PickerAnswer AnswerPicker(const zn::ui::PickerRequest& request) override {
+        return current().AnswerPicker(request);
+    }
 
 private:
     zn::ui::UserAgent& current() {

@@ -145,6 +145,9 @@ public:
     void ToggleScript(bool raised);
     bool IsRaised() const;
     bool IsLowered() const;
+    // Raised or lowered text: 3/4 of the default height, 4/9 of it up or down, in the
+    // default colour; raised text also drops bold and protection.
+    zn::richedit::CharFormat ScriptFormat(bool raised) const;
     // The insert commands; true when `id` is one of them.
     bool OnInsertCommand(UINT id);
     bool IsInsertAllowed(UINT id) const;
@@ -201,6 +204,13 @@ protected:
     void OnSizeRule(int width, int height);
 
 private:
+    // The insert commands, each after its picker; a cancelled picker changes nothing.
+    void InsertSymbol();
+    void InsertFractionFromDialog();
+    void InsertTolerance();
+    void InsertMaterial();
+    void InsertPosition();
+    void InsertView();
     bool OnBackspaceOrDelete(bool backspace);
     void OnEnter();
     void ExtendSelection(UINT key);
