@@ -171,11 +171,6 @@ bool CReqpad::OnCommandId(UINT id) {
         return true;
     case ID_SHOW_FIRST_LIST:
         return true;
-    case ID_INSERT_FRACTION:
-        if (IsInsertAllowed(id) && SelectionEditable())
-            InsertFractionFromDialog();
-        UpdateInterface();
-        return true;
     default:
         return OnInsertCommand(id);
     }
