@@ -319,6 +319,8 @@ int runEdit(const EditOptions& options) {
             if (!options.content.empty() && !pad.SetContent(content, options.kind))
                 throw EditError(options.content + " cannot be loaded as kind " +
                                 std::to_string(options.kind));
+            // As the editor dialog does: the loaded text is the first undo step, not undoable.
+            pad.TakeUndoSnapshot();
             pad.m_undoAvailable = 0;
             session.Run(actions);
             print(pad, options.prints);

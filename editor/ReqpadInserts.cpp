@@ -199,10 +199,15 @@ void CReqpad::InsertSymbol() {
 }
 
 void CReqpad::InsertFractionFromDialog() {
+    int start = 0, end = 0;
+    GetSel(start, end);
     CFracDlg dialog(this);
+    dialog.m_withBar = 1; // a fraction has its bar unless the selected form says otherwise
     dialog.PresetFromSelection(*this);
-    if (dialog.DoModal() != zn::ui::IDOK)
+    if (dialog.DoModal() != zn::ui::IDOK) {
+        SetSel(start, end); // the preset may have widened it to the whole form
         return;
+    }
     InsertFraction(dialog.m_numerator, dialog.m_denominator, dialog.m_withBar != 0, nullptr);
 }
 

@@ -25,10 +25,7 @@ bool isPlatformFormatCommand(UINT id) {
 
 CReqpad::CReqpad() = default;
 
-CReqpad::~CReqpad() {
-    if (m_hWnd)
-        ChangeClipboardChain(this, nullptr);
-}
+CReqpad::~CReqpad() = default;
 
 bool CReqpad::Create(std::uint32_t style, const CRect& rect, CWnd* parent, UINT id) {
     if (!CreateEx(WS_EX_CLIENTEDGE, u"RichEdit20W", u"", (style | kEditorStyle | WS_CHILD) & ~WS_BORDER,
@@ -282,6 +279,9 @@ LRESULT CReqpad::ReqpadProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DRAWCLIPBOARD:
         OnClipboardChanged();
         return 0;
+    case WM_DESTROY:
+        ChangeClipboardChain(this, nullptr);
+        break;
     default:
         break;
     }

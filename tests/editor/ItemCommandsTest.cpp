@@ -74,6 +74,19 @@ TEST_F(ReqpadTest, DeletingOverANumberAsksFirst) {
     EXPECT_TRUE(RecordedMessageBoxes().empty());
 }
 
+TEST_F(ReqpadTest, BackspaceTakesAReferenceAsAWhole) {
+    load(u"1. see");
+    caret(pad.GetTextLength());
+    pad.InsertSpecReference(5, u"pos. 5");
+    int afterReference = pad.GetSelEnd();
+    EXPECT_NE(text().find(u"</spcref>"), ZnsStringW::npos);
+    caret(afterReference);
+    run("key Back");
+    EXPECT_EQ(text().find(u"spcref"), ZnsStringW::npos) << zn::toUtf8(text());
+    EXPECT_EQ(text().find(u"pos. 5"), ZnsStringW::npos);
+    EXPECT_EQ(text().rfind(u"1. see ", 0), 0u);
+}
+
 TEST_F(ReqpadTest, TypingIntoANumberIsRefused) {
     load(u"1. a\r2. b");
     caret(1);

@@ -122,5 +122,30 @@ TEST_F(ReqpadTest, FractionPresetReadsTheSelectedForm) {
     EXPECT_TRUE(plain.m_numerator.empty());
 }
 
+TEST_F(ReqpadTest, FractionCommandReplacesTheSelectionOrLeavesIt) {
+    load(u"1. ratio x");
+    pad.m_allowedInserts = kAllowFraction;
+    pad.SetSel(at(u"x"), at(u"x") + 1);
+    agent.AddScript("click 2");
+    pad.SendMessage(WM_COMMAND, ID_INSERT_FRACTION, 0);
+    EXPECT_EQ(text(), u"1. ratio x");
+    EXPECT_EQ(pad.GetSelText(), u"x");
+
+    agent.AddScript("click 12054\ntype 3\nclick 12057\ntype 4\nclick 1");
+    pad.SendMessage(WM_COMMAND, ID_INSERT_FRACTION, 0);
+    EXPECT_EQ(text(), u"1. ratio 3|4");
+    EXPECT_GT(pad.GetCharFormat(at(u"3"), at(u"3") + 1).offset, 0);
+    EXPECT_LT(pad.GetCharFormat(at(u"4"), at(u"4") + 1).offset, 0);
+
+    // The form is offered again for editing: the bar goes, the numbers stay.
+    pad.SetSel(at(u"3"), pad.GetTextLength());
+    agent.AddScript("click 32923\nclick 1");
+    pad.SendMessage(WM_COMMAND, ID_INSERT_FRACTION, 0);
+    EXPECT_EQ(text(), u"1. ratio 34");
+    pad.m_allowedInserts = 0;
+    pad.SendMessage(WM_COMMAND, ID_INSERT_FRACTION, 0); // not offered: no dialog
+    EXPECT_EQ(text(), u"1. ratio 34");
+}
+
 } // namespace
 } // namespace editor::test
