@@ -1,11 +1,13 @@
 // The editor control inside the reference host: references to the drawing's position
 // records on load, and the notice with the edit-object button when records are gone.
+#include "editor/ErrorTrace.h"
 #include "editor/Reqpad.h"
 #include "editor/SpecReference.h"
 #include "module/SpecificationAccess.h"
 #include "resources/ModuleResources.h"
 #include "simhost/Annotation.h"
 #include "simhost/PositionRecord.h"
+#include "platform/ui/ScriptedAgent.h"
 #include "tests/host/HostFixture.h"
 
 namespace {
@@ -59,6 +61,30 @@ TEST_F(EditorInHost, GoneRecordsAreDroppedWithTheEditButtonOfTheTextsObject) {
               u"Some objects linked with technical conditions do not exist anymore.\nLinks will be dropped.");
     ASSERT_TRUE(events.back().editObject);
     EXPECT_EQ(*events.back().editObject, holder->GetId());
+}
+
+TEST_F(EditorInHost, AViewLinkTheConverterRefusesIsTracedNotShown) {
+    simhost::Drawing& drawing = NewDrawing();
+    ZnPtr<simhost::Annotation> view = ZnPtr<simhost::Annotation>::Adopt(
+        new simhost::Annotation(simhost::Annotation::Kind::View));
+    drawing.Append(view.get(), nullptr);
+    ASSERT_EQ(view->SetExtProperty(u"TT info", ZNSVariant(ZnsStringW(u"view B"))), S_OK);
+    zn::ui::ScriptedAgent agent("object " + std::to_string(view->GetId().index));
+    zn::ui::UserAgent* previous = zn::ui::SetUserAgent(&agent);
+    std::vector<std::string> trace;
+    editor::SetDebugMonitor([&](const std::string& line) { trace.push_back(line); });
+
+    pad.m_allowedInserts = editor::kAllowView;
+    pad.SetReadOnly(true);
+    pad.SendMessage(zn::ui::WM_COMMAND, editor::ID_INSERT_VIEW, 0);
+    editor::SetDebugMonitor(nullptr);
+    zn::ui::SetUserAgent(previous);
+
+    EXPECT_EQ(pad.GetTextLength(), 0);
+    ASSERT_EQ(trace.size(), 1u);
+    EXPECT_EQ(trace[0].rfind("ERROR(80004005) 'RETERRIF marco, expr: !pLink ReqpadInserts.cpp(", 0), 0u)
+        << trace[0];
+    EXPECT_EQ(agent.Remaining(), 0u);
 }
 
 } // namespace
