@@ -131,6 +131,25 @@ void CRichEditCtrl::MoveCaret(UINT key, bool extend, bool word) {
     SetSel(std::min(m_anchor, active), std::max(m_anchor, active));
 }
 
+std::optional<CRect> CRichEditCtrl::FindItemRect(std::u16string_view item) const {
+    if (item.size() < 2 || item.size() > 10 || item[0] != u'@')
+        return std::nullopt;
+    int position = 0;
+    for (char16_t ch : item.substr(1)) {
+        if (ch < u'0' || ch > u'9')
+            return std::nullopt;
+        position = position * 10 + (ch - u'0');
+    }
+    if (position > GetTextLength())
+        return std::nullopt;
+    // Centred on the caret place before the character, which a click there picks.
+    const richedit::Point p = PosFromChar(position);
+    const CRect cell{p.x - kCellWidth / 2, p.y, p.x + kCellWidth / 2, p.y + kLineHeight};
+    if (!GetClientRect().PtInRect(cell.CenterPoint()))
+        return std::nullopt;
+    return cell;
+}
+
 void CRichEditCtrl::handleKeyDown(UINT key) {
     bool ctrl = GetKeyState(VK_CONTROL) < 0, shift = GetKeyState(VK_SHIFT) < 0;
     if ((ctrl && key == 'C') || (ctrl && key == VK_INSERT))

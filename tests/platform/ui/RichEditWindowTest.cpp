@@ -196,6 +196,61 @@ TEST_F(RichEditWindowTest, AStreamInTheOwnerRefusesReportsFailure) {
     EXPECT_EQ(edit.StreamInRtf("{\\rtf1 z}", true).status, rtf::ReadStatus::Refused);
 }
 
+// What a user does with the keyboard and the mouse, as scripts write it: a Shift held over
+// several keys (one Shift key-down, which the editor's selection anchor relies on), Ctrl+Enter
+// as a key and not a typed paragraph, and clicks and drags at text positions.
+TEST_F(RichEditWindowTest, ScriptsHoldShiftAndClickOrDragAtTextPositions) {
+    struct Recording : CRichEditCtrl {
+        int shiftDowns = 0;
+        int ctrlEnters = 0;
+        std::u16string typed;
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+            if (message == WM_KEYDOWN && wParam == VK_SHIFT)
+                ++shiftDowns;
+            if (message == WM_KEYDOWN && wParam == VK_RETURN && GetKeyState(VK_CONTROL) < 0)
+                ++ctrlEnters;
+            if (message == WM_CHAR)
+                typed += char16_t(wParam);
+            return CRichEditCtrl::WindowProc(message, wParam, lParam);
+        }
+    } recording;
+    ASSERT_TRUE(recording.Create(WS_VISIBLE | ES_MULTILINE | ES_WANTRETURN, {100, 0, 180, 80},
+                                 &parent, 12015));
+    recording.SetText(u"ab cd efg\rsecond");
+    auto selection = [&] { return std::pair{recording.GetSelStart(), recording.GetSelEnd()}; };
+    auto run = [&](const char* script) {
+        agent.AddScript(script);
+        while (agent.Remaining())
+            agent.ProvideInput(parent);
+    };
+
+    run("click 12015 @12\nkey Shift+Left\nkey Shift+Left\nkey Shift+Left");
+    EXPECT_EQ(recording.shiftDowns, 1);
+    EXPECT_EQ(selection(), (std::pair{9, 12}));
+    run("key Left\nkey Shift+Right");
+    EXPECT_EQ(recording.shiftDowns, 2); // released by the plain key, pressed again
+    EXPECT_LT(GetKeyState(VK_SHIFT), 0);
+    run("click 12015 @4");
+    EXPECT_EQ(GetKeyState(VK_SHIFT), 0); // a click lets the keys go
+    EXPECT_EQ(selection(), (std::pair{4, 4}));
+
+    run("key Ctrl+Enter");
+    EXPECT_EQ(recording.ctrlEnters, 1);
+    EXPECT_EQ(recording.GetText(), u"ab cd efg\rsecond");
+
+    run("drag 12015 @1 @7");
+    EXPECT_EQ(selection(), (std::pair{1, 7}));
+    run("dblclick 12015 @7");
+    EXPECT_EQ(selection(), (std::pair{6, 9}));
+    run("type x");
+    EXPECT_EQ(recording.GetText(), u"ab cd x\rsecond");
+    EXPECT_EQ(recording.typed, u"x");
+
+    // A position past the text, or scrolled out of view, is nothing a user can click.
+    agent.AddScript("click 12015 @99");
+    EXPECT_THROW(agent.ProvideInput(parent), AgentError);
+}
+
 TEST_F(RichEditWindowTest, FindRangesAndLinesAnswerByMessage) {
     edit.SetText(u"pos. 12 (zone A)\rposition 3");
     FINDTEXTEXW find{{0, -1}, u"pos", {}};
