@@ -66,6 +66,16 @@ protected:
         return sink.bytes;
     }
 
+    CPoint posFromChar(int position) {
+        POINTL p;
+        edit.SendMessage(EM_POSFROMCHAR, WPARAM(&p), position);
+        return {int(p.x), int(p.y)};
+    }
+    int charFromPos(CPoint point) {
+        POINTL p{point.x, point.y};
+        return int(edit.SendMessage(EM_CHARFROMPOS, 0, LPARAM(&p)));
+    }
+
     CWnd parent;
     CRichEditCtrl edit;
     std::uint32_t lastError = 0;
@@ -272,8 +282,10 @@ TEST_F(RichEditWindowTest, FindRangesAndLinesAnswerByMessage) {
     EXPECT_EQ(std::u16string(buffer), u"position");
 
     // The first unit of the buffer says how much it takes; no terminator is written.
+    // Ten cells a line: the first paragraph wraps behind its second blank.
+    EXPECT_EQ(edit.SendMessage(EM_GETLINECOUNT), 3);
     char16_t line[8] = {4, u'#', u'#', u'#', u'#', u'#', u'#', u'#'};
-    EXPECT_EQ(edit.SendMessage(EM_GETLINE, 1, LPARAM(line)), 4);
+    EXPECT_EQ(edit.SendMessage(EM_GETLINE, 2, LPARAM(line)), 4);
     EXPECT_EQ(std::u16string(line, 5), u"posi#");
 }
 
@@ -289,15 +301,15 @@ TEST_F(RichEditWindowTest, ScrollingMovesPositionsAndKeepsTheCaretInView) {
     edit.SetSel(7 * 7, 7 * 7); // line 7, below the five that show
     edit.SendMessage(EM_SCROLLCARET);
     EXPECT_EQ(edit.SendMessage(EM_GETFIRSTVISIBLELINE), 3);
-    EXPECT_EQ(edit.SendMessage(EM_POSFROMCHAR, 7 * 7), MAKELPARAM(0, 64));
-    EXPECT_EQ(edit.SendMessage(EM_CHARFROMPOS, 0, MAKELPARAM(1, 65)), 7 * 7);
+    EXPECT_EQ(posFromChar(7 * 7), (CPoint{0, 64}));
+    EXPECT_EQ(charFromPos({1, 65}), 7 * 7);
 
     // Scrolling stops where the last line still fills the bottom and the widest fills the
-    // width.
+    // width (the long last paragraph wraps into three lines of at most ten cells).
     edit.SendMessage(EM_LINESCROLL, 100, 100);
     CPoint scroll;
     edit.SendMessage(EM_GETSCROLLPOS, 0, LPARAM(&scroll));
-    EXPECT_EQ(scroll, (CPoint{(23 + 1) * 8 - 80, 13 * 16 - 80}));
+    EXPECT_EQ(scroll, (CPoint{(10 + 1) * 8 - 80, 15 * 16 - 80}));
     CPoint top{0, 0};
     edit.SendMessage(EM_SETSCROLLPOS, 0, LPARAM(&top));
 
@@ -310,7 +322,7 @@ TEST_F(RichEditWindowTest, ScrollingMovesPositionsAndKeepsTheCaretInView) {
     edit.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA));
     EXPECT_EQ(firstLine(), 3);
     edit.SendMessage(WM_VSCROLL, SB_BOTTOM);
-    EXPECT_EQ(firstLine(), 8);
+    EXPECT_EQ(firstLine(), 10);
     edit.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 32));
     EXPECT_EQ(firstLine(), 2);
     edit.SendMessage(WM_HSCROLL, SB_LINEDOWN);
@@ -321,9 +333,9 @@ TEST_F(RichEditWindowTest, ScrollingMovesPositionsAndKeepsTheCaretInView) {
     // Typing at the end of the text brings it into view, a new text scrolls back to the top.
     KeyPress(VK_END, kModCtrl);
     TypeText(u"!");
-    EXPECT_EQ(edit.SendMessage(EM_GETFIRSTVISIBLELINE), 8);
+    EXPECT_EQ(edit.SendMessage(EM_GETFIRSTVISIBLELINE), 10);
     edit.SendMessage(EM_GETSCROLLPOS, 0, LPARAM(&scroll));
-    EXPECT_EQ(scroll.x, 24 * 8 + 8 - 80);
+    EXPECT_EQ(scroll.x, 0);
     edit.SetText(u"short");
     edit.SendMessage(EM_GETSCROLLPOS, 0, LPARAM(&scroll));
     EXPECT_EQ(scroll, (CPoint{0, 0}));
@@ -331,7 +343,7 @@ TEST_F(RichEditWindowTest, ScrollingMovesPositionsAndKeepsTheCaretInView) {
     // A narrower formatting rectangle (insets of the module's editor) shifts positions.
     CRect inset{4, 3, 80, 80};
     edit.SendMessage(EM_SETRECT, 0, LPARAM(&inset));
-    EXPECT_EQ(edit.SendMessage(EM_POSFROMCHAR, 1), MAKELPARAM(12, 3));
+    EXPECT_EQ(posFromChar(1), (CPoint{12, 3}));
 }
 
 } // namespace
