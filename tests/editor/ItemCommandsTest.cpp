@@ -153,6 +153,10 @@ TEST_F(ReqpadTest, MovingItemsAtBothEnds) {
 
 TEST_F(ReqpadTest, UndoTwiceRedoes) {
     load(u"1. a\r2. b");
+    zn::ui::CMenu edit;
+    edit.CreatePopupMenu();
+    edit.AppendMenu(zn::ui::MF_STRING, zn::ui::ID_EDIT_UNDO_TEXT, u"Undo");
+    pad.SetEditMenu(&edit);
     pad.m_undoAvailable = 0;
     EXPECT_EQ(pad.SendMessage(zn::ui::EM_CANUNDO), 0);
     caret(at(u"b") + 1);
@@ -162,13 +166,18 @@ TEST_F(ReqpadTest, UndoTwiceRedoes) {
     run("key Ctrl+Z");
     EXPECT_EQ(text(), u"1. a\r2. b");
     EXPECT_TRUE(pad.GetModify());
+    EXPECT_EQ(edit.GetMenuString(zn::ui::ID_EDIT_UNDO_TEXT, zn::ui::MF_BYCOMMAND), u"Redo");
     run("key Ctrl+Z");
     EXPECT_EQ(text(), u"1. a\r2. bcd");
-    // A command is a step of its own.
-    pad.DeleteItems();
+    EXPECT_EQ(edit.GetMenuString(zn::ui::ID_EDIT_UNDO_TEXT, zn::ui::MF_BYCOMMAND), u"Undo");
+    // A command is a step of its own, and so is the typing after it.
+    pad.SendMessage(zn::ui::WM_COMMAND, ID_DELETE_ITEMS, 0);
     EXPECT_EQ(text(), u"1. a");
-    pad.Undo();
-    EXPECT_EQ(text(), u"1. a\r2. bcd");
+    run("type z\nkey Ctrl+Z");
+    EXPECT_EQ(text(), u"1. a");
+    pad.SendMessage(zn::ui::WM_COMMAND, zn::ui::ID_EDIT_UNDO_TEXT, 0);
+    EXPECT_EQ(text(), u"1. az");
+    pad.SetEditMenu(nullptr);
 }
 
 TEST_F(ReqpadTest, CommandsArriveThroughTheWindow) {
