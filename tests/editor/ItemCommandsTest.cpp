@@ -104,17 +104,22 @@ TEST_F(ReqpadTest, TypingIntoANumberIsRefused) {
 TEST_F(ReqpadTest, ShiftArrowsGrowFromTheirOwnAnchor) {
     load(u"1. abcdef\r2. ghi");
     caret(at(u"c"));
-    run("key Shift+Right");
-    EXPECT_EQ(pad.GetSelText(), u"c");
-    run("key Shift+Right"); // a new press of Shift: the anchor is the selection start again
+    run("key Shift+Right\nkey Shift+Right"); // Shift held: the anchor stays at "c"
     EXPECT_EQ(pad.GetSelText(), u"cd");
     run("key Shift+Left");
-    EXPECT_EQ(pad.GetSelText(), u"d");
+    EXPECT_EQ(pad.GetSelText(), u"c");
+    run("key Left"); // lets Shift go
     caret(at(u"e"));
     run("key Shift+Down"); // to the start of the next line
     EXPECT_EQ(pad.GetSelText(), u"ef\r");
-    run("key Shift+Up"); // from the start of the caret's line
-    EXPECT_EQ(pad.GetSelText(), u"1. abcdef\r");
+    run("key Shift+Up"); // back past the anchor, to the start of the line before
+    EXPECT_EQ(pad.GetSelText(), u"1. abcd");
+}
+
+TEST_F(ReqpadTest, DoubleClickSelectsTheWholeItem) {
+    load(u"Title\r1. a\rmore\r2. b");
+    run("dblclick 12014 @" + std::to_string(at(u"more") + 1));
+    EXPECT_EQ(pad.GetSelText(), u"1. a\rmore");
 }
 
 TEST_F(ReqpadTest, DeleteItemsTakesEveryItemTheSelectionTouches) {
