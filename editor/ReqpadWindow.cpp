@@ -241,8 +241,11 @@ LRESULT CReqpad::ReqpadProc(UINT message, WPARAM wParam, LPARAM lParam) {
                 ResetSelectionToDefault();
             return 1;
         }
-        if (OnCommandId(id))
+        if (OnCommandId(id)) {
+            // Typing after a command is a step of its own.
+            m_newUndoStep = 1;
             return 1;
+        }
         return CxFtEdit::WindowProc(message, wParam, 0);
     }
     case WM_KEYDOWN:
