@@ -195,6 +195,8 @@ protected:
     void BuildContextMenu(zn::ui::CMenu& menu) override;
     // The control's part of the window procedure, shared with the page view.
     virtual LRESULT ReqpadProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // The dialog builds its Edit popup from the same entries.
+    friend class ReqpadDlg;
     // Appends the control's entries: with `withUndoGroup` the owner's Edit popup (undo and
     // clipboard first), without it the platform's context menu.
     void AppendEditEntries(zn::ui::CMenu& menu, bool withUndoGroup);
