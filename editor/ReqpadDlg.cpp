@@ -449,7 +449,17 @@ LRESULT ReqpadDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             editor.OnPaste();
             return 0;
         }
+        if (lParam && reinterpret_cast<const NMHDR*>(lParam)->code == UINT(EN_SELCHANGE)) {
+            LRESULT result = CxDialog::WindowProc(message, wParam, lParam);
+            updateStates();
+            return result;
+        }
         break;
+    case WM_COMMAND: {
+        LRESULT result = CxDialog::WindowProc(message, wParam, lParam);
+        updateStates();
+        return result;
+    }
     default:
         break;
     }
