@@ -176,7 +176,9 @@ BOOL ReqpadDlg::OnInitDialog() {
     if (CWnd* place = GetDlgItem(IDC_PLACE))
         place->EnableWindow((editor.m_allowedInserts & kAllowPlace) != 0);
     layout();
-    editor.SetFocus();
+    // Built hidden, the dialog must not take the focus from the window the user is in.
+    if (!m_hidden)
+        editor.SetFocus();
     editor.SetModify(false);
     editor.TakeUndoSnapshot();
     editor.m_undoAvailable = 0;
@@ -280,7 +282,8 @@ void ReqpadDlg::mapCommands() {
 }
 
 void ReqpadDlg::clear() {
-    editor.SetFocus();
+    if (!m_hidden)
+        editor.SetFocus();
     {
         InternalChange guard(editor);
         editor.SetSel(0, -1);

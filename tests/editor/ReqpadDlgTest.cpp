@@ -130,6 +130,28 @@ TEST_F(ReqpadDlgTest, EmptyContentStartsWithItemOneAndTheEditPopupIsInserted) {
     dialog.CloseHidden();
 }
 
+TEST_F(ReqpadDlgTest, HelpTopicFollowsTheMode) {
+    auto lastHelp = [this] {
+        const auto& events = Host().Notifications().Events();
+        return events.empty() || events.back().kind != simhost::HostEvent::Kind::Help
+                   ? ZnsStringW()
+                   : events.back().text;
+    };
+    ProbeDlg conditions(&owner);
+    open(conditions);
+    drive(conditions, "click 57670");
+    EXPECT_EQ(lastHelp(), u"ZNS_HELP_TT");
+    conditions.CloseHidden();
+
+    ProbeDlg parameters(&owner);
+    parameters.SetTitle(u"Technical parameters", 1);
+    open(parameters);
+    EXPECT_EQ(parameters.GetWindowTextW(), u"Technical parameters");
+    drive(parameters, "click 12014 @3\nkey F1");
+    EXPECT_EQ(lastHelp(), u"ZNS_HELP_TD");
+    parameters.CloseHidden();
+}
+
 TEST_F(ReqpadDlgTest, StatesFollowTheSelectionAndTheAllowedInserts) {
     ProbeDlg dialog(&owner);
     dialog.SetContent(u"1. first\r2. second", kContentPlain);
