@@ -13,14 +13,17 @@ namespace editor {
 using zn::richedit::CharFormat;
 
 void CReqpad::FormatPrefix(int start, int length) {
-    // Most prefixes are formatted already; looking is cheaper than setting.
+    // Most prefixes are formatted already; looking is cheaper than setting. A prefix is
+    // formatted as a whole and protected, so its ends tell.
     bool formatted = true;
-    for (int i = start; i < start + length && formatted; ++i) {
+    for (int i : {start, start + length - 1}) {
         const CharFormat& current = Document().CharFormatAt(i);
         formatted = (current.effects & (zn::richedit::CFE_PROTECTED | zn::richedit::CFE_BOLD)) ==
                         (zn::richedit::CFE_PROTECTED | zn::richedit::CFE_BOLD) &&
                     !(current.effects & zn::richedit::CFE_AUTOCOLOR) &&
                     current.color == m_numberColor;
+        if (!formatted)
+            break;
     }
     if (formatted)
         return;
