@@ -22,6 +22,14 @@ out="$(edit --allow 8 --do "select 8 8" --do "command 32807" --do "record 4" --d
 edit --allow 8 --do "select 8 8" --do "command 32807" --do "record 4" --print runs \
     | grep -q "^pos. 3 (zone B2)${tab}imprint,link${tab}200${tab}0$" || fail "reference runs"
 
+# A click inside a reference selects all of it; a mouse selection into it takes it whole.
+out="$(edit --allow 8 --do "select 8 8" --do "command 32807" --do "record 4" --do "click 12014 @30" \
+    --print selection)"
+[ "$out" = "9 49" ] || fail "click in a reference: $out"
+out="$(edit --allow 8 --do "select 8 8" --do "command 32807" --do "record 4" --do "drag 12014 @5 @30" \
+    --print selection)"
+[ "$out" = "5 49" ] || fail "drag into a reference: $out"
+
 out="$(edit --allow 8 --do "select 8 8" --do "command 32807" --do "pick cancel" --print text --print modified)"
 [ "$out" = "$(printf '1. Steel\n2. Iron\n0')" ] || fail "cancelled position: $out"
 
@@ -32,6 +40,16 @@ out="$(edit --allow 20 --do "select 8 8" --do "command 32811" --do "material Ste
 out="$(edit --allow 20 --do "select 3 8" --do "command 32811" --do "material |1050|4543" --print runs)"
 [ "$out" = "$(printf '1. \tbold,protected\t200\t0\n1050\t-\t150\t88\n4543\t-\t150\t-88\n2. \tbold,protected\t200\t0\nIron\t-\t200\t0')" ] \
     || fail "material fraction: $out"
+
+# Picking again over part of a designation starts from it and replaces all of it; a cancel
+# leaves the selection as it was.
+designation='--do "select 8 8" --do "command 32811" --do "material Steel|GOST 1050|GOST 4543"'
+out="$(eval edit --allow 20 "$designation" --do '"select 8 20"' --do '"command 32811"' \
+    --do '"pick cancel"' --print selection)"
+[ "$out" = "8 20" ] || fail "cancelled material: $out"
+out="$(eval edit --allow 20 "$designation" --do '"select 8 20"' --do '"command 32811"' \
+    --do '"material Iron|1|2"' --print text)"
+[ "$out" = "$(printf '1. SteelIron 1|2\n2. Iron')" ] || fail "material again: $out"
 
 out="$(edit --allow 40 --do "select 8 8" --do "command 32806" --do "fit H7|+0,025|0" --print runs)"
 [ "$out" = "$(printf '1. \tbold,protected\t200\t0\nSteelH7 \t-\t200\t0\n+0,025\t-\t150\t88\n0\t-\t150\t-88\n2. \tbold,protected\t200\t0\nIron\t-\t200\t0')" ] \
