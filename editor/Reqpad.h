@@ -13,6 +13,10 @@
 #include "host/controls/CxFtEdit.h"
 #include "requirements/TTextTypes.h"
 
+namespace zn::richedit {
+class TextRange;
+}
+
 namespace editor {
 
 // Commands of the control (menus, toolbar, keys).
@@ -228,6 +232,7 @@ private:
     int ParagraphEnd(int position) const; // position of its mark, or the text length
     std::u16string_view ParagraphAt(int start) const;
     void FormatPrefix(int start, int length);
+    void InsertItemTag(zn::richedit::TextRange& range, int at, std::int32_t tagId);
     void ResetNumberFormats();
     void RepairOldContent();
     void SwapWithUndoSnapshot();
