@@ -9,6 +9,7 @@ int main(int argc, char** argv) {
     const std::vector<Subcommand> commands = {
         addCalcCommand(app),
         addHostCommand(app),
+        addNotebookCommand(app),
         addResourcesCommand(app),
         addRtfCommand(app),
     };
