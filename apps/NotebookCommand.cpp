@@ -15,6 +15,7 @@
 #include "platform/file/SaveFile.h"
 #include "platform/text/CodePage.h"
 #include "platform/ui/MessageBox.h"
+#include "resources/ModuleResources.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 
@@ -285,6 +286,7 @@ int run(int (*action)(const NotebookOptions&), const NotebookOptions& options) {
         ++g_messagesShown;
         return zn::ui::MessageBoxButtons(type).front();
     });
+    res::ModuleResourceScope resources;
     try {
         return action(options);
     } catch (const Failed&) {

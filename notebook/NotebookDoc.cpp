@@ -130,13 +130,13 @@ int CNotebookDoc::LoadNotebook(const std::optional<ZnsStringW>& givenPath, int m
         return loadNotebookFile(path, bytes, mode);
     if (IsWindowReady() && (ImportOldText(fileNameOf(path), path, false) == 1 || ImportOldTable(path) == 1))
         return 1;
-    AfxMessageBox(res::IDS_NOT_NOTEBOOK_FILE, ui::MB_ICONEXCLAMATION);
+    AfxMessageBox(res::LoadStringW(res::IDS_NOT_NOTEBOOK_FILE), ui::MB_ICONEXCLAMATION);
     return 0;
 }
 
 int CNotebookDoc::loadNotebookFile(const ZnsStringW& path, const std::string& bytes, int mode) {
     if (bytes.size() < 5 || (bytes.compare(3, 2, "20") != 0 && bytes.compare(3, 2, "31") != 0)) {
-        AfxMessageBox(res::IDS_NOT_LATEST_VERSION, ui::MB_ICONEXCLAMATION);
+        AfxMessageBox(res::LoadStringW(res::IDS_NOT_LATEST_VERSION), ui::MB_ICONEXCLAMATION);
         return 0;
     }
     if (!IsWindowReady()) {
@@ -265,6 +265,9 @@ NotebookImage CNotebookDoc::MakeImage() const {
         out.key = m_tree.Key(item);
         out.state = tree.GetItemState(item, ~0u);
         tree.GetItemImage(item, out.image, out.selectedImage);
+        // The tree expands an item's parents to show it; the partitions show that too.
+        if (!m_tree.GetOwnPage(item) || item == root)
+            out.image = out.selectedImage = m_tree.PartitionImage(item);
         for (HTREEITEM child = tree.GetChildItem(item); child; child = tree.GetNextSiblingItem(child))
             out.children.push_back(self(self, child));
         if (const NotebookPage* page = m_tree.GetOwnPage(item); page && item != root) {

@@ -38,7 +38,7 @@ int CNotebookDoc::ImportOldText(const ZnsStringW& partitionName, const ZnsString
                       ui::MB_YESNO | ui::MB_ICONQUESTION) != ui::IDYES)
         return 0;
     if (old.status == OldTextNotebook::ReadError) {
-        AfxMessageBox(res::IDS_OLD_IMPORT_ERROR, ui::MB_ICONEXCLAMATION);
+        AfxMessageBox(res::LoadStringW(res::IDS_OLD_IMPORT_ERROR), ui::MB_ICONEXCLAMATION);
         try {
             CFile::Rename(path, path + u".bak");
         } catch (const CFileException&) {
@@ -93,7 +93,7 @@ int CNotebookDoc::ImportOldTable(const ZnsStringW& path) {
     case OldTableNotebook::Ok:
         break;
     case OldTableNotebook::WrongVersion:
-        AfxMessageBox(res::IDS_NOT_OLD_TABLE_FILE, ui::MB_ICONEXCLAMATION);
+        AfxMessageBox(res::LoadStringW(res::IDS_NOT_OLD_TABLE_FILE), ui::MB_ICONEXCLAMATION);
         return 0;
     case OldTableNotebook::Truncated:
         CFileException(CFileException::endOfFile, 0, path).ReportError();

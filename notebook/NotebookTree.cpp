@@ -145,9 +145,13 @@ void CNotebookTree::Expand(HTREEITEM item, bool expand) {
 void CNotebookTree::UpdatePartitionImage(HTREEITEM item) {
     if (GetOwnPage(item) && item != Root())
         return;
-    bool open = m_tree.ItemHasChildren(item) && m_tree.GetItemState(item, TVIS_EXPANDED);
-    int image = open ? kImagePartitionOpen : kImagePartition;
+    int image = PartitionImage(item);
     m_tree.SetItemImage(item, image, image);
+}
+
+int CNotebookTree::PartitionImage(HTREEITEM item) const {
+    bool open = m_tree.ItemHasChildren(item) && m_tree.GetItemState(item, TVIS_EXPANDED);
+    return open ? kImagePartitionOpen : kImagePartition;
 }
 
 void CNotebookTree::ForEachItem(const std::function<void(HTREEITEM, int)>& visit) const {

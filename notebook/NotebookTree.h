@@ -73,6 +73,8 @@ public:
     void Expand(HTREEITEM item, bool expand);
     // A partition left without children shows itself closed.
     void UpdatePartitionImage(HTREEITEM item);
+    // What a partition (or the root) shows: open while expanded with children.
+    int PartitionImage(HTREEITEM item) const;
 
     // Every item in pre-order, with its 1-based ordinal.
     void ForEachItem(const std::function<void(HTREEITEM, int ordinal)>& visit) const;

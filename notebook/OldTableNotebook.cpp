@@ -36,6 +36,9 @@ OldItem readItem(ByteReader& in) {
     item.name = fixedString(in);
     std::size_t rows = count(in);
     std::size_t columns = count(in);
+    // Rows without columns hold nothing a writer would have written.
+    if (rows > 0 && columns == 0)
+        throw Damaged{};
     // Every cell takes at least its length: more cells than bytes is a truncated file.
     if (columns != 0 && rows > in.remaining() / 4 / columns)
         throw Truncated{in.position()};
