@@ -114,6 +114,29 @@ RichText RichDocument::Replace(int start, int end, const RichText& with, bool ap
     return replaced;
 }
 
+bool RichDocument::ChangesCharFormat(int start, int end, const CharFormat& format) const {
+    for (int run = m_chars.RunAt(start); run < m_chars.RunCount() && m_chars.RunStart(run) < end;
+         ++run) {
+        const CharFormat& now = m_charFormats[m_chars.Value(run)];
+        CharFormat changed = now;
+        changed.apply(format);
+        if (!stored(changed).sameAs(now))
+            return true;
+    }
+    return false;
+}
+
+bool RichDocument::ChangesParaFormat(int firstParagraph, int lastParagraph,
+                                     const ParaFormat& format) const {
+    for (int p = firstParagraph; p <= lastParagraph; ++p) {
+        ParaFormat changed = ParaFormatOf(p);
+        changed.apply(format);
+        if (!stored(changed).sameAs(ParaFormatOf(p)))
+            return true;
+    }
+    return false;
+}
+
 void RichDocument::SetCharFormat(int start, int end, const CharFormat& format) {
     struct Piece {
         int from, to, value;

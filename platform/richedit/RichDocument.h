@@ -40,6 +40,10 @@ public:
     // formats; with `applyLastParagraph` the paragraph holding the end of the inserted text
     // takes `with.paragraphs.back()` as well. Returns what was replaced.
     RichText Replace(int start, int end, const RichText& with, bool applyLastParagraph);
+    // Whether applying `format` would change any character of [start, end) (any paragraph
+    // of the range).
+    bool ChangesCharFormat(int start, int end, const CharFormat& format) const;
+    bool ChangesParaFormat(int firstParagraph, int lastParagraph, const ParaFormat& format) const;
     // Applies the masked fields of `format` to [start, end).
     void SetCharFormat(int start, int end, const CharFormat& format);
     void SetParaFormat(int firstParagraph, int lastParagraph, const ParaFormat& format);

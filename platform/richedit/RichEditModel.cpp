@@ -71,16 +71,17 @@ void RichEditModel::SetText(std::u16string_view text) {
     content.paragraphs.assign(size_t(std::count(content.text.begin(), content.text.end(), u'\r')) +
                                   1,
                               initialParaFormat());
-    ReplaceDocument(content);
+    ReplaceDocument(content, Fresh::SetText);
 }
 
-void RichEditModel::ReplaceDocument(const RichText& content) {
+void RichEditModel::ReplaceDocument(const RichText& content, Fresh how) {
     const int oldLength = GetTextLength();
     m_doc.Replace(0, oldLength, content, true);
     m_undo.reset();
-    m_modified = false;
+    m_modified = how == Fresh::StreamIn;
     m_pendingFormat.reset();
-    m_scroll = {};
+    if (how == Fresh::SetText)
+        m_scroll = {};
     AdjustPositions(0, oldLength, int(content.text.size()), 0);
     NotifyChange();
 }
@@ -269,6 +270,8 @@ bool RichEditModel::SetCharFormat(int start, int end, const CharFormat& format) 
     end = std::clamp(end, start, length);
     if (start == end)
         return true;
+    if (!m_doc.ChangesCharFormat(start, end, format))
+        return true;
     if (!AllowEdit(start, end, ProtectedEditKind::SetCharFormat))
         return false;
     m_undo = UndoStep{start, end, m_doc.Extract(start, end), m_selStart, m_selEnd};
@@ -300,6 +303,8 @@ ParaFormat RichEditModel::GetParaFormat(int start, int end) const {
 bool RichEditModel::SetParaFormat(int start, int end, const ParaFormat& format) {
     const int first = m_doc.ParagraphOf(start);
     const int last = std::max(first, m_doc.ParagraphOf(end > start ? end - 1 : end));
+    if (!m_doc.ChangesParaFormat(first, last, format))
+        return true;
     const int from = m_doc.ParagraphStart(first), to = m_doc.ParagraphTextEnd(last);
     m_undo = UndoStep{from, to, m_doc.Extract(from, to), m_selStart, m_selEnd};
     m_doc.SetParaFormat(first, last, format);

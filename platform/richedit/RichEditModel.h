@@ -73,7 +73,9 @@ public:
     // Typed input: as ReplaceSel, but refused in read-only mode.
     bool TypeText(std::u16string_view text);
 
-    // Character formats. An empty selection sets the format the next inserted text takes.
+    // Character formats. An empty selection sets the format the next inserted text takes. A
+    // call that changes no character neither marks the text modified nor replaces the undo
+    // step; the same holds for paragraph formats.
     CharFormat GetSelectionCharFormat() const;
     bool SetSelectionCharFormat(const CharFormat& format);
     CharFormat GetCharFormat(int start, int end) const;
@@ -112,9 +114,10 @@ public:
     // Streaming. RTF bytes are 7-bit as written and read through the system ANSI code page.
     void StreamOutRtf(rtf::Sink& sink, bool selectionOnly) const;
     std::string GetRtf(bool selectionOnly = false) const;
-    // Whole document: replaces everything, empties undo, clears the modification flag, caret
-    // at 0. Selection: replaces the selection (undoable), caret behind the inserted text.
-    // A bad stream changes nothing.
+    // Whole document: replaces everything as an edit (the text counts as modified), empties
+    // undo and puts the caret at 0; the scroll position stays where the new text allows.
+    // Selection: replaces the selection (undoable), caret behind the inserted text. A bad
+    // stream changes nothing; an edit the owner refused reports ReadStatus::Refused.
     rtf::ReadResult StreamInRtf(std::string_view bytes, bool selectionOnly);
     // Unicode text with CR LF paragraph separators.
     ZnsStringW StreamOutText(bool selectionOnly) const;
@@ -164,8 +167,10 @@ private:
     };
 
     bool AllowEdit(int start, int end, ProtectedEditKind kind);
-    // A fresh content: no undo step, not modified, caret at 0, scrolled to the top.
-    void ReplaceDocument(const RichText& content);
+    // A fresh content: no undo step, caret at 0. Set as text it is not modified and shows
+    // from the top; streamed in it is an edit and the view keeps its place.
+    enum class Fresh { SetText, StreamIn };
+    void ReplaceDocument(const RichText& content, Fresh how);
     // Replaces [start, end) unconditionally; the caret goes to `caret` when given, else the
     // selection follows the edit.
     void ReplaceRange(int start, int end, const RichText& with, bool canUndo,

@@ -79,6 +79,12 @@ inline constexpr UINT ZNM_CONTEXTMENU_BUILD = 3057; // 0xBF1
 // A private query the notebook answers with 1.
 inline constexpr UINT ZNM_NOTEBOOK_QUERY = 0x7101;
 
+// Whether a WM_COMMAND is a command (0: a menu, a button or a toolbar button, whose handle
+// then comes in lParam; 1: an accelerator) rather than a control's notification.
+constexpr bool IsCommandCode(WPARAM wParam) {
+    return HIWORD(wParam) <= 1;
+}
+
 // Notification codes carried in WM_COMMAND / WM_NOTIFY.
 inline constexpr int BN_CLICKED = 0;
 inline constexpr int BN_DOUBLECLICKED = 5;

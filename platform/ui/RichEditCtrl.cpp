@@ -183,8 +183,9 @@ void CRichEditCtrl::BuildContextMenu(CMenu&) {}
 void CRichEditCtrl::ShowContextMenu(CPoint point) {
     CMenu menu;
     menu.CreatePopupMenu();
-    BuildContextMenu(menu);
+    // The owner class puts its entries (and a separator) first; the control's own follow.
     SendMessage(ZNM_CONTEXTMENU_BUILD, 0, LPARAM(&menu));
+    BuildContextMenu(menu);
     if (menu.GetMenuItemCount() <= 0)
         return;
     CPoint screen = ClientToScreen(point);
@@ -364,7 +365,8 @@ LRESULT CRichEditCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         Clear();
         return 0;
     case WM_COMMAND:
-        if (!lParam && handleCommand(LOWORD(wParam)))
+        // Menus, accelerators and toolbar buttons (whose handle comes in lParam) alike.
+        if (IsCommandCode(wParam) && handleCommand(LOWORD(wParam)))
             return 1;
         return CWnd::WindowProc(message, wParam, lParam);
     case WM_GETDLGCODE:
@@ -423,8 +425,11 @@ LRESULT CRichEditCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         SetSel(start, wordEnd(start));
         return 0;
     }
-    case WM_RBUTTONUP:
+    // The menu opens as the button goes down; its release is then no request of its own.
+    case WM_RBUTTONDOWN:
         ShowContextMenu(point);
+        return 0;
+    case WM_RBUTTONUP:
         return 0;
     case WM_CONTEXTMENU: {
         // From the keyboard (-1, -1) the menu opens at the caret, else at the pointer.

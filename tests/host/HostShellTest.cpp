@@ -120,7 +120,7 @@ TEST_F(HostShellSession, UserActionsAnswerTheHostsQuestions) {
     Run("new");
     Run("add record 3 A1 1");
     Run("add mark 10 10 30 30 3 4");
-    Run("user object 5");
+    Run("user record 4");
     zn::ui::UserAgent* previous = zn::ui::SetUserAgent(&m_user);
     auto select = reinterpret_cast<ZnsSelectPositionRecordFunction>(zn::loader::GetProcAddress(
         zn::loader::GetModuleHandleW(u"SpecificationDlg.dll"), "SelectPositionRecordFromDlg"));

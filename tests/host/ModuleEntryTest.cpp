@@ -167,8 +167,10 @@ TEST_F(ModuleFrame, SmallExportsAndGlobals) {
     ReleaseTTManager();
 
     ZnsStringW out = u"stale";
-    EXPECT_TRUE(module::ConvertAcadToRtfThroughLoader(out, u"\\Ptext", nullptr).empty())
-        << "without the converter export the wrapper answers an empty string";
+    module::ConvertAcadToRtfThroughLoader(out, u"1. first\\P2. text", nullptr);
+    EXPECT_EQ(out.rfind(u"{\\rtf", 0), 0u);
+    EXPECT_NE(out.find(u"first"), ZnsStringW::npos);
+    EXPECT_NE(out.find(u"text"), ZnsStringW::npos);
 }
 
 TEST_F(ModuleFrame, SpecificationDocumentComesFromTheSiblingModule) {

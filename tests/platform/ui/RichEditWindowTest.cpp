@@ -114,6 +114,88 @@ TEST_F(RichEditWindowTest, AFailedStreamChangesNothing) {
     EXPECT_EQ(lastError, 5u);
 }
 
+// The editor's own undo streams the whole text out and back in: that is an edit, so the text
+// counts as modified afterwards, while the control's own undo and caret start afresh.
+TEST_F(RichEditWindowTest, WholeStreamInIsAnEditThatEmptiesTheControlsUndo) {
+    edit.SetText(u"first line\rsecond");
+    EXPECT_EQ(edit.SendMessage(EM_GETMODIFY), 0);
+    edit.SetSel(6, 6);
+    TypeText(u"x");
+    EXPECT_EQ(edit.SendMessage(EM_CANUNDO), 1);
+    Stream snapshot{streamOut(SF_RTF)};
+    edit.SendMessage(EM_SETMODIFY, 0);
+    CPoint scroll{0, 16};
+    edit.SendMessage(EM_SETSCROLLPOS, 0, LPARAM(&scroll));
+
+    EXPECT_GT(streamIn(SF_RTF, snapshot), 0);
+    EXPECT_EQ(edit.GetText(), u"first xline\rsecond");
+    EXPECT_EQ(edit.SendMessage(EM_GETMODIFY), 1);
+    EXPECT_EQ(edit.SendMessage(EM_CANUNDO), 0);
+    EXPECT_EQ(edit.GetSelStart(), 0);
+    EXPECT_EQ(edit.GetSelEnd(), 0);
+    // Only as far as the new text's extent allows (two lines in a five-line view: none).
+    edit.SendMessage(EM_GETSCROLLPOS, 0, LPARAM(&scroll));
+    EXPECT_EQ(scroll, (CPoint{0, 0}));
+
+    // WM_SETTEXT, in contrast, gives a text nobody has modified.
+    edit.SendMessage(WM_SETTEXT, 0, LPARAM(u"fresh"));
+    EXPECT_EQ(edit.SendMessage(EM_GETMODIFY), 0);
+}
+
+// "Apply corrections?" asks the modification flag: format calls that change nothing (the
+// editor re-applies number formats after every edit) must not set it or take the undo step.
+TEST_F(RichEditWindowTest, FormatCallsThatChangeNothingLeaveTheTextUnmodified) {
+    edit.SetText(u"1. Item\rtext");
+    richedit::CharFormat bold;
+    bold.mask = richedit::CFM_BOLD;
+    bold.effects = richedit::CFE_BOLD;
+    edit.SetSel(0, 3);
+    EXPECT_EQ(edit.SendMessage(EM_SETCHARFORMAT, SCF_SELECTION, LPARAM(&bold)), 1);
+    EXPECT_EQ(edit.SendMessage(EM_GETMODIFY), 1);
+    edit.SendMessage(EM_SETMODIFY, 0);
+    edit.SetSel(8, 12);
+    edit.SendMessage(EM_REPLACESEL, 1, LPARAM(u"body")); // the step the next calls must keep
+    edit.SendMessage(EM_SETMODIFY, 0);
+
+    edit.SetSel(0, 3);
+    EXPECT_EQ(edit.SendMessage(EM_SETCHARFORMAT, SCF_SELECTION, LPARAM(&bold)), 1);
+    richedit::ParaFormat left;
+    left.mask = richedit::PFM_ALIGNMENT;
+    left.alignment = richedit::PFA_LEFT;
+    EXPECT_EQ(edit.SendMessage(EM_SETPARAFORMAT, 0, LPARAM(&left)), 1);
+    richedit::CharFormat unprotected;
+    unprotected.mask = richedit::CFM_PROTECTED;
+    EXPECT_EQ(edit.SendMessage(EM_SETCHARFORMAT, SCF_ALL, LPARAM(&unprotected)), 1);
+    EXPECT_EQ(edit.SendMessage(EM_GETMODIFY), 0);
+    edit.SendMessage(EM_UNDO);
+    EXPECT_EQ(edit.GetText(), u"1. Item\rtext");
+
+    // A change of one character among unchanged ones does count.
+    edit.SetSel(0, 5);
+    EXPECT_EQ(edit.SendMessage(EM_SETCHARFORMAT, SCF_SELECTION, LPARAM(&bold)), 1);
+    EXPECT_EQ(edit.SendMessage(EM_GETMODIFY), 1);
+}
+
+TEST_F(RichEditWindowTest, AStreamInTheOwnerRefusesReportsFailure) {
+    edit.SetText(u"1. Item");
+    edit.SetEventMask(richedit::ENM_PROTECTED);
+    richedit::CharFormat protect;
+    protect.mask = richedit::CFM_PROTECTED;
+    protect.effects = richedit::CFE_PROTECTED;
+    edit.SetCharFormat(0, 3, protect);
+    parent.OnNotifyCode(12014, EN_PROTECTED, [](NMHDR*) -> LRESULT { return 1; });
+
+    edit.SetSel(1, 2);
+    Stream rtf{"{\\rtf1 x}"};
+    EXPECT_EQ(streamIn(SF_RTF | SFF_SELECTION, rtf), 0);
+    EXPECT_EQ(lastError, kStreamNotTaken);
+    Stream text{"y"};
+    EXPECT_EQ(streamIn(SF_TEXT | SFF_SELECTION, text), 0);
+    EXPECT_EQ(lastError, kStreamNotTaken);
+    EXPECT_EQ(edit.GetText(), u"1. Item");
+    EXPECT_EQ(edit.StreamInRtf("{\\rtf1 z}", true).status, rtf::ReadStatus::Refused);
+}
+
 TEST_F(RichEditWindowTest, FindRangesAndLinesAnswerByMessage) {
     edit.SetText(u"pos. 12 (zone A)\rposition 3");
     FINDTEXTEXW find{{0, -1}, u"pos", {}};
