@@ -59,9 +59,13 @@ int CNotebookDoc::ImportOldText(const ZnsStringW& partitionName, const ZnsString
                 partition = child;
     if (!partition)
         partition = m_tree.InsertTreeItem(partitionName, root, ui::TVI_LAST, kPartition);
-    for (const auto& [name, text] : old.pages) {
-        HTREEITEM page = m_tree.InsertTreeItem(name, partition, ui::TVI_LAST, kTextPage);
-        m_tree.GetOwnPage(page)->text = ConvertOldPageText(text);
+    std::vector<ZnsStringW> texts;
+    for (auto& page : old.pages)
+        texts.push_back(std::move(page.second));
+    ConvertOldPageTexts(texts);
+    for (size_t i = 0; i < texts.size(); ++i) {
+        HTREEITEM page = m_tree.InsertTreeItem(old.pages[i].first, partition, ui::TVI_LAST, kTextPage);
+        m_tree.GetOwnPage(page)->text = std::move(texts[i]);
     }
     m_tree.SortChildren(partition);
     m_tree.SortChildren(root);

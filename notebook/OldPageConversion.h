@@ -1,12 +1,14 @@
-// How a page of an old text notebook becomes a page of today: its lines become the items
-// of a requirements text.
+// How the pages of an old text notebook become pages of today: their lines go through the
+// editor control, which makes numbered lines items, and come out as its RTF.
 #pragma once
+
+#include <vector>
 
 #include "platform/text/ZnsString.h"
 
 namespace notebook {
 
-// The page's RTF.
-ZnsStringW ConvertOldPageText(std::u16string_view plainText);
+// Plain texts in, RTF out, in place.
+void ConvertOldPageTexts(std::vector<ZnsStringW>& texts);
 
 } // namespace notebook

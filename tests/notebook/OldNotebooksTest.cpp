@@ -76,7 +76,7 @@ TEST_F(NotebookTest, OldTextIndexAndTexts) {
 
 TEST_F(NotebookTest, OldTextImportsIntoASortedPartition) {
     zn::setSystemAnsiCodePageOverride(1251);
-    writeBytes("tt.dat", oldText({{"\xD1\xF2\xE0\xEB\xFC", "line one\r\nline two"}, {"Alloys", "x"}}));
+    writeBytes("tt.dat", oldText({{"\xD1\xF2\xE0\xEB\xFC", "Grades\r\n1.St 45\r\n2.\tSt 50"}, {"Alloys", "x"}}));
     CNotebookDoc doc;
     ASSERT_EQ(doc.ImportOldText(u"Imported", wpath("tt.dat"), false), 1);
     EXPECT_TRUE(doc.IsModified());
@@ -88,7 +88,8 @@ TEST_F(NotebookTest, OldTextImportsIntoASortedPartition) {
     HTREEITEM steel = doc.Pages().Tree().GetNextSiblingItem(doc.Pages().Tree().GetChildItem(partition));
     const NotebookPage* page = doc.Pages().GetOwnPage(steel);
     EXPECT_EQ(page->type, kTextPage);
-    EXPECT_EQ(PlainTextOfRtf(page->text), u"line one\nline two");
+    // Numbered lines became items of the editor.
+    EXPECT_EQ(PlainTextOfRtf(page->text), u"Grades\n1. St 45\n2. St 50");
     EXPECT_TRUE(std::filesystem::exists(path("tt.dat")));
 }
 
