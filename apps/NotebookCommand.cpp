@@ -64,11 +64,13 @@ void save(CNotebookDoc& doc, const std::string& file) {
         throw Failed{};
 }
 
+// RTF as bytes of the code page, anything else as UTF-8 text.
 ZnsStringW readText(const std::string& file) {
     std::string bytes;
     if (!ReadFileBytes(wide(file), bytes, nullptr))
         fail(IDS_CANNOT_READ, file);
-    return zn::ansiToWide(bytes);
+    ZnsStringW asRtf = zn::ansiToWide(bytes);
+    return IsRtf(asRtf) ? asRtf : zn::fromUtf8(bytes);
 }
 
 // PATH names items below the root, joined by "/"; the empty path is the root.
@@ -144,7 +146,10 @@ int tree(const NotebookOptions& o) {
 int cat(const NotebookOptions& o) {
     CNotebookDoc doc;
     load(doc, o.file);
-    std::cout << zn::toUtf8(pageAsText(pageOf(doc, o.path)));
+    ZnsStringW text = pageAsText(pageOf(doc, o.path));
+    if (!text.empty() && text.back() != u'\n')
+        text += u'\n';
+    std::cout << zn::toUtf8(text);
     return 0;
 }
 
