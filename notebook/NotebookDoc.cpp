@@ -148,8 +148,9 @@ int CNotebookDoc::loadNotebookFile(const ZnsStringW& path, const std::string& by
         reportReadFailure(read.status, path);
         return 0;
     }
-    const bool merge = mode == kMerge;
-    if (!merge || !m_tree.Root())
+    // Merging into an empty notebook is opening.
+    const bool merge = mode == kMerge && m_tree.Root();
+    if (!merge)
         NewNotebook(false);
     HTREEITEM parent = ui::TVI_ROOT;
     if (merge)
