@@ -98,6 +98,7 @@ void CNotebookDoc::setFileName(const ZnsStringW& path) {
 
 void CNotebookDoc::NewNotebook(bool createDefault) {
     m_tree.Clear();
+    m_blackTexts.clear();
     if (createDefault) {
         HTREEITEM root =
             m_tree.InsertTreeItem(res::LoadStringW(IDS_NOTEBOOK), ui::TVI_ROOT, ui::TVI_LAST, kPartition);
@@ -182,6 +183,8 @@ int CNotebookDoc::loadNotebookFile(const ZnsStringW& path, const std::string& by
             m_tree.DeleteItem(found->second);
             continue;
         }
+        if (page.type == kTextPage)
+            rememberBlack(page.text);
         m_tree.SetPage(found->second, std::make_unique<NotebookPage>(std::move(page)));
     }
     HTREEITEM root = m_tree.Root();
@@ -209,6 +212,18 @@ int CNotebookDoc::loadNotebookFile(const ZnsStringW& path, const std::string& by
     return 1;
 }
 
+ZnsStringW CNotebookDoc::blackened(const ZnsStringW& rtf) const {
+    if (m_blackTexts.count(std::hash<ZnsStringW>()(rtf)))
+        return rtf;
+    ZnsStringW black = BlackenRtf(rtf);
+    rememberBlack(black);
+    return black;
+}
+
+void CNotebookDoc::rememberBlack(const ZnsStringW& rtf) const {
+    m_blackTexts.insert(std::hash<ZnsStringW>()(rtf));
+}
+
 HTREEITEM CNotebookDoc::ensureSpecial(int type, unsigned nameId) {
     HTREEITEM item = m_tree.FindSpecial(type);
     return item ? item : m_tree.InsertTreeItem(res::LoadStringW(nameId), m_tree.Root(), ui::TVI_LAST, type);
@@ -221,6 +236,8 @@ void CNotebookDoc::applyViewState(const ViewState& state) {
         if (state.historyAndFindResult) {
             *m_tree.GetOwnPage(history) = state.historyAndFindResult->first;
             *m_tree.GetOwnPage(findResult) = state.historyAndFindResult->second;
+            rememberBlack(state.historyAndFindResult->first.text);
+            rememberBlack(state.historyAndFindResult->second.text);
         }
     }
     size_t next = 0;
@@ -249,8 +266,8 @@ ViewState CNotebookDoc::makeViewState() const {
     const NotebookPage* findResult = m_tree.GetOwnPage(m_tree.FindSpecial(kFindResult));
     if (history && findResult) {
         NotebookPage h = *history, f = *findResult;
-        h.text = BlackenRtf(h.text);
-        f.text = BlackenRtf(f.text);
+        h.text = blackened(h.text);
+        f.text = blackened(f.text);
         state.historyAndFindResult.emplace(std::move(h), std::move(f));
     }
     return state;
@@ -276,7 +293,7 @@ NotebookImage CNotebookDoc::MakeImage() const {
             if (page->type == kHistory || page->type == kFindResult)
                 written.text.clear();
             else if (page->type == kTextPage)
-                written.text = BlackenRtf(page->text);
+                written.text = blackened(page->text);
             image.pages.emplace_back(out.key, std::move(written));
         }
         return out;

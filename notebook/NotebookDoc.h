@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <unordered_set>
 
 #include "notebook/NotebookImage.h"
 #include "notebook/NotebookTree.h"
@@ -71,6 +72,9 @@ private:
     void applyViewState(const ViewState& state);
     ViewState makeViewState() const;
     HTREEITEM ensureSpecial(int type, unsigned nameId);
+    // The page text with every character black, as files keep it.
+    ZnsStringW blackened(const ZnsStringW& rtf) const;
+    void rememberBlack(const ZnsStringW& rtf) const;
     void setFileName(const ZnsStringW& path);
 
     CNotebookTree m_tree;
@@ -78,6 +82,10 @@ private:
     int m_modified = 0;
     std::uint64_t m_viewStateOffset = 0;
     bool m_hidden = false;
+    // Hashes of texts known to be black: those this notebook made black, and those read
+    // from a notebook file, whose writer made them black. Saving them again needs no pass
+    // through the rich-edit model, which would be most of a save's time.
+    mutable std::unordered_set<std::size_t> m_blackTexts;
 };
 
 } // namespace notebook

@@ -111,14 +111,3 @@ TEST_F(NotebookFormat, TruncatedFilesAreRefusedUpToTheHistoryTag) {
         }
     }
 }
-
-TEST_F(NotebookFormat, StringsGoThroughTheAnsiCodePage) {
-    zn::setSystemAnsiCodePageOverride(1251);
-    NotebookImage image;
-    image.items.push_back({u"Записи", 1, 0, 0, 0, {}});
-    std::string bytes;
-    WriteNotebookFile(image, bytes);
-    // One byte a letter, and the length counts characters.
-    EXPECT_NE(bytes.find(le(7) + "\xC7\xE0\xEF\xE8\xF1\xE8" + std::string(1, '\0')), std::string::npos);
-    EXPECT_EQ(ReadNotebookFile(bytes).image.items[0].text, u"Записи");
-}
