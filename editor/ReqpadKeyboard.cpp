@@ -56,10 +56,16 @@ bool CReqpad::OnBackspaceOrDelete(bool backspace) {
             return true;
         backspace ? --start : ++end;
     }
+    // A reference goes as a whole, never half a tag.
+    SetSel(start, end);
+    WidenSelectionToWholeMarks();
+    GetSel(start, end);
     if (SelectionHoldsItemStart(start, end)) {
         if (!ItemHoldsOnlyPrefix(selStart) &&
-            AfxMessageBox(res::IDS_DELETE_ITEMS, MB_YESNO) != IDYES)
+            AfxMessageBox(res::IDS_DELETE_ITEMS, MB_YESNO) != IDYES) {
+            SetSel(selStart, selEnd);
             return true;
+        }
         SetSel(start, end);
         DeleteItems();
         return true;
