@@ -292,3 +292,10 @@ TEST_F(NotebookTest, ChildrenSortByTypeThenByWordSortOrder) {
                                                           "Ёлка", "Жук", "Table", "History",
                                                           "Find result"}));
 }
+
+TEST_F(NotebookTest, TreePicturesComeFromTheNotebookBitmap) {
+    zn::ui::CImageList images;
+    ASSERT_TRUE(CNotebookTree::CreateImageList(images));
+    EXPECT_GE(images.GetImageCount(), kImageFindResult + 1);
+    EXPECT_EQ(images.GetImageSize(), (zn::ui::CSize{16, 15}));
+}
