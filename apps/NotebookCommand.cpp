@@ -238,8 +238,8 @@ int importText(const NotebookOptions& o) {
     CNotebookDoc doc;
     openTarget(doc, o.output);
     ZnsStringW path = wide(o.file);
-    ZnsStringW partition = o.partition.empty() ? path.substr(path.find_last_of(u'/') + 1)
-                                               : wide(o.partition);
+    ZnsStringW partition =
+        o.partition.empty() ? path.substr(path.find_last_of(u'/') + 1) : wide(o.partition);
     if (!doc.ImportOldText(partition, path, false)) {
         std::string bytes;
         if (!ReadFileBytes(path, bytes, nullptr))
@@ -286,11 +286,12 @@ int run(int (*action)(const NotebookOptions&), const NotebookOptions& options) {
     zn::setInterfaceLanguage(options.language);
     zn::setSystemAnsiCodePageOverride(options.codePage);
     // What the notebook would show in a box is what the tool prints.
-    zn::ui::SetMessageBoxHandler([](void*, std::u16string_view text, std::u16string_view, unsigned type) {
-        std::fprintf(stderr, "%s\n", zn::toUtf8(text).c_str());
-        ++g_messagesShown;
-        return zn::ui::MessageBoxButtons(type).front();
-    });
+    zn::ui::SetMessageBoxHandler(
+        [](void*, std::u16string_view text, std::u16string_view, unsigned type) {
+            std::fprintf(stderr, "%s\n", zn::toUtf8(text).c_str());
+            ++g_messagesShown;
+            return zn::ui::MessageBoxButtons(type).front();
+        });
     res::ModuleResourceScope resources;
     try {
         return action(options);
@@ -301,7 +302,8 @@ int run(int (*action)(const NotebookOptions&), const NotebookOptions& options) {
 
 std::string checkCodePage(const std::string& value) {
     try {
-        return zn::CodePage::isKnown(std::stoi(value)) ? std::string() : "unknown code page " + value;
+        return zn::CodePage::isKnown(std::stoi(value)) ? std::string()
+                                                       : "unknown code page " + value;
     } catch (const std::exception&) {
         return "not a code page: " + value;
     }
@@ -311,15 +313,18 @@ std::string checkCodePage(const std::string& value) {
 
 Subcommand addNotebookCommand(CLI::App& app) {
     auto o = std::make_shared<NotebookOptions>();
-    CLI::App* nb = app.add_subcommand("notebook", "List, print, edit, merge, import and export notebook files");
+    CLI::App* nb = app.add_subcommand("notebook",
+                                      "List, print, edit, merge, import and export notebook files");
     nb->require_subcommand(1);
     nb->fallthrough(); // the options may follow the action
-    nb->add_option("--codepage", o->codePage, "ANSI code page of the bytes (default: the language's)")
+    nb->add_option("--codepage", o->codePage,
+                   "ANSI code page of the bytes (default: the language's)")
         ->check(checkCodePage);
     nb->add_option("--lang", o->language, "interface language: 1033, 1049 or 3082 (default 1033)")
         ->check(CLI::IsMember({1033, 1049, 3082}));
     auto chosen = std::make_shared<int (*)(const NotebookOptions&)>(nullptr);
-    auto action = [&](const char* name, const char* description, int (*run)(const NotebookOptions&)) {
+    auto action = [&](const char* name, const char* description,
+                      int (*run)(const NotebookOptions&)) {
         CLI::App* sub = nb->add_subcommand(name, description);
         sub->callback([chosen, run] { *chosen = run; });
         return sub;

@@ -31,7 +31,8 @@ void fill(CNotebookDoc& doc, int pages) {
         if (page % 100 == 0)
             partition = tree.InsertTreeItem(zn::format("Partition %i", page / 100), tree.Root(),
                                             zn::ui::TVI_LAST, kPartition);
-        HTREEITEM item = tree.InsertTreeItem(zn::format("Page %i", page), partition, zn::ui::TVI_LAST, kTextPage);
+        HTREEITEM item = tree.InsertTreeItem(zn::format("Page %i", page), partition,
+                                             zn::ui::TVI_LAST, kTextPage);
         tree.GetOwnPage(item)->text = pageText(page);
     }
 }
@@ -51,7 +52,9 @@ std::string notebookFile(int pages) {
     static MadeFiles made;
     std::string& path = made.paths[pages];
     if (path.empty()) {
-        path = (std::filesystem::temp_directory_path() / ("reqpad-bench-" + std::to_string(pages) + ".ntb")).string();
+        path = (std::filesystem::temp_directory_path() /
+                ("reqpad-bench-" + std::to_string(pages) + ".ntb"))
+                   .string();
         CNotebookDoc doc;
         fill(doc, pages);
         doc.SaveNotebook(zn::fromUtf8(path));
@@ -60,7 +63,8 @@ std::string notebookFile(int pages) {
 }
 
 void setBytes(benchmark::State& state, const std::string& path) {
-    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(std::filesystem::file_size(path)));
+    state.SetBytesProcessed(std::int64_t(state.iterations()) *
+                            std::int64_t(std::filesystem::file_size(path)));
 }
 
 void BM_LoadNotebook(benchmark::State& state) {

@@ -6,9 +6,9 @@ namespace notebook {
 
 std::int32_t ByteReader::int32() {
     std::string_view b = take(4);
-    std::uint32_t value = std::uint32_t(std::uint8_t(b[0])) | std::uint32_t(std::uint8_t(b[1])) << 8 |
-                          std::uint32_t(std::uint8_t(b[2])) << 16 |
-                          std::uint32_t(std::uint8_t(b[3])) << 24;
+    std::uint32_t value =
+        std::uint32_t(std::uint8_t(b[0])) | std::uint32_t(std::uint8_t(b[1])) << 8 |
+        std::uint32_t(std::uint8_t(b[2])) << 16 | std::uint32_t(std::uint8_t(b[3])) << 24;
     return std::int32_t(value);
 }
 

@@ -45,8 +45,8 @@ int CompareItemNames(std::u16string_view a, std::u16string_view b) {
     if (!order)
         return a.compare(b);
     UErrorCode status = U_ZERO_ERROR;
-    UCollationResult result = order->compare(a.data(), int32_t(a.size()), b.data(),
-                                             int32_t(b.size()), status);
+    UCollationResult result =
+        order->compare(a.data(), int32_t(a.size()), b.data(), int32_t(b.size()), status);
     return U_FAILURE(status) ? a.compare(b) : int(result);
 }
 

@@ -30,8 +30,9 @@ constexpr unsigned IDS_FIND_RESULT = 57704;
 constexpr std::int32_t kNotebookPathParameter = 7115;
 
 void reportReadFailure(ReadStatus status, const ZnsStringW& path) {
-    CFileException::Cause cause =
-        status == ReadStatus::Truncated ? CFileException::endOfFile : CFileException::genericException;
+    CFileException::Cause cause = status == ReadStatus::Truncated
+                                      ? CFileException::endOfFile
+                                      : CFileException::genericException;
     CFileException(cause, 0, path).ReportError();
 }
 
@@ -51,8 +52,9 @@ void writeSettingsString(const ZnsStringW& key, const ZnsStringW& value) {
 // Centred lines: the title and the two kinds of requirements text the notebook serves.
 ZnsStringW builtInCover() {
     richedit::RichEditModel model;
-    model.SetText(res::LoadStringW(IDS_NOTEBOOK) + u"\r" + res::LoadStringW(IDS_TECHNICAL_CONDITIONS) +
-                  u"\r" + res::LoadStringW(IDS_TECHNICAL_PARAMETERS));
+    model.SetText(res::LoadStringW(IDS_NOTEBOOK) + u"\r" +
+                  res::LoadStringW(IDS_TECHNICAL_CONDITIONS) + u"\r" +
+                  res::LoadStringW(IDS_TECHNICAL_PARAMETERS));
     richedit::ParaFormat centred;
     centred.mask = richedit::PFM_ALIGNMENT;
     centred.alignment = richedit::PFA_CENTER;
@@ -100,8 +102,8 @@ void CNotebookDoc::NewNotebook(bool createDefault) {
     m_tree.Clear();
     m_blackTexts.clear();
     if (createDefault) {
-        HTREEITEM root =
-            m_tree.InsertTreeItem(res::LoadStringW(IDS_NOTEBOOK), ui::TVI_ROOT, ui::TVI_LAST, kPartition);
+        HTREEITEM root = m_tree.InsertTreeItem(res::LoadStringW(IDS_NOTEBOOK), ui::TVI_ROOT,
+                                               ui::TVI_LAST, kPartition);
         auto cover = std::make_unique<NotebookPage>();
         cover->text = CoverText();
         m_tree.SetPage(root, std::move(cover));
@@ -129,7 +131,8 @@ int CNotebookDoc::LoadNotebook(const std::optional<ZnsStringW>& givenPath, int m
     }
     if (bytes.compare(0, 3, "NBF") == 0)
         return loadNotebookFile(path, bytes, mode);
-    if (IsWindowReady() && (ImportOldText(fileNameOf(path), path, false) == 1 || ImportOldTable(path) == 1))
+    if (IsWindowReady() &&
+        (ImportOldText(fileNameOf(path), path, false) == 1 || ImportOldTable(path) == 1))
         return 1;
     AfxMessageBox(res::LoadStringW(res::IDS_NOT_NOTEBOOK_FILE), ui::MB_ICONEXCLAMATION);
     return 0;
@@ -157,7 +160,8 @@ int CNotebookDoc::loadNotebookFile(const ZnsStringW& path, const std::string& by
     if (merge)
         parent = m_tree.Root();
     else if (read.image.rootFlag == 0)
-        parent = m_tree.InsertTreeItem(res::LoadStringW(IDS_NOTEBOOK), ui::TVI_ROOT, ui::TVI_LAST, kPartition);
+        parent = m_tree.InsertTreeItem(res::LoadStringW(IDS_NOTEBOOK), ui::TVI_ROOT, ui::TVI_LAST,
+                                       kPartition);
 
     // The items this read made, by key: the first in pre-order takes a key.
     std::unordered_map<std::int32_t, HTREEITEM> byKey;
@@ -226,7 +230,9 @@ void CNotebookDoc::rememberBlack(const ZnsStringW& rtf) const {
 
 HTREEITEM CNotebookDoc::ensureSpecial(int type, unsigned nameId) {
     HTREEITEM item = m_tree.FindSpecial(type);
-    return item ? item : m_tree.InsertTreeItem(res::LoadStringW(nameId), m_tree.Root(), ui::TVI_LAST, type);
+    return item
+               ? item
+               : m_tree.InsertTreeItem(res::LoadStringW(nameId), m_tree.Root(), ui::TVI_LAST, type);
 }
 
 void CNotebookDoc::applyViewState(const ViewState& state) {
@@ -286,7 +292,8 @@ NotebookImage CNotebookDoc::MakeImage() const {
         // The tree expands an item's parents to show it; the partitions show that too.
         if (!m_tree.GetOwnPage(item) || item == root)
             out.image = out.selectedImage = m_tree.PartitionImage(item);
-        for (HTREEITEM child = tree.GetChildItem(item); child; child = tree.GetNextSiblingItem(child))
+        for (HTREEITEM child = tree.GetChildItem(item); child;
+             child = tree.GetNextSiblingItem(child))
             out.children.push_back(self(self, child));
         if (const NotebookPage* page = m_tree.GetOwnPage(item); page && item != root) {
             NotebookPage written = *page;
@@ -358,8 +365,10 @@ void CNotebookDoc::ImportOldDefaultFiles() {
         return;
     if (folder.back() != u'/' && folder.back() != u'\\')
         folder += u'/';
-    int conditions = ImportOldText(res::LoadStringW(IDS_TECHNICAL_CONDITIONS), folder + u"tt.dat", true);
-    int parameters = ImportOldText(res::LoadStringW(IDS_TECHNICAL_PARAMETERS), folder + u"td.dat", true);
+    int conditions =
+        ImportOldText(res::LoadStringW(IDS_TECHNICAL_CONDITIONS), folder + u"tt.dat", true);
+    int parameters =
+        ImportOldText(res::LoadStringW(IDS_TECHNICAL_PARAMETERS), folder + u"td.dat", true);
     if (conditions == 1 || parameters == 1)
         SaveNotebook(m_fileName.empty() ? DefaultNotebookPath() : m_fileName);
 }

@@ -1,6 +1,6 @@
 // Imports of the old notebooks into partitions of the tree.
-#include "notebook/NotebookDoc.h"
 #include "notebook/FileBytes.h"
+#include "notebook/NotebookDoc.h"
 #include "notebook/OldNotebooks.h"
 #include "notebook/OldPageConversion.h"
 #include "platform/file/File.h"
@@ -33,9 +33,8 @@ int CNotebookDoc::ImportOldText(const ZnsStringW& partitionName, const ZnsString
     OldTextNotebook old = ReadOldTextNotebook(bytes, oldTextHeaders());
     if (old.status == OldTextNotebook::NotOldText)
         return 0;
-    if (confirmAndDelete &&
-        AfxMessageBox(res::LoadStringW(res::IDS_IMPORT_FROM_FILE) + path,
-                      ui::MB_YESNO | ui::MB_ICONQUESTION) != ui::IDYES)
+    if (confirmAndDelete && AfxMessageBox(res::LoadStringW(res::IDS_IMPORT_FROM_FILE) + path,
+                                          ui::MB_YESNO | ui::MB_ICONQUESTION) != ui::IDYES)
         return 0;
     if (old.status == OldTextNotebook::ReadError) {
         AfxMessageBox(res::LoadStringW(res::IDS_OLD_IMPORT_ERROR), ui::MB_ICONEXCLAMATION);
@@ -64,7 +63,8 @@ int CNotebookDoc::ImportOldText(const ZnsStringW& partitionName, const ZnsString
         texts.push_back(std::move(page.second));
     ConvertOldPageTexts(texts);
     for (size_t i = 0; i < texts.size(); ++i) {
-        HTREEITEM page = m_tree.InsertTreeItem(old.pages[i].first, partition, ui::TVI_LAST, kTextPage);
+        HTREEITEM page =
+            m_tree.InsertTreeItem(old.pages[i].first, partition, ui::TVI_LAST, kTextPage);
         m_tree.GetOwnPage(page)->text = std::move(texts[i]);
     }
     m_tree.SortChildren(partition);
@@ -110,7 +110,8 @@ int CNotebookDoc::ImportOldTable(const ZnsStringW& path) {
         NewNotebook(true);
     HTREEITEM root = m_tree.Root();
     for (const OldTablePartition& oldPartition : old.partitions) {
-        HTREEITEM partition = m_tree.InsertTreeItem(oldPartition.name, root, ui::TVI_LAST, kPartition);
+        HTREEITEM partition =
+            m_tree.InsertTreeItem(oldPartition.name, root, ui::TVI_LAST, kPartition);
         for (const auto& [name, text] : oldPartition.tables) {
             HTREEITEM table = m_tree.InsertTreeItem(name, partition, ui::TVI_LAST, kTablePage);
             m_tree.GetOwnPage(table)->text = text;

@@ -27,8 +27,8 @@ std::int32_t CNotebookTree::takeKey() {
     return m_nextKey++;
 }
 
-HTREEITEM CNotebookTree::InsertTreeItem(std::u16string_view name, HTREEITEM parent,
-                                        HTREEITEM after, int type) {
+HTREEITEM CNotebookTree::InsertTreeItem(std::u16string_view name, HTREEITEM parent, HTREEITEM after,
+                                        int type) {
     int image = type == kPartition ? kImagePartition : type;
     HTREEITEM item = m_tree.InsertItem(name, image, image, parent, after);
     m_tree.SetItemData(item, std::uint32_t(takeKey()));
@@ -71,7 +71,8 @@ bool CNotebookTree::KeysUnique() const {
 
 void CNotebookTree::forgetPages(HTREEITEM item) {
     m_pages.erase(item);
-    for (HTREEITEM child = m_tree.GetChildItem(item); child; child = m_tree.GetNextSiblingItem(child))
+    for (HTREEITEM child = m_tree.GetChildItem(item); child;
+         child = m_tree.GetNextSiblingItem(child))
         forgetPages(child);
 }
 
@@ -120,7 +121,8 @@ void CNotebookTree::SortChildren(HTREEITEM parent) {
         const CNotebookTree* tree;
         std::unordered_map<std::int32_t, HTREEITEM> byKey;
     } order{this, {}};
-    for (HTREEITEM child = m_tree.GetChildItem(parent); child; child = m_tree.GetNextSiblingItem(child))
+    for (HTREEITEM child = m_tree.GetChildItem(parent); child;
+         child = m_tree.GetNextSiblingItem(child))
         order.byKey.emplace(Key(child), child);
     TVSORTCB sort;
     sort.hParent = parent;

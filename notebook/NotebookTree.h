@@ -39,8 +39,7 @@ public:
 
     // Inserts an item with a fresh key; pages (types 2 to 5) get an empty page of their
     // type, partitions none.
-    HTREEITEM InsertTreeItem(std::u16string_view name, HTREEITEM parent, HTREEITEM after,
-                             int type);
+    HTREEITEM InsertTreeItem(std::u16string_view name, HTREEITEM parent, HTREEITEM after, int type);
     // Inserts an item as a file describes it, keeping its key.
     HTREEITEM InsertKeyedItem(std::u16string_view name, HTREEITEM parent, std::int32_t key,
                               int image);

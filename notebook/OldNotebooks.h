@@ -24,8 +24,7 @@ struct OldTextNotebook {
 
 // Lines and texts are bytes of the system ANSI code page; `headers` are the accepted first
 // lines, compared exactly.
-OldTextNotebook ReadOldTextNotebook(std::string_view bytes,
-                                    const std::vector<ZnsStringW>& headers);
+OldTextNotebook ReadOldTextNotebook(std::string_view bytes, const std::vector<ZnsStringW>& headers);
 
 struct OldTablePartition {
     ZnsStringW name;

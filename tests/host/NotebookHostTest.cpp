@@ -21,9 +21,10 @@ protected:
         m_savedData = data ? std::optional<std::string>(data) : std::nullopt;
         setenv("XDG_DATA_HOME", Path("data").c_str(), 1);
         std::filesystem::create_directories(Path("data/reqpad"));
-        m_previous = zn::ui::SetMessageBoxHandler([](void*, std::u16string_view, std::u16string_view, unsigned type) {
-            return zn::ui::MessageBoxButtons(type).front();
-        });
+        m_previous = zn::ui::SetMessageBoxHandler(
+            [](void*, std::u16string_view, std::u16string_view, unsigned type) {
+                return zn::ui::MessageBoxButtons(type).front();
+            });
         InitModule();
         NewDrawing(); // parameter values live in the drawing
     }
@@ -49,7 +50,8 @@ private:
 
 TEST_F(NotebookHost, DefaultPathComesFromTheParameterThenTheHost) {
     EXPECT_EQ(CNotebookDoc::DefaultNotebookPath(), zn::fromUtf8(Path("data/reqpad/Notebook.ntb")));
-    gpZnDefParamManager->SetValue(7115, ZNSVariant(ZnsArray<ZnsStringW>{u"/elsewhere/mine.ntb", u"ntb"}));
+    gpZnDefParamManager->SetValue(7115,
+                                  ZNSVariant(ZnsArray<ZnsStringW>{u"/elsewhere/mine.ntb", u"ntb"}));
     EXPECT_EQ(CNotebookDoc::DefaultNotebookPath(), u"/elsewhere/mine.ntb");
     gpZnDefParamManager->SetValue(7115, ZNSVariant(ZnsArray<ZnsStringW>{u"", u"ntb"}));
     EXPECT_EQ(CNotebookDoc::DefaultNotebookPath(), zn::fromUtf8(Path("data/reqpad/Notebook.ntb")));
@@ -93,5 +95,6 @@ TEST_F(NotebookHost, OldDefaultFilesAreImportedOnceAndSavedAtOnce) {
     IZnSettingsSection* section = nullptr;
     ASSERT_TRUE(SUCCEEDED(gpZnContext->OpenSettingsSection(u"ZNSTT", &section)));
     ZnPtr<IZnSettingsSection> holder = ZnPtr<IZnSettingsSection>::Adopt(section);
-    EXPECT_EQ(holder->GetString(u"Notebook.LastFilename", u""), zn::fromUtf8(Path("data/reqpad/Notebook.ntb")));
+    EXPECT_EQ(holder->GetString(u"Notebook.LastFilename", u""),
+              zn::fromUtf8(Path("data/reqpad/Notebook.ntb")));
 }

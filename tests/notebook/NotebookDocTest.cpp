@@ -73,13 +73,15 @@ TEST_F(NotebookTest, SavedAndReloadedNotebookIsTheSameFile) {
 
     const CNotebookTree& pages = loaded.Pages();
     HTREEITEM root = pages.Root();
-    EXPECT_EQ(names(loaded, root), (std::vector<std::string>{"Level 0", "Bolts", "History", "Find result"}));
+    EXPECT_EQ(names(loaded, root),
+              (std::vector<std::string>{"Level 0", "Bolts", "History", "Find result"}));
     HTREEITEM selected = pages.Tree().GetSelectedItem();
     ASSERT_TRUE(selected);
     EXPECT_EQ(pages.Tree().GetItemText(selected), u"Стали");
     EXPECT_EQ(pages.GetOwnPage(selected)->extra, 77);
     EXPECT_EQ(pages.GetOwnPage(selected)->extraList, (std::vector<std::uint32_t>{3, 0xFFFFFFFE}));
-    EXPECT_EQ(PlainTextOfRtf(pages.GetOwnPage(selected)->text), u"1. Сталь 45\n2. Твёрдость 45...50 HRC");
+    EXPECT_EQ(PlainTextOfRtf(pages.GetOwnPage(selected)->text),
+              u"1. Сталь 45\n2. Твёрдость 45...50 HRC");
     EXPECT_TRUE(pages.Tree().GetItemState(root, zn::ui::TVIS_EXPANDED));
     int image = 0, selectedImage = 0;
     pages.Tree().GetItemImage(root, image, selectedImage);
@@ -120,13 +122,15 @@ TEST_F(NotebookTest, RootFlagZeroGetsANotebookRoot) {
     EXPECT_EQ(doc.Pages().Tree().GetItemText(root), u"Notebook");
     EXPECT_FALSE(doc.Pages().Tree().GetNextSiblingItem(root));
     // The view state made the missing History and Find result.
-    EXPECT_EQ(names(doc, root), (std::vector<std::string>{"Alpha", "Beta", "History", "Find result"}));
+    EXPECT_EQ(names(doc, root),
+              (std::vector<std::string>{"Alpha", "Beta", "History", "Find result"}));
 }
 
 TEST_F(NotebookTest, MergeAddsPartitionsAndPagesButNoSecondHistory) {
     CNotebookDoc other;
     other.NewNotebook(true);
-    HTREEITEM part = other.Pages().InsertTreeItem(u"Alpha", other.Pages().Root(), TVI_LAST, kPartition);
+    HTREEITEM part =
+        other.Pages().InsertTreeItem(u"Alpha", other.Pages().Root(), TVI_LAST, kPartition);
     HTREEITEM page = other.Pages().InsertTreeItem(u"Note", part, TVI_LAST, kTextPage);
     other.Pages().GetOwnPage(page)->text = RtfOfPlainText(u"merged text");
     ASSERT_EQ(other.SaveNotebook(wpath("other.ntb")), 1);
@@ -163,7 +167,8 @@ TEST_F(NotebookTest, BadFilesAreRefusedAndTheNotebookStaysAsItWas) {
     EXPECT_EQ(doc.LoadNotebook(wpath("foreign.bin"), kOpen), 0);
     EXPECT_EQ(messages.back(), "This file is not a notepad file.");
     EXPECT_EQ(doc.LoadNotebook(wpath("truncated.ntb"), kOpen), 0);
-    EXPECT_NE(messages.back().find("The file ended before all of its data could be read."), std::string::npos);
+    EXPECT_NE(messages.back().find("The file ended before all of its data could be read."),
+              std::string::npos);
     EXPECT_EQ(doc.LoadNotebook(wpath("other.ntb"), kMerge), 0);
     EXPECT_EQ(messages.back(), "This file is not the latest version.");
     EXPECT_EQ(doc.LoadNotebook(wpath("missing.ntb"), kOpen), 0);
@@ -203,8 +208,9 @@ TEST_F(NotebookTest, ViewStateIsRewrittenInPlace) {
     }
     EXPECT_EQ(loaded.Pages().Tree().GetItemText(level), u"Level 7");
     EXPECT_FALSE(loaded.Pages().Tree().GetItemState(level, zn::ui::TVIS_EXPANDED));
-    EXPECT_EQ(PlainTextOfRtf(loaded.Pages().GetOwnPage(loaded.Pages().FindSpecial(kFindResult))->text),
-              u"found");
+    EXPECT_EQ(
+        PlainTextOfRtf(loaded.Pages().GetOwnPage(loaded.Pages().FindSpecial(kFindResult))->text),
+        u"found");
 }
 
 TEST_F(NotebookTest, AHiddenNotebookKeepsNoViewState) {
@@ -230,7 +236,8 @@ protected:
         EXPECT_NE(messages.back().find(name), std::string::npos) << messages.back();
         EXPECT_EQ(bytesOf(name), old);
         int files = 0;
-        for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(path(name)).parent_path()))
+        for (const auto& entry :
+             std::filesystem::directory_iterator(std::filesystem::path(path(name)).parent_path()))
             files += entry.is_regular_file();
         EXPECT_EQ(files, 1);
     }
@@ -271,7 +278,8 @@ TEST_F(FailingSave, InAReadOnlyFolder) {
     fill(doc);
     writeBytes("a.ntb", "old notebook");
     std::filesystem::permissions(std::filesystem::path(path("a.ntb")).parent_path(),
-                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+                                 std::filesystem::perms::owner_read |
+                                     std::filesystem::perms::owner_exec);
     doc.SetModified();
     expectOldFileKept(doc, "a.ntb", "old notebook");
 }
@@ -288,9 +296,9 @@ TEST_F(NotebookTest, ChildrenSortByTypeThenByWordSortOrder) {
     pages.InsertTreeItem(u"Table", root, TVI_LAST, kTablePage);
     pages.SortChildren(root);
     // Case and letters with diacritics sort as words do, not by their code units.
-    EXPECT_EQ(names(doc, root), (std::vector<std::string>{"zebra", "apple", "Banana", "cherry", "Ежевика",
-                                                          "Ёлка", "Жук", "Table", "History",
-                                                          "Find result"}));
+    EXPECT_EQ(names(doc, root),
+              (std::vector<std::string>{"zebra", "apple", "Banana", "cherry", "Ежевика", "Ёлка",
+                                        "Жук", "Table", "History", "Find result"}));
 }
 
 TEST_F(NotebookTest, TreePicturesComeFromTheNotebookBitmap) {

@@ -38,7 +38,8 @@ std::string sampleBytes() {
     std::string item = le(9) + cstr("Notebook") + le(7) + le(0x22) + le(1) + le(1) + le(0);
     std::string tools = le(6) + cstr("Tools") + le(8) + le(0) + le(0) + le(0) + le(0);
     std::string pg = le(3) + cstr("Pg") + le(9) + le(0) + le(2) + le(2) + le(0);
-    std::string page = le(2) + le(10) + cstr("{\\rtf1 x}") + le(-5) + le(2) + le(1) + le(-1) + le(0);
+    std::string page =
+        le(2) + le(10) + cstr("{\\rtf1 x}") + le(-5) + le(2) + le(1) + le(-1) + le(0);
     return "NBF20" + le(8) + le(1) + le(1) + item + tools + pg + le(-1) + le(-1) + le(-1) + le(-1) +
            le(0) + le(1) + le(9) + page + le(0) +
            // view state

@@ -79,10 +79,12 @@ TEST(NotebookReadersFuzz, SeedCorpusForTheFuzzers) {
     for (const auto& [name, seeds] : sets) {
         std::filesystem::create_directories(corpus / name);
         for (size_t i = 0; i < seeds.size(); ++i)
-            std::ofstream(corpus / name / ("seed" + std::to_string(i)), std::ios::binary) << seeds[i];
+            std::ofstream(corpus / name / ("seed" + std::to_string(i)), std::ios::binary)
+                << seeds[i];
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(corpus / name), {}),
                   std::ptrdiff_t(seeds.size()));
     }
     EXPECT_TRUE(ReadNotebookFile(notebook_seeds::NotebookFiles()[0]));
-    EXPECT_EQ(ReadOldTableNotebook(notebook_seeds::OldTableFiles()[0]).status, OldTableNotebook::Ok);
+    EXPECT_EQ(ReadOldTableNotebook(notebook_seeds::OldTableFiles()[0]).status,
+              OldTableNotebook::Ok);
 }

@@ -55,7 +55,8 @@ std::vector<std::string> OldTextFiles() {
 std::vector<std::string> OldTableFiles() {
     std::string table = fixed("Metric") + le(1) + le(2) + fixed("M6") + le(0) + le(1) + le(1) +
                         le(1) + std::string(60, 'x');
-    return {le(1) + fixed("title") + le(1) + fixed("Threads") + le(0) + le(0) + le(0) + le(1) + table};
+    return {le(1) + fixed("title") + le(1) + fixed("Threads") + le(0) + le(0) + le(0) + le(1) +
+            table};
 }
 
 } // namespace notebook_seeds

@@ -1,7 +1,7 @@
 // The old text and table notebooks: what their readers find, and how the notebook takes
 // them into partitions.
-#include "notebook/ByteStream.h"
 #include "notebook/OldNotebooks.h"
+#include "notebook/ByteStream.h"
 #include "notebook/PageText.h"
 #include "tests/notebook/NotebookFixture.h"
 
@@ -54,7 +54,8 @@ std::vector<std::string> childNames(const CNotebookDoc& doc, HTREEITEM parent) {
 
 TEST_F(NotebookTest, OldTextIndexAndTexts) {
     const std::vector<ZnsStringW> headers{zn::fromUtf8(kHeader)};
-    OldTextNotebook read = ReadOldTextNotebook(oldText({{"Steel", "St 45\r\nSt 50"}, {"B", ""}}), headers);
+    OldTextNotebook read =
+        ReadOldTextNotebook(oldText({{"Steel", "St 45\r\nSt 50"}, {"B", ""}}), headers);
     ASSERT_EQ(read.status, OldTextNotebook::Ok);
     ASSERT_EQ(read.pages.size(), 2u);
     EXPECT_EQ(read.pages[0], (std::pair<ZnsStringW, ZnsStringW>{u"Steel", u"St 45\r\nSt 50"}));
@@ -66,7 +67,8 @@ TEST_F(NotebookTest, OldTextIndexAndTexts) {
     ASSERT_EQ(read.pages.size(), 1u);
     EXPECT_EQ(read.pages[0].second, u"abc");
 
-    EXPECT_EQ(ReadOldTextNotebook("reqpad database file.\n", headers).status, OldTextNotebook::NotOldText);
+    EXPECT_EQ(ReadOldTextNotebook("reqpad database file.\n", headers).status,
+              OldTextNotebook::NotOldText);
     std::string shortText = oldText({{"A", "abcdef"}});
     shortText.pop_back();
     EXPECT_EQ(ReadOldTextNotebook(shortText, headers).status, OldTextNotebook::ReadError);
@@ -76,16 +78,19 @@ TEST_F(NotebookTest, OldTextIndexAndTexts) {
 
 TEST_F(NotebookTest, OldTextImportsIntoASortedPartition) {
     zn::setSystemAnsiCodePageOverride(1251);
-    writeBytes("tt.dat", oldText({{"\xD1\xF2\xE0\xEB\xFC", "Grades\r\n1.St 45\r\n2.\tSt 50"}, {"Alloys", "x"}}));
+    writeBytes("tt.dat", oldText({{"\xD1\xF2\xE0\xEB\xFC", "Grades\r\n1.St 45\r\n2.\tSt 50"},
+                                  {"Alloys", "x"}}));
     CNotebookDoc doc;
     ASSERT_EQ(doc.ImportOldText(u"Imported", wpath("tt.dat"), false), 1);
     EXPECT_TRUE(doc.IsModified());
     HTREEITEM root = doc.Pages().Root();
     EXPECT_EQ(doc.Pages().Tree().GetSelectedItem(), root);
-    EXPECT_EQ(childNames(doc, root), (std::vector<std::string>{"Imported", "History", "Find result"}));
+    EXPECT_EQ(childNames(doc, root),
+              (std::vector<std::string>{"Imported", "History", "Find result"}));
     HTREEITEM partition = doc.Pages().Tree().GetChildItem(root);
     EXPECT_EQ(childNames(doc, partition), (std::vector<std::string>{"Alloys", "Сталь"}));
-    HTREEITEM steel = doc.Pages().Tree().GetNextSiblingItem(doc.Pages().Tree().GetChildItem(partition));
+    HTREEITEM steel =
+        doc.Pages().Tree().GetNextSiblingItem(doc.Pages().Tree().GetChildItem(partition));
     const NotebookPage* page = doc.Pages().GetOwnPage(steel);
     EXPECT_EQ(page->type, kTextPage);
     // Numbered lines became items of the editor.
@@ -133,7 +138,8 @@ TEST_F(NotebookTest, OldTablesBecomeTablePagesInPartitions) {
     EXPECT_EQ(read.partitions[0].tables[0].second, u"\t\nM6\t1\nM8\t\n");
     EXPECT_EQ(read.partitions[0].tables[1].second, u"\t\n1/4\t20\n");
     for (size_t cut : {size_t(3), size_t(20), bytes.size() - 1})
-        EXPECT_EQ(ReadOldTableNotebook(bytes.substr(0, cut)).status, OldTableNotebook::Truncated) << cut;
+        EXPECT_EQ(ReadOldTableNotebook(bytes.substr(0, cut)).status, OldTableNotebook::Truncated)
+            << cut;
 
     writeBytes("tables.dat", bytes);
     CNotebookDoc doc;
@@ -141,7 +147,8 @@ TEST_F(NotebookTest, OldTablesBecomeTablePagesInPartitions) {
     HTREEITEM root = doc.Pages().Root();
     EXPECT_EQ(childNames(doc, root),
               (std::vector<std::string>{"Empty partition", "Threads", "History", "Find result"}));
-    HTREEITEM threads = doc.Pages().Tree().GetNextSiblingItem(doc.Pages().Tree().GetChildItem(root));
+    HTREEITEM threads =
+        doc.Pages().Tree().GetNextSiblingItem(doc.Pages().Tree().GetChildItem(root));
     EXPECT_EQ(childNames(doc, threads), (std::vector<std::string>{"Inch", "Metric"}));
     EXPECT_EQ(doc.Pages().PageType(doc.Pages().Tree().GetChildItem(threads)), kTablePage);
 
@@ -154,6 +161,7 @@ TEST_F(NotebookTest, LoadingAnOldFileImportsItByItsKind) {
     writeBytes("tt.dat", oldText({{"One", "1"}}));
     CNotebookDoc doc;
     ASSERT_EQ(doc.LoadNotebook(wpath("tt.dat"), kOpen), 1);
-    EXPECT_EQ(childNames(doc, doc.Pages().Root()), (std::vector<std::string>{"tt.dat", "History", "Find result"}));
+    EXPECT_EQ(childNames(doc, doc.Pages().Root()),
+              (std::vector<std::string>{"tt.dat", "History", "Find result"}));
     EXPECT_TRUE(messages.empty());
 }
