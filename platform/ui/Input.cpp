@@ -121,7 +121,16 @@ void HoldModifiers(unsigned modifiers) {
     g_held = modifiers;
 }
 
+namespace {
+// Input that does not name a held modifier comes after the user let it go.
+void releaseHeldBeyond(unsigned modifiers) {
+    if (g_held & ~modifiers)
+        HoldModifiers(g_held & modifiers);
+}
+} // namespace
+
 void KeyPress(UINT virtualKey, unsigned modifiers) {
+    releaseHeldBeyond(modifiers);
     const unsigned pressed = modifiers & ~g_held;
     pressModifiers(pressed, true);
     if (CallHooks(WH_KEYBOARD, HC_ACTION, virtualKey, 1)) {
@@ -140,6 +149,7 @@ void KeyPress(UINT virtualKey, unsigned modifiers) {
 }
 
 void TypeText(std::u16string_view text) {
+    releaseHeldBeyond(0);
     for (size_t i = 0; i < text.size(); ++i) {
         char16_t ch = text[i];
         if (ch == u'\r' || ch == u'\n') {
@@ -156,6 +166,7 @@ void TypeText(std::u16string_view text) {
 
 void Click(CWnd& target, CPoint clientPoint, MouseButton button, bool doubleClick,
            unsigned modifiers) {
+    releaseHeldBeyond(modifiers);
     HWND hwnd = target.m_hWnd;
     CPoint point = target.ClientToScreen(clientPoint);
     UINT down = button == MouseButton::Left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN;
@@ -174,6 +185,7 @@ void Click(CWnd& target, CPoint clientPoint, MouseButton button, bool doubleClic
 }
 
 void Drag(CWnd& target, CPoint clientFrom, CPoint clientTo) {
+    releaseHeldBeyond(0);
     HWND hwnd = target.m_hWnd;
     CPoint from = target.ClientToScreen(clientFrom), to = target.ClientToScreen(clientTo);
     mouseMessage(target, WM_LBUTTONDOWN, MK_LBUTTON, from);

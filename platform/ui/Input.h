@@ -30,7 +30,8 @@ bool DeliverInput(MSG msg);
 void KeyPress(UINT virtualKey, unsigned modifiers = 0);
 // Keeps exactly `modifiers` held down between key presses: presses those not yet held and
 // releases the others (key-down and key-up messages to the keyboard target). A user who
-// holds Shift through several arrow keys sends one Shift key-down; 0 lets everything go.
+// holds Shift through several arrow keys sends one Shift key-down; 0 lets everything go. Key
+// presses, typing, clicks and drags that do not name a held modifier release it first.
 void HoldModifiers(unsigned modifiers);
 // Characters to the focused window; CR or LF presses Enter, TAB presses Tab.
 void TypeText(std::u16string_view text);
