@@ -32,4 +32,8 @@ public:
     // The host's standard folders and files by number: 11 the folder of old notebook files,
     // 40 and 41 the default notebook file; empty for a number the host does not know.
     virtual ZnsStringW GetStandardPath(std::int32_t number) const = 0;
+    // A module's dialog tells the host when its window opens and when it is destroyed, so
+    // the host can keep its own windows in step with it.
+    virtual void DialogOpened(void* window) = 0;
+    virtual void DialogClosed(void* window) = 0;
 };

@@ -33,6 +33,10 @@ public:
     void ShowHelp(const ZnsStringW& topic, void* owner) override;
     // Under $XDG_DATA_HOME/reqpad (else ~/.local/share/reqpad).
     ZnsStringW GetStandardPath(std::int32_t number) const override;
+    void DialogOpened(void* window) override;
+    void DialogClosed(void* window) override;
+    // The modules' dialogs that told the host they are open, in opening order.
+    const std::vector<void*>& OpenDialogs() const { return m_openDialogs; }
 
     // Every registration, in order (a command registered twice appears twice).
     const std::vector<znsCmd>& Commands() const { return m_commands; }
@@ -47,6 +51,7 @@ private:
     std::uint32_t m_flags = 0;
     std::vector<znsCmd> m_commands;
     std::vector<RegisteredSink> m_sinks;
+    std::vector<void*> m_openDialogs;
 };
 
 } // namespace simhost
