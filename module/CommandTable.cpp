@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "dtext/DTextCommand.h"
 #include "host/Services.h"
 #include "host/SiblingModules.h"
 #include "platform/loader/Loader.h"
@@ -16,7 +17,7 @@ const CommandEntry kRequirementsCommands[4] = {
 };
 
 const CommandEntry kToolCommands[3] = {
-    {u"DText", 0x4, nullptr},
+    {u"DText", 0x4, &dtext::RunDText},
     {u"DiviRuve", 0x4, nullptr},
     {u"FormEdit", 0x1000000, &RunFormEdit},
 };
