@@ -80,8 +80,8 @@ CDTextDlg::CDTextDlg(CWnd* parent)
 CDTextDlg::~CDTextDlg() = default;
 
 void CDTextDlg::EditObject(IZnSingleLineText& object, std::int32_t color) {
-    m_state.record = object.GetRecord();
-    m_state.color = color;
+    m_editedRecord = object.GetRecord();
+    m_editedColor = color;
     m_editedId = object.GetId();
     m_originPicked = true;
 }
@@ -91,7 +91,11 @@ BOOL CDTextDlg::OnInitDialog() {
     if (gpZnContext)
         gpZnContext->DialogOpened(m_hWnd);
     if (ZnPtr<IZnSettingsSection> settings = OpenDTextSettings())
-        m_state.Load(*settings, m_editedId.IsNull());
+        m_state.Load(*settings, !m_editedRecord);
+    if (m_editedRecord) {
+        m_state.record = *m_editedRecord;
+        m_state.color = m_editedColor;
+    }
     prepareControls();
     fillStyles();
     fillSpacing();

@@ -3,6 +3,8 @@
 // single-line texts, line after line with Add. The command "DText" runs it modally.
 #pragma once
 
+#include <optional>
+
 #include "dtext/DTextState.h"
 #include "host/WorkId.h"
 #include "host/controls/CZnColorComboBox.h"
@@ -48,7 +50,8 @@ public:
     ~CDTextDlg() override;
 
     // Edits `object` (a single-line text of the drawing) instead of making a new text: its
-    // record and colour are shown, and the first Add replaces it.
+    // record and colour are shown in place of the stored ones, and the first Add replaces
+    // it.
     void EditObject(IZnSingleLineText& object, std::int32_t color);
 
     // Controls -> state. False, with the user told and the field showing its old value,
@@ -97,6 +100,8 @@ private:
     bool m_originPicked = false;
     bool m_added = false;
     znsWorkID m_editedId;
+    std::optional<ZnsDTextRecord> m_editedRecord;
+    std::int32_t m_editedColor = 0;
     ZnPtr<IZnObject> m_calculator;
 
     zn::ui::CxFtEdit m_textLine;
