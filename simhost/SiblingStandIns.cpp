@@ -4,6 +4,7 @@
 #include "host/ObjectImpl.h"
 #include "host/SiblingModules.h"
 #include "platform/loader/Loader.h"
+#include "simhost/InputFormStandIn.h"
 
 namespace simhost {
 
@@ -13,9 +14,9 @@ void record(std::string line) {
     SiblingCallLog().push_back(std::move(line));
 }
 
-std::int32_t ZNSInputFormDlg(void*, ZnsStringW*) {
+std::int32_t ZNSInputFormDlg(void* owner, ZnsStringW* text) {
     record("VornCtl.dll ZNSInputFormDlg");
-    return 2;
+    return RunInputForm(owner, text);
 }
 
 std::int32_t SelectMaterialDlg(ZnsStringW*, ZnsStringW*, ZnsStringW*, void*) {

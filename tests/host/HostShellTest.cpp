@@ -143,7 +143,10 @@ TEST_F(HostShellSession, CommandsOfTheModuleRunFromTheShell) {
     EXPECT_EQ(listed.substr(0, listed.find('\n')), "{\"name\":\"TTOld\",\"flags\":33554432}");
     EXPECT_EQ(Run("command DiviRuve"), "The command \"DiviRuve\" is not available yet.\n");
     EXPECT_THROW(Run("command Nothing"), ShellError);
+    Run("user key Esc");
+    zn::ui::UserAgent* previous = zn::ui::SetUserAgent(&m_user);
     EXPECT_EQ(Run("command FormEdit"), "");
+    zn::ui::SetUserAgent(previous);
     EXPECT_NE(Run("calls").find("VornCtl.dll ZNSInputFormDlg"), std::string::npos);
 }
 
