@@ -334,6 +334,17 @@ point 1 0
     EXPECT_EQ(reopened.GetDlgItemTextW(dtext::IDC_INTERVAL), u"0.39999(1.2x)");
 }
 
+TEST_F(DText, F1AndTheHelpButtonShowItsTopic) {
+    RunDText("key F1\nclick 57670\nclick 2\n");
+    int shown = 0;
+    for (const simhost::HostEvent& event : Host().Notifications().Events())
+        if (event.kind == simhost::HostEvent::Kind::Help) {
+            EXPECT_EQ(event.text, u"ZNS_HELP_DTEXT");
+            ++shown;
+        }
+    EXPECT_EQ(shown, 2);
+}
+
 TEST(LineInterval, NamedEntriesAndNumbersBothWays) {
     res::ModuleResourceScope resources;
     const std::pair<double, const char16_t*> named[] = {
