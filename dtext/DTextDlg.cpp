@@ -52,6 +52,22 @@ double angleOf(const ZnsPoint3& direction) {
     return angle <= -180.0 ? angle + 360.0 : angle;
 }
 
+ZnsStringW angleText(const ZnsDTextRecord& record) {
+    return zn::format("%g", roundTo(angleOf(record.direction), 0.01));
+}
+
+ZnsStringW heightText(const ZnsDTextRecord& record) {
+    return zn::format("%g", record.height);
+}
+
+// The style's own slant stands for itself as the style gives it.
+ZnsStringW obliqueText(const ZnsDTextRecord& record) {
+    double oblique = record.oblique;
+    if (oblique == kZnsStyleOblique)
+        oblique = gpZnStyleManager ? gpZnStyleManager->GetTextStyleOblique(record.style) : 0.0;
+    return zn::format("%g", roundTo(degrees(oblique), 0.0001));
+}
+
 } // namespace
 
 LRESULT CAlignmentPicture::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -161,13 +177,10 @@ void CDTextDlg::ShowValues() {
     m_textLine.ReplaceSel(u"", false);
     m_textLine.GetTextConverter()->InsertFormattedText(record.text);
     m_textLine.SetSel(0, -1);
-    SetDlgItemTextW(IDC_ANGLE, zn::format("%g", roundTo(angleOf(record.direction), 0.01)));
-    SetDlgItemTextW(IDC_HEIGHT, zn::format("%g", record.height));
+    SetDlgItemTextW(IDC_ANGLE, angleText(record));
+    SetDlgItemTextW(IDC_HEIGHT, heightText(record));
     m_styleCombo.SelectString(-1, record.style);
-    double oblique = record.oblique;
-    if (oblique == kZnsStyleOblique)
-        oblique = gpZnStyleManager ? gpZnStyleManager->GetTextStyleOblique(record.style) : 0.0;
-    SetDlgItemTextW(IDC_OBLIQUE, zn::format("%g", roundTo(degrees(oblique), 0.0001)));
+    SetDlgItemTextW(IDC_OBLIQUE, obliqueText(record));
     CheckDlgButton(IDC_FIT, record.width != 0 ? 1 : 0);
     showAlignment();
     m_spacingCombo.SelectString(-1, m_state.spacingType);
@@ -202,21 +215,17 @@ bool CDTextDlg::ReadBack() {
     // Every number is checked before anything changes, so a refusal leaves the state whole.
     auto angle = ParseDecimal(GetDlgItemTextW(IDC_ANGLE));
     if (!angle) {
-        refuse(IDC_ANGLE, zn::format("%g", roundTo(angleOf(record.direction), 0.01)));
+        refuse(IDC_ANGLE, angleText(record));
         return false;
     }
     auto height = ParseDecimal(GetDlgItemTextW(IDC_HEIGHT));
     if (!height) {
-        refuse(IDC_HEIGHT, zn::format("%g", record.height));
+        refuse(IDC_HEIGHT, heightText(record));
         return false;
     }
     auto oblique = ParseDecimal(GetDlgItemTextW(IDC_OBLIQUE));
     if (!oblique) {
-        double shown = record.oblique == kZnsStyleOblique && gpZnStyleManager
-                           ? gpZnStyleManager->GetTextStyleOblique(record.style)
-                       : record.oblique == kZnsStyleOblique ? 0.0
-                                                            : record.oblique;
-        refuse(IDC_OBLIQUE, zn::format("%g", roundTo(degrees(shown), 0.0001)));
+        refuse(IDC_OBLIQUE, obliqueText(record));
         return false;
     }
     auto factor = ParseLineInterval(m_intervalCombo.GetWindowTextW());
