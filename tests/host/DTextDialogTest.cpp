@@ -310,6 +310,15 @@ TEST_F(DText, AnglesAndObliqueReadBackAsRadiansOfTheDrawingPlane) {
     EXPECT_EQ(dialog.GetDlgItemTextW(dtext::IDC_ANGLE), u"180");
 }
 
+TEST_F(DText, TextHandedOverGoesInPlaceOfTheSelection) {
+    res::ModuleResourceScope resources;
+    CDTextDlg dialog;
+    ASSERT_TRUE(dialog.Create(res::IDD_DTEXT));
+    dialog.ReceiveText(u"M10\\Px");
+    ASSERT_TRUE(dialog.ReadBack());
+    EXPECT_EQ(dialog.State().record.text, u"M10\\Px") << "the opening text was selected";
+}
+
 TEST_F(DText, LeavingTheIntervalShowsWhatWasUnderstood) {
     RunDText(R"s(
 click 32974
