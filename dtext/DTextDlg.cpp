@@ -7,8 +7,11 @@
 #include "dtext/JustifyDlg.h"
 #include "dtext/LineInterval.h"
 #include "host/Services.h"
+#include "host/SiblingModules.h"
 #include "module/ModuleIds.h"
+#include "platform/loader/Loader.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/Input.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/PlatformStrings.h"
 #include "resources/ResourceIds.h"
@@ -20,6 +23,7 @@ using namespace zn::ui;
 
 namespace {
 
+constexpr const char16_t* kHelpTopic = u"ZNS_HELP_DTEXT";
 constexpr int kSpecifyLocationImage = 71;
 constexpr int kSymbolImage = 46;
 constexpr int kNotebookImage = 189;
@@ -80,6 +84,9 @@ LRESULT CAlignmentPicture::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
 CDTextDlg::CDTextDlg(CWnd* parent)
     : CxDialog(res::IDD_DTEXT, parent), m_state(DTextState::Defaults()) {
     OnCommandId(ID_CALCULATOR, [this] { openCalculator(); });
+    // The toolbar's button and the text line's context menu ask for the same picker.
+    OnCommandId(ID_INSERT_SYMBOL, [this] { insertSymbol(); });
+    OnCommandId(ID_FT_SYMBOL, [this] { insertSymbol(); });
     OnCommandId(IDC_SPECIFY_LOCATION, [this] { Pick(true); });
     OnCommandId(IDC_ADD, [this] { Add(); });
     OnCommandId(IDC_FULL_MODE, [this] {
@@ -325,6 +332,18 @@ void CDTextDlg::chooseAlignment() {
     showAlignment();
 }
 
+void CDTextDlg::insertSymbol() {
+    // The symbol library belongs to the host's session: used when loaded, never loaded here.
+    auto show = reinterpret_cast<ZnsShowSpecSymbolsFunction>(zn::loader::GetProcAddress(
+        zn::loader::GetModuleHandleW(u"znCoreSymbols.dll"), "ZnShowSpecSymbols"));
+    if (!show)
+        return;
+    CPoint cursor = GetCursorPos();
+    ZnsStringW symbol = show(m_hWnd, kHelpTopic, nullptr, false, cursor.x, cursor.y);
+    if (!symbol.empty())
+        ReceiveText(symbol);
+}
+
 void CDTextDlg::ReceiveText(const ZnsStringW& hostText) {
     if (GetSafeHwnd())
         m_textLine.GetTextConverter()->InsertFormattedText(hostText);
@@ -363,7 +382,7 @@ void CDTextDlg::OnDestroy() {
 
 void CDTextDlg::OnHelpCall() {
     if (gpZnContext)
-        gpZnContext->ShowHelp(u"ZNS_HELP_DTEXT", m_hWnd);
+        gpZnContext->ShowHelp(kHelpTopic, m_hWnd);
 }
 
 } // namespace dtext

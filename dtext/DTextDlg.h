@@ -87,6 +87,7 @@ private:
     void showAlignment();
     void chooseAlignment();
     void openCalculator();
+    void insertSymbol();
     void releaseTextSources();
     void storeState() const;
     // Refuses the field: the user is told, the field shows `oldValue` again.

@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "dtext/LineInterval.h"
+#include "host/SiblingModules.h"
+#include "platform/loader/Loader.h"
 #include "resources/ModuleResources.h"
 #include "resources/ResourceIds.h"
 #include "tests/host/DTextFixture.h"
@@ -317,6 +319,24 @@ TEST_F(DText, TextHandedOverGoesInPlaceOfTheSelection) {
     dialog.ReceiveText(u"M10\\Px");
     ASSERT_TRUE(dialog.ReadBack());
     EXPECT_EQ(dialog.State().record.text, u"M10\\Px") << "the opening text was selected";
+}
+
+ZnsStringW diameterSymbol(void*, const char16_t* helpTopic, const char16_t*, bool, std::int32_t,
+                          std::int32_t) {
+    return ZnsStringW(u"%%c[") + helpTopic + u"]";
+}
+
+TEST_F(DText, TheSymbolButtonInsertsThePickedSymbol) {
+    ZnsShowSpecSymbolsFunction picker = &diameterSymbol;
+    zn::loader::RegisterModule(u"znCoreSymbols.dll",
+                               {{"ZnShowSpecSymbols", reinterpret_cast<void*>(picker)}});
+    RunDText("key End\nclick 32803\nclick 32931\npoint 0 0\npoint 1 0\nclick 2\n");
+    ASSERT_EQ(Texts().size(), 1u);
+    // After the caret, as the converter puts the symbol's code into the line.
+    const ZnsStringW& text = Texts()[0]->GetRecord().text;
+    EXPECT_EQ(text.substr(0, 4), u"Text");
+    EXPECT_EQ(text.substr(5), u"[ZNS_HELP_DTEXT]");
+    EXPECT_NE(text[4], u'%');
 }
 
 TEST_F(DText, LeavingTheIntervalShowsWhatWasUnderstood) {
