@@ -16,6 +16,7 @@ public:
 
     // Queues one action line; throws zn::ui::AgentError when it is not an action.
     void Queue(std::string_view action) { m_script.AddScript(action); }
+    size_t Remaining() const { return m_script.Remaining(); }
     // Throws zn::ui::AgentError when actions are left that nothing asked for.
     void Finish() const { m_script.Finish(); }
 
@@ -38,6 +39,9 @@ public:
     void ProvideInput(zn::ui::CWnd& waiting) override { current().ProvideInput(waiting); }
     unsigned ChooseMenuCommand(const zn::ui::CMenu& menu) override {
         return current().ChooseMenuCommand(menu);
+    }
+    zn::ui::PickerAnswer AnswerPicker(const zn::ui::PickerRequest& request) override {
+        return current().AnswerPicker(request);
     }
 
 private:

@@ -8,6 +8,7 @@ int main(int argc, char** argv) {
     app.require_subcommand(1);
     const std::vector<Subcommand> commands = {
         addCalcCommand(app),
+        addEditCommand(app),
         addHostCommand(app),
         addResourcesCommand(app),
         addRtfCommand(app),

@@ -120,6 +120,11 @@ void CCalcEngine::SetExpressionText(ZnsStringW text) {
     m_caret = m_expressionText.size();
 }
 
+void CCalcEngine::SetExpressionText(ZnsStringW text, size_t caret) {
+    m_expressionText = std::move(text);
+    m_caret = std::min(caret, m_expressionText.size());
+}
+
 void CCalcEngine::InsertExpressionText(std::u16string_view text) {
     m_expressionText.insert(m_caret, text);
     m_caret += text.size();

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "host/Array.h"
+#include "platform/text/ZnsString.h"
 
 struct znsWorkID;
 struct ZnsLink;
@@ -15,6 +16,10 @@ ZNS_EXPORT void ZNSInit();
 ZNS_EXPORT void ZNSUnInit();
 // Kept for callers of an older interface; does nothing.
 ZNS_EXPORT std::int32_t ZNS_DelTTItem(std::int32_t item);
+
+// Host multiline text converted to requirements RTF by a hidden editor control; `links`
+// (a ZnsArray<ZnsLink>, may be null) gives the references' link list and takes it back.
+ZNS_EXPORT ZnsStringW* ConvertAcadToRtf(ZnsStringW* out, const ZnsStringW* mtext, void* links);
 
 // How the host and tests find the entry points through the loader.
 using ZnsInitFunction = void (*)();

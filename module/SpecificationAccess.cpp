@@ -8,12 +8,11 @@ namespace module {
 
 namespace {
 
-constexpr const char16_t* kLibrary = u"SpecificationDlg.dll";
 IZnSpecification* g_specification = nullptr;
 
 // Loads the library from the folder of `module`, the way Windows searched the current
 // directory: switch to the folder, load, switch back.
-zn::loader::HMODULE loadBeside(zn::loader::HMODULE module) {
+zn::loader::HMODULE loadBeside(const char16_t* libraryName, zn::loader::HMODULE module) {
     std::error_code ec;
     std::filesystem::path folder =
         std::filesystem::path(zn::loader::GetModuleFileName(module)).parent_path();
@@ -23,20 +22,25 @@ zn::loader::HMODULE loadBeside(zn::loader::HMODULE module) {
     std::filesystem::current_path(folder, ec);
     if (ec)
         return nullptr;
-    zn::loader::HMODULE library = zn::loader::LoadLibraryW(kLibrary);
+    zn::loader::HMODULE library = zn::loader::LoadLibraryW(libraryName);
     std::filesystem::current_path(previous, ec);
     return library;
 }
 
 } // namespace
 
+void* SiblingFunction(const char16_t* library, const char* name,
+                      zn::loader::HMODULE resourceModule) {
+    zn::loader::HMODULE module = zn::loader::GetModuleHandleW(library);
+    if (!module && resourceModule)
+        module = loadBeside(library, resourceModule);
+    if (!module)
+        module = zn::loader::LoadLibraryW(library);
+    return module ? zn::loader::GetProcAddress(module, name) : nullptr;
+}
+
 void* SpecificationFunction(const char* name, zn::loader::HMODULE resourceModule) {
-    zn::loader::HMODULE library = zn::loader::GetModuleHandleW(kLibrary);
-    if (!library && resourceModule)
-        library = loadBeside(resourceModule);
-    if (!library)
-        library = zn::loader::LoadLibraryW(kLibrary);
-    return zn::loader::GetProcAddress(library, name);
+    return SiblingFunction(u"SpecificationDlg.dll", name, resourceModule);
 }
 
 ZnPtr<IZnObject> MainFormat(const znsWorkID& current) {

@@ -7,10 +7,13 @@
 
 namespace module {
 
-// A function of "SpecificationDlg.dll": the library when it is already loaded; otherwise,
-// when `resourceModule` is given, loaded by name with the current directory switched to
-// that module's folder; as a last resort loaded by plain name. Null when the library or the
-// function is missing.
+// A function of a sibling module `library`: the library when it is already loaded;
+// otherwise, when `resourceModule` is given, loaded by name with the current directory
+// switched to that module's folder; as a last resort loaded by plain name. Null when the
+// library or the function is missing.
+void* SiblingFunction(const char16_t* library, const char* name,
+                      zn::loader::HMODULE resourceModule);
+// A function of "SpecificationDlg.dll", found as SiblingFunction finds it.
 void* SpecificationFunction(const char* name, zn::loader::HMODULE resourceModule);
 
 // The drawing's main format for the format `current` ("GetMainFormat"); empty without one.

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,11 +17,14 @@ struct HostEvent {
     Kind kind;
     ZnsStringW text;        // the message, the reported object's name, or the help topic
     std::int32_t value = 0; // the message kind or the packed version
+    std::optional<znsWorkID> editObject; // a message's edit-object button
 };
 
 class Notifier : public IZnNotificator {
 public:
     void ShowMessage(const ZnsStringW& text, std::int32_t kind) override;
+    void ShowMessageWithEditButton(const ZnsStringW& text, std::int32_t kind,
+                                   const znsWorkID& object) override;
     void Tell(HostEvent event);
 
     const std::vector<HostEvent>& Events() const { return m_events; }

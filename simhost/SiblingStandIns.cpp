@@ -1,9 +1,11 @@
 #include "simhost/SiblingStandIns.h"
 
 #include "host/Component.h"
+#include "host/Dimension.h"
 #include "host/ObjectImpl.h"
 #include "host/SiblingModules.h"
 #include "platform/loader/Loader.h"
+#include "platform/ui/UserAgent.h"
 #include "simhost/InputFormStandIn.h"
 
 namespace simhost {
@@ -19,15 +21,52 @@ std::int32_t ZNSInputFormDlg(void* owner, ZnsStringW* text) {
     return RunInputForm(owner, text);
 }
 
-std::int32_t SelectMaterialDlg(ZnsStringW*, ZnsStringW*, ZnsStringW*, void*) {
+// The agent's answer to a picker; cancelled when no agent is installed.
+zn::ui::PickerAnswer ask(zn::ui::PickerRequest request) {
+    zn::ui::UserAgent* agent = zn::ui::CurrentUserAgent();
+    return agent ? agent->AnswerPicker(request) : zn::ui::PickerAnswer();
+}
+
+// The outputs come in holding the designation the dialog starts from.
+std::int32_t SelectMaterialDlg(ZnsStringW* name, ZnsStringW* numerator, ZnsStringW* denominator,
+                               void*) {
     record("VornCtl.dll SelectMaterialDlg");
-    return 1;
+    if (!name || !numerator || !denominator)
+        return 1;
+    zn::ui::PickerRequest request;
+    request.kind = zn::ui::PickerRequest::Kind::Material;
+    request.presets = {*name, *numerator, *denominator};
+    zn::ui::PickerAnswer answer = ask(request);
+    if (!answer.chosen)
+        return 1;
+    answer.fields.resize(3);
+    *name = answer.fields[0];
+    *numerator = answer.fields[1];
+    *denominator = answer.fields[2];
+    return 0;
+}
+
+std::int32_t SelectFitsDlg(IZnDimension* dimension, void*) {
+    record("VornCtl.dll SelectFitsDlg");
+    if (!dimension)
+        return 1;
+    zn::ui::PickerRequest request;
+    request.kind = zn::ui::PickerRequest::Kind::Fit;
+    zn::ui::PickerAnswer answer = ask(request);
+    if (!answer.chosen)
+        return 1;
+    answer.fields.resize(3);
+    dimension->SetFit(answer.fields[0], answer.fields[1], answer.fields[2]);
+    return 0;
 }
 
 ZnsStringW ZnShowSpecSymbols(void*, const char16_t* helpTopic, const char16_t*, bool, std::int32_t,
                              std::int32_t) {
     record("znCoreSymbols.dll ZnShowSpecSymbols " + zn::toUtf8(helpTopic ? helpTopic : u""));
-    return {};
+    zn::ui::PickerRequest request;
+    request.kind = zn::ui::PickerRequest::Kind::Symbol;
+    zn::ui::PickerAnswer answer = ask(request);
+    return answer.chosen && !answer.fields.empty() ? answer.fields[0] : ZnsStringW();
 }
 
 class RecordingComponent : public ZnObjectImpl<IZnComponent> {
@@ -68,11 +107,13 @@ std::vector<std::string>& SiblingCallLog() {
 void RegisterSiblingStandIns() {
     ZnsInputFormDlgFunction inputForm = &ZNSInputFormDlg;
     ZnsSelectMaterialDlgFunction material = &SelectMaterialDlg;
+    ZnsSelectFitsDlgFunction fits = &SelectFitsDlg;
     ZnsShowSpecSymbolsFunction symbols = &ZnShowSpecSymbols;
     ZnsCreateComponentFunction components = &ZnsCreateComponent;
     zn::loader::RegisterModule(u"VornCtl.dll",
                                {{"ZNSInputFormDlg", reinterpret_cast<void*>(inputForm)},
-                                {"SelectMaterialDlg", reinterpret_cast<void*>(material)}});
+                                {"SelectMaterialDlg", reinterpret_cast<void*>(material)},
+                                {"SelectFitsDlg", reinterpret_cast<void*>(fits)}});
     zn::loader::RegisterModule(u"znCoreSymbols.dll",
                                {{"ZnShowSpecSymbols", reinterpret_cast<void*>(symbols)}});
     zn::loader::RegisterModule(u"ZnNMod.dll",

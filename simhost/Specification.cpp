@@ -3,7 +3,6 @@
 #include "host/ClassIds.h"
 #include "platform/loader/Loader.h"
 #include "platform/ui/UserAgent.h"
-#include "simhost/Annotation.h"
 #include "simhost/PositionRecord.h"
 
 namespace simhost {
@@ -53,26 +52,28 @@ HRESULT GetMainFormat(IZnObject** out, std::int32_t, znsWorkID current) {
     return S_OK;
 }
 
-// The user picks a position mark; its record is the one chosen.
+// The user picks one of the drawing's records from the list the dialog shows.
 std::int32_t SelectPositionRecordFromDlg(IZnSpecification* specification, std::int32_t* first,
                                          std::int32_t* second) {
     zn::ui::UserAgent* agent = zn::ui::CurrentUserAgent();
     SimDocument* document = g_documents ? g_documents->Active() : nullptr;
     if (!specification || !agent || !document)
         return 0;
-    zn::ui::ObjectRequest request;
-    request.classFilter = zn::fromUtf8(CLSID_ZnPositionMark.toString());
-    zn::ui::PickAnswer answer = agent->PickObject(request);
-    if (answer.kind != zn::ui::PickAnswer::Kind::Object)
+    zn::ui::PickerRequest request;
+    request.kind = zn::ui::PickerRequest::Kind::Record;
+    for (std::int32_t id : specification->RecordIds()) {
+        const PositionRecord* record = findRecord(*g_documents, id);
+        request.choices.push_back(zn::format("%i pos. %i", id, record->Number()) +
+                                  (record->Zone().empty() ? u"" : u" zone " + record->Zone()));
+    }
+    zn::ui::PickerAnswer answer = agent->AnswerPicker(request);
+    if (!answer.chosen)
         return 0;
-    auto* entity = document->GetDrawing().FindByIndex(std::int32_t(answer.object));
-    if (!entity || entity->GetClassId() != CLSID_ZnPositionMark)
-        return 0;
-    std::int32_t record = static_cast<Annotation*>(entity)->SpecRecord();
-    if (!specification->HasRecord(record))
-        return 0;
+    if (!specification->HasRecord(answer.record))
+        throw zn::ui::AgentError("the specification has no position record " +
+                                 std::to_string(answer.record));
     *first = -1;
-    *second = record;
+    *second = answer.record;
     return 1;
 }
 

@@ -163,7 +163,7 @@ void CxFtEdit::OnTypedChar(char16_t ch) {
 }
 
 LRESULT CxFtEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_COMMAND && !lParam && handleCommand(LOWORD(wParam)))
+    if (message == WM_COMMAND && IsCommandCode(wParam) && handleCommand(LOWORD(wParam)))
         return 1;
     return CRichEditCtrl::WindowProc(message, wParam, lParam);
 }

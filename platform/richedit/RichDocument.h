@@ -4,6 +4,7 @@
 // one Replace or format call that hands back what it overwrote.
 #pragma once
 
+#include <algorithm>
 #include <string_view>
 
 #include "platform/richedit/FormatTable.h"
@@ -35,11 +36,23 @@ public:
     ParaFormat UniformParaFormat(int firstParagraph, int lastParagraph) const;
     bool AnyCharHas(int start, int end, uint32_t effect) const;
 
+    // Calls visit(from, to, format) for each piece of [start, end) in one character format.
+    template <class Visit> void ForEachRun(int start, int end, Visit&& visit) const {
+        for (int run = m_chars.RunAt(start);
+             run < m_chars.RunCount() && m_chars.RunStart(run) < end; ++run)
+            visit(std::max(start, m_chars.RunStart(run)), std::min(end, m_chars.RunEnd(run)),
+                  m_charFormats[m_chars.Value(run)]);
+    }
+
     RichText Extract(int start, int end) const;
     // Replaces [start, end) by `with`. The paragraphs ended by marks of `with` take its
     // formats; with `applyLastParagraph` the paragraph holding the end of the inserted text
     // takes `with.paragraphs.back()` as well. Returns what was replaced.
     RichText Replace(int start, int end, const RichText& with, bool applyLastParagraph);
+    // Whether applying `format` would change any character of [start, end) (any paragraph
+    // of the range).
+    bool ChangesCharFormat(int start, int end, const CharFormat& format) const;
+    bool ChangesParaFormat(int firstParagraph, int lastParagraph, const ParaFormat& format) const;
     // Applies the masked fields of `format` to [start, end).
     void SetCharFormat(int start, int end, const CharFormat& format);
     void SetParaFormat(int firstParagraph, int lastParagraph, const ParaFormat& format);

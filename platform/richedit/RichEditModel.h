@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/richedit/LineLayout.h"
 #include "platform/richedit/RichDocument.h"
 #include "platform/richedit/RichEditOwner.h"
 #include "platform/rtf/RtfReader.h"
@@ -73,7 +74,9 @@ public:
     // Typed input: as ReplaceSel, but refused in read-only mode.
     bool TypeText(std::u16string_view text);
 
-    // Character formats. An empty selection sets the format the next inserted text takes.
+    // Character formats. An empty selection sets the format the next inserted text takes. A
+    // call that changes no character neither marks the text modified nor replaces the undo
+    // step; the same holds for paragraph formats.
     CharFormat GetSelectionCharFormat() const;
     bool SetSelectionCharFormat(const CharFormat& format);
     CharFormat GetCharFormat(int start, int end) const;
@@ -88,13 +91,18 @@ public:
     ParaFormat GetParaFormat(int start, int end) const;
     bool SetParaFormat(int start, int end, const ParaFormat& format);
 
-    // Lines: one per paragraph. -1 means the line of the selection start.
-    int GetLineCount() const { return m_doc.ParagraphCount(); }
+    // Lines: paragraphs broken at the formatting rectangle's width (word wrap, on unless
+    // switched off; without a rectangle one line per paragraph). -1 means the line of the
+    // selection start.
+    int GetLineCount() const { return m_lines.LineCount(); }
     int LineIndex(int line = -1) const; // first character, -1 for a line past the end
     int LineFromChar(int position = -1) const;
-    int
-    LineLength(int position = -1) const; // characters of the line holding `position`, mark excluded
-    ZnsStringW GetLine(int line) const;  // the line's text with its '\r' when it has one
+    // Characters of the line holding `position`, its paragraph mark excluded.
+    int LineLength(int position = -1) const;
+    // The line's text with its '\r' when it ends a paragraph that has one.
+    ZnsStringW GetLine(int line) const;
+    void SetWordWrap(bool wrap);
+    bool GetWordWrap() const { return m_wordWrap; }
 
     // First match of `what` in [start, end) (end -1: to the end of the text), or -1.
     int FindText(int start, int end, std::u16string_view what, uint32_t flags) const;
@@ -112,9 +120,10 @@ public:
     // Streaming. RTF bytes are 7-bit as written and read through the system ANSI code page.
     void StreamOutRtf(rtf::Sink& sink, bool selectionOnly) const;
     std::string GetRtf(bool selectionOnly = false) const;
-    // Whole document: replaces everything, empties undo, clears the modification flag, caret
-    // at 0. Selection: replaces the selection (undoable), caret behind the inserted text.
-    // A bad stream changes nothing.
+    // Whole document: replaces everything as an edit (the text counts as modified), empties
+    // undo and puts the caret at 0; the scroll position stays where the new text allows.
+    // Selection: replaces the selection (undoable), caret behind the inserted text. A bad
+    // stream changes nothing; an edit the owner refused reports ReadStatus::Refused.
     rtf::ReadResult StreamInRtf(std::string_view bytes, bool selectionOnly);
     // Unicode text with CR LF paragraph separators.
     ZnsStringW StreamOutText(bool selectionOnly) const;
@@ -124,9 +133,9 @@ public:
     bool ReplaceSelRich(const RichText& text, bool canUndo = true);
 
     // Headless metrics relative to the formatting rectangle, after scrolling: a character
-    // scrolled out of view has a position outside the rectangle.
+    // scrolled out of view has a position outside the rectangle. Hidden text takes no cell.
     Rect GetRect() const { return m_rect; }
-    void SetRect(const Rect& rect) { m_rect = rect; }
+    void SetRect(const Rect& rect);
     Point PosFromChar(int position) const;
     int CharFromPos(Point point) const;
 
@@ -164,8 +173,10 @@ private:
     };
 
     bool AllowEdit(int start, int end, ProtectedEditKind kind);
-    // A fresh content: no undo step, not modified, caret at 0, scrolled to the top.
-    void ReplaceDocument(const RichText& content);
+    // A fresh content: no undo step, caret at 0. Set as text it is not modified and shows
+    // from the top; streamed in it is an edit and the view keeps its place.
+    enum class Fresh { SetText, StreamIn };
+    void ReplaceDocument(const RichText& content, Fresh how);
     // Replaces [start, end) unconditionally; the caret goes to `caret` when given, else the
     // selection follows the edit.
     void ReplaceRange(int start, int end, const RichText& with, bool canUndo,
@@ -176,6 +187,9 @@ private:
     const CharFormat& InsertionFormatAt(int start, int end) const;
     // The same for the selection, unless a format was set on the empty selection.
     const CharFormat& InsertionFormat() const;
+    // Replaces [start, end) of the document and keeps the lines in step.
+    RichText replaceText(int start, int end, const RichText& with, bool applyLastParagraph);
+    void updateWrapWidth();
     void MoveSelection(int start, int end);
     void AdjustPositions(int start, int removedEnd, int insertedLength, std::optional<int> caret);
     void NotifyChange();
@@ -192,6 +206,8 @@ private:
     bool m_modified = false;
     bool m_readOnly = false;
     std::optional<UndoStep> m_undo;
+    LineLayout m_lines{m_doc};
+    bool m_wordWrap = true;
     Rect m_rect;
     Point m_scroll;
     std::vector<TextRange*> m_ranges;

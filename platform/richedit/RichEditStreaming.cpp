@@ -26,10 +26,11 @@ rtf::ReadResult RichEditModel::StreamInRtf(std::string_view bytes, bool selectio
     if (!result)
         return result;
     if (selectionOnly) {
-        ReplaceSelRich(content, true);
+        if (!ReplaceSelRich(content, true))
+            return {rtf::ReadStatus::Refused, bytes.size()};
         return result;
     }
-    ReplaceDocument(content);
+    ReplaceDocument(content, Fresh::StreamIn);
     return result;
 }
 

@@ -13,7 +13,8 @@ namespace zn::rtf {
 
 enum class ReadStatus {
     Ok,
-    NotRtf, // the bytes do not open with "{\rtf"
+    NotRtf,  // the bytes do not open with "{\rtf"
+    Refused, // read, but the control's owner refused the edit of protected text
 };
 
 struct ReadResult {

@@ -158,4 +158,28 @@ unsigned ConsoleAgent::ChooseMenuCommand(const CMenu& menu) {
     }
 }
 
+PickerAnswer ConsoleAgent::AnswerPicker(const PickerRequest& request) {
+    using PickerKind = PickerRequest::Kind;
+    static const char* const forms[] = {"record ID", "material NAME|NUMERATOR|DENOMINATOR",
+                                        "fit TEXT|UPPER|LOWER", "symbol TEXT"};
+    std::string form = forms[int(request.kind)];
+    m_out << "== " << PickerName(request.kind) << " picker\n";
+    for (const std::u16string& choice : request.choices)
+        m_out << "   " << zn::toUtf8(choice) << "\n";
+    if (request.kind == PickerKind::Material && !request.presets.empty()) {
+        m_out << "   preset:";
+        for (size_t i = 0; i < request.presets.size(); ++i)
+            m_out << (i ? "|" : " ") << zn::toUtf8(request.presets[i]);
+        m_out << "\n";
+    }
+    for (;;) {
+        ScriptAction action = ask(PickerName(request.kind), [](const ScriptAction& a) {
+            return a.IsPickerAnswer() ? std::string() : std::string("answer the picker");
+        });
+        if (action.AnswersPicker(request.kind))
+            return PickerAnswerOf(action);
+        m_out << "answer with: " << form << " or pick cancel\n";
+    }
+}
+
 } // namespace zn::ui

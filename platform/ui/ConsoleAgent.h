@@ -23,6 +23,7 @@ public:
     PickAnswer PickObject(const ObjectRequest& request) override;
     void ProvideInput(CWnd& waiting) override;
     unsigned ChooseMenuCommand(const CMenu& menu) override;
+    PickerAnswer AnswerPicker(const PickerRequest& request) override;
 
 private:
     // Reads actions until `accept` takes one (it answers an explanation when it does not).

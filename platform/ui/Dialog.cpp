@@ -203,10 +203,16 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return CWnd::WindowProc(message, wParam, lParam);
 }
 
-bool CDialog::OnCmdMsg(UINT id, int code) {
+bool CDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
+    // A target's own notifications come back to it through OnChildNotify, not twice.
     for (CWnd* target : m_commandRoutes)
-        if (target->GetSafeHwnd() && target->OnCmdMsg(id, code))
+        if (target->GetSafeHwnd() && LPARAM(target->m_hWnd) != lParam &&
+            target->SendMessage(WM_COMMAND, wParam, lParam))
             return true;
+    return CWnd::OnCommand(wParam, lParam);
+}
+
+bool CDialog::OnCmdMsg(UINT id, int code) {
     if (CWnd::OnCmdMsg(id, code))
         return true;
     if (code != BN_CLICKED && code != 1)

@@ -38,14 +38,16 @@ public:
     // The default push button's id (IDOK unless a template button says otherwise).
     int GetDefID() const;
 
-    // Commands are first offered to `target` (a child that claims them); only what it does
-    // not handle reaches the dialog's own handlers.
+    // Every WM_COMMAND is first sent to `target` (a child that claims commands, through its
+    // window procedure, so a derived control's own handling sees it); only what it does not
+    // handle (answers 0) reaches the dialog's own handlers.
     void RouteCommandsTo(CWnd* target) { m_commandRoutes.push_back(target); }
 
     bool PreTranslateMessage(MSG& msg) override;
     bool OnCmdMsg(UINT id, int code) override;
 
 protected:
+    bool OnCommand(WPARAM wParam, LPARAM lParam) override;
     virtual BOOL OnInitDialog();
     virtual void DoDataExchange(CDataExchange*) {}
     virtual void OnOK();

@@ -79,6 +79,12 @@ inline constexpr UINT ZNM_CONTEXTMENU_BUILD = 3057; // 0xBF1
 // A private query the notebook answers with 1.
 inline constexpr UINT ZNM_NOTEBOOK_QUERY = 0x7101;
 
+// Whether a WM_COMMAND is a command (0: a menu, a button or a toolbar button, whose handle
+// then comes in lParam; 1: an accelerator) rather than a control's notification.
+constexpr bool IsCommandCode(WPARAM wParam) {
+    return HIWORD(wParam) <= 1;
+}
+
 // Notification codes carried in WM_COMMAND / WM_NOTIFY.
 inline constexpr int BN_CLICKED = 0;
 inline constexpr int BN_DOUBLECLICKED = 5;
@@ -175,6 +181,8 @@ inline constexpr UINT EM_GETPARAFORMAT = 0x043D;
 inline constexpr UINT EM_SETCHARFORMAT = 0x0444;
 inline constexpr UINT EM_SETEVENTMASK = 0x0445;
 inline constexpr UINT EM_SETPARAFORMAT = 0x0447;
+// lParam 1: no word wrap; 0: lines wrap at the formatting rectangle.
+inline constexpr UINT EM_SETTARGETDEVICE = 0x0448;
 
 // WM_GETDLGCODE answers: which keys a control keeps from the dialog's own navigation.
 inline constexpr LRESULT DLGC_WANTARROWS = 0x0001;

@@ -34,11 +34,14 @@ public:
     bool CanPaste() const;
     // Caret keys as the user presses them (with Shift the selection grows from its anchor).
     void MoveCaret(UINT virtualKey, bool extend, bool word);
+    // "@POS": the cell at character position POS (in view), so a user can click there.
+    std::optional<CRect> FindItemRect(std::u16string_view item) const override;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    // The entries of the context menu; derived controls add theirs (and, after that, the
-    // control sends itself ZNM_CONTEXTMENU_BUILD with the menu). Empty: no menu.
+    // The control's own entries of the context menu, which opens as the right button goes
+    // down. Before them the control sends itself ZNM_CONTEXTMENU_BUILD with the CMenu* in
+    // lParam, so a derived window procedure puts its entries first. Empty: no menu.
     virtual void BuildContextMenu(CMenu& menu);
     // Shows the context menu at `point` (client) and carries out the chosen command.
     void ShowContextMenu(CPoint point);

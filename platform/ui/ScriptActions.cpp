@@ -173,6 +173,37 @@ bool ScriptAction::IsPick() const {
            kind == Kind::PickCancel;
 }
 
+bool ScriptAction::IsPickerAnswer() const {
+    return kind == Kind::PickCancel || kind == Kind::Record || kind == Kind::Material ||
+           kind == Kind::Fit || kind == Kind::Symbol;
+}
+
+PickerAnswer PickerAnswerOf(const ScriptAction& action) {
+    PickerAnswer answer;
+    answer.chosen = action.kind != Kind::PickCancel;
+    if (action.kind == Kind::Record)
+        answer.record = std::int32_t(action.object);
+    answer.fields = action.fields;
+    return answer;
+}
+
+bool ScriptAction::AnswersPicker(PickerRequest::Kind picker) const {
+    switch (kind) {
+    case Kind::PickCancel:
+        return true;
+    case Kind::Record:
+        return picker == PickerRequest::Kind::Record;
+    case Kind::Material:
+        return picker == PickerRequest::Kind::Material;
+    case Kind::Fit:
+        return picker == PickerRequest::Kind::Fit;
+    case Kind::Symbol:
+        return picker == PickerRequest::Kind::Symbol;
+    default:
+        return false;
+    }
+}
+
 std::optional<ScriptAction> ParseScriptAction(std::string_view line, std::string* error) {
     std::string ignored;
     if (!error)
@@ -191,6 +222,33 @@ std::optional<ScriptAction> ParseScriptAction(std::string_view line, std::string
     if (verb == "type") {
         action.kind = Kind::Type;
         action.text = zn::fromUtf8(unescape(rest));
+        return action;
+    }
+    if (verb == "material" || verb == "fit" || verb == "symbol") {
+        // The rest of the line, as a picker's fields hold blanks and quotes alike.
+        std::string_view text = rest.substr(0, rest.find_last_not_of(" \t") + 1);
+        text.remove_prefix(std::min(text.size(), text.find_first_not_of(" \t")));
+        action.kind = verb == "material" ? Kind::Material : verb == "fit" ? Kind::Fit : Kind::Symbol;
+        if (action.kind == Kind::Symbol) {
+            if (text.empty()) {
+                *error = "symbol takes the symbol's text";
+                return std::nullopt;
+            }
+            action.fields.push_back(zn::fromUtf8(text));
+            return action;
+        }
+        for (size_t start = 0;;) {
+            size_t bar = text.find('|', start);
+            action.fields.push_back(zn::fromUtf8(text.substr(start, bar - start)));
+            if (bar == std::string_view::npos)
+                break;
+            start = bar + 1;
+        }
+        action.fields.resize(3);
+        if (std::count(text.begin(), text.end(), '|') > 2) {
+            *error = verb + (verb == "fit" ? " takes TEXT|UPPER|LOWER" : " takes NAME|NUMERATOR|DENOMINATOR");
+            return std::nullopt;
+        }
         return action;
     }
     bool unterminated = false;
@@ -289,6 +347,13 @@ std::optional<ScriptAction> ParseScriptAction(std::string_view line, std::string
         action.object = *integer(args[0]);
         return action;
     }
+    if (verb == "record") {
+        action.kind = Kind::Record;
+        if (args.size() != 1 || !integer(args[0]))
+            return fail("record takes the id of a position record");
+        action.object = *integer(args[0]);
+        return action;
+    }
     if (verb == "pick") {
         if (args.size() != 1 || lower(args[0]) != "cancel")
             return fail("pick takes cancel");
@@ -317,7 +382,12 @@ std::string ButtonNames(unsigned type) {
 
 std::string DescribeAction(const ScriptAction& a) {
     auto item = [](const ZnsStringW& text) {
-        return text.empty() ? std::string() : " " + quoted(text);
+        // Text positions (@POS) read best as they are written.
+        const bool position = text.size() > 1 && text[0] == u'@' &&
+                              std::all_of(text.begin() + 1, text.end(),
+                                          [](char16_t c) { return c >= u'0' && c <= u'9'; });
+        return text.empty() ? std::string()
+                            : " " + (position ? zn::toUtf8(text) : quoted(text));
     };
     switch (a.kind) {
     case Kind::Type: {
@@ -363,6 +433,17 @@ std::string DescribeAction(const ScriptAction& a) {
         return "object " + std::to_string(a.object);
     case Kind::PickCancel:
         return "pick cancel";
+    case Kind::Record:
+        return "record " + std::to_string(a.object);
+    case Kind::Material:
+    case Kind::Fit: {
+        std::string out = a.kind == Kind::Material ? "material " : "fit ";
+        for (size_t i = 0; i < a.fields.size(); ++i)
+            out += (i ? "|" : "") + zn::toUtf8(a.fields[i]);
+        return out;
+    }
+    case Kind::Symbol:
+        return "symbol " + zn::toUtf8(a.fields.empty() ? ZnsStringW() : a.fields[0]);
     }
     return {};
 }
@@ -445,6 +526,9 @@ CWnd& InputWindow(CWnd& waiting) {
 }
 
 void ApplyInputAction(const ScriptAction& a, CWnd& window) {
+    // Modifiers stay held from one key action to the next that uses them too (Shift+Left
+    // three times extends one selection); anything else is done with the keys released.
+    HoldModifiers(a.kind == Kind::Key ? a.modifiers : 0);
     switch (a.kind) {
     case Kind::Type: {
         CWnd* focus = CWnd::GetFocus();

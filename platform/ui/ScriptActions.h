@@ -6,12 +6,14 @@
 //
 //   type TEXT                  characters to the focused control (\n Enter, \t Tab, \\)
 //   key [Ctrl+][Shift+][Alt+]KEY   Enter Esc Tab Back Delete Insert Left Right Up Down Home
-//                              End PageUp PageDown Space F1..F12, or a letter or digit
+//                              End PageUp PageDown Space F1..F12, or a letter or digit;
+//                              modifiers stay held while the next key action uses them
 //   click ID ["ITEM"]          a control (or toolbar button) by id; ITEM: a list entry,
-//   dblclick ID ["ITEM"]       tree item or grid cell ("row,column") inside it
-//   rclick ID ["ITEM"]
+//   dblclick ID ["ITEM"]       tree item or grid cell ("row,column") inside it, or @POS:
+//   rclick ID ["ITEM"]         the character position POS of a rich-edit control (in view)
 //   hover ID ["ITEM"]          the pointer rests on a control (or an item of it)
-//   drag ID "FROM" "TO"        press on one item of a control, release on another
+//   drag ID "FROM" "TO"        press on one item of a control, release on another (@POS
+//                              in a rich-edit control: a selection by the mouse)
 //   menu ID                    a command of the menu bar, or of a popup menu being shown;
 //   menu none                  dismisses a popup menu
 //   resize WIDTH HEIGHT        the user drags the window frame
@@ -21,6 +23,8 @@
 //   answer ok|cancel|yes|no|abort|retry|ignore   the next message box
 //   file PATH [check=ID]... | file cancel        the next file dialog (ID: an option box)
 //   point X Y [Z] | keyword WORD | object INDEX | pick cancel   the next pick
+//   record ID | material NAME|NUM|DEN | fit TEXT|UPPER|LOWER | symbol TEXT | pick cancel
+//                              the next picker of a sibling module
 #pragma once
 
 #include <optional>
@@ -49,7 +53,11 @@ struct ScriptAction {
         Point,
         Keyword,
         Object,
-        PickCancel
+        PickCancel,
+        Record,
+        Material,
+        Fit,
+        Symbol
     };
     Kind kind = Kind::Type;
     ZnsStringW text;         // Type: the text; Keyword: the word; File: the path
@@ -61,16 +69,23 @@ struct ScriptAction {
     bool cancel = false;     // File: the dialog is cancelled
     std::vector<int> checks; // File: option boxes to check
     Point3 point;            // Point
-    long long object = -1;   // Object
+    long long object = -1;   // Object: the drawing's index; Record: the record id
+    std::vector<ZnsStringW> fields; // Material, Fit: the parts between "|"; Symbol: the text
     CSize size;              // Resize
 
     bool IsInput() const;
     // Whether the action answers a pick (point, keyword, object, pick cancel).
     bool IsPick() const;
+    // Whether the action answers some picker (record, material, fit, symbol, pick cancel),
+    // and whether it answers one of that kind.
+    bool IsPickerAnswer() const;
+    bool AnswersPicker(PickerRequest::Kind picker) const;
 };
 
 // Parses one line; nullopt with `error` set when the line is not an action.
 std::optional<ScriptAction> ParseScriptAction(std::string_view line, std::string* error);
+// What a picker answer action (IsPickerAnswer) tells the picker.
+PickerAnswer PickerAnswerOf(const ScriptAction& action);
 // The action as a script line.
 std::string DescribeAction(const ScriptAction& action);
 // The name of a message box answer ("yes") or of a box's buttons ("Yes, No, Cancel").

@@ -151,4 +151,14 @@ unsigned ScriptedAgent::ChooseMenuCommand(const CMenu& menu) {
     return unsigned(action.control);
 }
 
+PickerAnswer ScriptedAgent::AnswerPicker(const PickerRequest& request) {
+    std::string situation = "the " + std::string(PickerName(request.kind)) +
+                            " picker asks for a choice (or pick cancel)";
+    ScriptAction action = take(situation, [](const ScriptAction& a) { return a.IsPickerAnswer(); });
+    if (!action.AnswersPicker(request.kind))
+        throw AgentError("script action " + std::to_string(m_taken) + " (" +
+                         DescribeAction(action) + ") does not fit: " + situation);
+    return PickerAnswerOf(action);
+}
+
 } // namespace zn::ui

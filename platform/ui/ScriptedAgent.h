@@ -31,6 +31,7 @@ public:
     PickAnswer PickObject(const ObjectRequest& request) override;
     void ProvideInput(CWnd& waiting) override;
     unsigned ChooseMenuCommand(const CMenu& menu) override;
+    PickerAnswer AnswerPicker(const PickerRequest& request) override;
 
 private:
     // The next action, which `fits` must accept; `situation` says what the system asks.

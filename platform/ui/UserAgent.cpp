@@ -15,6 +15,25 @@ unsigned UserAgent::ChooseMenuCommand(const CMenu&) {
     throw AgentError("the user agent cannot choose from menus");
 }
 
+PickerAnswer UserAgent::AnswerPicker(const PickerRequest& request) {
+    throw AgentError(std::string("the user agent cannot answer the ") + PickerName(request.kind) +
+                     " picker");
+}
+
+const char* PickerName(PickerRequest::Kind kind) {
+    switch (kind) {
+    case PickerRequest::Kind::Record:
+        return "record";
+    case PickerRequest::Kind::Material:
+        return "material";
+    case PickerRequest::Kind::Fit:
+        return "fit";
+    case PickerRequest::Kind::Symbol:
+        return "symbol";
+    }
+    return "";
+}
+
 UserAgent* CurrentUserAgent() {
     return g_agent;
 }

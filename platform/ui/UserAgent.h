@@ -1,9 +1,10 @@
 // The user, as the platform sees it: whenever a modal loop waits for input, a message box
-// asks a question, a file dialog wants a path or the host wants a point or an object
-// picked, the installed agent answers. A scripted agent answers tests and scripts; a
+// asks a question, a file dialog wants a path, the host wants a point or an object picked
+// or a sibling module's picker wants a choice, the installed agent answers. A scripted agent answers tests and scripts; a
 // console agent asks a person at a terminal.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -61,6 +62,25 @@ struct FileRequest {
     std::vector<FileOption> options; // the agent may change their checked state
 };
 
+// A picker dialog of a sibling module: a record of the drawing's specification, a material
+// designation, the fit of a dimension, or a special symbol.
+struct PickerRequest {
+    enum class Kind { Record, Material, Fit, Symbol };
+    Kind kind = Kind::Record;
+    std::vector<std::u16string> choices; // Record: the records offered, "ID TEXT" each
+    std::vector<std::u16string> presets; // Material: name, numerator, denominator shown
+};
+
+struct PickerAnswer {
+    bool chosen = false;                // false: the user cancelled
+    std::int32_t record = -1;           // Record
+    std::vector<std::u16string> fields; // Material: name, numerator, denominator; Fit: fit
+                                        // text, upper, lower deviation; Symbol: the text
+};
+
+// "record", "material", ...: how scripts name a picker.
+const char* PickerName(PickerRequest::Kind kind);
+
 class UserAgent {
 public:
     virtual ~UserAgent() = default;
@@ -81,6 +101,8 @@ public:
     virtual void ProvideInput(CWnd& waiting);
     // A popup menu is shown: the chosen command, or 0 when the user dismisses it.
     virtual unsigned ChooseMenuCommand(const CMenu& menu);
+    // A sibling module's picker is shown.
+    virtual PickerAnswer AnswerPicker(const PickerRequest& request);
 };
 
 // The agent in charge; null until a host or a test installs one.

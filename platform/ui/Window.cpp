@@ -467,9 +467,12 @@ std::optional<CRect> CWnd::FindItemRect(std::u16string_view) const {
 
 bool CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (lParam) {
+        // Only a child's notification is reflected: a command routed here from elsewhere
+        // already passed its source on the way.
         LRESULT ignored = 0;
-        if (CWnd* control = FromHandle(HWND(lParam));
-            control && control->OnChildNotify(WM_COMMAND, wParam, lParam, &ignored))
+        if (CWnd* control = FromHandle(HWND(lParam)); control && control->GetParent() == this &&
+                                                      control->OnChildNotify(WM_COMMAND, wParam,
+                                                                             lParam, &ignored))
             return true;
     }
     return OnCmdMsg(LOWORD(wParam), int(std::int16_t(HIWORD(wParam))));

@@ -49,6 +49,19 @@ if [ "$batch" == "$expected" ]; then passes=$((passes + 1)); else failures=$((fa
 batch="$(printf '2*(3+4)\n1/0\n' | "$reqpad" calc -)"
 if [ "$batch" == $'14.\nInvalid input for function' ]; then passes=$((passes + 1)); else failures=$((failures + 1)); echo "FAIL batch-display: [$batch]"; fi
 
+ui="$(mktemp -d)"
+trap 'rm -rf "$ui"' EXIT
+printf 'click 1005\nclick 1023\nclick 1012\nclick 1021\nclick 1009\nclick 1028\nclick 1055\n' > "$ui/keypad"
+check ui-keypad "14" 0 -- calc --ui --script "$ui/keypad"
+printf 'menu 32959\ntype sin(90)\nkey Enter\nclick 1055\n' > "$ui/expression"
+check ui-expression "1" 0 -- calc --ui --script "$ui/expression"
+printf 'key 2\nkey Enter\nclick 32988\nmenu 35001\nclick 32988\nmenu 35002\nclick 1055\n' > "$ui/units"
+check ui-units "2000" 0 -- calc --ui --script "$ui/units"
+printf 'click 1005\n' > "$ui/unfinished"
+check ui-script-ends-early "" 2 -- calc --ui --script "$ui/unfinished"
+check ui-missing-script "" 2 -- calc --ui --script "$ui/none"
+check ui-with-formula "" 2 -- calc --ui '1+1'
+
 check bad-precision "" 2 -- calc --precision 7 '1'
 check bad-key "" 2 -- calc --keys '2 % 3'
 check bad-unit "" 2 -- calc --keys '2' --unit parsec

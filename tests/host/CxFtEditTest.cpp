@@ -5,6 +5,7 @@
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Input.h"
+#include "platform/ui/ToolBar.h"
 #include "tests/platform/ui/UiTestSupport.h"
 
 namespace zn::ui::test {
@@ -120,7 +121,9 @@ TEST_F(FtEditTest, ContextMenuFollowsTheSwitchesAndCarriesOutTheChoice) {
         LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
             if (message == ZNM_CONTEXTMENU_BUILD) {
                 auto* menu = reinterpret_cast<CMenu*>(lParam);
+                EXPECT_EQ(menu->GetMenuItemCount(), 0); // before the control's own entries
                 menu->AppendMenu(MF_STRING, 32812, u"Add technical condition");
+                menu->AppendMenu(MF_SEPARATOR);
                 return 0;
             }
             if (message == WM_COMMAND && LOWORD(wParam) == 32812) {
@@ -155,15 +158,68 @@ TEST_F(FtEditTest, ContextMenuFollowsTheSwitchesAndCarriesOutTheChoice) {
     EXPECT_FALSE(has(ID_EDIT_PASTE_TEXT));
     EXPECT_TRUE(has(ID_FT_SUPERSCRIPT));
     EXPECT_FALSE(has(ID_FT_SUBSCRIPT));
-    EXPECT_TRUE(has(32812)); // the derived class's own entry
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ(shown.front().id, 32812u); // the derived class's own entry comes first
+    EXPECT_EQ(recorder.Remaining(), 1u);  // one menu for one click
     EXPECT_TRUE(derived.IsSelectionScript(CxFtEdit::Script::Raised));
     EXPECT_EQ(derived.GetCharFormat(3, 4).height, derived.GetDefaultCharFormat().height * 3 / 4);
 
+    // The menu opens as the button goes down (a derived control that keeps the press for
+    // itself has no menu); the release asks for nothing more.
     derived.SetSel(4, 4);
-    Click(derived, {10, 5}, MouseButton::Right);
+    derived.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 5));
     EXPECT_EQ(derived.GetText(), u"1. x\r2. ");
+    derived.SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(10, 5));
     SetUserAgent(&agent);
     recorder.Finish();
+}
+
+// The editor's toolbar is owned by the control and sends its handle along; the dialog's menu
+// commands are routed to the control. Both reach a derived control's window procedure first
+// and then the control's own handlers; what the control leaves reaches the dialog.
+TEST_F(FtEditTest, CommandsFromAToolbarAndARoutedMenuReachTheControl) {
+    class Derived : public CxFtEdit {
+    public:
+        std::vector<UINT> seen;
+
+    protected:
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+            if (message == WM_COMMAND && IsCommandCode(wParam))
+                seen.push_back(LOWORD(wParam));
+            return CxFtEdit::WindowProc(message, wParam, lParam);
+        }
+    };
+    struct Host : CDialog {
+        Derived editor;
+        CToolBarCtrl toolbar;
+        std::vector<UINT> own;
+        BOOL OnInitDialog() override {
+            editor.Create(WS_VISIBLE | ES_MULTILINE, {0, 30, 200, 150}, this, 12014);
+            toolbar.Create(WS_VISIBLE, {0, 0, 200, 24}, this, 12010);
+            toolbar.SetOwner(&editor);
+            TBBUTTON superscript;
+            superscript.idCommand = int(ID_FT_SUPERSCRIPT);
+            toolbar.AddButton(superscript);
+            RouteCommandsTo(&editor);
+            OnCommandRange(1, 60000, [this](UINT id) { own.push_back(id); });
+            return CDialog::OnInitDialog();
+        }
+    } host;
+    ASSERT_TRUE(
+        host.CreateIndirect(dialogTemplate(60, u"Host", WS_POPUP | WS_VISIBLE, {0, 0, 300, 200})));
+    host.editor.SetText(u"x2 y2");
+    host.editor.SetSel(1, 2);
+    agent.AddScript("click 32816");
+    agent.ProvideInput(host);
+    EXPECT_TRUE(host.editor.IsSelectionScript(CxFtEdit::Script::Raised));
+
+    host.editor.SetSel(4, 5);
+    host.SendMessage(WM_COMMAND, MAKEWPARAM(ID_FT_SUBSCRIPT, 0), 0); // as a menu sends it
+    EXPECT_TRUE(host.editor.IsSelectionScript(CxFtEdit::Script::Lowered));
+    host.SendMessage(WM_COMMAND, MAKEWPARAM(57600, 0), 0);
+    EXPECT_EQ(host.editor.seen, (std::vector<UINT>{ID_FT_SUPERSCRIPT, ID_FT_SUBSCRIPT, 57600}));
+    EXPECT_EQ(host.own, (std::vector<UINT>{57600})); // the control's edits were not commands
+    host.DestroyWindow();
 }
 
 TEST_F(FtEditTest, ConverterReadsHostFormattedText) {

@@ -120,7 +120,7 @@ TEST_F(HostShellSession, UserActionsAnswerTheHostsQuestions) {
     Run("new");
     Run("add record 3 A1 1");
     Run("add mark 10 10 30 30 3 4");
-    Run("user object 5");
+    Run("user record 4");
     zn::ui::UserAgent* previous = zn::ui::SetUserAgent(&m_user);
     auto select = reinterpret_cast<ZnsSelectPositionRecordFunction>(zn::loader::GetProcAddress(
         zn::loader::GetModuleHandleW(u"SpecificationDlg.dll"), "SelectPositionRecordFromDlg"));
@@ -141,10 +141,15 @@ TEST_F(HostShellSession, CommandsOfTheModuleRunFromTheShell) {
     Run("new");
     std::string listed = Run("commands");
     EXPECT_EQ(listed.substr(0, listed.find('\n')), "{\"name\":\"TTOld\",\"flags\":33554432}");
-    EXPECT_EQ(Run("command DiviRuve"), "The command \"DiviRuve\" is not available yet.\n");
+    EXPECT_EQ(Run("command TD"), "The command \"TD\" is not available yet.\n");
+    zn::ui::UserAgent* previous = zn::ui::SetUserAgent(&m_user);
+    Run("user click 1055");
+    EXPECT_EQ(Run("command DiviRuve"), "") << "the calculator ran and was closed";
+    zn::ui::SetUserAgent(previous);
+    EXPECT_NO_THROW(m_user.Finish());
     EXPECT_THROW(Run("command Nothing"), ShellError);
     Run("user key Esc");
-    zn::ui::UserAgent* previous = zn::ui::SetUserAgent(&m_user);
+    previous = zn::ui::SetUserAgent(&m_user);
     EXPECT_EQ(Run("command FormEdit"), "");
     zn::ui::SetUserAgent(previous);
     EXPECT_NE(Run("calls").find("VornCtl.dll ZNSInputFormDlg"), std::string::npos);

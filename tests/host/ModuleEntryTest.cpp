@@ -143,7 +143,7 @@ TEST_F(ModuleFrame, NoRequirementsTypeWhenTheHostRefusedEveryCommandAndSaysSo) {
 TEST_F(ModuleFrame, CommandsWithoutTheirProcedureAnswerNotImplemented) {
     NewDrawing();
     InitModule();
-    for (const char16_t* name : {u"TTOld", u"TDold", u"TT", u"TD", u"DiviRuve"})
+    for (const char16_t* name : {u"TTOld", u"TDold", u"TT", u"TD"})
         EXPECT_EQ(Host().RunCommand(name), E_NOTIMPL) << zn::toUtf8(name);
     EXPECT_EQ(Host().RunCommand(u"NoSuchCommand"), E_INVALIDARG);
 
@@ -173,8 +173,10 @@ TEST_F(ModuleFrame, SmallExportsAndGlobals) {
     ReleaseTTManager();
 
     ZnsStringW out = u"stale";
-    EXPECT_TRUE(module::ConvertAcadToRtfThroughLoader(out, u"\\Ptext", nullptr).empty())
-        << "without the converter export the wrapper answers an empty string";
+    module::ConvertAcadToRtfThroughLoader(out, u"1. first\\P2. text", nullptr);
+    EXPECT_EQ(out.rfind(u"{\\rtf", 0), 0u);
+    EXPECT_NE(out.find(u"first"), ZnsStringW::npos);
+    EXPECT_NE(out.find(u"text"), ZnsStringW::npos);
 }
 
 TEST_F(ModuleFrame, SpecificationDocumentComesFromTheSiblingModule) {

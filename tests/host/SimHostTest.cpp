@@ -37,6 +37,14 @@ public:
         return next();
     }
     zn::ui::PickAnswer PickObject(const zn::ui::ObjectRequest&) override { return next(); }
+    zn::ui::PickerAnswer AnswerPicker(const zn::ui::PickerRequest& request) override {
+        pickerRequests.push_back(request);
+        zn::ui::PickerAnswer answer = pickerAnswers.front();
+        pickerAnswers.pop_front();
+        return answer;
+    }
+    std::deque<zn::ui::PickerAnswer> pickerAnswers;
+    std::vector<zn::ui::PickerRequest> pickerRequests;
 
 private:
     zn::ui::PickAnswer next() {
@@ -209,15 +217,22 @@ TEST_F(SimHostServices, SpecificationRecordsAndThePositionPicker) {
 
     PreparedAgent agent;
     AgentScope scope(&agent);
-    zn::ui::PickAnswer pick;
-    pick.kind = zn::ui::PickAnswer::Kind::Object;
-    pick.object = mark->GetId().index;
-    agent.answers = {pick};
+    zn::ui::PickerAnswer chosen;
+    chosen.chosen = true;
+    chosen.record = recordId;
+    agent.pickerAnswers = {chosen, zn::ui::PickerAnswer()};
     auto select = reinterpret_cast<ZnsSelectPositionRecordFunction>(
         zn::loader::GetProcAddress(library, "SelectPositionRecordFromDlg"));
     std::int32_t first = -1, second = -1;
     EXPECT_NE(select(document.get(), &first, &second), 0);
     EXPECT_EQ(second, recordId);
+    ASSERT_EQ(agent.pickerRequests.size(), 1u);
+    EXPECT_EQ(agent.pickerRequests[0].choices,
+              std::vector<std::u16string>{zn::format("%i pos. 4 zone B2", recordId)})
+        << "the dialog lists the records";
+    first = second = -1;
+    EXPECT_EQ(select(document.get(), &first, &second), 0) << "cancelled";
+    EXPECT_EQ(second, -1);
 
     auto mainFormat = reinterpret_cast<ZnsGetMainFormatFunction>(
         zn::loader::GetProcAddress(library, "GetMainFormat"));

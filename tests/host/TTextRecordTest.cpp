@@ -155,8 +155,12 @@ TEST_F(TTextRecord, AVersionOnePointOneTextGoesThroughTheMultilineConverter) {
     v11.minor = 1;
     v11.content = u"1. First\\P2. Second";
     ASSERT_EQ(load(*text, v11), S_OK);
-    // The module exports no converter yet, so the loader's wrapper gives the empty text.
-    EXPECT_EQ(text->GetContent(), u"");
+    // The module's own converter turns the host text into items of an RTF content.
+    ZnsStringW content = text->GetContent();
+    EXPECT_EQ(content.rfind(u"{\\rtf", 0), 0u);
+    EXPECT_NE(content.find(u"\\protect"), ZnsStringW::npos);
+    EXPECT_NE(content.find(u"First\\par"), ZnsStringW::npos);
+    EXPECT_NE(content.find(u"Second}"), ZnsStringW::npos);
 }
 
 TEST_F(TTextRecord, HeaderTextAndHeaderFieldsComeFromVersionsOnePointFourAndFive) {

@@ -12,9 +12,11 @@ TEST(ScriptActions, LinesReadBackAsTheyAreWritten) {
     for (const char* line :
          {"type a\\tb\\nc", "key Ctrl+Shift+Enter", "key F1", "key A", "click 12015",
           "click 12050 \"New page\"", "dblclick 32924 \"1,2\"", "drag 12050 \"a b\" \"c\"",
+          "click 12014 @17", "drag 12014 @0 @5",
           "menu 57600", "menu none", "resize 250 200", "answer yes",
           "file \"/tmp/a b.ntb\" check=32923", "file cancel", "point 1.5 -2 0", "keyword Auto",
-          "object 17", "pick cancel"}) {
+          "object 17", "pick cancel", "record 4", "material Steel 45|GOST 1050-88|",
+          "fit H7|+0,025|0", "symbol %%c"}) {
         std::string error;
         std::optional<ScriptAction> action = ParseScriptAction(line, &error);
         ASSERT_TRUE(action) << line << ": " << error;
@@ -53,6 +55,26 @@ TEST(ScriptedAgent, PicksMustMatchWhatIsAsked) {
     EXPECT_THROW(agent.PickObject(ObjectRequest{u"Select format", {}, {}}),
                  AgentError); // a point for an object
     agent.Finish();
+}
+
+TEST(ScriptedAgent, PickersTakeTheirOwnAnswersOrACancel) {
+    ScriptedAgent agent("material |a b|c\nfit h6\nsymbol \\U+2300\npick cancel\n"
+                        "record 3\n");
+    PickerAnswer material = agent.AnswerPicker({PickerRequest::Kind::Material, {}, {}});
+    EXPECT_TRUE(material.chosen);
+    EXPECT_EQ(material.fields, (std::vector<std::u16string>{u"", u"a b", u"c"}));
+    PickerAnswer fit = agent.AnswerPicker({PickerRequest::Kind::Fit, {}, {}});
+    EXPECT_EQ(fit.fields, (std::vector<std::u16string>{u"h6", u"", u""})) << "missing parts empty";
+    EXPECT_EQ(agent.AnswerPicker({PickerRequest::Kind::Symbol, {}, {}}).fields,
+              std::vector<std::u16string>{u"\\U+2300"});
+    EXPECT_FALSE(agent.AnswerPicker({PickerRequest::Kind::Record, {}, {}}).chosen);
+    EXPECT_THROW(agent.AnswerPicker({PickerRequest::Kind::Symbol, {}, {}}), AgentError)
+        << "a record does not answer the symbol picker";
+    EXPECT_THROW(agent.PickObject(ObjectRequest{u"Select", {}, {}}), AgentError);
+    std::string error;
+    EXPECT_FALSE(ParseScriptAction("material x|y|z|w", &error));
+    EXPECT_FALSE(ParseScriptAction("symbol", &error));
+    EXPECT_FALSE(ParseScriptAction("record pos3", &error));
 }
 
 class ConsoleTest : public UiTest {};
@@ -95,6 +117,18 @@ TEST_F(ConsoleTest, ShowsTheDialogAndAsksAgainAfterAWrongAnswer) {
     EXPECT_NE(shown.find("[checked]"), std::string::npos);
     EXPECT_NE(shown.find("the box offers Yes, No"), std::string::npos);
     EXPECT_THROW(console.AnswerMessageBox(u"More?", u"", MB_OK), AgentError); // input ended
+}
+
+TEST(ConsoleAgent, ListsTheRecordsAndAsksForTheRightPicker) {
+    std::istringstream in("symbol x\nrecord 7\n");
+    std::ostringstream out;
+    ConsoleAgent console(in, out);
+    PickerAnswer answer =
+        console.AnswerPicker({PickerRequest::Kind::Record, {u"7 pos. 2", u"9 pos. 3"}, {}});
+    EXPECT_EQ(answer.record, 7);
+    std::string shown = out.str();
+    EXPECT_NE(shown.find("9 pos. 3"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("answer with: record ID or pick cancel"), std::string::npos) << shown;
 }
 
 } // namespace

@@ -1,0 +1,103 @@
+// Renumbering: the items get consecutive numbers, referenced items carry their tag while the
+// text is edited, and the tags resolve into the referenced items' new numbers at the end.
+// Only prefixes whose number or tag changes are rewritten, so an edit late in a long text
+// leaves the earlier items alone.
+#include <algorithm>
+
+#include "editor/ItemPrefix.h"
+#include "editor/Reqpad.h"
+#include "platform/richedit/TextRange.h"
+
+namespace editor {
+
+using zn::richedit::CharFormat;
+
+void CReqpad::FormatPrefix(int start, int length) {
+    CharFormat current = GetCharFormat(start, start + length);
+    constexpr std::uint32_t kMask =
+        zn::richedit::CFM_PROTECTED | zn::richedit::CFM_BOLD | zn::richedit::CFM_COLOR;
+    bool formatted = (current.mask & kMask) == kMask &&
+                     (current.effects & (zn::richedit::CFE_PROTECTED | zn::richedit::CFE_BOLD)) ==
+                         (zn::richedit::CFE_PROTECTED | zn::richedit::CFE_BOLD) &&
+                     !(current.effects & zn::richedit::CFE_AUTOCOLOR) &&
+                     current.color == m_numberColor;
+    if (formatted)
+        return;
+    CharFormat number;
+    number.mask = kMask;
+    number.effects = zn::richedit::CFE_PROTECTED | zn::richedit::CFE_BOLD;
+    number.color = m_numberColor;
+    SetCharFormat(start, start + length, number);
+}
+
+int CReqpad::Renumber(RenumberMode mode) {
+    InternalChange guard(*this);
+    if (mode == RenumberMode::Resolve)
+        for (std::int32_t& entry : m_referencedItems)
+            entry = -entry;
+    int counter = 0;
+    int position = 0;
+    while (position <= GetTextLength()) {
+        ItemPrefix prefix = ParseItemPrefix(ParagraphAt(position));
+        if (prefix) {
+            ++counter;
+            bool rewrite = prefix.number != counter;
+            std::int32_t tagId = prefix.tagId;
+            if (mode == RenumberMode::Tag && tagId == 0 &&
+                std::find(m_referencedItems.begin(), m_referencedItems.end(), counter) !=
+                    m_referencedItems.end()) {
+                tagId = counter;
+                rewrite = true;
+            }
+            if (mode == RenumberMode::Resolve) {
+                if (tagId >= 1)
+                    std::replace(m_referencedItems.begin(), m_referencedItems.end(), -tagId,
+                                 std::int32_t(counter));
+                tagId = 0;
+                rewrite = true;
+            }
+            int length = prefix.length;
+            zn::richedit::TextRange range(*this, position, position + length);
+            if (rewrite) {
+                range.SetText(FormatItemNumber(counter));
+                length = range.GetEnd() - range.GetStart();
+            }
+            FormatPrefix(position, length);
+            if (tagId >= 1 && rewrite) {
+                range.SetRange(position + length - 1, position + length - 1);
+                range.SetText(FormatItemTag(tagId));
+                CharFormat emboss;
+                emboss.mask = zn::richedit::CFM_EMBOSS | zn::richedit::CFM_HIDDEN;
+                emboss.effects = zn::richedit::CFE_EMBOSS;
+                range.SetFont(emboss);
+                range.MoveStart(zn::richedit::TextUnit::Character, 1);
+                CharFormat hidden;
+                hidden.mask = zn::richedit::CFM_HIDDEN;
+                hidden.effects = zn::richedit::CFE_HIDDEN;
+                range.SetFont(hidden);
+            }
+        }
+        int end = ParagraphEnd(position);
+        position = end + 1;
+    }
+    if (mode == RenumberMode::Resolve)
+        for (std::int32_t& entry : m_referencedItems)
+            if (entry < 0)
+                entry = 0;
+    int start = 0, end = 0;
+    GetSel(start, end);
+    if (start == end) {
+        CharFormat format = DefaultFormat();
+        SetSelectionCharFormat(format);
+    }
+    return counter;
+}
+
+void CReqpad::ResetNumberFormats() {
+    InternalChange guard(*this);
+    for (int position = 0; position <= GetTextLength(); position = ParagraphEnd(position) + 1)
+        if (ItemPrefix prefix = ParseItemPrefix(ParagraphAt(position)))
+            FormatPrefix(position, prefix.length);
+}
+
+} // namespace editor
