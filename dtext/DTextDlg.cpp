@@ -82,7 +82,8 @@ LRESULT CAlignmentPicture::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
 }
 
 CDTextDlg::CDTextDlg(CWnd* parent)
-    : CxDialog(res::IDD_DTEXT, parent), m_state(DTextState::Defaults()) {
+    : CxDialog(res::IDD_DTEXT, parent), m_state(DTextState::Defaults()),
+      m_textSink(ZnPtr<CDTextTextSink>::Adopt(new CDTextTextSink(*this))) {
     OnCommandId(ID_CALCULATOR, [this] { openCalculator(); });
     // The toolbar's button and the text line's context menu ask for the same picker.
     OnCommandId(ID_INSERT_SYMBOL, [this] { insertSymbol(); });
@@ -100,7 +101,9 @@ CDTextDlg::CDTextDlg(CWnd* parent)
     OnCommandId(IDC_ALIGN_PICTURE, [this] { chooseAlignment(); });
 }
 
-CDTextDlg::~CDTextDlg() = default;
+CDTextDlg::~CDTextDlg() {
+    m_textSink->Detach();
+}
 
 void CDTextDlg::EditObject(IZnSingleLineText& object, std::int32_t color) {
     m_editedRecord = object.GetRecord();
@@ -344,21 +347,37 @@ void CDTextDlg::insertSymbol() {
         ReceiveText(symbol);
 }
 
-void CDTextDlg::ReceiveText(const ZnsStringW& hostText) {
-    if (GetSafeHwnd())
-        m_textLine.GetTextConverter()->InsertFormattedText(hostText);
+bool CDTextDlg::ReceiveText(const ZnsStringW& text, std::int32_t format) {
+    if (!GetSafeHwnd())
+        return false;
+    constexpr std::int32_t kRtfTransfer = 2;
+    if (format == kRtfTransfer)
+        return bool(m_textLine.StreamInRtf(zn::toUtf8(text), true));
+    return m_textLine.GetTextConverter()->InsertFormattedText(text);
 }
 
-// The calculator object is made once and kept for the dialog's life; the pick and the
-// end of the dialog release it. Its text comes back through ReceiveText once the
-// calculator window can take a result sink.
+// The calculator stays open beside the dialog until a pick or the end of the dialog;
+// its Insert reaches the text line through the callback.
 void CDTextDlg::openCalculator() {
-    if (!m_calculator && gpZnObjManager)
-        gpZnObjManager->Create(m_calculator.put(), CLSID_ZnCalculator);
+    if (!m_calculator && gpZnObjManager) {
+        ZnPtr<IZnObject> object;
+        if (FAILED(gpZnObjManager->Create(object.put(), CLSID_ZnCalculator)))
+            return;
+        m_calculator = ZnQuery<IZnDiviRuveulator>(object.get());
+        if (!m_calculator)
+            return;
+        m_calculator->SetResultSink(m_textSink.get());
+    }
+    if (m_calculator)
+        m_calculator->Show(m_hWnd);
 }
 
 void CDTextDlg::releaseTextSources() {
-    m_calculator.reset();
+    if (m_calculator) {
+        m_calculator->Close();
+        m_calculator->SetResultSink(nullptr);
+        m_calculator.reset();
+    }
 }
 
 void CDTextDlg::storeState() const {
@@ -375,6 +394,7 @@ void CDTextDlg::OnOK() {
 
 void CDTextDlg::OnDestroy() {
     releaseTextSources();
+    m_textSink->Detach();
     if (gpZnContext)
         gpZnContext->DialogClosed(m_hWnd);
     CxDialog::OnDestroy();

@@ -5,7 +5,9 @@
 
 #include <optional>
 
+#include "calculator/ZnCalculator.h"
 #include "dtext/DTextState.h"
+#include "dtext/DTextTextSink.h"
 #include "host/WorkId.h"
 #include "host/controls/CZnColorComboBox.h"
 #include "host/controls/CxDialog.h"
@@ -65,8 +67,10 @@ public:
     // Creates the current line (picking its place first when none was picked yet) and gets
     // ready for the next one; false when nothing was made.
     bool Add();
-    // Text that the notebook or the calculator hands over: inserted at the caret.
-    void ReceiveText(const ZnsStringW& hostText);
+    // Text that the notebook or the calculator hands over, in a transfer format of the
+    // dictionary callback (2 RTF, else host formatted text): inserted in place of the
+    // selection of the text line. False when the line took nothing.
+    bool ReceiveText(const ZnsStringW& text, std::int32_t format = 0);
 
     const DTextState& State() const { return m_state; }
     bool IsAdded() const { return m_added; }
@@ -103,7 +107,8 @@ private:
     znsWorkID m_editedId;
     std::optional<ZnsDTextRecord> m_editedRecord;
     std::int32_t m_editedColor = 0;
-    ZnPtr<IZnObject> m_calculator;
+    ZnPtr<IZnDiviRuveulator> m_calculator;
+    ZnPtr<CDTextTextSink> m_textSink;
 
     zn::ui::CxFtEdit m_textLine;
     zn::ui::CComboBox m_styleCombo;

@@ -321,6 +321,24 @@ TEST_F(DText, TextHandedOverGoesInPlaceOfTheSelection) {
     EXPECT_EQ(dialog.State().record.text, u"M10\\Px") << "the opening text was selected";
 }
 
+TEST_F(DText, TheCalculatorInsertsItsResultIntoTheTextLine) {
+    RunDText(R"s(
+key End
+click 32945
+click 1009
+click 1021
+click 1012
+click 1028
+click 1056
+click 32931
+point 0 0
+point 1 0
+click 2
+)s");
+    ASSERT_EQ(Texts().size(), 1u);
+    EXPECT_EQ(Texts()[0]->GetRecord().text, u"Text12") << "4 * 3, inserted at the caret";
+}
+
 ZnsStringW diameterSymbol(void*, const char16_t* helpTopic, const char16_t*, bool, std::int32_t,
                           std::int32_t) {
     return ZnsStringW(u"%%c[") + helpTopic + u"]";
