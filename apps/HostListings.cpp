@@ -2,9 +2,12 @@
 // escaping.
 #include "apps/HostListings.h"
 
+#include <cmath>
+
 #include <nlohmann/json.hpp>
 
 #include "apps/ShellWords.h"
+#include "simhost/SingleLineText.h"
 
 namespace {
 
@@ -183,5 +186,33 @@ void ListObjects(simhost::SimHost& host, std::ostream& out) {
                        {"space", space},
                        {"layer", utf8(entity->GetLayer())},
                        {"extents", extents}});
+    }
+}
+
+void ListTexts(simhost::SimHost& host, std::ostream& out) {
+    simhost::Drawing* drawing = host.ActiveDrawing();
+    if (!drawing)
+        return;
+    // Rounded so that listings compare as text across machines.
+    auto rounded = [](double value) { return std::round(value * 1e6) / 1e6 + 0.0; };
+    auto point = [&](const ZnsPoint3& p) {
+        return Json::array({rounded(p.x), rounded(p.y), rounded(p.z)});
+    };
+    for (IZnEntity* entity : drawing->Objects()) {
+        auto* text = dynamic_cast<simhost::SingleLineText*>(entity);
+        if (!text)
+            continue;
+        const ZnsDTextRecord& record = text->GetRecord();
+        line(out,
+             Json{{"id", entity->GetId().index},
+                  {"text", utf8(record.text)},
+                  {"style", utf8(record.style)},
+                  {"origin", point(record.origin)},
+                  {"direction", point(record.direction)},
+                  {"align", Json::array({record.horizontalAlignment, record.verticalAlignment})},
+                  {"width", rounded(record.width)},
+                  {"height", rounded(record.height)},
+                  {"oblique", rounded(record.oblique)},
+                  {"color", std::uint32_t(text->GetColor())}});
     }
 }

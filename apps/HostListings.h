@@ -11,6 +11,8 @@ void ListTypes(simhost::SimHost& host, std::ostream& out);
 void ListProperties(simhost::SimHost& host, std::ostream& out);
 void ListDefaults(simhost::SimHost& host, std::ostream& out);
 void ListObjects(simhost::SimHost& host, std::ostream& out);
+// The single-line texts of the drawing with their record and colour.
+void ListTexts(simhost::SimHost& host, std::ostream& out);
 
 // A default parameter's value as JSON, read by its type code (a colour as an unsigned
 // number, a boolean as true/false, a list as an array).

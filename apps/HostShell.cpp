@@ -52,6 +52,7 @@ HostShell::HostShell(simhost::SimHost& host, HostUser& user, std::ostream& out)
         {"calls", std::bind(&HostShell::calls, this, _1)},
         {"tt", std::bind(&HostShell::ttext, this, _1)},
         {"objects", [this](const Words&) { ListObjects(m_host, m_out); }},
+        {"text", [this](const Words&) { ListTexts(m_host, m_out); }},
         {"commands", [this](const Words&) { ListCommands(m_host, m_out); }},
         {"types", [this](const Words&) { ListTypes(m_host, m_out); }},
         {"properties", [this](const Words&) { ListProperties(m_host, m_out); }},

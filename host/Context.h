@@ -36,4 +36,8 @@ public:
     // The host's edition (2: the full drafting edition) and its language (2: Russian).
     virtual std::int32_t GetHostKind() const = 0;
     virtual std::int32_t GetHostLanguage() const = 0;
+    // A module's dialog tells the host when its window opens and when it is destroyed, so
+    // the host can keep its own windows in step with it.
+    virtual void DialogOpened(void* window) = 0;
+    virtual void DialogClosed(void* window) = 0;
 };

@@ -7,6 +7,7 @@
 #include "host/Array.h"
 #include "host/Geometry.h"
 #include "host/Object.h"
+#include "host/PointMonitor.h"
 #include "platform/text/ZnsString.h"
 
 // A factory stores a new object's IZnObject part (null when it could not allocate) and
@@ -58,4 +59,7 @@ public:
                               std::int32_t vertical, const ZnsStringW& originPrompt,
                               const ZnsStringW& anglePrompt, ZnsPoint3& origin,
                               ZnsPoint3& direction) = 0;
+    // Attaches a monitor to the point input until it is replaced or detached (null); not
+    // owned.
+    virtual void SetPointMonitor(IUniEntMonitorSink* monitor) = 0;
 };

@@ -39,6 +39,7 @@ public:
     virtual void SetRecord(const ZnsDTextRecord& record) = 0;
     virtual const ZnsDTextRecord& GetRecord() const = 0;
     virtual void SetColor(std::int32_t color) = 0;
+    virtual std::int32_t GetColor() const = 0;
     virtual void SetWidthFactor(double factor) = 0;
     // Numbered host attributes of new objects (-4, ...).
     virtual void SetAttribute(std::int32_t id, const ZNSVariant& value) = 0;

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "calculator/KLVBCalcDlg.h"
+#include "dtext/DTextCommand.h"
 #include "host/Services.h"
 #include "host/SiblingModules.h"
 #include "platform/loader/Loader.h"
@@ -18,7 +19,7 @@ const CommandEntry kRequirementsCommands[4] = {
 };
 
 const CommandEntry kToolCommands[3] = {
-    {u"DText", 0x4, nullptr},
+    {u"DText", 0x4, &dtext::RunDText},
     {u"DiviRuve", 0x4, &RunCalculator},
     {u"FormEdit", 0x1000000, &RunFormEdit},
 };

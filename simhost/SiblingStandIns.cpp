@@ -6,6 +6,7 @@
 #include "host/SiblingModules.h"
 #include "platform/loader/Loader.h"
 #include "platform/ui/UserAgent.h"
+#include "simhost/InputFormStandIn.h"
 
 namespace simhost {
 
@@ -15,9 +16,9 @@ void record(std::string line) {
     SiblingCallLog().push_back(std::move(line));
 }
 
-std::int32_t ZNSInputFormDlg(void*, ZnsStringW*) {
+std::int32_t ZNSInputFormDlg(void* owner, ZnsStringW* text) {
     record("VornCtl.dll ZNSInputFormDlg");
-    return 2;
+    return RunInputForm(owner, text);
 }
 
 // The agent's answer to a picker; cancelled when no agent is installed.

@@ -75,4 +75,12 @@ znsCmd* SimContext::FindCommand(std::u16string_view name) {
     return nullptr;
 }
 
+void SimContext::DialogOpened(void* window) {
+    m_openDialogs.push_back(window);
+}
+
+void SimContext::DialogClosed(void* window) {
+    std::erase(m_openDialogs, window);
+}
+
 } // namespace simhost

@@ -36,6 +36,10 @@ public:
     std::int32_t GetHostKind() const override { return 2; }
     // Follows the interface language the host was started with.
     std::int32_t GetHostLanguage() const override;
+    void DialogOpened(void* window) override;
+    void DialogClosed(void* window) override;
+    // The modules' dialogs that told the host they are open, in opening order.
+    const std::vector<void*>& OpenDialogs() const { return m_openDialogs; }
 
     // Every registration, in order (a command registered twice appears twice).
     const std::vector<znsCmd>& Commands() const { return m_commands; }
@@ -50,6 +54,7 @@ private:
     std::uint32_t m_flags = 0;
     std::vector<znsCmd> m_commands;
     std::vector<RegisteredSink> m_sinks;
+    std::vector<void*> m_openDialogs;
 };
 
 } // namespace simhost

@@ -160,6 +160,7 @@ ZnsPointResult SimObjManager::GetPoint(const ZnsStringW& prompt, const ZnsString
     switch (answer.kind) {
     case zn::ui::PickAnswer::Kind::Point:
         point = {answer.point.x, answer.point.y, answer.point.z};
+        showPreview(point);
         return ZnsPointResult::Point;
     case zn::ui::PickAnswer::Kind::Keyword:
         for (const Keyword& k : known)
@@ -194,6 +195,42 @@ bool SimObjManager::PlaceTextBox(double, double, std::int32_t, std::int32_t,
     origin = at;
     direction = length > 0 ? ZnsPoint3{along.x / length, along.y / length, 0} : ZnsPoint3{1, 0, 0};
     return true;
+}
+
+} // namespace simhost
+
+namespace simhost {
+
+namespace {
+
+// Keeps the figures a monitor draws; the headless host shows them to nobody.
+class PreviewRecorder : public IZnGeometrySink {
+public:
+    explicit PreviewRecorder(std::vector<std::vector<ZnsPoint3>>& figures) : m_figures(figures) {}
+    void Line(const ZnsPoint3& from, const ZnsPoint3& to, std::int32_t) override {
+        m_figures.push_back({from, to});
+    }
+    void Polyline(const std::vector<ZnsPoint3>& points, bool closed, std::int32_t) override {
+        m_figures.push_back(points);
+        if (closed && !points.empty())
+            m_figures.back().push_back(points.front());
+    }
+    void Text(const ZnsTextPrimitive&) override {}
+
+private:
+    std::vector<std::vector<ZnsPoint3>>& m_figures;
+};
+
+} // namespace
+
+// The scripted user answers with the point itself, so the cursor is shown there once,
+// just before the point is taken.
+void SimObjManager::showPreview(const ZnsPoint3& cursor) {
+    if (!m_monitor)
+        return;
+    m_lastPreview.clear();
+    PreviewRecorder recorder(m_lastPreview);
+    m_monitor->OnCursorMoved(cursor, recorder);
 }
 
 } // namespace simhost

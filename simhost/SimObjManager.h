@@ -30,12 +30,20 @@ public:
     bool PlaceTextBox(double width, double height, std::int32_t horizontal, std::int32_t vertical,
                       const ZnsStringW& originPrompt, const ZnsStringW& anglePrompt,
                       ZnsPoint3& origin, ZnsPoint3& direction) override;
+    void SetPointMonitor(IUniEntMonitorSink* monitor) override { m_monitor = monitor; }
+
+    // What the attached monitor drew when the cursor last came to an answered point: one
+    // polyline (its points) per figure.
+    const std::vector<std::vector<ZnsPoint3>>& LastPreview() const { return m_lastPreview; }
 
 private:
     Drawing* drawing();
+    void showPreview(const ZnsPoint3& cursor);
 
     ClassRegistry& m_classes;
     SimDocManager& m_documents;
+    IUniEntMonitorSink* m_monitor = nullptr;
+    std::vector<std::vector<ZnsPoint3>> m_lastPreview;
 };
 
 // One keyword of the host's keyword list.

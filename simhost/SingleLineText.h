@@ -19,7 +19,7 @@ public:
     void SetRecord(const ZnsDTextRecord& record) override;
     const ZnsDTextRecord& GetRecord() const override { return m_record; }
     void SetColor(std::int32_t color) override;
-    std::int32_t Color() const { return m_color; }
+    std::int32_t GetColor() const override { return m_color; }
     void SetWidthFactor(double factor) override;
     double WidthFactor() const { return m_widthFactor; }
     void SetAttribute(std::int32_t id, const ZNSVariant& value) override;

@@ -148,7 +148,10 @@ TEST_F(HostShellSession, CommandsOfTheModuleRunFromTheShell) {
     zn::ui::SetUserAgent(previous);
     EXPECT_NO_THROW(m_user.Finish());
     EXPECT_THROW(Run("command Nothing"), ShellError);
+    Run("user key Esc");
+    previous = zn::ui::SetUserAgent(&m_user);
     EXPECT_EQ(Run("command FormEdit"), "");
+    zn::ui::SetUserAgent(previous);
     EXPECT_NE(Run("calls").find("VornCtl.dll ZNSInputFormDlg"), std::string::npos);
 }
 

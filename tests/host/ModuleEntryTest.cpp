@@ -2,12 +2,14 @@
 #include <stdexcept>
 
 #include "host/Services.h"
+#include "host/SiblingModules.h"
 #include "module/AcadToRtf.h"
 #include "module/CommandTable.h"
 #include "module/ModuleIds.h"
 #include "module/SpecificationAccess.h"
 #include "module/TTManager.h"
 #include "module/TableCtrl.h"
+#include "platform/ui/ScriptedAgent.h"
 #include "simhost/SiblingStandIns.h"
 #include "tests/host/HostFixture.h"
 
@@ -141,12 +143,16 @@ TEST_F(ModuleFrame, NoRequirementsTypeWhenTheHostRefusedEveryCommandAndSaysSo) {
 TEST_F(ModuleFrame, CommandsWithoutTheirProcedureAnswerNotImplemented) {
     NewDrawing();
     InitModule();
-    for (const char16_t* name : {u"TTOld", u"TDold", u"TT", u"TD", u"DText"})
+    for (const char16_t* name : {u"TTOld", u"TDold", u"TT", u"TD"})
         EXPECT_EQ(Host().RunCommand(name), E_NOTIMPL) << zn::toUtf8(name);
     EXPECT_EQ(Host().RunCommand(u"NoSuchCommand"), E_INVALIDARG);
 
     simhost::SiblingCallLog().clear();
+    zn::ui::ScriptedAgent user("type anything\nkey Enter\n");
+    zn::ui::UserAgent* previous = zn::ui::SetUserAgent(&user);
     EXPECT_EQ(Host().RunCommand(u"FormEdit"), S_OK);
+    zn::ui::SetUserAgent(previous);
+    EXPECT_NO_THROW(user.Finish()) << "the form asked the user";
     EXPECT_EQ(simhost::SiblingCallLog(), std::vector<std::string>{"VornCtl.dll ZNSInputFormDlg"});
     zn::loader::UnregisterModule(u"VornCtl.dll");
     EXPECT_EQ(module::kToolCommands[2].callback(nullptr), E_NOINTERFACE);
@@ -208,6 +214,20 @@ TEST(TableCtrl, MembersTouchOnlyTheirField) {
     table.GetSelectedCell(row, column);
     EXPECT_EQ(row, 3);
     EXPECT_EQ(column, 4);
+}
+
+TEST_F(ModuleFrame, TheReferenceInputFormAnswersWhatTheUserTyped) {
+    auto form = reinterpret_cast<ZnsInputFormDlgFunction>(zn::loader::GetProcAddress(
+        zn::loader::GetModuleHandleW(u"VornCtl.dll"), "ZNSInputFormDlg"));
+    ASSERT_NE(form, nullptr);
+    ZnsStringW text = u"kept";
+    zn::ui::ScriptedAgent user("key Esc\nkey End\ntype  more\nkey Enter\n");
+    zn::ui::UserAgent* previous = zn::ui::SetUserAgent(&user);
+    EXPECT_EQ(form(nullptr, &text), 2);
+    EXPECT_EQ(text, u"kept") << "a cancelled form changes nothing";
+    EXPECT_EQ(form(nullptr, &text), 1);
+    zn::ui::SetUserAgent(previous);
+    EXPECT_EQ(text, u"kept more") << "the form starts from the text it was given";
 }
 
 } // namespace
