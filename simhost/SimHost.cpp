@@ -7,8 +7,6 @@
 #include "simhost/ComponentLauncher.h"
 #include "simhost/Dimension.h"
 #include "simhost/DxfRenderer.h"
-#include "simhost/DxfRenderer.h"
-#include "simhost/PdfRenderer.h"
 #include "simhost/PdfRenderer.h"
 #include "simhost/PositionRecord.h"
 #include "simhost/SheetFormat.h"
