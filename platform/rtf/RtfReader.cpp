@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <map>
 #include <optional>
 #include <string>
@@ -43,6 +44,10 @@ struct GroupState {
 };
 
 // Destinations whose text is not document text.
+// A parameter saturates rather than overflow, as RTF readers clamp them; a tenth of the
+// 32-bit range keeps half-points times ten and the sum of two indents in range.
+constexpr long long kParameterLimit = std::numeric_limits<std::int32_t>::max() / 10;
+
 const std::unordered_set<std::string_view> kSkippedDestinations = {
     "stylesheet",  "info",
     "pict",        "object",
@@ -206,8 +211,7 @@ private:
             ++m_pos;
         }
         while (m_pos < m_bytes.size() && std::isdigit(uint8_t(m_bytes[m_pos]))) {
-            if (param < 100000000)
-                param = param * 10 + (m_bytes[m_pos] - '0');
+            param = std::min(param * 10 + (m_bytes[m_pos] - '0'), kParameterLimit);
             hasParam = true;
             ++m_pos;
         }
@@ -279,8 +283,7 @@ private:
             m_state.destination = Destination::FontTable;
         else if (name == "colortbl")
             m_state.destination = Destination::ColorTable;
-        else if (std::find(std::begin(kSkippedDestinations), std::end(kSkippedDestinations),
-                           name) != std::end(kSkippedDestinations))
+        else if (kSkippedDestinations.count(name) != 0)
             m_state.destination = Destination::Skip;
         else if (name == "u")
             unicodeCharacter(value);
