@@ -218,6 +218,15 @@ WordEntry lookUp(std::string_view name) {
 
 constexpr size_t kMaxDepth = 1000;
 
+// ASCII only, whatever the locale: RTF's syntax is ASCII.
+bool isLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 int hexValue(char digit) {
     return std::isdigit(uint8_t(digit)) ? digit - '0' : std::tolower(uint8_t(digit)) - 'a' + 10;
 }
@@ -306,14 +315,13 @@ private:
         if (m_pos >= m_bytes.size())
             return;
         const char c = m_bytes[m_pos];
-        if (!std::isalpha(uint8_t(c))) {
+        if (!isLetter(c)) {
             ++m_pos;
             controlSymbol(c);
             return;
         }
         const size_t nameStart = m_pos;
-        while (m_pos < m_bytes.size() && std::isalpha(uint8_t(m_bytes[m_pos])) &&
-               m_pos - nameStart < 32)
+        while (m_pos < m_bytes.size() && isLetter(m_bytes[m_pos]) && m_pos - nameStart < 32)
             ++m_pos;
         const std::string_view name = m_bytes.substr(nameStart, m_pos - nameStart);
         bool hasParam = false;
@@ -323,7 +331,7 @@ private:
             negative = true;
             ++m_pos;
         }
-        while (m_pos < m_bytes.size() && std::isdigit(uint8_t(m_bytes[m_pos]))) {
+        while (m_pos < m_bytes.size() && isDigit(m_bytes[m_pos])) {
             param = std::min(param * 10 + (m_bytes[m_pos] - '0'), kParameterLimit);
             hasParam = true;
             ++m_pos;

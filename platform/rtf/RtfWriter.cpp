@@ -108,16 +108,19 @@ private:
         paragraphStart(paragraph);
         const CharFormat* current = nullptr;
         const CodePage* page = nullptr;
+        size_t comparedRun = size_t(-1);
         for (size_t i = 0; i < text.size(); ++i) {
             while (runLeft == 0 && run + 1 < m_text.runs.size())
                 runLeft = m_text.runs[++run].length;
             const CharFormat& format = m_text.runs[run].format;
             --runLeft;
-            if (current == nullptr || !current->sameAs(format)) {
+            // Formats are compared where a run or a paragraph starts, not at every character.
+            if (current == nullptr || (run != comparedRun && !current->sameAs(format))) {
                 characterWords(format);
                 current = &format;
                 page = singleBytePage(format.charset);
             }
+            comparedRun = run;
             if (text[i] == u'\r') {
                 m_out += "\\par";
                 paragraphStart(++paragraph);
