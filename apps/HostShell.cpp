@@ -1,5 +1,6 @@
 #include "apps/HostShell.h"
 
+#include <cctype>
 #include <cstdio>
 
 #include <nlohmann/json.hpp>
@@ -43,6 +44,7 @@ HostShell::HostShell(simhost::SimHost& host, HostUser& user, std::ostream& out)
         {"open", std::bind(&HostShell::open, this, _1)},
         {"save", std::bind(&HostShell::save, this, _1)},
         {"render", std::bind(&HostShell::render, this, _1)},
+        {"export", std::bind(&HostShell::exportSheet, this, _1)},
         {"command", std::bind(&HostShell::command, this, _1)},
         {"param", std::bind(&HostShell::param, this, _1)},
         {"add", std::bind(&HostShell::add, this, _1)},
@@ -160,6 +162,29 @@ void HostShell::render(const Words& args) {
     expectCount(args, 1, 1, "render FILE.svg");
     drawing();
     writeFileAtomically(args[0], m_host.RenderSheet());
+}
+
+void HostShell::exportSheet(const Words& args) {
+    expectCount(args, 1, 1, "export FILE.dxf|FILE.pdf");
+    size_t dot = args[0].rfind('.');
+    std::string extension = dot == std::string::npos ? "" : args[0].substr(dot + 1);
+    for (char& ch : extension)
+        ch = char(std::tolower(static_cast<unsigned char>(ch)));
+    simhost::SheetOutput output;
+    if (extension == "dxf")
+        output = simhost::SheetOutput::Dxf;
+    else if (extension == "pdf")
+        output = simhost::SheetOutput::Pdf;
+    else
+        throw ShellError("export writes FILE.dxf or FILE.pdf, not \"" + args[0] + "\"");
+    drawing();
+    std::string document;
+    try {
+        document = m_host.RenderSheet(output);
+    } catch (const std::runtime_error& error) {
+        throw ShellError(error.what());
+    }
+    writeFileAtomically(args[0], document);
 }
 
 void HostShell::command(const Words& args) {

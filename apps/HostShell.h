@@ -40,6 +40,7 @@ private:
     void open(const Words& args);
     void save(const Words& args);
     void render(const Words& args);
+    void exportSheet(const Words& args);
     void command(const Words& args);
     void param(const Words& args);
     void add(const Words& args);

@@ -40,7 +40,17 @@ std::string readBytes(const std::string& file) {
     std::ifstream in(file, std::ios::binary);
     if (!in || std::filesystem::is_directory(file))
         throw CommandError{IDS_RTF_CANNOT_READ, file};
-    std::string bytes(std::istreambuf_iterator<char>(in), {});
+    // A regular file in one read; a stream iterator was slower than reading the RTF itself.
+    std::error_code sizeUnknown;
+    const auto size = std::filesystem::file_size(file, sizeUnknown);
+    std::string bytes;
+    if (sizeUnknown) {
+        bytes.assign(std::istreambuf_iterator<char>(in), {});
+    } else {
+        bytes.resize(size_t(size));
+        in.read(bytes.data(), std::streamsize(bytes.size()));
+        bytes.resize(size_t(in.gcount()));
+    }
     if (in.bad())
         throw CommandError{IDS_RTF_CANNOT_READ, file};
     return bytes;

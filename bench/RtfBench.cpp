@@ -3,15 +3,20 @@
 // character in the middle. Each should grow linearly with the text; bytes/s and items/s
 // (paragraphs, or edits for typing) are reported.
 //
-// `rtf_bench --write-sample=FILE [--paragraphs=N]` writes the generated document and exits,
-// so other tools can be timed on the same bytes (bench/unrtf_peer.sh).
+// The RTF reader and writer alone run on a document as an office suite writes it.
+//
+// `rtf_bench --write-sample=FILE [--paragraphs=N] [--office]` writes the generated document
+// (our own dialect, or with --office the office suite's) and exits, so other tools can be
+// timed on the same bytes (bench/unrtf_peer.sh).
 #include <benchmark/benchmark.h>
 
 #include <cstring>
 #include <fstream>
 #include <map>
 
+#include "bench/OfficeRtfSample.h"
 #include "platform/richedit/RichEditModel.h"
+#include "platform/rtf/RtfReader.h"
 #include "platform/rtf/RtfWriter.h"
 #include "platform/text/CodePage.h"
 #include "requirements/RtfContent.h"
@@ -91,6 +96,33 @@ void BM_WriteRtfFromModel(benchmark::State& state) {
     report(state, rtf.size(), state.range(0));
 }
 
+const std::string& officeRtf(int paragraphs) {
+    static std::map<int, std::string> cache;
+    auto it = cache.find(paragraphs);
+    if (it == cache.end())
+        it = cache.emplace(paragraphs, OfficeRtfSample(paragraphs)).first;
+    return it->second;
+}
+
+void BM_ReadOfficeRtf(benchmark::State& state) {
+    const std::string& rtf = officeRtf(int(state.range(0)));
+    for (auto _ : state) {
+        RichText text;
+        benchmark::DoNotOptimize(zn::rtf::Read(rtf, text));
+    }
+    report(state, rtf.size(), state.range(0));
+}
+
+// Bytes processed are those of the office suite's file the text was read from.
+void BM_WriteOfficeRtf(benchmark::State& state) {
+    const std::string& rtf = officeRtf(int(state.range(0)));
+    RichText text;
+    zn::rtf::Read(rtf, text);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(zn::rtf::WriteToString(text, 1251));
+    report(state, rtf.size(), state.range(0));
+}
+
 void BM_SplitRtfParagraphs(benchmark::State& state) {
     const ZnsStringW content = zn::ansiToWide(sampleRtf(int(state.range(0))));
     std::vector<ZnsStringW> pieces;
@@ -129,22 +161,27 @@ void BM_TypeInTheMiddle(benchmark::State& state) {
 
 BENCHMARK(BM_ReadRtfIntoModel)->Arg(2000)->Arg(20000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteRtfFromModel)->Arg(2000)->Arg(20000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadOfficeRtf)->Arg(20000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteOfficeRtf)->Arg(20000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SplitRtfParagraphs)->Arg(2000)->Arg(20000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_AppendRtfPieces)->Arg(2000)->Arg(20000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AppendRtfPieces)->Arg(2000)->Arg(20000)->Arg(200000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TypeInTheMiddle)->Arg(2000)->Arg(20000)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
     const char* sample = nullptr;
+    bool office = false;
     int paragraphs = 20000;
     for (int i = 1; i < argc; ++i) {
         if (std::strncmp(argv[i], "--write-sample=", 15) == 0)
             sample = argv[i] + 15;
         else if (std::strncmp(argv[i], "--paragraphs=", 13) == 0)
             paragraphs = std::atoi(argv[i] + 13);
+        else if (std::strcmp(argv[i], "--office") == 0)
+            office = true;
     }
     if (sample) {
         std::ofstream out(sample, std::ios::binary);
-        out << sampleRtf(paragraphs);
+        out << (office ? officeRtf(paragraphs) : sampleRtf(paragraphs));
         return out ? 0 : 1;
     }
     benchmark::Initialize(&argc, argv);

@@ -80,12 +80,12 @@ int AppendRtf(ZnsStringW& target, const ZnsStringW& source) {
         target = source;
         return 1;
     }
-    ZnsStringW ignored;
-    const int p = RtfPreamble(source, ignored);
-    if (p < 0)
+    // Called once per piece while a column fills, so nothing is copied but the paragraphs.
+    const int pard = find(source, kPard, 0);
+    if (pard < 0)
         return 1;
     if (std::u16string_view(target).ends_with(u"\\par}"))
         target.pop_back();
-    target.append(source, size_t(p));
+    target.append(source, size_t(pard) + kPard.size());
     return 1;
 }

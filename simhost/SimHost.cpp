@@ -6,6 +6,8 @@
 #include "simhost/Annotation.h"
 #include "simhost/ComponentLauncher.h"
 #include "simhost/Dimension.h"
+#include "simhost/DxfRenderer.h"
+#include "simhost/PdfRenderer.h"
 #include "simhost/PositionRecord.h"
 #include "simhost/SheetFormat.h"
 #include "simhost/SiblingStandIns.h"
@@ -124,16 +126,22 @@ FileResult SimHost::Save(const std::string& path) {
     return result;
 }
 
-std::string SimHost::RenderSheet() {
+std::string SimHost::RenderSheet(SheetOutput output) {
     Drawing* drawing = ActiveDrawing();
     if (!drawing)
         return {};
-    double width = 420, height = 297;
-    if (const SheetFormat* sheet = CurrentSheet(*drawing)) {
-        width = sheet->Width() * sheet->Scale();
-        height = sheet->Height() * sheet->Scale();
+    SheetPage page;
+    if (const SheetFormat* sheet = CurrentSheet(*drawing))
+        page = {sheet->Width() * sheet->Scale(), sheet->Height() * sheet->Scale(), sheet->Scale()};
+    switch (output) {
+    case SheetOutput::Dxf:
+        return RenderDxf(*drawing, m_styles, page);
+    case SheetOutput::Pdf:
+        return RenderPdf(*drawing, m_styles, page);
+    case SheetOutput::Svg:
+        break;
     }
-    return RenderSpace(*drawing, m_styles, width, height);
+    return RenderSvg(*drawing, m_styles, page);
 }
 
 HRESULT SimHost::RunCommand(std::u16string_view name) {

@@ -27,6 +27,8 @@ struct SheetChoice {
     double scale = 1.0;
 };
 
+enum class SheetOutput { Svg, Dxf, Pdf };
+
 class SimHost {
 public:
     // `settingsPath` empty: the settings file under the user's configuration folder.
@@ -53,8 +55,10 @@ public:
     std::optional<std::string> NewDrawing(const SheetChoice& choice);
     FileResult Open(const std::string& path);
     FileResult Save(const std::string& path);
-    // The sheet space as SVG, the sheet size taken from its format (A3 landscape without one).
-    std::string RenderSheet();
+    // The sheet space in one of the output formats, the sheet size taken from its format (A3
+    // landscape without one); empty without a drawing. Throws std::runtime_error when the
+    // output cannot be made.
+    std::string RenderSheet(SheetOutput output = SheetOutput::Svg);
     // Runs a registered command the way the host's command line does; E_INVALIDARG when no
     // command has that name.
     HRESULT RunCommand(std::u16string_view name);

@@ -8,7 +8,6 @@
 #include <sstream>
 
 #include "platform/text/ZnsString.h"
-#include "simhost/Drawing.h"
 #include "simhost/TextPlacement.h"
 
 namespace simhost {
@@ -27,10 +26,7 @@ std::string number(double value) {
 }
 
 std::string colour(std::int32_t value) {
-    if (value == kZnsColorByDefault || (std::uint32_t(value) >> 24) != 0)
-        return "#000000";
-    std::uint32_t bgr = std::uint32_t(value);
-    return zn::formatA("#%02X%02X%02X", bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+    return zn::formatA("#%06X", unsigned(InkRgb(value)));
 }
 
 } // namespace
@@ -120,11 +116,9 @@ std::string SvgRenderer::Document() const {
     return out.str();
 }
 
-std::string RenderSpace(Drawing& drawing, const TextStyles& styles, double width, double height) {
-    SvgRenderer renderer(styles, width, height);
-    for (IZnEntity* entity : drawing.Objects())
-        if (entity->GetOwnerId() == drawing.CurrentSpace())
-            entity->Draw(renderer);
+std::string RenderSvg(Drawing& drawing, const TextStyles& styles, const SheetPage& page) {
+    SvgRenderer renderer(styles, page.width, page.height);
+    DrawSpace(drawing, renderer);
     return renderer.Document();
 }
 

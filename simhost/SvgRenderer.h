@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "host/GeometrySink.h"
+#include "simhost/SheetRenderer.h"
 #include "simhost/TextStyles.h"
 
 namespace pugi {
@@ -16,7 +16,7 @@ namespace simhost {
 
 class Drawing;
 
-class SvgRenderer : public IZnGeometrySink {
+class SvgRenderer : public SheetRenderer {
 public:
     // The sheet spans (0, 0) to (width, height) in drawing units (millimetres).
     SvgRenderer(const TextStyles& styles, double width, double height);
@@ -37,7 +37,7 @@ private:
     Impl* m_impl;
 };
 
-// The current space of `drawing` as SVG, on a sheet of the given size.
-std::string RenderSpace(Drawing& drawing, const TextStyles& styles, double width, double height);
+// The current space of `drawing` as SVG.
+std::string RenderSvg(Drawing& drawing, const TextStyles& styles, const SheetPage& page);
 
 } // namespace simhost

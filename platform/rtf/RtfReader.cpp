@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <map>
 #include <optional>
 #include <string>
@@ -43,7 +44,11 @@ struct GroupState {
 };
 
 // Destinations whose text is not document text.
-const std::unordered_set<std::string_view> kSkippedDestinations = {
+// A parameter saturates rather than overflow, as RTF readers clamp them; a tenth of the
+// 32-bit range keeps half-points times ten and the sum of two indents in range.
+constexpr long long kParameterLimit = std::numeric_limits<std::int32_t>::max() / 10;
+
+constexpr std::string_view kSkippedDestinations[] = {
     "stylesheet",  "info",
     "pict",        "object",
     "header",      "headerl",
@@ -51,7 +56,7 @@ const std::unordered_set<std::string_view> kSkippedDestinations = {
     "footer",      "footerl",
     "footerr",     "footerf",
     "footnote",    "annotation",
-    "pntext",      "listtext",
+    "nonesttables", // the flat copy of nested tables, for readers without them
     "pn",          "fldinst",
     "xe",          "tc",
     "txe",         "rxe",
@@ -77,7 +82,7 @@ const std::unordered_set<std::string_view> kSkippedDestinations = {
 };
 
 // Control words that stand for one character.
-const std::unordered_map<std::string_view, char16_t> kCharacterWords = {
+constexpr std::pair<std::string_view, char16_t> kCharacterWords[] = {
     {"tab", u'\t'},         {"line", u'\v'},          {"emdash", u'\u2014'},
     {"endash", u'\u2013'},  {"emspace", u'\u2003'},   {"enspace", u'\u2002'},
     {"qmspace", u'\u2005'}, {"bullet", u'\u2022'},    {"lquote", u'\u2018'},
@@ -86,19 +91,141 @@ const std::unordered_map<std::string_view, char16_t> kCharacterWords = {
     {"rtlmark", u'\u200F'},
 };
 
-const std::unordered_map<std::string_view, uint32_t> kEffectWords = {
+constexpr std::pair<std::string_view, uint32_t> kEffectWords[] = {
     {"b", CFE_BOLD},   {"i", CFE_ITALIC},    {"strike", CFE_STRIKEOUT}, {"protect", CFE_PROTECTED},
     {"v", CFE_HIDDEN}, {"embo", CFE_EMBOSS}, {"impr", CFE_IMPRINT},     {"znlink", CFE_LINK},
 };
 
-const std::unordered_map<std::string_view, uint16_t> kAlignments = {
+constexpr std::pair<std::string_view, uint16_t> kAlignments[] = {
     {"ql", PFA_LEFT},
     {"qr", PFA_RIGHT},
     {"qc", PFA_CENTER},
     {"qj", PFA_JUSTIFY},
 };
 
+// What a control word does, looked up once per word: the dispatch is the reader's hot path.
+enum class Word : uint8_t {
+    Other,
+    FontTable,
+    ColorTable,
+    SkippedDestination,
+    ListLabel,
+    NestedTable,
+    Unicode,
+    AnsiCodePage,
+    CodePageOf, // \mac, \pc, \pca: the code page in `data`
+    DefaultFont,
+    UnicodeSkip,
+    Paragraph,
+    Character,
+    Plain,
+    Font,
+    FontSize,
+    Height,
+    Effect,
+    NoUnderline,
+    Underline,
+    Up,
+    Down,
+    YOffset,
+    Super,
+    Sub,
+    NoSuperSub,
+    Color,
+    Pard,
+    LeftIndent,
+    FirstIndent,
+    RightIndent,
+    SpaceAfter,
+    LineSpacing,
+    LineMultiple,
+    Alignment,
+    TabStop,
+};
+
+struct WordEntry {
+    Word kind = Word::Other;
+    uint32_t data = 0; // the character, effect bit, alignment or code page
+};
+
+const std::unordered_map<std::string_view, WordEntry>& wordTable() {
+    static const auto table = [] {
+        std::unordered_map<std::string_view, WordEntry> t;
+        for (std::string_view name : kSkippedDestinations)
+            t[name] = {Word::SkippedDestination};
+        for (const auto& [name, ch] : kCharacterWords)
+            t[name] = {Word::Character, ch};
+        for (const auto& [name, bit] : kEffectWords)
+            t[name] = {Word::Effect, bit};
+        for (const auto& [name, alignment] : kAlignments)
+            t[name] = {Word::Alignment, alignment};
+        const std::pair<std::string_view, WordEntry> named[] = {
+            {"fonttbl", {Word::FontTable}},
+            {"colortbl", {Word::ColorTable}},
+            {"listtext", {Word::ListLabel}},
+            {"pntext", {Word::ListLabel}},
+            {"nesttableprops", {Word::NestedTable}},
+            {"u", {Word::Unicode}},
+            {"ansicpg", {Word::AnsiCodePage}},
+            {"mac", {Word::CodePageOf, 10000}},
+            {"pc", {Word::CodePageOf, 437}},
+            {"pca", {Word::CodePageOf, 850}},
+            {"deff", {Word::DefaultFont}},
+            {"uc", {Word::UnicodeSkip}},
+            {"par", {Word::Paragraph}},
+            {"sect", {Word::Paragraph}},
+            {"page", {Word::Paragraph}},
+            {"cell", {Word::Paragraph}},
+            {"nestcell", {Word::Paragraph}},
+            {"plain", {Word::Plain}},
+            {"f", {Word::Font}},
+            {"fs", {Word::FontSize}},
+            {"znheight", {Word::Height}},
+            {"ulnone", {Word::NoUnderline}},
+            {"ulc", {Word::Other}}, // a colour, not a line style
+            {"up", {Word::Up}},
+            {"dn", {Word::Down}},
+            {"znyoffset", {Word::YOffset}},
+            {"super", {Word::Super}},
+            {"sub", {Word::Sub}},
+            {"nosupersub", {Word::NoSuperSub}},
+            {"cf", {Word::Color}},
+            {"pard", {Word::Pard}},
+            {"li", {Word::LeftIndent}},
+            {"fi", {Word::FirstIndent}},
+            {"ri", {Word::RightIndent}},
+            {"sa", {Word::SpaceAfter}},
+            {"sl", {Word::LineSpacing}},
+            {"slmult", {Word::LineMultiple}},
+            {"tx", {Word::TabStop}},
+            {"tb", {Word::TabStop}},
+        };
+        for (const auto& [name, entry] : named)
+            t[name] = entry;
+        return t;
+    }();
+    return table;
+}
+
+WordEntry lookUp(std::string_view name) {
+    const auto& table = wordTable();
+    if (const auto it = table.find(name); it != table.end())
+        return it->second;
+    if (name.starts_with("ul")) // \ul and its line styles
+        return {Word::Underline};
+    return {};
+}
+
 constexpr size_t kMaxDepth = 1000;
+
+// ASCII only, whatever the locale: RTF's syntax is ASCII.
+bool isLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int hexValue(char digit) {
     return std::isdigit(uint8_t(digit)) ? digit - '0' : std::tolower(uint8_t(digit)) - 'a' + 10;
@@ -151,14 +278,14 @@ public:
                 break;
             }
         }
-        flushBytes();
+        flushText();
         m_out.paragraphs.back() = m_lastPara;
         return {};
     }
 
 private:
     void openGroup() {
-        flushBytes();
+        flushText();
         m_skipFallback = 0;
         if (m_stack.size() >= kMaxDepth) {
             ++m_excessDepth;
@@ -168,7 +295,7 @@ private:
     }
 
     void closeGroup() {
-        flushBytes();
+        flushText();
         m_skipFallback = 0;
         if (m_excessDepth > 0) {
             --m_excessDepth;
@@ -188,14 +315,13 @@ private:
         if (m_pos >= m_bytes.size())
             return;
         const char c = m_bytes[m_pos];
-        if (!std::isalpha(uint8_t(c))) {
+        if (!isLetter(c)) {
             ++m_pos;
             controlSymbol(c);
             return;
         }
         const size_t nameStart = m_pos;
-        while (m_pos < m_bytes.size() && std::isalpha(uint8_t(m_bytes[m_pos])) &&
-               m_pos - nameStart < 32)
+        while (m_pos < m_bytes.size() && isLetter(m_bytes[m_pos]) && m_pos - nameStart < 32)
             ++m_pos;
         const std::string_view name = m_bytes.substr(nameStart, m_pos - nameStart);
         bool hasParam = false;
@@ -205,9 +331,8 @@ private:
             negative = true;
             ++m_pos;
         }
-        while (m_pos < m_bytes.size() && std::isdigit(uint8_t(m_bytes[m_pos]))) {
-            if (param < 100000000)
-                param = param * 10 + (m_bytes[m_pos] - '0');
+        while (m_pos < m_bytes.size() && isDigit(m_bytes[m_pos])) {
+            param = std::min(param * 10 + (m_bytes[m_pos] - '0'), kParameterLimit);
             hasParam = true;
             ++m_pos;
         }
@@ -215,7 +340,7 @@ private:
             ++m_pos;
         const int value = int(negative ? -param : param);
         if (name == "bin") { // raw bytes follow, whatever they look like
-            flushBytes();
+            flushText();
             m_pos = std::min(m_bytes.size(), m_pos + size_t(std::max(0, value)));
             if (m_skipFallback > 0)
                 --m_skipFallback;
@@ -225,8 +350,13 @@ private:
             --m_skipFallback;
             return;
         }
-        flushBytes(); // the bytes so far are in the format before this word
-        word(name, hasParam, value);
+        const WordEntry entry = lookUp(name);
+        // Characters join the text gathered so far; any other word may change the format.
+        if (entry.kind == Word::Unicode || entry.kind == Word::Character)
+            decodeBytes();
+        else
+            flushText();
+        word(entry, name, hasParam, value);
     }
 
     void controlSymbol(char c) {
@@ -270,99 +400,142 @@ private:
         }
     }
 
-    void word(std::string_view name, bool hasParam, int value) {
+    void word(const WordEntry& entry, std::string_view name, bool hasParam, int value) {
+        switch (entry.kind) {
+        case Word::FontTable:
+            m_state.destination = Destination::FontTable;
+            return;
+        case Word::ColorTable:
+            m_state.destination = Destination::ColorTable;
+            return;
+        case Word::SkippedDestination:
+            m_state.destination = Destination::Skip;
+            return;
+        case Word::ListLabel:
+            listLabel();
+            return;
+        case Word::NestedTable:
+            // Some writers put the cells of a nested table inside its properties group.
+            if (!m_stack.empty())
+                m_state.destination = m_stack.back().destination;
+            return;
+        case Word::Unicode:
+            unicodeCharacter(value);
+            return;
+        default:
+            break;
+        }
+        if (m_state.destination == Destination::FontTable)
+            return fontWord(name, value);
+        if (m_state.destination == Destination::ColorTable)
+            return colorWord(name, value);
+
         const bool on = !hasParam || value != 0;
         CharFormat& f = m_state.format;
         auto effect = [&](uint32_t bit) { f.effects = on ? f.effects | bit : f.effects & ~bit; };
-
-        if (name == "fonttbl")
-            m_state.destination = Destination::FontTable;
-        else if (name == "colortbl")
-            m_state.destination = Destination::ColorTable;
-        else if (std::find(std::begin(kSkippedDestinations), std::end(kSkippedDestinations),
-                           name) != std::end(kSkippedDestinations))
-            m_state.destination = Destination::Skip;
-        else if (name == "u")
-            unicodeCharacter(value);
-        else if (m_state.destination == Destination::FontTable)
-            fontWord(name, value);
-        else if (m_state.destination == Destination::ColorTable)
-            colorWord(name, value);
-        else if (name == "ansicpg" && CodePage::isKnown(value))
-            m_codePage = value;
-        else if (name == "mac")
-            m_codePage = 10000;
-        else if (name == "pc")
-            m_codePage = 437;
-        else if (name == "pca")
-            m_codePage = 850;
-        else if (name == "deff")
+        switch (entry.kind) {
+        case Word::AnsiCodePage:
+            if (CodePage::isKnown(value))
+                m_codePage = value;
+            break;
+        case Word::CodePageOf:
+            m_codePage = int(entry.data);
+            break;
+        case Word::DefaultFont:
             m_defaultFont = value;
-        else if (name == "uc")
+            break;
+        case Word::UnicodeSkip:
             m_state.unicodeSkip = std::max(0, value);
-        else if (name == "par" || name == "sect" || name == "page" || name == "cell" ||
-                 name == "nestcell")
+            break;
+        case Word::Paragraph:
             paragraph();
-        else if (const auto it = kCharacterWords.find(name); it != kCharacterWords.end())
-            special(it->second);
-        else if (name == "plain")
+            break;
+        case Word::Character:
+            special(char16_t(entry.data));
+            break;
+        case Word::Plain:
             plain();
-        else if (name == "f")
+            break;
+        case Word::Font:
             m_state.font = value;
-        else if (name == "fs")
+            break;
+        case Word::FontSize:
             f.height = hasParam ? value * 10 : 240;
-        else if (name == "znheight")
+            break;
+        case Word::Height:
             f.height = value;
-        else if (const auto it = kEffectWords.find(name); it != kEffectWords.end())
-            effect(it->second);
-        else if (name == "ulnone")
+            break;
+        case Word::Effect:
+            effect(entry.data);
+            break;
+        case Word::NoUnderline:
             f.effects &= ~CFE_UNDERLINE;
-        else if (name.starts_with("ul") &&
-                 name != "ulc") // \ul and its line styles; \ulc is a colour
+            break;
+        case Word::Underline:
             effect(CFE_UNDERLINE);
-        else if (name == "up")
+            break;
+        case Word::Up:
             f.offset = (hasParam ? value : 6) * 10;
-        else if (name == "dn")
+            break;
+        case Word::Down:
             f.offset = -(hasParam ? value : 6) * 10;
-        else if (name == "znyoffset")
+            break;
+        case Word::YOffset:
             f.offset = value;
-        else if (name == "super")
+            break;
+        case Word::Super:
             f.offset = f.height * 4 / 9;
-        else if (name == "sub")
+            break;
+        case Word::Sub:
             f.offset = -(f.height * 4 / 9);
-        else if (name == "nosupersub")
+            break;
+        case Word::NoSuperSub:
             f.offset = 0;
-        else if (name == "cf")
+            break;
+        case Word::Color:
             m_state.colorIndex = value;
-        else
-            paragraphWord(name, hasParam, value);
+            break;
+        default:
+            paragraphWord(entry, hasParam, value);
+            break;
+        }
     }
 
-    void paragraphWord(std::string_view name, bool hasParam, int value) {
+    void paragraphWord(const WordEntry& entry, bool hasParam, int value) {
         ParaFormat& p = m_state.para;
-        if (name == "pard") {
+        switch (entry.kind) {
+        case Word::Pard:
             p = ParaFormat();
             p.mask = PFM_ALL;
             m_state.leftIndent = m_state.firstIndent = m_state.lineSpacing = 0;
             m_state.lineMultiple = false;
-        } else if (name == "li") {
+            break;
+        case Word::LeftIndent:
             m_state.leftIndent = value;
-        } else if (name == "fi") {
+            break;
+        case Word::FirstIndent:
             m_state.firstIndent = value;
-        } else if (name == "ri") {
+            break;
+        case Word::RightIndent:
             p.rightIndent = value;
-        } else if (name == "sa") {
+            break;
+        case Word::SpaceAfter:
             p.spaceAfter = value;
-        } else if (name == "sl") {
+            break;
+        case Word::LineSpacing:
             m_state.lineSpacing = hasParam ? value : 0;
-        } else if (name == "slmult") {
+            break;
+        case Word::LineMultiple:
             m_state.lineMultiple = value != 0;
-        } else if (const auto it = kAlignments.find(name); it != kAlignments.end()) {
-            p.alignment = it->second;
-        } else if (name == "tx" || name == "tb") {
+            break;
+        case Word::Alignment:
+            p.alignment = uint16_t(entry.data);
+            break;
+        case Word::TabStop:
             if (p.tabCount < MAX_TAB_STOPS)
                 p.tabs[size_t(p.tabCount++)] = value;
-        } else {
+            break;
+        default:
             return; // not a word we know: skipped
         }
         // The model keeps the first line absolute and the others relative to it.
@@ -478,9 +651,8 @@ private:
 
     void unicodeCharacter(int value) {
         if (m_state.destination == Destination::Text) {
-            flushBytes();
-            const char16_t unit = char16_t(value < 0 ? value + 65536 : value);
-            emit(std::u16string_view(&unit, 1));
+            decodeBytes();
+            m_text += char16_t(value < 0 ? value + 65536 : value);
         } else if (m_state.destination == Destination::FontTable && m_inFont) {
             decodeFontName();
             m_font.name += char16_t(value < 0 ? value + 65536 : value);
@@ -491,14 +663,25 @@ private:
     void special(char16_t ch) {
         if (m_state.destination != Destination::Text)
             return;
-        flushBytes();
-        emit(std::u16string_view(&ch, 1));
+        decodeBytes();
+        m_text += ch;
+    }
+
+    // A list label (number or bullet) is text, as the rich-edit control shows it; once per
+    // paragraph, since writers that give both the old and the new form repeat the label.
+    void listLabel() {
+        if (m_state.destination != Destination::Text)
+            return;
+        if (m_labelRead)
+            m_state.destination = Destination::Skip;
+        m_labelRead = true;
     }
 
     void paragraph() {
         if (m_state.destination != Destination::Text)
             return;
-        flushBytes();
+        flushText();
+        m_labelRead = false;
         m_out.endParagraph(currentFormat(), m_state.para);
         m_lastPara = m_state.para;
     }
@@ -509,16 +692,22 @@ private:
         m_state.colorIndex = 0;
     }
 
-    void flushBytes() {
+    // Text bytes become characters in the code page they were written in.
+    void decodeBytes() {
         if (m_pending.empty())
             return;
-        emit(decode(m_pending, m_pendingCodePage));
+        m_text += decode(m_pending, m_pendingCodePage);
         m_pending.clear();
     }
 
-    void emit(std::u16string_view text) {
-        m_out.append(text, currentFormat());
+    // The characters gathered since the format last could change go out as one run.
+    void flushText() {
+        decodeBytes();
+        if (m_text.empty())
+            return;
+        m_out.append(m_text, currentFormat());
         m_lastPara = m_state.para;
+        m_text.clear();
     }
 
     CharFormat currentFormat() const {
@@ -551,7 +740,9 @@ private:
     std::vector<GroupState> m_stack;
     size_t m_excessDepth = 0;
     int m_skipFallback = 0;
-    std::string m_pending;
+    std::string m_pending; // text bytes not yet decoded
+    ZnsStringW m_text;     // characters in the current format not yet appended
+    bool m_labelRead = false;
     int m_pendingCodePage = 1252;
     ParaFormat m_lastPara;
     int m_defaultFont = 0;

@@ -1,7 +1,8 @@
 // The tolerant RTF reader: groups on a state stack, unknown control words and `\*`
 // destinations skipped, `\ucN`/`\uN` with their fallback characters, `\'hh` and raw bytes
 // through the font's charset or the document's code page, `\binN` skipped, field results kept,
-// list labels and hidden destinations left out, anything after the final brace ignored.
+// list labels and the cells of nested tables read as the rich-edit control shows them, hidden
+// destinations left out, anything after the final brace ignored.
 #pragma once
 
 #include <cstddef>

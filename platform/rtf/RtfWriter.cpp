@@ -2,6 +2,9 @@
 #include "platform/rtf/RtfWriter.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
+#include <optional>
 #include <map>
 #include <tuple>
 #include <vector>
@@ -82,9 +85,9 @@ private:
                 word("\\fprq", font.pitchAndFamily & 0x3);
             word("\\fcharset", font.charset);
             m_out += ' ';
-            const int codePage = CodePageOfCharset(font.charset, m_documentCodePage);
+            const CodePage* page = singleBytePage(font.charset);
             for (char16_t ch : font.face)
-                character(ch, codePage);
+                character(ch, page);
             m_out += ";}";
         }
         m_out += "}\r\n{\\colortbl ;";
@@ -104,21 +107,26 @@ private:
         const ZnsStringW& text = m_text.text;
         paragraphStart(paragraph);
         const CharFormat* current = nullptr;
+        const CodePage* page = nullptr;
+        size_t comparedRun = size_t(-1);
         for (size_t i = 0; i < text.size(); ++i) {
             while (runLeft == 0 && run + 1 < m_text.runs.size())
                 runLeft = m_text.runs[++run].length;
             const CharFormat& format = m_text.runs[run].format;
             --runLeft;
-            if (current == nullptr || !current->sameAs(format)) {
+            // Formats are compared where a run or a paragraph starts, not at every character.
+            if (current == nullptr || (run != comparedRun && !current->sameAs(format))) {
                 characterWords(format);
                 current = &format;
+                page = singleBytePage(format.charset);
             }
+            comparedRun = run;
             if (text[i] == u'\r') {
                 m_out += "\\par";
                 paragraphStart(++paragraph);
                 current = nullptr;
             } else {
-                character(text[i], CodePageOfCharset(format.charset, m_documentCodePage));
+                character(text[i], page);
             }
             if (m_out.size() > (1 << 16))
                 flush();
@@ -209,7 +217,20 @@ private:
         m_out += ' ';
     }
 
-    void character(char16_t ch, int codePage) {
+    // The single-byte code page that text in `charset` is written in, null when its
+    // characters go out as \uN; looked up once per charset, not once per character.
+    const CodePage* singleBytePage(uint8_t charset) {
+        std::optional<const CodePage*>& known = m_pages[charset];
+        if (!known) {
+            const int codePage = CodePageOfCharset(charset, m_documentCodePage);
+            known = nullptr;
+            if (CodePage::isKnown(codePage) && CodePage::get(codePage).isSingleByte())
+                known = &CodePage::get(codePage);
+        }
+        return *known;
+    }
+
+    void character(char16_t ch, const CodePage* page) {
         switch (ch) {
         case u'\\': // never a backslash in text, so no text can spell a paragraph terminator
             m_out += "\\'5c";
@@ -237,13 +258,10 @@ private:
             hexByte(uint8_t(ch));
             return;
         }
-        if (CodePage::isKnown(codePage)) {
-            const CodePage& page = CodePage::get(codePage);
-            if (page.isSingleByte()) {
-                if (const auto byte = page.encodeByte(ch)) {
-                    hexByte(*byte);
-                    return;
-                }
+        if (page) {
+            if (const auto byte = page->encodeByte(ch)) {
+                hexByte(*byte);
+                return;
             }
         }
         word("\\u", int(int16_t(ch)));
@@ -259,7 +277,8 @@ private:
 
     void word(const char* name, int value) {
         m_out += name;
-        m_out += std::to_string(value);
+        char digits[16];
+        m_out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
     }
 
     void flush() {
@@ -273,6 +292,7 @@ private:
     std::string m_out;
     std::vector<FontKey> m_fonts;
     std::map<FontKey, int> m_fontIndex;
+    std::array<std::optional<const CodePage*>, 256> m_pages;
     std::vector<COLORREF> m_colors;
 };
 

@@ -63,3 +63,15 @@ TEST(RtfFuzz, MutatedDocumentsReadIntoConsistentModels) {
     EXPECT_TRUE(zn::rtf::Read("{\\rtf1 " + std::string(200000, '{') + "x", deep));
     EXPECT_EQ(deep.text, u"x");
 }
+
+// Found by mutation: a parameter of nine or more digits overflowed on its way to twips.
+TEST(RtfFuzz, HugeParametersSaturate) {
+    for (const char* word : {"fs", "up", "dn", "li", "fi", "sl", "sa", "znheight"})
+        for (const char* number : {"299999999", "-299999999", "99999999999999999999"}) {
+            const std::string bytes = std::string("{\\rtf1\\ansi\\pard\\li-2147483647\\") + word +
+                                      number + " text\\par}";
+            RichText text;
+            ASSERT_TRUE(zn::rtf::Read(bytes, text)) << bytes;
+            EXPECT_EQ(text.text.substr(0, 4), u"text") << bytes;
+        }
+}

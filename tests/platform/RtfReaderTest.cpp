@@ -53,13 +53,12 @@ TEST(RtfReader, UnicodeAndFallbacks) {
 }
 
 TEST(RtfReader, SkipsWhatIsNotText) {
-    // \* destinations, unknown words, binary data with braces, field instructions and list
-    // labels are not text; field results are.
+    // \* destinations, unknown words, binary data with braces and field instructions are not
+    // text; field results are.
     EXPECT_EQ(visible("{\\rtf1{\\*\\generator x;}{\\*\\unknown {nested} text}\\foo12 a"
                       "{\\pict\\bin3 }{}}b}"),
               "ab");
-    EXPECT_EQ(visible("{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt link}} "
-                      "{\\pntext 1.\\tab}{\\listtext 2.}item}"),
+    EXPECT_EQ(visible("{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt link}} item}"),
               "link item");
     EXPECT_EQ(visible("{\\rtf1 a\\znheader1 b\\znheader0 c}"), "abc");
     // After the final brace nothing counts.
@@ -68,6 +67,19 @@ TEST(RtfReader, SkipsWhatIsNotText) {
     const RichText hidden = read("{\\rtf1 a{\\v tag}b}");
     EXPECT_EQ(zn::toUtf8(hidden.text), "atagb");
     EXPECT_EQ(zn::toUtf8(hidden.visibleText()), "ab");
+}
+
+TEST(RtfReader, ListLabelsAndNestedCellsAreShown) {
+    // A label is read once per paragraph, whichever form comes first; the old form inside
+    // \pn stays out.
+    EXPECT_EQ(visible("{\\rtf1{\\pntext\\pard\\plain 1.\\tab}{\\*\\pn\\pnlvlbody{\\pntxta .}}"
+                      "{\\listtext 1.\\tab}one\\par{\\listtext\\f3 \\'b7\\tab}two}"),
+              "1.\tone\n\u00B7\ttwo");
+    // Cells of a nested table, also when a writer puts them in the table's properties group;
+    // the flat copy for readers without nested tables is not shown twice.
+    EXPECT_EQ(visible("{\\rtf1 a\\cell\\itap2 b\\nestcell{\\*\\nesttableprops\\trowd c\\nestcell"
+                      "\\nestrow}{\\nonesttables b c}d\\cell\\row}"),
+              "a\nb\nc\nd\n");
 }
 
 TEST(RtfReader, ParagraphsAndSpecialCharacters) {
