@@ -188,24 +188,33 @@ public:
     editor::CReqpad& Pad() { return m_pad; }
 
     // Custom actions run at once; the others are queued for the scripted user in a batch, so
-    // an answer that follows a key answers the question that key raises.
+    // an answer that follows a key or a command answers the question it raises.
     void Run(const std::vector<std::string>& actions) {
-        for (const std::string& action : actions) {
-            std::istringstream in(action);
-            std::vector<std::string> words{std::istream_iterator<std::string>(in),
-                                           std::istream_iterator<std::string>()};
-            if (!words.empty() && (words[0] == "select" || words[0] == "command")) {
-                drain();
-                custom(words, action);
-            } else {
-                m_user.Queue(action);
+        for (size_t i = 0; i < actions.size(); ++i) {
+            std::vector<std::string> words = wordsOf(actions[i]);
+            if (!isCustom(words)) {
+                m_user.Queue(actions[i]);
+                continue;
             }
+            drain();
+            size_t next = i + 1;
+            for (; next < actions.size() && !isCustom(wordsOf(actions[next])); ++next)
+                m_user.Queue(actions[next]);
+            custom(words, actions[i]);
+            i = next - 1;
         }
         drain();
         m_user.Finish();
     }
 
 private:
+    static std::vector<std::string> wordsOf(const std::string& action) {
+        std::istringstream in(action);
+        return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
+    }
+    static bool isCustom(const std::vector<std::string>& words) {
+        return !words.empty() && (words[0] == "select" || words[0] == "command");
+    }
     void drain() {
         while (m_user.Remaining())
             m_user.ProvideInput(m_owner);
@@ -310,6 +319,8 @@ int runEdit(const EditOptions& options) {
             if (!options.content.empty() && !pad.SetContent(content, options.kind))
                 throw EditError(options.content + " cannot be loaded as kind " +
                                 std::to_string(options.kind));
+            // As the editor dialog does: the loaded text is the first undo step, not undoable.
+            pad.TakeUndoSnapshot();
             pad.m_undoAvailable = 0;
             session.Run(actions);
             print(pad, options.prints);

@@ -26,6 +26,8 @@ void printEvent(const simhost::HostEvent& event) {
     switch (event.kind) {
     case simhost::HostEvent::Kind::Message:
         line = Json{{"event", "message"}, {"text", zn::toUtf8(event.text)}, {"kind", event.value}};
+        if (event.editObject) // the message's edit-object button
+            line["editObject"] = event.editObject->index;
         break;
     case simhost::HostEvent::Kind::VersionReport:
         line = Json{{"event", "version"},

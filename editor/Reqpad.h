@@ -155,8 +155,9 @@ public:
     void ReadMultilineText(const ZnsStringW& text);
     // Stored references `<ref obj="Specification" ...>` become `<spcref ...>`.
     static void RewriteIncomingReferences(ZnsStringW& rtf);
-    // The pass over specification references and link placeholders after RTF is loaded.
-    void ReferencePassOnLoad();
+    // The pass over specification references and link placeholders after RTF is loaded;
+    // true when it changed the text or the link list.
+    bool ReferencePassOnLoad();
     // Widens the selection so that it covers no part of a reference or an item prefix.
     void WidenSelectionToWholeMarks();
     // A click inside a reference selects the whole reference.
@@ -190,6 +191,7 @@ public:
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    void OnChange() override;
     void BuildContextMenu(zn::ui::CMenu& menu) override;
     // The control's part of the window procedure, shared with the page view.
     virtual LRESULT ReqpadProc(UINT message, WPARAM wParam, LPARAM lParam);
@@ -211,6 +213,9 @@ private:
     void InsertMaterial();
     void InsertPosition();
     void InsertView();
+    // The link list follows the user's edits: entries of removed references go, references
+    // that came back (undo) get theirs again; entries of other links stay.
+    void SyncSpecLinks();
     bool OnBackspaceOrDelete(bool backspace);
     void OnEnter();
     void ExtendSelection(UINT key);

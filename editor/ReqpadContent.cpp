@@ -36,6 +36,7 @@ int CReqpad::SetContent(const ZnsStringW& text, int kind) {
     if (kind != kContentPlain && kind != kContentMultiline && kind != kContentRtf)
         return 0;
     LoadScope scope(*this);
+    bool relinked = false; // references brought up to date count as a change
     if (kind == kContentRtf) {
         ZnsStringW rtf = text;
         RewriteIncomingReferences(rtf);
@@ -44,7 +45,7 @@ int CReqpad::SetContent(const ZnsStringW& text, int kind) {
         ResetNumberFormats();
         RepairOldContent();
         ConvertLinesToItems();
-        ReferencePassOnLoad();
+        relinked = ReferencePassOnLoad();
         Renumber(RenumberMode::Tag);
         m_newUndoStep = 1;
     } else {
@@ -64,7 +65,7 @@ int CReqpad::SetContent(const ZnsStringW& text, int kind) {
     }
     SetSel(GetTextLength(), GetTextLength());
     UpdateInterface();
-    SetModify(false);
+    SetModify(relinked);
     return 1;
 }
 

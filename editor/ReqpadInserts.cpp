@@ -1,6 +1,7 @@
 // The special inserts of the control: fractions and tolerance fields, raised and lowered
 // text, and the insert commands with their pickers.
 #include "editor/ErrorTrace.h"
+#include "editor/FracDlg.h"
 #include "editor/References.h"
 #include "editor/Reqpad.h"
 #include "host/ClassIds.h"
@@ -27,27 +28,6 @@ ZnsStringW limited(ZnsStringW text) {
     if (text.size() > kPickerTextLimit)
         text.resize(kPickerTextLimit);
     return text;
-}
-
-// Name, numerator and denominator of a material designation in the selection: raised text
-// is the numerator, lowered text the denominator, the rest (without the bar) the name.
-void splitDesignation(const CReqpad& pad, ZnsStringW& name, ZnsStringW& numerator,
-                      ZnsStringW& denominator) {
-    int start = 0, end = 0;
-    pad.GetSel(start, end);
-    const ZnsStringW& text = pad.GetText();
-    for (int i = start; i < end; ++i) {
-        char16_t c = text[size_t(i)];
-        int offset = pad.GetCharFormat(i, i + 1).offset;
-        if (offset > 0)
-            numerator += c;
-        else if (offset < 0)
-            denominator += c;
-        else if (c != u'|' && c != u'\r')
-            name += c;
-    }
-    while (!name.empty() && name.back() == u' ')
-        name.pop_back();
 }
 
 // The owner hides while the user picks on the drawing, and shows again after.
@@ -165,6 +145,7 @@ bool CReqpad::IsInsertAllowed(UINT id) const {
 bool CReqpad::OnInsertCommand(UINT id) {
     switch (id) {
     case ID_INSERT_SYMBOL:
+    case ID_INSERT_FRACTION:
     case ID_INSERT_TOLERANCE:
     case ID_INSERT_POSITION:
     case ID_INSERT_VIEW:
@@ -178,6 +159,9 @@ bool CReqpad::OnInsertCommand(UINT id) {
     switch (id) {
     case ID_INSERT_SYMBOL:
         InsertSymbol();
+        break;
+    case ID_INSERT_FRACTION:
+        InsertFractionFromDialog();
         break;
     case ID_INSERT_TOLERANCE:
         InsertTolerance();
@@ -214,6 +198,19 @@ void CReqpad::InsertSymbol() {
     converter->InsertFormattedText(symbol);
 }
 
+void CReqpad::InsertFractionFromDialog() {
+    int start = 0, end = 0;
+    GetSel(start, end);
+    CFracDlg dialog(this);
+    dialog.m_withBar = 1; // a fraction has its bar unless the selected form says otherwise
+    dialog.PresetFromSelection(*this);
+    if (dialog.DoModal() != zn::ui::IDOK) {
+        SetSel(start, end); // the preset may have widened it to the whole form
+        return;
+    }
+    InsertFraction(dialog.m_numerator, dialog.m_denominator, dialog.m_withBar != 0, nullptr);
+}
+
 void CReqpad::InsertTolerance() {
     auto select = reinterpret_cast<ZnsSelectFitsDlgFunction>(
         module::SiblingFunction(u"VornCtl.dll", "SelectFitsDlg", module::ModuleInstance()));
@@ -239,10 +236,21 @@ void CReqpad::InsertMaterial() {
         zn::ui::AfxMessageBox(res::IDS_CONTROLS_NOT_LOADED, zn::ui::MB_OK | zn::ui::MB_ICONERROR);
         return;
     }
+    // The picker starts from the designation the selection holds.
+    int start = 0, end = 0;
+    GetSel(start, end);
+    CFracDlg form;
     ZnsStringW name, numerator, denominator;
-    splitDesignation(*this, name, numerator, denominator);
-    if (select(&name, &numerator, &denominator, this) != 0)
+    if (form.PresetFromSelection(*this, &name)) {
+        numerator = form.m_numerator;
+        denominator = form.m_denominator;
+    } else {
+        name = GetSelText();
+    }
+    if (select(&name, &numerator, &denominator, this) != 0) {
+        SetSel(start, end); // the preset may have widened it to the whole designation
         return;
+    }
     name = limited(name);
     numerator = limited(numerator);
     denominator = limited(denominator);

@@ -56,10 +56,16 @@ bool CReqpad::OnBackspaceOrDelete(bool backspace) {
             return true;
         backspace ? --start : ++end;
     }
+    // A reference goes as a whole, never half a tag.
+    SetSel(start, end);
+    WidenSelectionToWholeMarks();
+    GetSel(start, end);
     if (SelectionHoldsItemStart(start, end)) {
         if (!ItemHoldsOnlyPrefix(selStart) &&
-            AfxMessageBox(res::IDS_DELETE_ITEMS, MB_YESNO) != IDYES)
+            AfxMessageBox(res::IDS_DELETE_ITEMS, MB_YESNO) != IDYES) {
+            SetSel(selStart, selEnd);
             return true;
+        }
         SetSel(start, end);
         DeleteItems();
         return true;
@@ -73,7 +79,6 @@ bool CReqpad::OnBackspaceOrDelete(bool backspace) {
         return true;
     }
     SetSel(start, end);
-    WidenSelectionToWholeMarks(); // a reference goes whole or not at all
     if (ReplaceSel(u""))
         Renumber(RenumberMode::Plain);
     else

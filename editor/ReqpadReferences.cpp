@@ -90,7 +90,7 @@ void CReqpad::RewriteIncomingReferences(ZnsStringW& rtf) {
     }
 }
 
-void CReqpad::ReferencePassOnLoad() {
+bool CReqpad::ReferencePassOnLoad() {
     InternalChange guard(*this);
     bool dropped = false, changed = false;
     if (m_specLinks.empty()) {
@@ -156,6 +156,41 @@ void CReqpad::ReferencePassOnLoad() {
     }
     if (changed)
         SetModify(true);
+    return changed;
+}
+
+void CReqpad::OnChange() {
+    CxFtEdit::OnChange();
+    if (!m_internalChange && !m_specLinks.empty())
+        SyncSpecLinks();
+}
+
+void CReqpad::SyncSpecLinks() {
+    std::vector<ReferenceSpan> spans = FindReferences(GetText());
+    auto entryOf = [this](const ReferenceSpan& span) {
+        return ZnsLink{znsWorkID::Numbered(span.id), GetTextRange(span.textStart, span.textEnd)};
+    };
+    ZnsArray<ZnsLink> synced;
+    size_t next = 0;
+    for (const ZnsLink& link : m_specLinks) {
+        std::int32_t recordId = link.target.Number();
+        if (recordId < 1) {
+            synced.push_back(link);
+            continue;
+        }
+        size_t match = next;
+        while (match < spans.size() && spans[match].id != recordId)
+            ++match;
+        if (match == spans.size())
+            continue; // its reference was removed
+        for (; next < match; ++next)
+            synced.push_back(entryOf(spans[next]));
+        synced.push_back(link);
+        next = match + 1;
+    }
+    for (; next < spans.size(); ++next)
+        synced.push_back(entryOf(spans[next]));
+    m_specLinks = std::move(synced);
 }
 
 void CReqpad::WidenSelectionToWholeMarks() {

@@ -25,10 +25,7 @@ bool isPlatformFormatCommand(UINT id) {
 
 CReqpad::CReqpad() = default;
 
-CReqpad::~CReqpad() {
-    if (m_hWnd)
-        ChangeClipboardChain(this, nullptr);
-}
+CReqpad::~CReqpad() = default;
 
 bool CReqpad::Create(std::uint32_t style, const CRect& rect, CWnd* parent, UINT id) {
     if (!CreateEx(WS_EX_CLIENTEDGE, u"RichEdit20W", u"", (style | kEditorStyle | WS_CHILD) & ~WS_BORDER,
@@ -174,11 +171,6 @@ bool CReqpad::OnCommandId(UINT id) {
         return true;
     case ID_SHOW_FIRST_LIST:
         return true;
-    case ID_INSERT_FRACTION:
-        if (IsInsertAllowed(id) && SelectionEditable())
-            InsertFractionFromDialog();
-        UpdateInterface();
-        return true;
     default:
         return OnInsertCommand(id);
     }
@@ -249,8 +241,11 @@ LRESULT CReqpad::ReqpadProc(UINT message, WPARAM wParam, LPARAM lParam) {
                 ResetSelectionToDefault();
             return 1;
         }
-        if (OnCommandId(id))
+        if (OnCommandId(id)) {
+            // Typing after a command is a step of its own.
+            m_newUndoStep = 1;
             return 1;
+        }
         return CxFtEdit::WindowProc(message, wParam, 0);
     }
     case WM_KEYDOWN:
@@ -287,6 +282,9 @@ LRESULT CReqpad::ReqpadProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DRAWCLIPBOARD:
         OnClipboardChanged();
         return 0;
+    case WM_DESTROY:
+        ChangeClipboardChain(this, nullptr);
+        break;
     default:
         break;
     }

@@ -3,7 +3,7 @@
 namespace simhost {
 
 void Notifier::ShowMessage(const ZnsStringW& text, std::int32_t kind) {
-    Tell({HostEvent::Kind::Message, text, kind});
+    Tell({HostEvent::Kind::Message, text, kind, std::nullopt});
 }
 
 void Notifier::ShowMessageWithEditButton(const ZnsStringW& text, std::int32_t kind,

@@ -8,7 +8,7 @@
 namespace simhost {
 
 void SimContext::ReportVersion(const ZnsStringW& what, std::int32_t version) {
-    m_notifier.Tell({HostEvent::Kind::VersionReport, what, version});
+    m_notifier.Tell({HostEvent::Kind::VersionReport, what, version, std::nullopt});
 }
 
 HRESULT SimContext::RegisterCommand(const znsCmd& command) {
@@ -42,7 +42,7 @@ HRESULT SimContext::OpenSettingsSection(const ZnsStringW& name, IZnSettingsSecti
 }
 
 void SimContext::ShowHelp(const ZnsStringW& topic, void*) {
-    m_notifier.Tell({HostEvent::Kind::Help, topic, 0});
+    m_notifier.Tell({HostEvent::Kind::Help, topic, 0, std::nullopt});
 }
 
 ZnsStringW SimContext::GetStandardPath(std::int32_t number) const {

@@ -85,11 +85,11 @@ RichText RichDocument::Replace(int start, int end, const RichText& with, bool ap
 
     m_chars.Delete(start, end - start);
     m_chars.InsertAfter(start, inserted);
-    int position = start;
-    for (const RichText::Run& run : with.runs) {
-        m_chars.SetRange(position, position + run.length, m_charFormats.Intern(stored(run.format)));
-        position += run.length;
-    }
+    std::vector<RunPartition::Piece> pieces;
+    pieces.reserve(with.runs.size());
+    for (const RichText::Run& run : with.runs)
+        pieces.push_back({run.length, m_charFormats.Intern(stored(run.format))});
+    m_chars.SetRuns(start, pieces);
 
     // A deletion that took marks leaves the paragraph holding `end` starting at `start`; it
     // joins the text before unless that text ends with a mark. It keeps its own format: its
@@ -138,20 +138,17 @@ bool RichDocument::ChangesParaFormat(int firstParagraph, int lastParagraph,
 }
 
 void RichDocument::SetCharFormat(int start, int end, const CharFormat& format) {
-    struct Piece {
-        int from, to, value;
-    };
-    std::vector<Piece> pieces;
+    // One new value per run touched, written back in one pass: a reset of the whole text
+    // costs the runs once, not once per run.
+    std::vector<RunPartition::Piece> pieces;
     for (int run = m_chars.RunAt(start); run < m_chars.RunCount() && m_chars.RunStart(run) < end;
          ++run) {
         CharFormat changed = m_charFormats[m_chars.Value(run)];
         changed.apply(format);
-        pieces.push_back({std::max(start, m_chars.RunStart(run)),
-                          std::min(end, m_chars.RunEnd(run)),
+        pieces.push_back({std::min(end, m_chars.RunEnd(run)) - std::max(start, m_chars.RunStart(run)),
                           m_charFormats.Intern(stored(changed))});
     }
-    for (const Piece& piece : pieces)
-        m_chars.SetRange(piece.from, piece.to, piece.value);
+    m_chars.SetRuns(start, pieces);
 }
 
 void RichDocument::SetParaFormat(int firstParagraph, int lastParagraph, const ParaFormat& format) {

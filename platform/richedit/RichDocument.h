@@ -4,6 +4,7 @@
 // one Replace or format call that hands back what it overwrote.
 #pragma once
 
+#include <algorithm>
 #include <string_view>
 
 #include "platform/richedit/FormatTable.h"
@@ -34,6 +35,14 @@ public:
     CharFormat UniformCharFormat(int start, int end) const;
     ParaFormat UniformParaFormat(int firstParagraph, int lastParagraph) const;
     bool AnyCharHas(int start, int end, uint32_t effect) const;
+
+    // Calls visit(from, to, format) for each piece of [start, end) in one character format.
+    template <class Visit> void ForEachRun(int start, int end, Visit&& visit) const {
+        for (int run = m_chars.RunAt(start);
+             run < m_chars.RunCount() && m_chars.RunStart(run) < end; ++run)
+            visit(std::max(start, m_chars.RunStart(run)), std::min(end, m_chars.RunEnd(run)),
+                  m_charFormats[m_chars.Value(run)]);
+    }
 
     RichText Extract(int start, int end) const;
     // Replaces [start, end) by `with`. The paragraphs ended by marks of `with` take its

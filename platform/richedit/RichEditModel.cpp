@@ -77,6 +77,7 @@ void RichEditModel::SetText(std::u16string_view text) {
 void RichEditModel::ReplaceDocument(const RichText& content, Fresh how) {
     const int oldLength = GetTextLength();
     m_doc.Replace(0, oldLength, content, true);
+    m_lines.Reset();
     m_undo.reset();
     m_modified = how == Fresh::StreamIn;
     m_pendingFormat.reset();
@@ -173,7 +174,7 @@ bool RichEditModel::AllowEdit(int start, int end, ProtectedEditKind kind) {
 void RichEditModel::ReplaceRange(int start, int end, const RichText& with, bool canUndo,
                                  bool applyLastParagraph, std::optional<int> caret) {
     const int selStart = m_selStart, selEnd = m_selEnd;
-    RichText replaced = m_doc.Replace(start, end, with, applyLastParagraph);
+    RichText replaced = replaceText(start, end, with, applyLastParagraph);
     const int inserted = int(with.text.size());
     if (canUndo)
         m_undo = UndoStep{start, start + inserted, std::move(replaced), selStart, selEnd};
@@ -183,6 +184,28 @@ void RichEditModel::ReplaceRange(int start, int end, const RichText& with, bool 
     m_pendingFormat.reset();
     AdjustPositions(start, end, inserted, caret);
     NotifyChange();
+}
+
+RichText RichEditModel::replaceText(int start, int end, const RichText& with,
+                                    bool applyLastParagraph) {
+    const int first = m_doc.ParagraphOf(start), oldLast = m_doc.ParagraphOf(end);
+    RichText replaced = m_doc.Replace(start, end, with, applyLastParagraph);
+    m_lines.ParagraphsReplaced(first, oldLast, m_doc.ParagraphOf(start + int(with.text.size())));
+    return replaced;
+}
+
+void RichEditModel::SetRect(const Rect& rect) {
+    m_rect = rect;
+    updateWrapWidth();
+}
+
+void RichEditModel::SetWordWrap(bool wrap) {
+    m_wordWrap = wrap;
+    updateWrapWidth();
+}
+
+void RichEditModel::updateWrapWidth() {
+    m_lines.SetWidth(m_wordWrap ? (m_rect.right - m_rect.left) / kCellWidth : 0);
 }
 
 void RichEditModel::AdjustPositions(int start, int removedEnd, int insertedLength,
@@ -276,6 +299,8 @@ bool RichEditModel::SetCharFormat(int start, int end, const CharFormat& format) 
         return false;
     m_undo = UndoStep{start, end, m_doc.Extract(start, end), m_selStart, m_selEnd};
     m_doc.SetCharFormat(start, end, format);
+    if (format.mask & CFM_HIDDEN)
+        m_lines.Rewrap(m_doc.ParagraphOf(start), m_doc.ParagraphOf(end));
     m_modified = true;
     return true;
 }
@@ -317,25 +342,25 @@ int RichEditModel::LineIndex(int line) const {
         line = LineFromChar(-1);
     if (line < 0 || line >= GetLineCount())
         return -1;
-    return m_doc.ParagraphStart(line);
+    return m_lines.LineStart(line);
 }
 
 int RichEditModel::LineFromChar(int position) const {
     if (position < 0)
         position = m_selStart;
-    return m_doc.ParagraphOf(std::min(position, GetTextLength()));
+    return m_lines.LineOf(std::min(position, GetTextLength()));
 }
 
 int RichEditModel::LineLength(int position) const {
     const int line = LineFromChar(position);
-    return m_doc.ParagraphTextEnd(line) - m_doc.ParagraphStart(line);
+    return m_lines.LineEnd(line) - m_lines.LineStart(line);
 }
 
 ZnsStringW RichEditModel::GetLine(int line) const {
     if (line < 0 || line >= GetLineCount())
         return {};
-    const int end = std::min(m_doc.ParagraphTextEnd(line) + 1, GetTextLength());
-    return GetTextRange(m_doc.ParagraphStart(line), end);
+    const int end = m_lines.LineEnd(line) + (m_lines.EndsParagraph(line) ? 1 : 0);
+    return GetTextRange(m_lines.LineStart(line), std::min(end, GetTextLength()));
 }
 
 bool RichEditModel::Undo() {
@@ -344,7 +369,7 @@ bool RichEditModel::Undo() {
     UndoStep step = std::move(*m_undo);
     const int selStart = m_selStart, selEnd = m_selEnd;
     const bool sameText = GetTextRange(step.start, step.end) == step.replaced.text;
-    RichText current = m_doc.Replace(step.start, step.end, step.replaced, true);
+    RichText current = replaceText(step.start, step.end, step.replaced, true);
     const int restoredEnd = step.start + int(step.replaced.text.size());
     m_undo = UndoStep{step.start, restoredEnd, std::move(current), selStart, selEnd};
     m_modified = true;
@@ -360,8 +385,8 @@ bool RichEditModel::Undo() {
 
 Point RichEditModel::PosFromChar(int position) const {
     position = std::clamp(position, 0, GetTextLength());
-    const int line = m_doc.ParagraphOf(position);
-    const int column = position - m_doc.ParagraphStart(line);
+    const int line = m_lines.LineOf(position);
+    const int column = m_lines.Cells(m_lines.LineStart(line), position);
     const Point scroll = GetScrollPos();
     return {m_rect.left + column * kCellWidth - scroll.x,
             m_rect.top + line * kLineHeight - scroll.y};
@@ -371,10 +396,8 @@ int RichEditModel::CharFromPos(Point point) const {
     const Point scroll = GetScrollPos();
     point = {point.x + scroll.x, point.y + scroll.y};
     const int line = std::clamp((point.y - m_rect.top) / kLineHeight, 0, GetLineCount() - 1);
-    const int start = m_doc.ParagraphStart(line);
-    const int width = m_doc.ParagraphTextEnd(line) - start;
-    const int column = std::clamp((point.x - m_rect.left + kCellWidth / 2) / kCellWidth, 0, width);
-    return start + column;
+    const int column = std::max(0, (point.x - m_rect.left + kCellWidth / 2) / kCellWidth);
+    return m_lines.PositionAtCell(line, column);
 }
 
 void RichEditModel::Register(TextRange* range) {
@@ -387,6 +410,7 @@ void RichEditModel::Unregister(TextRange* range) {
 
 void RichEditModel::Check() const {
     m_doc.Check();
+    m_lines.Check();
     const int length = GetTextLength();
     if (m_selStart < 0 || m_selStart > m_selEnd || m_selEnd > length)
         throw std::logic_error("RichEditModel: selection outside the text");

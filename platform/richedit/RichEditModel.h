@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/richedit/LineLayout.h"
 #include "platform/richedit/RichDocument.h"
 #include "platform/richedit/RichEditOwner.h"
 #include "platform/rtf/RtfReader.h"
@@ -90,13 +91,18 @@ public:
     ParaFormat GetParaFormat(int start, int end) const;
     bool SetParaFormat(int start, int end, const ParaFormat& format);
 
-    // Lines: one per paragraph. -1 means the line of the selection start.
-    int GetLineCount() const { return m_doc.ParagraphCount(); }
+    // Lines: paragraphs broken at the formatting rectangle's width (word wrap, on unless
+    // switched off; without a rectangle one line per paragraph). -1 means the line of the
+    // selection start.
+    int GetLineCount() const { return m_lines.LineCount(); }
     int LineIndex(int line = -1) const; // first character, -1 for a line past the end
     int LineFromChar(int position = -1) const;
-    int
-    LineLength(int position = -1) const; // characters of the line holding `position`, mark excluded
-    ZnsStringW GetLine(int line) const;  // the line's text with its '\r' when it has one
+    // Characters of the line holding `position`, its paragraph mark excluded.
+    int LineLength(int position = -1) const;
+    // The line's text with its '\r' when it ends a paragraph that has one.
+    ZnsStringW GetLine(int line) const;
+    void SetWordWrap(bool wrap);
+    bool GetWordWrap() const { return m_wordWrap; }
 
     // First match of `what` in [start, end) (end -1: to the end of the text), or -1.
     int FindText(int start, int end, std::u16string_view what, uint32_t flags) const;
@@ -127,9 +133,9 @@ public:
     bool ReplaceSelRich(const RichText& text, bool canUndo = true);
 
     // Headless metrics relative to the formatting rectangle, after scrolling: a character
-    // scrolled out of view has a position outside the rectangle.
+    // scrolled out of view has a position outside the rectangle. Hidden text takes no cell.
     Rect GetRect() const { return m_rect; }
-    void SetRect(const Rect& rect) { m_rect = rect; }
+    void SetRect(const Rect& rect);
     Point PosFromChar(int position) const;
     int CharFromPos(Point point) const;
 
@@ -181,6 +187,9 @@ private:
     const CharFormat& InsertionFormatAt(int start, int end) const;
     // The same for the selection, unless a format was set on the empty selection.
     const CharFormat& InsertionFormat() const;
+    // Replaces [start, end) of the document and keeps the lines in step.
+    RichText replaceText(int start, int end, const RichText& with, bool applyLastParagraph);
+    void updateWrapWidth();
     void MoveSelection(int start, int end);
     void AdjustPositions(int start, int removedEnd, int insertedLength, std::optional<int> caret);
     void NotifyChange();
@@ -197,6 +206,8 @@ private:
     bool m_modified = false;
     bool m_readOnly = false;
     std::optional<UndoStep> m_undo;
+    LineLayout m_lines{m_doc};
+    bool m_wordWrap = true;
     Rect m_rect;
     Point m_scroll;
     std::vector<TextRange*> m_ranges;

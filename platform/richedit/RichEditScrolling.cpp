@@ -20,9 +20,7 @@ Point RichEditModel::GetScrollPos() const {
 }
 
 void RichEditModel::SetScrollPos(Point position) {
-    int widest = 0;
-    for (int line = 0; line < GetLineCount(); ++line)
-        widest = std::max(widest, m_doc.ParagraphTextEnd(line) - m_doc.ParagraphStart(line));
+    const int widest = m_lines.WidestLine();
     // One cell more than the widest line: the caret stands behind its end.
     m_scroll.x = limited(position.x, (widest + 1) * kCellWidth, m_rect.right - m_rect.left);
     m_scroll.y = position.y;
@@ -38,9 +36,9 @@ void RichEditModel::ScrollCaret() {
     const int width = m_rect.right - m_rect.left, height = m_rect.bottom - m_rect.top;
     if (width <= 0 || height <= 0)
         return;
-    const int line = m_doc.ParagraphOf(m_selEnd);
+    const int line = m_lines.LineOf(m_selEnd);
     // The caret's cell in the text's own extent.
-    const int x = (m_selEnd - m_doc.ParagraphStart(line)) * kCellWidth;
+    const int x = m_lines.Cells(m_lines.LineStart(line), m_selEnd) * kCellWidth;
     const int y = line * kLineHeight;
     Point scroll = GetScrollPos();
     if (x < scroll.x)

@@ -11,6 +11,7 @@ namespace zn::ui {
 namespace {
 
 unsigned g_modifiers = 0;
+unsigned g_held = 0; // held between key presses (HoldModifiers)
 CPoint g_pointer;
 
 CWnd* keyboardTarget() {
@@ -22,7 +23,7 @@ CWnd* keyboardTarget() {
 // The character a key types, when it types one.
 char16_t characterOf(UINT key, unsigned modifiers) {
     if (key == VK_RETURN)
-        return u'\r';
+        return (modifiers & kModCtrl) ? 0 : u'\r';
     if (key == VK_BACK)
         return 0x08;
     if (key == VK_TAB && !(modifiers & kModCtrl))
@@ -114,8 +115,15 @@ bool DeliverInput(MSG msg) {
     return false;
 }
 
+void HoldModifiers(unsigned modifiers) {
+    pressModifiers(g_held & ~modifiers, false);
+    pressModifiers(modifiers & ~g_held, true);
+    g_held = modifiers;
+}
+
 void KeyPress(UINT virtualKey, unsigned modifiers) {
-    pressModifiers(modifiers, true);
+    const unsigned pressed = modifiers & ~g_held;
+    pressModifiers(pressed, true);
     if (CallHooks(WH_KEYBOARD, HC_ACTION, virtualKey, 1)) {
         CallHooks(WH_KEYBOARD, HC_ACTION, virtualKey, 1 | kKeyReleased);
     } else if (CWnd* target = keyboardTarget()) {
@@ -128,7 +136,7 @@ void KeyPress(UINT virtualKey, unsigned modifiers) {
             if (CWnd* now = keyboardTarget())
                 DeliverInput({now->m_hWnd, WM_KEYUP, virtualKey, 1});
     }
-    pressModifiers(modifiers, false);
+    pressModifiers(pressed, false);
 }
 
 void TypeText(std::u16string_view text) {

@@ -23,10 +23,15 @@ short GetKeyState(int virtualKey);
 // handler consumed it.
 bool DeliverInput(MSG msg);
 
-// Key down (with the modifiers pressed around it), the character it types, key up. The
-// keyboard hooks see the press and the release first and may swallow them; the target is
-// the focused window, or the active window when nothing has the focus.
+// Key down (with the modifiers pressed around it, unless they are held), the character it
+// types (none with Ctrl, so Ctrl+Enter types no paragraph), key up. The keyboard hooks see
+// the press and the release first and may swallow them; the target is the focused window,
+// or the active window when nothing has the focus.
 void KeyPress(UINT virtualKey, unsigned modifiers = 0);
+// Keeps exactly `modifiers` held down between key presses: presses those not yet held and
+// releases the others (key-down and key-up messages to the keyboard target). A user who
+// holds Shift through several arrow keys sends one Shift key-down; 0 lets everything go.
+void HoldModifiers(unsigned modifiers);
 // Characters to the focused window; CR or LF presses Enter, TAB presses Tab.
 void TypeText(std::u16string_view text);
 

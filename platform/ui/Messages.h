@@ -181,6 +181,8 @@ inline constexpr UINT EM_GETPARAFORMAT = 0x043D;
 inline constexpr UINT EM_SETCHARFORMAT = 0x0444;
 inline constexpr UINT EM_SETEVENTMASK = 0x0445;
 inline constexpr UINT EM_SETPARAFORMAT = 0x0447;
+// lParam 1: no word wrap; 0: lines wrap at the formatting rectangle.
+inline constexpr UINT EM_SETTARGETDEVICE = 0x0448;
 
 // WM_GETDLGCODE answers: which keys a control keeps from the dialog's own navigation.
 inline constexpr LRESULT DLGC_WANTARROWS = 0x0001;

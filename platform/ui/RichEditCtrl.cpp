@@ -96,7 +96,6 @@ void CRichEditCtrl::MoveCaret(UINT key, bool extend, bool word) {
     int active = m_anchor == start ? end : start;
     int length = GetTextLength();
     int line = LineFromChar(active);
-    int column = active - LineIndex(line);
     switch (key) {
     case VK_LEFT:
         active = !extend && start != end ? start
@@ -110,10 +109,11 @@ void CRichEditCtrl::MoveCaret(UINT key, bool extend, bool word) {
         break;
     case VK_UP:
     case VK_DOWN: {
+        // Straight up or down on the screen: wrapped lines and hidden text shift columns.
         int target = line + (key == VK_UP ? -1 : 1);
         if (target >= 0 && target < GetLineCount()) {
-            int first = LineIndex(target);
-            active = first + std::min(column, LineLength(first));
+            const richedit::Point from = PosFromChar(active);
+            active = CharFromPos({from.x, PosFromChar(LineIndex(target)).y});
         }
         break;
     }
@@ -129,6 +129,25 @@ void CRichEditCtrl::MoveCaret(UINT key, bool extend, bool word) {
     if (!extend)
         m_anchor = active;
     SetSel(std::min(m_anchor, active), std::max(m_anchor, active));
+}
+
+std::optional<CRect> CRichEditCtrl::FindItemRect(std::u16string_view item) const {
+    if (item.size() < 2 || item.size() > 10 || item[0] != u'@')
+        return std::nullopt;
+    int position = 0;
+    for (char16_t ch : item.substr(1)) {
+        if (ch < u'0' || ch > u'9')
+            return std::nullopt;
+        position = position * 10 + (ch - u'0');
+    }
+    if (position > GetTextLength())
+        return std::nullopt;
+    // Centred on the caret place before the character, which a click there picks.
+    const richedit::Point p = PosFromChar(position);
+    const CRect cell{p.x - kCellWidth / 2, p.y, p.x + kCellWidth / 2, p.y + kLineHeight};
+    if (!GetClientRect().PtInRect(cell.CenterPoint()))
+        return std::nullopt;
+    return cell;
 }
 
 void CRichEditCtrl::handleKeyDown(UINT key) {
@@ -264,7 +283,9 @@ LRESULT CRichEditCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return LRESULT(n);
     }
     case WM_CREATE:
-        // The text starts out formatted over the whole client area.
+        // The text starts out formatted over the whole client area; only a multiline
+        // control wraps its lines.
+        SetWordWrap(GetStyle() & ES_MULTILINE);
         SetRect({0, 0, GetClientRect().right, GetClientRect().bottom});
         return CWnd::WindowProc(message, wParam, lParam);
     case WM_SIZE:
@@ -324,11 +345,21 @@ LRESULT CRichEditCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case EM_LINEFROMCHAR:
         return LineFromChar(int(wParam));
     case EM_POSFROMCHAR: {
-        richedit::Point p = PosFromChar(int(wParam));
-        return LRESULT(MAKELPARAM(p.x, p.y));
+        if (!wParam)
+            return 0;
+        const richedit::Point p = PosFromChar(int(lParam));
+        *reinterpret_cast<POINTL*>(wParam) = {p.x, p.y};
+        return 0;
     }
-    case EM_CHARFROMPOS:
-        return CharFromPos({point.x, point.y});
+    case EM_CHARFROMPOS: {
+        if (!lParam)
+            return 0;
+        const auto* p = reinterpret_cast<const POINTL*>(lParam);
+        return CharFromPos({int(p->x), int(p->y)});
+    }
+    case EM_SETTARGETDEVICE:
+        SetWordWrap(lParam == 0);
+        return 1;
     case EM_GETCHARFORMAT: {
         auto* format = reinterpret_cast<CharFormat*>(lParam);
         *format = wParam == SCF_SELECTION ? GetSelectionCharFormat() : GetDefaultCharFormat();

@@ -34,6 +34,8 @@ public:
     bool CanPaste() const;
     // Caret keys as the user presses them (with Shift the selection grows from its anchor).
     void MoveCaret(UINT virtualKey, bool extend, bool word);
+    // "@POS": the cell at character position POS (in view), so a user can click there.
+    std::optional<CRect> FindItemRect(std::u16string_view item) const override;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

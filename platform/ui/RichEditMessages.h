@@ -14,6 +14,14 @@ struct CHARRANGE {
     long cpMax = 0;
 };
 
+// EM_POSFROMCHAR (wParam: the POINTL that receives the client position, lParam: the
+// character) and EM_CHARFROMPOS (lParam: the POINTL in client coordinates), as rich-edit 2.0
+// takes them: positions deep in a long text do not fit the 16 bits of a packed point.
+struct POINTL {
+    long x = 0;
+    long y = 0;
+};
+
 struct SELCHANGE {
     NMHDR nmhdr;
     CHARRANGE chrg;

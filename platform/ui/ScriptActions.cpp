@@ -382,7 +382,12 @@ std::string ButtonNames(unsigned type) {
 
 std::string DescribeAction(const ScriptAction& a) {
     auto item = [](const ZnsStringW& text) {
-        return text.empty() ? std::string() : " " + quoted(text);
+        // Text positions (@POS) read best as they are written.
+        const bool position = text.size() > 1 && text[0] == u'@' &&
+                              std::all_of(text.begin() + 1, text.end(),
+                                          [](char16_t c) { return c >= u'0' && c <= u'9'; });
+        return text.empty() ? std::string()
+                            : " " + (position ? zn::toUtf8(text) : quoted(text));
     };
     switch (a.kind) {
     case Kind::Type: {
@@ -521,6 +526,9 @@ CWnd& InputWindow(CWnd& waiting) {
 }
 
 void ApplyInputAction(const ScriptAction& a, CWnd& window) {
+    // Modifiers stay held from one key action to the next that uses them too (Shift+Left
+    // three times extends one selection); anything else is done with the keys released.
+    HoldModifiers(a.kind == Kind::Key ? a.modifiers : 0);
     switch (a.kind) {
     case Kind::Type: {
         CWnd* focus = CWnd::GetFocus();

@@ -6,12 +6,14 @@
 //
 //   type TEXT                  characters to the focused control (\n Enter, \t Tab, \\)
 //   key [Ctrl+][Shift+][Alt+]KEY   Enter Esc Tab Back Delete Insert Left Right Up Down Home
-//                              End PageUp PageDown Space F1..F12, or a letter or digit
+//                              End PageUp PageDown Space F1..F12, or a letter or digit;
+//                              modifiers stay held while the next key action uses them
 //   click ID ["ITEM"]          a control (or toolbar button) by id; ITEM: a list entry,
-//   dblclick ID ["ITEM"]       tree item or grid cell ("row,column") inside it
-//   rclick ID ["ITEM"]
+//   dblclick ID ["ITEM"]       tree item or grid cell ("row,column") inside it, or @POS:
+//   rclick ID ["ITEM"]         the character position POS of a rich-edit control (in view)
 //   hover ID ["ITEM"]          the pointer rests on a control (or an item of it)
-//   drag ID "FROM" "TO"        press on one item of a control, release on another
+//   drag ID "FROM" "TO"        press on one item of a control, release on another (@POS
+//                              in a rich-edit control: a selection by the mouse)
 //   menu ID                    a command of the menu bar, or of a popup menu being shown;
 //   menu none                  dismisses a popup menu
 //   resize WIDTH HEIGHT        the user drags the window frame

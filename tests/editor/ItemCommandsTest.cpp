@@ -74,6 +74,19 @@ TEST_F(ReqpadTest, DeletingOverANumberAsksFirst) {
     EXPECT_TRUE(RecordedMessageBoxes().empty());
 }
 
+TEST_F(ReqpadTest, BackspaceTakesAReferenceAsAWhole) {
+    load(u"1. see");
+    caret(pad.GetTextLength());
+    pad.InsertSpecReference(5, u"pos. 5");
+    int afterReference = pad.GetSelEnd();
+    EXPECT_NE(text().find(u"</spcref>"), ZnsStringW::npos);
+    caret(afterReference);
+    run("key Back");
+    EXPECT_EQ(text().find(u"spcref"), ZnsStringW::npos) << zn::toUtf8(text());
+    EXPECT_EQ(text().find(u"pos. 5"), ZnsStringW::npos);
+    EXPECT_EQ(text().rfind(u"1. see ", 0), 0u);
+}
+
 TEST_F(ReqpadTest, TypingIntoANumberIsRefused) {
     load(u"1. a\r2. b");
     caret(1);
@@ -91,17 +104,22 @@ TEST_F(ReqpadTest, TypingIntoANumberIsRefused) {
 TEST_F(ReqpadTest, ShiftArrowsGrowFromTheirOwnAnchor) {
     load(u"1. abcdef\r2. ghi");
     caret(at(u"c"));
-    run("key Shift+Right");
-    EXPECT_EQ(pad.GetSelText(), u"c");
-    run("key Shift+Right"); // a new press of Shift: the anchor is the selection start again
+    run("key Shift+Right\nkey Shift+Right"); // Shift held: the anchor stays at "c"
     EXPECT_EQ(pad.GetSelText(), u"cd");
     run("key Shift+Left");
-    EXPECT_EQ(pad.GetSelText(), u"d");
+    EXPECT_EQ(pad.GetSelText(), u"c");
+    run("key Left"); // lets Shift go
     caret(at(u"e"));
     run("key Shift+Down"); // to the start of the next line
     EXPECT_EQ(pad.GetSelText(), u"ef\r");
-    run("key Shift+Up"); // from the start of the caret's line
-    EXPECT_EQ(pad.GetSelText(), u"1. abcdef\r");
+    run("key Shift+Up"); // back past the anchor, to the start of the line before
+    EXPECT_EQ(pad.GetSelText(), u"1. abcd");
+}
+
+TEST_F(ReqpadTest, DoubleClickSelectsTheWholeItem) {
+    load(u"Title\r1. a\rmore\r2. b");
+    run("dblclick 12014 @" + std::to_string(at(u"more") + 1));
+    EXPECT_EQ(pad.GetSelText(), u"1. a\rmore");
 }
 
 TEST_F(ReqpadTest, DeleteItemsTakesEveryItemTheSelectionTouches) {
@@ -140,6 +158,10 @@ TEST_F(ReqpadTest, MovingItemsAtBothEnds) {
 
 TEST_F(ReqpadTest, UndoTwiceRedoes) {
     load(u"1. a\r2. b");
+    zn::ui::CMenu edit;
+    edit.CreatePopupMenu();
+    edit.AppendMenu(zn::ui::MF_STRING, zn::ui::ID_EDIT_UNDO_TEXT, u"Undo");
+    pad.SetEditMenu(&edit);
     pad.m_undoAvailable = 0;
     EXPECT_EQ(pad.SendMessage(zn::ui::EM_CANUNDO), 0);
     caret(at(u"b") + 1);
@@ -149,13 +171,18 @@ TEST_F(ReqpadTest, UndoTwiceRedoes) {
     run("key Ctrl+Z");
     EXPECT_EQ(text(), u"1. a\r2. b");
     EXPECT_TRUE(pad.GetModify());
+    EXPECT_EQ(edit.GetMenuString(zn::ui::ID_EDIT_UNDO_TEXT, zn::ui::MF_BYCOMMAND), u"Redo");
     run("key Ctrl+Z");
     EXPECT_EQ(text(), u"1. a\r2. bcd");
-    // A command is a step of its own.
-    pad.DeleteItems();
+    EXPECT_EQ(edit.GetMenuString(zn::ui::ID_EDIT_UNDO_TEXT, zn::ui::MF_BYCOMMAND), u"Undo");
+    // A command is a step of its own, and so is the typing after it.
+    pad.SendMessage(zn::ui::WM_COMMAND, ID_DELETE_ITEMS, 0);
     EXPECT_EQ(text(), u"1. a");
-    pad.Undo();
-    EXPECT_EQ(text(), u"1. a\r2. bcd");
+    run("type z\nkey Ctrl+Z");
+    EXPECT_EQ(text(), u"1. a");
+    pad.SendMessage(zn::ui::WM_COMMAND, zn::ui::ID_EDIT_UNDO_TEXT, 0);
+    EXPECT_EQ(text(), u"1. az");
+    pad.SetEditMenu(nullptr);
 }
 
 TEST_F(ReqpadTest, CommandsArriveThroughTheWindow) {

@@ -323,3 +323,76 @@ TEST(RichEditModel, FixedCellMetrics) {
     EXPECT_EQ(model.CharFromPos({1000, 3}), 3); // past the line end: its end
     EXPECT_EQ(model.CharFromPos({0, 1000}), 4); // below the text: the last line
 }
+
+// Lines wrap at the formatting rectangle: behind the last blank that fits (blanks hang past
+// the margin), or inside a word longer than a line; hidden text takes no cell.
+TEST(RichEditModel, LinesWrapAtTheRectangleAndHiddenTextTakesNoCell) {
+    RichEditModel model;
+    model.SetRect({4, 3, 4 + 10 * RichEditModel::kCellWidth, 300}); // ten cells
+    model.ReplaceSel(u"a rather long last line\rabcdefghijklmnopqrstuvw\r");
+    auto lines = [&] {
+        std::vector<std::u16string> out;
+        for (int line = 0; line < model.GetLineCount(); ++line)
+            out.push_back(model.GetLine(line));
+        return out;
+    };
+    EXPECT_EQ(lines(), (std::vector<std::u16string>{u"a rather ", u"long last ", u"line\r",
+                                                    u"abcdefghij", u"klmnopqrst", u"uvw\r", u""}));
+    EXPECT_EQ(model.LineIndex(1), 9);
+    EXPECT_EQ(model.LineFromChar(9), 1); // a wrapped line's first character starts it
+    EXPECT_EQ(model.LineFromChar(8), 0);
+    EXPECT_EQ(model.LineLength(10), 10);
+    EXPECT_EQ(model.LineLength(20), 4); // the mark is not counted
+    const Point second = model.PosFromChar(10);
+    EXPECT_EQ(second.x, 4 + RichEditModel::kCellWidth);
+    EXPECT_EQ(second.y, 3 + RichEditModel::kLineHeight);
+    EXPECT_EQ(model.CharFromPos(second), 10);
+    // Past the end of a wrapped line: its last character, not the next line's first.
+    EXPECT_EQ(model.CharFromPos({1000, 3}), 8);
+
+    // Hidden text (an item tag) takes no cell: the line holds more characters, and positions
+    // around it share one place.
+    model.SetText(u"1.*<iref id=\"3\"/> Steel 45 and more");
+    CharFormat hidden = effects(CFM_HIDDEN, CFE_HIDDEN);
+    model.SetCharFormat(3, 17, hidden);
+    EXPECT_EQ(model.GetLine(0), u"1.*<iref id=\"3\"/> Steel ");
+    EXPECT_EQ(model.PosFromChar(3).x, model.PosFromChar(17).x);
+    EXPECT_EQ(model.PosFromChar(18).x, 4 + 4 * RichEditModel::kCellWidth);
+    EXPECT_EQ(model.CharFromPos({4 + 4 * RichEditModel::kCellWidth, 3}), 18);
+    model.SetCharFormat(3, 17, effects(CFM_HIDDEN, 0));
+    EXPECT_EQ(model.GetLine(0), u"1.*<iref "); // shown again, the tag takes its cells
+    model.Check();
+
+    // Without word wrap (or a rectangle) a paragraph is one line.
+    model.SetWordWrap(false);
+    EXPECT_EQ(model.GetLineCount(), 1);
+}
+
+// Positions far down a long text do not overflow, and edits keep the kept lines equal to a
+// fresh layout (Check) while re-wrapping only what they touched.
+TEST(RichEditModel, LongTextKeepsItsLinesThroughEdits) {
+    RichEditModel model;
+    model.SetRect({0, 0, 20 * RichEditModel::kCellWidth, 400});
+    std::u16string text;
+    for (int i = 0; i < 5000; ++i)
+        text += u"12. Steel 45 per standard\r"; // 25 characters: two lines each
+    model.SetText(text);
+    EXPECT_EQ(model.GetLineCount(), 10001);
+    const int last = 4999 * 26 + 20; // in "standard", on the last line
+    model.SetScrollPos({0, 9990 * RichEditModel::kLineHeight});
+    const Point p = model.PosFromChar(last);
+    EXPECT_EQ(p.y + model.GetScrollPos().y, 9999 * RichEditModel::kLineHeight);
+    EXPECT_EQ(model.CharFromPos(p), last);
+
+    model.SetSel(26 * 10 + 4, 26 * 10 + 4);
+    model.ReplaceSel(u"x"); // still two lines
+    model.ReplaceSel(u" much longer now"); // three
+    EXPECT_EQ(model.GetLineCount(), 10002);
+    EXPECT_EQ(model.LineFromChar(26 * 11 + 17 + 5), 23);
+    model.SetSel(0, 26 * 2);
+    model.ReplaceSel(u"");
+    EXPECT_EQ(model.GetLineCount(), 9998);
+    model.Undo();
+    EXPECT_EQ(model.GetLineCount(), 10002);
+    model.Check();
+}

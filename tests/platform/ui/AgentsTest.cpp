@@ -12,6 +12,7 @@ TEST(ScriptActions, LinesReadBackAsTheyAreWritten) {
     for (const char* line :
          {"type a\\tb\\nc", "key Ctrl+Shift+Enter", "key F1", "key A", "click 12015",
           "click 12050 \"New page\"", "dblclick 32924 \"1,2\"", "drag 12050 \"a b\" \"c\"",
+          "click 12014 @17", "drag 12014 @0 @5",
           "menu 57600", "menu none", "resize 250 200", "answer yes",
           "file \"/tmp/a b.ntb\" check=32923", "file cancel", "point 1.5 -2 0", "keyword Auto",
           "object 17", "pick cancel", "record 4", "material Steel 45|GOST 1050-88|",

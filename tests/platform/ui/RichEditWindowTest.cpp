@@ -66,6 +66,16 @@ protected:
         return sink.bytes;
     }
 
+    CPoint posFromChar(int position) {
+        POINTL p;
+        edit.SendMessage(EM_POSFROMCHAR, WPARAM(&p), position);
+        return {int(p.x), int(p.y)};
+    }
+    int charFromPos(CPoint point) {
+        POINTL p{point.x, point.y};
+        return int(edit.SendMessage(EM_CHARFROMPOS, 0, LPARAM(&p)));
+    }
+
     CWnd parent;
     CRichEditCtrl edit;
     std::uint32_t lastError = 0;
@@ -196,6 +206,61 @@ TEST_F(RichEditWindowTest, AStreamInTheOwnerRefusesReportsFailure) {
     EXPECT_EQ(edit.StreamInRtf("{\\rtf1 z}", true).status, rtf::ReadStatus::Refused);
 }
 
+// What a user does with the keyboard and the mouse, as scripts write it: a Shift held over
+// several keys (one Shift key-down, which the editor's selection anchor relies on), Ctrl+Enter
+// as a key and not a typed paragraph, and clicks and drags at text positions.
+TEST_F(RichEditWindowTest, ScriptsHoldShiftAndClickOrDragAtTextPositions) {
+    struct Recording : CRichEditCtrl {
+        int shiftDowns = 0;
+        int ctrlEnters = 0;
+        std::u16string typed;
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+            if (message == WM_KEYDOWN && wParam == VK_SHIFT)
+                ++shiftDowns;
+            if (message == WM_KEYDOWN && wParam == VK_RETURN && GetKeyState(VK_CONTROL) < 0)
+                ++ctrlEnters;
+            if (message == WM_CHAR)
+                typed += char16_t(wParam);
+            return CRichEditCtrl::WindowProc(message, wParam, lParam);
+        }
+    } recording;
+    ASSERT_TRUE(recording.Create(WS_VISIBLE | ES_MULTILINE | ES_WANTRETURN, {100, 0, 180, 80},
+                                 &parent, 12015));
+    recording.SetText(u"ab cd efg\rsecond");
+    auto selection = [&] { return std::pair{recording.GetSelStart(), recording.GetSelEnd()}; };
+    auto run = [&](const char* script) {
+        agent.AddScript(script);
+        while (agent.Remaining())
+            agent.ProvideInput(parent);
+    };
+
+    run("click 12015 @12\nkey Shift+Left\nkey Shift+Left\nkey Shift+Left");
+    EXPECT_EQ(recording.shiftDowns, 1);
+    EXPECT_EQ(selection(), (std::pair{9, 12}));
+    run("key Left\nkey Shift+Right");
+    EXPECT_EQ(recording.shiftDowns, 2); // released by the plain key, pressed again
+    EXPECT_LT(GetKeyState(VK_SHIFT), 0);
+    run("click 12015 @4");
+    EXPECT_EQ(GetKeyState(VK_SHIFT), 0); // a click lets the keys go
+    EXPECT_EQ(selection(), (std::pair{4, 4}));
+
+    run("key Ctrl+Enter");
+    EXPECT_EQ(recording.ctrlEnters, 1);
+    EXPECT_EQ(recording.GetText(), u"ab cd efg\rsecond");
+
+    run("drag 12015 @1 @7");
+    EXPECT_EQ(selection(), (std::pair{1, 7}));
+    run("dblclick 12015 @7");
+    EXPECT_EQ(selection(), (std::pair{6, 9}));
+    run("type x");
+    EXPECT_EQ(recording.GetText(), u"ab cd x\rsecond");
+    EXPECT_EQ(recording.typed, u"x");
+
+    // A position past the text, or scrolled out of view, is nothing a user can click.
+    agent.AddScript("click 12015 @99");
+    EXPECT_THROW(agent.ProvideInput(parent), AgentError);
+}
+
 TEST_F(RichEditWindowTest, FindRangesAndLinesAnswerByMessage) {
     edit.SetText(u"pos. 12 (zone A)\rposition 3");
     FINDTEXTEXW find{{0, -1}, u"pos", {}};
@@ -217,8 +282,10 @@ TEST_F(RichEditWindowTest, FindRangesAndLinesAnswerByMessage) {
     EXPECT_EQ(std::u16string(buffer), u"position");
 
     // The first unit of the buffer says how much it takes; no terminator is written.
+    // Ten cells a line: the first paragraph wraps behind its second blank.
+    EXPECT_EQ(edit.SendMessage(EM_GETLINECOUNT), 3);
     char16_t line[8] = {4, u'#', u'#', u'#', u'#', u'#', u'#', u'#'};
-    EXPECT_EQ(edit.SendMessage(EM_GETLINE, 1, LPARAM(line)), 4);
+    EXPECT_EQ(edit.SendMessage(EM_GETLINE, 2, LPARAM(line)), 4);
     EXPECT_EQ(std::u16string(line, 5), u"posi#");
 }
 
@@ -234,15 +301,15 @@ TEST_F(RichEditWindowTest, ScrollingMovesPositionsAndKeepsTheCaretInView) {
     edit.SetSel(7 * 7, 7 * 7); // line 7, below the five that show
     edit.SendMessage(EM_SCROLLCARET);
     EXPECT_EQ(edit.SendMessage(EM_GETFIRSTVISIBLELINE), 3);
-    EXPECT_EQ(edit.SendMessage(EM_POSFROMCHAR, 7 * 7), MAKELPARAM(0, 64));
-    EXPECT_EQ(edit.SendMessage(EM_CHARFROMPOS, 0, MAKELPARAM(1, 65)), 7 * 7);
+    EXPECT_EQ(posFromChar(7 * 7), (CPoint{0, 64}));
+    EXPECT_EQ(charFromPos({1, 65}), 7 * 7);
 
     // Scrolling stops where the last line still fills the bottom and the widest fills the
-    // width.
+    // width (the long last paragraph wraps into three lines of at most ten cells).
     edit.SendMessage(EM_LINESCROLL, 100, 100);
     CPoint scroll;
     edit.SendMessage(EM_GETSCROLLPOS, 0, LPARAM(&scroll));
-    EXPECT_EQ(scroll, (CPoint{(23 + 1) * 8 - 80, 13 * 16 - 80}));
+    EXPECT_EQ(scroll, (CPoint{(10 + 1) * 8 - 80, 15 * 16 - 80}));
     CPoint top{0, 0};
     edit.SendMessage(EM_SETSCROLLPOS, 0, LPARAM(&top));
 
@@ -255,7 +322,7 @@ TEST_F(RichEditWindowTest, ScrollingMovesPositionsAndKeepsTheCaretInView) {
     edit.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA));
     EXPECT_EQ(firstLine(), 3);
     edit.SendMessage(WM_VSCROLL, SB_BOTTOM);
-    EXPECT_EQ(firstLine(), 8);
+    EXPECT_EQ(firstLine(), 10);
     edit.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 32));
     EXPECT_EQ(firstLine(), 2);
     edit.SendMessage(WM_HSCROLL, SB_LINEDOWN);
@@ -266,9 +333,9 @@ TEST_F(RichEditWindowTest, ScrollingMovesPositionsAndKeepsTheCaretInView) {
     // Typing at the end of the text brings it into view, a new text scrolls back to the top.
     KeyPress(VK_END, kModCtrl);
     TypeText(u"!");
-    EXPECT_EQ(edit.SendMessage(EM_GETFIRSTVISIBLELINE), 8);
+    EXPECT_EQ(edit.SendMessage(EM_GETFIRSTVISIBLELINE), 10);
     edit.SendMessage(EM_GETSCROLLPOS, 0, LPARAM(&scroll));
-    EXPECT_EQ(scroll.x, 24 * 8 + 8 - 80);
+    EXPECT_EQ(scroll.x, 0);
     edit.SetText(u"short");
     edit.SendMessage(EM_GETSCROLLPOS, 0, LPARAM(&scroll));
     EXPECT_EQ(scroll, (CPoint{0, 0}));
@@ -276,7 +343,7 @@ TEST_F(RichEditWindowTest, ScrollingMovesPositionsAndKeepsTheCaretInView) {
     // A narrower formatting rectangle (insets of the module's editor) shifts positions.
     CRect inset{4, 3, 80, 80};
     edit.SendMessage(EM_SETRECT, 0, LPARAM(&inset));
-    EXPECT_EQ(edit.SendMessage(EM_POSFROMCHAR, 1), MAKELPARAM(12, 3));
+    EXPECT_EQ(posFromChar(1), (CPoint{12, 3}));
 }
 
 } // namespace

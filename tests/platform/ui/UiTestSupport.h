@@ -7,6 +7,7 @@
 #include <map>
 
 #include "platform/ui/Clipboard.h"
+#include "platform/ui/Input.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Resources.h"
 #include "platform/ui/ScriptedAgent.h"
@@ -61,6 +62,7 @@ protected:
         ClearMessageQueue();
     }
     void TearDown() override {
+        HoldModifiers(0); // a script's last key action leaves nothing held for the next test
         SetUserAgent(m_previous);
         ClearMessageQueue();
     }
