@@ -1,7 +1,10 @@
 #include "notebook/NotebookDlg.h"
 
+#include <utility>
+
 #include "notebook/PageText.h"
 #include "platform/ui/FileDialog.h"
+#include "platform/ui/Input.h"
 #include "platform/ui/MessageBox.h"
 #include "resources/StringTable.h"
 #include "resources/ResourceIds.h"
@@ -77,6 +80,8 @@ void CNotebook::mapCommands() {
     OnCommandId(ID_RENAME, [this] { rename(); });
     OnCommandId(ID_DELETE, [this] { deleteSelection(); });
     OnCommandId(ID_EDIT_PAGE, [this] { toggleEditPage(); });
+    OnCommandId(ID_FIND, [this] { openFind(); });
+    OnCommandId(ID_TRANSFER, [this] { Transfer(); });
     OnNotifyCode(IDC_NOTEBOOK_TREE, TVN_SELCHANGED, [this](NMHDR*) {
         showSelection();
         return LRESULT(0);
@@ -113,6 +118,8 @@ bool CNotebook::IsCommandEnabled(UINT id) const {
         return m_viewing && selected && type != kHistory && type != kFindResult;
     case ID_EDIT_PAGE:
         return selected && type == kTextPage;
+    case ID_TRANSFER:
+        return m_viewing && m_view.IsWindowVisible() && m_view.GetSelStart() != m_view.GetSelEnd();
     default:
         return true;
     }
@@ -210,6 +217,11 @@ bool CNotebook::PreTranslateMessage(MSG& msg) {
         // Enter always reaches the focused control.
         if (msg.wParam == VK_RETURN)
             return false;
+        bool ctrl = GetKeyState(VK_CONTROL) < 0;
+        if (msg.wParam == VK_F3 || (ctrl && msg.wParam == 'F')) {
+            openFind();
+            return true;
+        }
         if (msg.wParam == VK_ESCAPE) {
             if (Pages().Tree().GetEditControl() || !m_viewing)
                 return false;
@@ -221,6 +233,22 @@ bool CNotebook::PreTranslateMessage(MSG& msg) {
 }
 
 LRESULT CNotebook::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == RegisterWindowMessageW(FINDMSGSTRING) && lParam) {
+        onFindRequest(*reinterpret_cast<const FINDREPLACE*>(lParam));
+        return 0;
+    }
+    if (message == editor::CReqpadView::TransferMessage()) {
+        onTransferMessage();
+        return 0;
+    }
+    if (message == kStartLabelEdit) {
+        HTREEITEM item = reinterpret_cast<HTREEITEM>(lParam);
+        bool exists = false;
+        Pages().ForEachItem([&](HTREEITEM each, int) { exists = exists || each == item; });
+        if (exists && !Pages().Tree().EditLabel(item))
+            m_labelEditPermitted = false;
+        return 0;
+    }
     if (message == WM_LBUTTONUP && m_dragged) {
         drop(ClientToScreen(CPoint{short(LOWORD(lParam)), short(HIWORD(lParam))}));
         return 0;
@@ -236,6 +264,10 @@ bool CNotebook::CloseNotebook() {
     if (!askToSave())
         return false;
     SaveViewState();
+    if (m_find) {
+        CNotebookFindDlg* find = std::exchange(m_find, nullptr);
+        find->DestroyWindow();
+    }
     Pages().Clear();
     if (m_modeless)
         DestroyWindow();

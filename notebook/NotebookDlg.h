@@ -3,11 +3,13 @@
 // editing a page, and closing with the question whether to save.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "editor/ReqpadView.h"
 #include "host/controls/CxDialog.h"
 #include "notebook/NotebookDoc.h"
+#include "notebook/NotebookFindDlg.h"
 #include "platform/ui/ImageList.h"
 
 namespace notebook {
@@ -31,11 +33,22 @@ inline constexpr int IDC_PAGE_VIEW = 12014;
 // The notice the parent gets after a transfer to the clipboard.
 inline constexpr zn::ui::UINT kCopiedNotification = 0x537;
 
+// Transfer mode flags: what a transfer delivers, and how.
+enum TransferMode : std::uint32_t {
+    kTransferSingleLine = 0x01, // callback format 3
+    kTransferPlain = 0x02,      // callback format 0
+    kTransferRtf = 0x08,        // callback format 2
+    kTransferCopyNotify = 0x10, // clipboard, then the notice to the parent
+    kTransferClose = 0x20,      // the window closes after a transfer
+    kTransferCopyPaste = 0x40,  // clipboard, then WM_PASTE to the parent
+};
+
 class CNotebook : public zn::ui::CxDialog, public CNotebookDoc {
 public:
     static constexpr zn::ui::UINT IDD = 12042;
     static constexpr zn::ui::UINT IDR_CONTEXT = 12043;
     static constexpr const char16_t* kSettingsSection = u"ZNSTT";
+    static constexpr zn::ui::UINT kStartLabelEdit = zn::ui::WM_APP + 0x42;
 
     explicit CNotebook(zn::ui::CWnd* parent = nullptr);
     ~CNotebook() override;
@@ -44,6 +57,16 @@ public:
 
     editor::CReqpadView& PageView() { return m_view; }
     bool IsEditingPage() const { return !m_viewing; }
+    CNotebookFindDlg* FindDialog() const { return m_find; }
+
+    // The opener's receiver of transferred text; 0 refuses it.
+    using TransferFunction = int (*)(const ZnsStringW& text, int format, std::uintptr_t context);
+    void SetTransferMode(std::uint32_t mode) { m_transferMode = mode; }
+    std::uint32_t GetTransferMode() const { return m_transferMode; }
+    void SetTransferCallback(TransferFunction function, std::uintptr_t context);
+    const ZnsStringW& LastTransferredText() const { return m_lastTransferred; }
+    // Hands the page view's selection over; 0 when the opener refused it.
+    int Transfer();
     // Whether a command of the window can be given now, and whether it shows checked.
     bool IsCommandEnabled(zn::ui::UINT id) const;
     bool IsCommandChecked(zn::ui::UINT id) const;
@@ -74,6 +97,7 @@ private:
     // The tree: adding, renaming, deleting, moving.
     void addItem(int type);
     void rename();
+    void startLabelEdit(HTREEITEM item);
     void deleteSelection();
     zn::ui::LRESULT beginLabelEdit();
     zn::ui::LRESULT endLabelEdit(const zn::ui::NMTVDISPINFO& info);
@@ -82,6 +106,14 @@ private:
     HTREEITEM dropTarget(HTREEITEM under) const;
     void moveItem(HTREEITEM item, HTREEITEM target);
     void showContextMenu(zn::ui::CPoint screen);
+
+    void onTransferMessage();
+
+    // Searching.
+    void openFind();
+    void onFindRequest(const zn::ui::FINDREPLACE& request);
+    void findNext(const ZnsStringW& text, std::uint32_t flags);
+    void findAll(const ZnsStringW& text, std::uint32_t flags);
 
     // Files.
     void newBook();
@@ -102,6 +134,13 @@ private:
     bool m_viewing = true;
     bool m_labelEditPermitted = false;
     HTREEITEM m_dragged = nullptr;
+    std::uint32_t m_transferMode = kTransferSingleLine;
+    TransferFunction m_transferFunction = nullptr;
+    std::uintptr_t m_transferContext = 0;
+    ZnsStringW m_lastTransferred;
+    CNotebookFindDlg* m_find = nullptr; // deletes itself with its window
+    ZnsStringW m_lastSearch;
+    std::uint32_t m_lastSearchFlags = 0x20000000; // all partitions
 };
 
 } // namespace notebook

@@ -43,15 +43,19 @@ void CNotebook::addItem(int type) {
     tree.ClearSelection();
     tree.SelectItem(item);
     SetModified();
-    m_labelEditPermitted = true;
-    tree.EditLabel(item);
+    startLabelEdit(item);
 }
 
 void CNotebook::rename() {
     if (!IsCommandEnabled(ID_RENAME))
         return;
+    startLabelEdit(Pages().Tree().GetSelectedItem());
+}
+
+void CNotebook::startLabelEdit(HTREEITEM item) {
     m_labelEditPermitted = true;
-    Pages().Tree().EditLabel(Pages().Tree().GetSelectedItem());
+    // Once the menu that gave the command is gone and the focus is back on the tree.
+    PostMessage(kStartLabelEdit, 0, LPARAM(item));
 }
 
 LRESULT CNotebook::beginLabelEdit() {

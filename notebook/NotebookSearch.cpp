@@ -150,19 +150,11 @@ FindHit CNotebookSearch::FindNext(HTREEITEM start, std::u16string_view text,
     if (FindHit hit = findBelow(start, text, flags, position); hit.item)
         return hit;
     const zn::ui::CxTreeCtrl& tree = m_pages.Tree();
-    // Then the following siblings; then the parent's next sibling the same way.
-    for (HTREEITEM level = start; level;) {
+    // Then the following siblings, then those of each ancestor in turn: tree order.
+    for (HTREEITEM level = start; level; level = tree.GetParentItem(level))
         for (HTREEITEM next = tree.GetNextSiblingItem(level); next; next = tree.GetNextSiblingItem(next))
             if (FindHit hit = findBelow(next, text, flags, 0); hit.item)
                 return hit;
-        HTREEITEM parent = tree.GetParentItem(level);
-        HTREEITEM uncle = parent ? tree.GetNextSiblingItem(parent) : nullptr;
-        if (!uncle)
-            break;
-        if (FindHit hit = findBelow(uncle, text, flags, 0); hit.item)
-            return hit;
-        level = uncle;
-    }
     return {};
 }
 

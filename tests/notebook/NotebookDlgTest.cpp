@@ -32,6 +32,7 @@ protected:
         pages.GetOwnPage(grades)->text = RtfOfPlainText(u"1. Steel 45");
         pages.InsertTreeItem(u"Bolts", pages.Root(), TVI_LAST, kPartition);
         pages.SortChildren(pages.Root());
+        pages.Expand(pages.Root(), true);
         ASSERT_EQ(doc.SaveNotebook(wpath("book.ntb")), 1);
         file = bytesOf("book.ntb");
         dialog.LoadNotebook(wpath("book.ntb"), kOpen);
@@ -49,9 +50,11 @@ protected:
 
     void user(const std::string& script) {
         agent.AddScript(script);
-        while (agent.Remaining() && dialog.GetSafeHwnd())
+        // As the modal loop does, posted messages are handled before the next input.
+        while (agent.Remaining() && dialog.GetSafeHwnd()) {
             agent.ProvideInput(dialog);
-        PumpMessages();
+            PumpMessages();
+        }
     }
     CxTreeCtrl& tree() { return dialog.Pages().Tree(); }
     HTREEITEM item(const std::u16string& path) {
@@ -157,7 +160,7 @@ TEST_F(NotebookDlgTest, DraggingMovesAPageWithItsTextUnderAFreshKey) {
     HTREEITEM moved = item(u"Bolts/Grades");
     ASSERT_NE(moved, nullptr);
     EXPECT_NE(dialog.Pages().Key(moved), oldKey);
-    EXPECT_EQ(PlainTextOfRtf(dialog.Pages().GetPage(moved)->text), u"1. Steel 45\n");
+    EXPECT_EQ(PlainTextOfRtf(dialog.Pages().GetPage(moved)->text), u"1. Steel 45");
     EXPECT_TRUE(dialog.Pages().KeysUnique());
     EXPECT_TRUE(dialog.IsModified());
 
@@ -180,7 +183,7 @@ TEST_F(NotebookDlgTest, EditingAPageStoresItsTextAndLocksTheTree) {
     EXPECT_TRUE(tree().IsWindowEnabled());
     EXPECT_TRUE(dialog.IsModified());
     EXPECT_EQ(PlainTextOfRtf(dialog.Pages().GetPage(item(u"Steels/Grades"))->text),
-              u"1. Steel 45, hardened\n");
+              u"1. Steel 45, hardened");
 }
 
 TEST_F(NotebookDlgTest, ClosingAsksToSaveAndDoesAsAnswered) {
@@ -199,7 +202,69 @@ TEST_F(NotebookDlgTest, ClosingWithYesSavesTheFile) {
     user("key Esc\nanswer yes");
     EXPECT_EQ(dialog.GetSafeHwnd(), nullptr);
     EXPECT_EQ(savedPage(u"Bolts/Nuts"), u"");
-    EXPECT_EQ(savedPage(u"Steels/Grades"), u"1. Steel 45\n");
+    EXPECT_EQ(savedPage(u"Steels/Grades"), u"1. Steel 45");
+}
+
+TEST_F(NotebookDlgTest, FindNextWalksTheHitsAndFindAllFillsFindResult) {
+    user("click 12050 \"Notebook\"\nkey F3");
+    CNotebookFindDlg* find = dialog.FindDialog();
+    ASSERT_NE(find, nullptr);
+    EXPECT_EQ(find->IsDlgButtonChecked(CNotebookFindDlg::IDC_ALL_PARTITIONS), BST_CHECKED);
+    EXPECT_FALSE(find->GetDlgItem(CNotebookFindDlg::IDC_FIND_ALL)->IsWindowEnabled());
+
+    agent.AddScript("type steel\nclick 1");
+    while (agent.Remaining())
+        agent.ProvideInput(*find);
+    EXPECT_EQ(tree().GetSelectedItem(), item(u"Steels/Grades"));
+    EXPECT_EQ(dialog.PageView().GetSelText(), u"Steel");
+
+    // Nothing behind the last hit: the user is told, the selection stays.
+    agent.AddScript("click 1\nanswer ok");
+    while (agent.Remaining())
+        agent.ProvideInput(*find);
+    EXPECT_EQ(messages.back(), "Cannot find the string.");
+    EXPECT_EQ(tree().GetSelectedItem(), item(u"Steels/Grades"));
+
+    agent.AddScript("click 32944");
+    while (agent.Remaining())
+        agent.ProvideInput(*find);
+    HTREEITEM result = dialog.Pages().FindSpecial(kFindResult);
+    EXPECT_EQ(tree().GetSelectedItem(), result);
+    EXPECT_EQ(PlainTextOfRtf(dialog.Pages().GetPage(result)->text), u"1. Steel 45\n");
+
+    // The find dialog goes with the window.
+    dialog.SendMessage(WM_CLOSE);
+    EXPECT_EQ(dialog.GetSafeHwnd(), nullptr);
+}
+
+std::vector<std::pair<ZnsStringW, int>> g_received;
+int receive(const ZnsStringW& text, int format, std::uintptr_t context) {
+    g_received.emplace_back(text, format);
+    return int(context);
+}
+
+TEST_F(NotebookDlgTest, TransferDeliversInFlagOrderAndRecordsHistory) {
+    g_received.clear();
+    dialog.SetTransferMode(kTransferSingleLine | kTransferPlain | kTransferRtf);
+    dialog.SetTransferCallback(receive, 1);
+    user("click 12050 \"Steels\"\nkey Right\nclick 12050 \"Grades\"");
+    dialog.PageView().SetSel(0, dialog.PageView().GetTextLength());
+    user("rclick 12050 \"Grades\"\nmenu 9502");
+    ASSERT_EQ(g_received.size(), 3u);
+    EXPECT_EQ(g_received[0].second, 2);
+    EXPECT_EQ(g_received[0].first.substr(0, 5), u"{\\rtf");
+    EXPECT_EQ(g_received[0].first.back(), u'}');
+    EXPECT_EQ(g_received[1].second, 0);
+    EXPECT_EQ(g_received[2], (std::pair<ZnsStringW, int>{u"Steel 45", 3}));
+    EXPECT_EQ(dialog.LastTransferredText(), u"Steel 45");
+    HTREEITEM history = dialog.Pages().FindSpecial(kHistory);
+    EXPECT_EQ(PlainTextOfRtf(dialog.Pages().GetPage(history)->text), u"1. Steel 45\n");
+
+    // A refusing opener: nothing goes into History, and the window stays.
+    dialog.SetTransferMode(kTransferPlain | kTransferClose);
+    dialog.SetTransferCallback(receive, 0);
+    EXPECT_EQ(dialog.Transfer(), 0);
+    EXPECT_TRUE(dialog.GetSafeHwnd() && dialog.IsWindowVisible());
 }
 
 } // namespace

@@ -73,7 +73,7 @@ TEST_F(NotebookSearchTest, FindAllGoesThroughTheTreeInOrder) {
     auto only = CNotebookSearch(doc.Pages()).FindAll(inner, u"steel", 0);
     ASSERT_EQ(only.size(), 1u);
     EXPECT_EQ(only[0].item, inner);
-    // At the top level the search goes on in the following siblings and the parent's next.
+    // At the top level the search goes on behind the item in tree order.
     FindHit next = CNotebookSearch(doc.Pages()).FindNext(inner, u"M6", kFindAllPartitions, 0);
     EXPECT_EQ(next.item, bolts);
 }
@@ -84,7 +84,7 @@ TEST_F(NotebookSearchTest, ResultListsWholeItemsAndCells) {
     EXPECT_EQ(PlainTextOfRtf(search.ResultText(hits)),
               u"2. Use steel.\nafter it\n3. Steel 45\n1. steel inside\n1. M6 steel\n1. STEEL\n");
     EXPECT_EQ(PlainTextOfRtf(search.ResultText(search.FindAll(nullptr, u"zinc", kFindAllPartitions))),
-              u"Cannot find the string.\n");
+              u"Cannot find the string.");
 }
 
 } // namespace
