@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "notebook/PageText.h"
+#include "notebook/ZnNotebook.h"
 #include "platform/ui/FileDialog.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/MessageBox.h"
@@ -36,12 +37,30 @@ ZnsStringW fileTitle(const ZnsStringW& path) {
 
 CNotebook::CNotebook(CWnd* parent) : CxDialog(IDD, parent) {}
 
-CNotebook::~CNotebook() = default;
+CNotebook::~CNotebook() {
+    SetNotebookObject(nullptr);
+}
 
 bool CNotebook::CreateModeless(CWnd* parent) {
     m_pParentWnd = parent;
     m_modeless = true;
     return Create(IDD, parent);
+}
+
+void CNotebook::SetNotebookObject(CZnNotebook* object) {
+    if (object)
+        object->AddRef();
+    if (CZnNotebook* old = std::exchange(m_object, object))
+        old->Release();
+}
+
+void CNotebook::PostNcDestroy() {
+    if (!m_autoDelete)
+        return;
+    if (m_object)
+        m_object->NotebookGone(this);
+    SetNotebookObject(nullptr);
+    delete this;
 }
 
 BOOL CNotebook::OnInitDialog() {
@@ -268,6 +287,8 @@ bool CNotebook::CloseNotebook() {
         CNotebookFindDlg* find = std::exchange(m_find, nullptr);
         find->DestroyWindow();
     }
+    if (IDictionaryCallback* callback = m_object ? m_object->GetCallback() : nullptr)
+        callback->WindowClosed(m_hWnd);
     Pages().Clear();
     if (m_modeless)
         DestroyWindow();

@@ -43,6 +43,8 @@ enum TransferMode : std::uint32_t {
     kTransferCopyPaste = 0x40,  // clipboard, then WM_PASTE to the parent
 };
 
+class CZnNotebook;
+
 class CNotebook : public zn::ui::CxDialog, public CNotebookDoc {
 public:
     static constexpr zn::ui::UINT IDD = 12042;
@@ -54,6 +56,11 @@ public:
     ~CNotebook() override;
 
     bool CreateModeless(zn::ui::CWnd* parent);
+    // The notebook object that opened the window; its callback gets the transfers and is
+    // told when the window closes. Held while the window lives.
+    void SetNotebookObject(CZnNotebook* object);
+    // A modeless window's object deletes itself once its window is gone.
+    void SetAutoDelete(bool autoDelete) { m_autoDelete = autoDelete; }
 
     editor::CReqpadView& PageView() { return m_view; }
     bool IsEditingPage() const { return !m_viewing; }
@@ -79,6 +86,7 @@ protected:
     zn::ui::LRESULT WindowProc(zn::ui::UINT message, zn::ui::WPARAM wParam,
                                zn::ui::LPARAM lParam) override;
     void OnSize(zn::ui::UINT type, int cx, int cy) override;
+    void PostNcDestroy() override;
 
     bool IsWindowReady() const override { return m_hWnd != nullptr; }
     void OnFileNameChanged() override;
@@ -108,6 +116,8 @@ private:
     void showContextMenu(zn::ui::CPoint screen);
 
     void onTransferMessage();
+    // History and the closing a transfer ends with; 0 for a refused one.
+    int finishTransfer(const ZnsStringW& plain, bool refused);
 
     // Searching.
     void openFind();
@@ -131,6 +141,8 @@ private:
     editor::CReqpadView m_view;
     zn::ui::CImageList m_images;
     bool m_modeless = false;
+    bool m_autoDelete = false;
+    CZnNotebook* m_object = nullptr; // a reference is held
     bool m_viewing = true;
     bool m_labelEditPermitted = false;
     HTREEITEM m_dragged = nullptr;

@@ -3,6 +3,7 @@
 #include "editor/ItemPrefix.h"
 #include "notebook/NotebookDlg.h"
 #include "notebook/NotebookHistory.h"
+#include "notebook/ZnNotebook.h"
 #include "platform/text/CodePage.h"
 
 using namespace zn::ui;
@@ -57,6 +58,17 @@ int CNotebook::Transfer() {
     CWnd* parent = GetParent() ? GetParent() : GetOwner();
     ZnsStringW plain = m_view.GetSelText();
     zn::replaceAll(plain, u"\r", u"\n");
+    if (IDictionaryCallback* callback = m_object ? m_object->GetCallback() : nullptr) {
+        // The opener's callback takes one text, in the richest form the flags ask for.
+        ZnsStringW text = (m_transferMode & kTransferRtf) ? trimRtf(zn::ansiToWide(m_view.GetRtf(true)))
+                          : (m_transferMode & kTransferSingleLine) ? singleLine(plain)
+                                                                   : plain;
+        if (m_transferMode & kTransferCopyNotify)
+            m_view.Copy();
+        m_lastTransferred = text;
+        refused = FAILED(callback->ReceiveText(text, 0));
+        return finishTransfer(plain, refused);
+    }
     if (m_transferMode & kTransferCopyNotify) {
         m_view.Copy();
         m_lastTransferred = plain;
@@ -77,12 +89,16 @@ int CNotebook::Transfer() {
         deliver(plain, 0);
     if (m_transferMode & kTransferSingleLine)
         deliver(singleLine(plain), 3);
+    return finishTransfer(plain, refused);
+}
+
+int CNotebook::finishTransfer(const ZnsStringW& plain, bool refused) {
     if (refused)
         return 0;
     if (HTREEITEM history = Pages().FindSpecial(kHistory)) {
         NotebookPage* page = Pages().GetOwnPage(history);
+        // History alone does not ask "Save changes?" of a notebook that closes on transfer.
         page->text = AddToHistory(page->text, SplitItems(plain));
-        SetModified();
     }
     if (m_transferMode & kTransferClose)
         CloseNotebook();
