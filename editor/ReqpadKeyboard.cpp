@@ -57,8 +57,14 @@ bool CReqpad::OnBackspaceOrDelete(bool backspace) {
         backspace ? --start : ++end;
     }
     // A reference goes as a whole, never half a tag.
-    SetSel(start, end);
-    WidenSelectionToWholeMarks();
+    {
+        InternalChange selecting(*this); // the control's own selection, not the user's
+        SetSel(start, end);
+    }
+    constexpr std::uint32_t kMarks = zn::richedit::CFE_IMPRINT | zn::richedit::CFE_HIDDEN |
+                                     zn::richedit::CFE_PROTECTED;
+    if (end - start > 1 || (Document().CharFormatAt(start).effects & kMarks))
+        WidenSelectionToWholeMarks();
     GetSel(start, end);
     if (SelectionHoldsItemStart(start, end)) {
         if (!ItemHoldsOnlyPrefix(selStart) &&
@@ -71,8 +77,7 @@ bool CReqpad::OnBackspaceOrDelete(bool backspace) {
         return true;
     }
     // The mark that closes an item is never removed: two items are never joined.
-    const ZnsStringW& text = GetText();
-    if (start > 0 && text[std::size_t(start)] == u'\r' &&
+    if (start > 0 && Document().CharAt(start) == u'\r' &&
         ParseItemPrefix(ParagraphAt(start + 1))) {
         int caret = backspace ? end : start;
         SetSel(caret, caret);

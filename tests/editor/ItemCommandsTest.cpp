@@ -106,13 +106,14 @@ TEST_F(ReqpadTest, ShiftArrowsGrowFromTheirOwnAnchor) {
     caret(at(u"c"));
     run("key Shift+Right\nkey Shift+Right"); // Shift held: the anchor stays at "c"
     EXPECT_EQ(pad.GetSelText(), u"cd");
-    run("key Shift+Left");
+    caret(at(u"c"));
+    run("key Shift+Right\nkey Shift+Right\nkey Shift+Left");
     EXPECT_EQ(pad.GetSelText(), u"c");
-    run("key Left"); // lets Shift go
     caret(at(u"e"));
     run("key Shift+Down"); // to the start of the next line
     EXPECT_EQ(pad.GetSelText(), u"ef\r");
-    run("key Shift+Up"); // back past the anchor, to the start of the line before
+    caret(at(u"e"));
+    run("key Shift+Down\nkey Shift+Up"); // back past the anchor, to the start of the line before
     EXPECT_EQ(pad.GetSelText(), u"1. abcd");
 }
 
@@ -183,6 +184,29 @@ TEST_F(ReqpadTest, UndoTwiceRedoes) {
     pad.SendMessage(zn::ui::WM_COMMAND, zn::ui::ID_EDIT_UNDO_TEXT, 0);
     EXPECT_EQ(text(), u"1. az");
     pad.SetEditMenu(nullptr);
+}
+
+TEST_F(ReqpadTest, CopiedItemsArePastedBehindTheCaretsItem) {
+    load(u"1. a\r2. b\r3. c");
+    pad.SetSel(at(u"2. "), at(u"3. ")); // item 2 with its mark
+    run("key Ctrl+C");
+    EXPECT_TRUE(pad.GetCharFormat(at(u"2. "), at(u"2. ") + 3).effects &
+                zn::richedit::CFE_PROTECTED); // the copy leaves the numbers as they were
+    caret(at(u"c"));
+    run("key Ctrl+V");
+    EXPECT_EQ(text(), u"1. a\r2. b\r3. c\r4. b");
+    EXPECT_TRUE(pad.GetCharFormat(at(u"4. "), at(u"4. ") + 3).effects &
+                zn::richedit::CFE_PROTECTED);
+    caret(at(u"a"));
+    run("key Ctrl+V");
+    EXPECT_EQ(text(), u"1. a\r2. b\r3. b\r4. c\r5. b");
+
+    // Text from elsewhere arrives as plain text at the caret.
+    zn::ui::SetClipboardText(&owner, u"x 1. y");
+    caret(at(u"c") + 1);
+    run("key Ctrl+V");
+    EXPECT_EQ(text(), u"1. a\r2. b\r3. b\r4. cx 1. y\r5. b");
+    EXPECT_FALSE(pad.GetCharFormat(at(u"x"), at(u"y")).effects & zn::richedit::CFE_BOLD);
 }
 
 TEST_F(ReqpadTest, CommandsArriveThroughTheWindow) {
