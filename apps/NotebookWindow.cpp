@@ -28,7 +28,8 @@ int RunNotebookWindow(const std::string& file, const std::optional<std::string>&
         return 0;
     } catch (const zn::ui::AgentError& e) {
         zn::ui::SetUserAgent(previous);
-        std::cerr << "reqpad notebook ui: " << (script ? scriptName + ": " : "") << e.what() << '\n';
+        std::cerr << "reqpad notebook ui: " << (script ? scriptName + ": " : "") << e.what()
+                  << '\n';
         return 2;
     }
 }

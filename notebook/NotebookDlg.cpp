@@ -7,8 +7,8 @@
 #include "platform/ui/FileDialog.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/MessageBox.h"
-#include "resources/StringTable.h"
 #include "resources/ResourceIds.h"
+#include "resources/StringTable.h"
 
 using namespace zn::ui;
 
@@ -105,7 +105,8 @@ void CNotebook::mapCommands() {
         showSelection();
         return LRESULT(0);
     });
-    OnNotifyCode(IDC_NOTEBOOK_TREE, TVN_BEGINLABELEDIT, [this](NMHDR*) { return beginLabelEdit(); });
+    OnNotifyCode(IDC_NOTEBOOK_TREE, TVN_BEGINLABELEDIT,
+                 [this](NMHDR*) { return beginLabelEdit(); });
     OnNotifyCode(IDC_NOTEBOOK_TREE, TVN_ENDLABELEDIT, [this](NMHDR* header) {
         return endLabelEdit(*reinterpret_cast<NMTVDISPINFO*>(header));
     });
@@ -191,7 +192,8 @@ void CNotebook::showSelection() {
     m_view.m_viewMode = 1;
     m_view.SetReadOnly(false);
     if (page && !table)
-        m_view.SetContent(page->text, IsRtf(page->text) ? editor::kContentRtf : editor::kContentPlain);
+        m_view.SetContent(page->text,
+                          IsRtf(page->text) ? editor::kContentRtf : editor::kContentPlain);
     else
         m_view.SetContent(u"", editor::kContentPlain);
     m_view.SetReadOnly(true);
@@ -303,8 +305,8 @@ bool CNotebook::askToSave() {
     finishPageEdit();
     if (!IsModified())
         return true;
-    int answer = AfxMessageBox(res::LoadStringW(res::IDS_SAVE_CHANGES),
-                               MB_YESNOCANCEL | MB_ICONQUESTION);
+    int answer =
+        AfxMessageBox(res::LoadStringW(res::IDS_SAVE_CHANGES), MB_YESNOCANCEL | MB_ICONQUESTION);
     if (answer == IDCANCEL)
         return false;
     return answer == IDNO || save();

@@ -132,12 +132,12 @@ private:
     bool saveAs();
     // Asks whether to save a modified notebook; false when the user cancelled.
     bool askToSave();
+
 public:
     // Closing as the user asked; false when the window stays.
     bool CloseNotebook();
 
 private:
-
     editor::CReqpadView m_view;
     zn::ui::CImageList m_images;
     bool m_modeless = false;

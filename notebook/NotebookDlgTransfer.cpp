@@ -60,7 +60,8 @@ int CNotebook::Transfer() {
     zn::replaceAll(plain, u"\r", u"\n");
     if (IDictionaryCallback* callback = m_object ? m_object->GetCallback() : nullptr) {
         // The opener's callback takes one text, in the richest form the flags ask for.
-        ZnsStringW text = (m_transferMode & kTransferRtf) ? trimRtf(zn::ansiToWide(m_view.GetRtf(true)))
+        ZnsStringW text = (m_transferMode & kTransferRtf)
+                              ? trimRtf(zn::ansiToWide(m_view.GetRtf(true)))
                           : (m_transferMode & kTransferSingleLine) ? singleLine(plain)
                                                                    : plain;
         if (m_transferMode & kTransferCopyNotify)

@@ -5,8 +5,8 @@
 #include "notebook/PageText.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/MessageBox.h"
-#include "resources/StringTable.h"
 #include "resources/ResourceIds.h"
+#include "resources/StringTable.h"
 
 using namespace zn::ui;
 
@@ -34,7 +34,8 @@ void CNotebook::addItem(int type) {
         target = tree.GetParentItem(target);
     HTREEITEM item;
     if (type == kPartition) {
-        item = Pages().InsertTreeItem(res::LoadStringW(IDS_NEW_PARTITION), target, TVI_FIRST, kPartition);
+        item = Pages().InsertTreeItem(res::LoadStringW(IDS_NEW_PARTITION), target, TVI_FIRST,
+                                      kPartition);
     } else {
         item = Pages().InsertTreeItem(res::LoadStringW(IDS_NEW_PAGE), target, TVI_LAST, type);
         Pages().GetOwnPage(item)->text = RtfOfPlainText(u"");
@@ -84,10 +85,9 @@ void CNotebook::deleteSelection() {
     tree.GetSelectedItems(selected);
     if (selected.empty())
         selected.push_back(tree.GetSelectedItem());
-    ZnsStringW question =
-        selected.size() > 1
-            ? res::LoadStringW(res::IDS_CONFIRM_DELETE_ITEMS)
-            : res::LoadStringW(res::IDS_CONFIRM_DELETE) + u" \"" + tree.GetItemText(selected[0]) + u"\"?";
+    ZnsStringW question = selected.size() > 1 ? res::LoadStringW(res::IDS_CONFIRM_DELETE_ITEMS)
+                                              : res::LoadStringW(res::IDS_CONFIRM_DELETE) + u" \"" +
+                                                    tree.GetItemText(selected[0]) + u"\"?";
     if (AfxMessageBox(question, MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     HTREEITEM root = Pages().Root();
@@ -154,7 +154,8 @@ void CNotebook::moveItem(HTREEITEM item, HTREEITEM target) {
                                                 page ? page->type : kPartition);
         if (page)
             Pages().SetPage(made, std::make_unique<NotebookPage>(*page));
-        for (HTREEITEM child = tree.GetChildItem(from); child; child = tree.GetNextSiblingItem(child))
+        for (HTREEITEM child = tree.GetChildItem(from); child;
+             child = tree.GetNextSiblingItem(child))
             copy(child, made);
         return made;
     };

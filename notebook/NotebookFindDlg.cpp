@@ -13,7 +13,8 @@ bool CNotebookFindDlg::Create(std::u16string_view findWhat, std::uint32_t flags,
 
 BOOL CNotebookFindDlg::OnInitDialog() {
     BOOL result = CFindReplaceDialog::OnInitDialog();
-    CheckDlgButton(IDC_ALL_PARTITIONS, (m_fr.Flags & kFindAllPartitions) ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(IDC_ALL_PARTITIONS,
+                   (m_fr.Flags & kFindAllPartitions) ? BST_CHECKED : BST_UNCHECKED);
     OnCommandId(IDC_FIND_ALL, [this] { findAll(); });
     OnNotifyCode(kFindWhatEdit, EN_CHANGE, [this](NMHDR*) {
         enableFindAll();

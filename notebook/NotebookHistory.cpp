@@ -29,7 +29,8 @@ std::vector<Paragraph> paragraphs(const ZnsStringW& text) {
 }
 
 editor::ItemPrefix prefixAt(const ZnsStringW& text, const Paragraph& p) {
-    return editor::ParseItemPrefix(std::u16string_view(text).substr(size_t(p.start), size_t(p.end - p.start)));
+    return editor::ParseItemPrefix(
+        std::u16string_view(text).substr(size_t(p.start), size_t(p.end - p.start)));
 }
 
 // Item ranges: from a numbered paragraph up to the next; text before the first item is
@@ -69,7 +70,8 @@ std::vector<ZnsStringW> SplitItems(std::u16string_view text) {
     std::vector<ZnsStringW> out;
     for (const Paragraph& item : itemRanges(paragraphsText)) {
         int skip = prefixAt(paragraphsText, item).length;
-        out.push_back(withoutLineEnd(paragraphsText.substr(size_t(item.start + skip), size_t(item.end - item.start - skip))));
+        out.push_back(withoutLineEnd(paragraphsText.substr(size_t(item.start + skip),
+                                                           size_t(item.end - item.start - skip))));
     }
     if (out.empty() && !withoutLineEnd(paragraphsText).empty())
         out.push_back(withoutLineEnd(paragraphsText));

@@ -105,8 +105,8 @@ int FindInTable(std::u16string_view table, std::u16string_view text, std::uint32
     return -1;
 }
 
-FindHit CNotebookSearch::findInItem(HTREEITEM item, std::u16string_view text,
-                                    std::uint32_t flags, int position) const {
+FindHit CNotebookSearch::findInItem(HTREEITEM item, std::u16string_view text, std::uint32_t flags,
+                                    int position) const {
     const NotebookPage* page = m_pages.GetOwnPage(item);
     if (!page || text.empty())
         return {};
@@ -128,8 +128,8 @@ FindHit CNotebookSearch::findInItem(HTREEITEM item, std::u16string_view text,
     return at < 0 ? FindHit{} : FindHit{item, at, at + int(text.size())};
 }
 
-FindHit CNotebookSearch::findBelow(HTREEITEM item, std::u16string_view text,
-                                   std::uint32_t flags, int position) const {
+FindHit CNotebookSearch::findBelow(HTREEITEM item, std::u16string_view text, std::uint32_t flags,
+                                   int position) const {
     if (FindHit hit = findInItem(item, text, flags, position); hit.item)
         return hit;
     const zn::ui::CxTreeCtrl& tree = m_pages.Tree();
@@ -139,8 +139,8 @@ FindHit CNotebookSearch::findBelow(HTREEITEM item, std::u16string_view text,
     return {};
 }
 
-FindHit CNotebookSearch::FindNext(HTREEITEM start, std::u16string_view text,
-                                  std::uint32_t flags, int position) const {
+FindHit CNotebookSearch::FindNext(HTREEITEM start, std::u16string_view text, std::uint32_t flags,
+                                  int position) const {
     if (!start)
         start = m_pages.Root();
     if (!start)
@@ -152,7 +152,8 @@ FindHit CNotebookSearch::FindNext(HTREEITEM start, std::u16string_view text,
     const zn::ui::CxTreeCtrl& tree = m_pages.Tree();
     // Then the following siblings, then those of each ancestor in turn: tree order.
     for (HTREEITEM level = start; level; level = tree.GetParentItem(level))
-        for (HTREEITEM next = tree.GetNextSiblingItem(level); next; next = tree.GetNextSiblingItem(next))
+        for (HTREEITEM next = tree.GetNextSiblingItem(level); next;
+             next = tree.GetNextSiblingItem(next))
             if (FindHit hit = findBelow(next, text, flags, 0); hit.item)
                 return hit;
     return {};

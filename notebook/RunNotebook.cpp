@@ -12,12 +12,13 @@ std::intptr_t RunNotebook(HWND parent, const ZnsStringW* file, std::uint32_t fla
                           NotebookCallbackBlock* callback) {
     res::ModuleResourceScope resources;
     CWnd* parentWindow = CWnd::FromHandle(parent);
-    CWnd* owner = parentWindow ? parentWindow
+    CWnd* owner = parentWindow  ? parentWindow
                   : gpZnContext ? CWnd::FromHandle(HWND(gpZnContext->GetMainWindow()))
                                 : nullptr;
     auto* dialog = new CNotebook(owner);
     dialog->SetTransferMode(flags);
-    constexpr std::uint32_t kDelivering = kTransferSingleLine | kTransferPlain | 0x04 | kTransferRtf;
+    constexpr std::uint32_t kDelivering =
+        kTransferSingleLine | kTransferPlain | 0x04 | kTransferRtf;
     if ((flags & kDelivering) && callback)
         dialog->SetTransferCallback(callback->function, callback->context);
     dialog->LoadNotebook(file ? std::optional<ZnsStringW>(*file) : std::nullopt, kOpen);

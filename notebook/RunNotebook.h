@@ -16,5 +16,5 @@ struct NotebookCallbackBlock {
 
 // With a parent and without flag 0x20 the window is modeless and the answer is whether it
 // was made; otherwise the modal result. `file` null: the default notebook.
-ZNS_EXPORT std::intptr_t RunNotebook(zn::ui::HWND parent, const ZnsStringW* file, std::uint32_t flags,
-                                     NotebookCallbackBlock* callback);
+ZNS_EXPORT std::intptr_t RunNotebook(zn::ui::HWND parent, const ZnsStringW* file,
+                                     std::uint32_t flags, NotebookCallbackBlock* callback);

@@ -55,7 +55,8 @@ HRESULT CZnNotebook::SetSpare(std::int32_t spare) {
 }
 
 HRESULT CZnNotebook::SetModal(bool modal) {
-    return SetFlags(modal ? (m_flags | kTransferClose) : (m_flags & ~std::uint32_t(kTransferClose)));
+    return SetFlags(modal ? (m_flags | kTransferClose)
+                          : (m_flags & ~std::uint32_t(kTransferClose)));
 }
 
 CNotebook* CZnNotebook::makeNotebook(HWND parent) {
@@ -66,7 +67,8 @@ CNotebook* CZnNotebook::makeNotebook(HWND parent) {
     }
     auto* notebook = new CNotebook(parentWindow(parent));
     notebook->SetTransferMode(m_flags);
-    notebook->LoadNotebook(m_fileName.empty() ? CNotebookDoc::DefaultNotebookPath() : m_fileName, kOpen);
+    notebook->LoadNotebook(m_fileName.empty() ? CNotebookDoc::DefaultNotebookPath() : m_fileName,
+                           kOpen);
     notebook->SetNotebookObject(this);
     m_notebook = notebook;
     return notebook;

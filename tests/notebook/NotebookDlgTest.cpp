@@ -18,11 +18,11 @@ protected:
         NotebookTest::SetUp();
         m_previousAgent = SetUserAgent(&agent);
         // The window's boxes go to the scripted user.
-        SetMessageBoxHandler([this](void*, std::u16string_view text, std::u16string_view caption,
-                                    unsigned type) {
-            messages.push_back(zn::toUtf8(text));
-            return agent.AnswerMessageBox(text, caption, type);
-        });
+        SetMessageBoxHandler(
+            [this](void*, std::u16string_view text, std::u16string_view caption, unsigned type) {
+                messages.push_back(zn::toUtf8(text));
+                return agent.AnswerMessageBox(text, caption, type);
+            });
         ClearMessageQueue();
         CNotebookDoc doc;
         doc.NewNotebook(true);
@@ -62,7 +62,8 @@ protected:
         size_t start = 0;
         while (found && start <= path.size()) {
             size_t end = path.find(u'/', start);
-            std::u16string name = path.substr(start, end == std::u16string::npos ? end : end - start);
+            std::u16string name =
+                path.substr(start, end == std::u16string::npos ? end : end - start);
             HTREEITEM child = tree().GetChildItem(found);
             while (child && tree().GetItemText(child) != name)
                 child = tree().GetNextSiblingItem(child);
@@ -75,7 +76,8 @@ protected:
     }
     std::vector<std::u16string> children(HTREEITEM parent) {
         std::vector<std::u16string> out;
-        for (HTREEITEM child = tree().GetChildItem(parent); child; child = tree().GetNextSiblingItem(child))
+        for (HTREEITEM child = tree().GetChildItem(parent); child;
+             child = tree().GetNextSiblingItem(child))
             out.push_back(tree().GetItemText(child));
         return out;
     }
@@ -86,7 +88,8 @@ protected:
         size_t start = 0;
         for (;;) {
             size_t end = path.find(u'/', start);
-            std::u16string name = path.substr(start, end == std::u16string::npos ? end : end - start);
+            std::u16string name =
+                path.substr(start, end == std::u16string::npos ? end : end - start);
             HTREEITEM child = saved.Pages().Tree().GetChildItem(found);
             while (child && saved.Pages().Tree().GetItemText(child) != name)
                 child = saved.Pages().Tree().GetNextSiblingItem(child);
@@ -124,7 +127,8 @@ TEST_F(NotebookDlgTest, AddedItemsAreRenamedAndSortedAndClicksDoNotRename) {
 
     // A partition added on a page goes into the page's partition, first, until named.
     user("click 12050 \"Grades\"\nrclick 12050 \"Grades\"\nmenu 32828\ntype Zinc\\n");
-    EXPECT_EQ(children(item(u"Steels")), (std::vector<std::u16string>{u"Zinc", u"Alloys", u"Grades"}));
+    EXPECT_EQ(children(item(u"Steels")),
+              (std::vector<std::u16string>{u"Zinc", u"Alloys", u"Grades"}));
 
     // F2 asks the tree for a rename, which the window refuses without a command.
     user("click 12050 \"Bolts\"\nkey F2\ntype X");
@@ -138,7 +142,8 @@ TEST_F(NotebookDlgTest, AddedItemsAreRenamedAndSortedAndClicksDoNotRename) {
 }
 
 TEST_F(NotebookDlgTest, DeleteAsksFirstAndLeavesAnEmptyPartitionClosed) {
-    user("click 12050 \"Steels\"\nkey Right\nclick 12050 \"Grades\"\nrclick 12050 \"Grades\"\nmenu 32820\nanswer no");
+    user("click 12050 \"Steels\"\nkey Right\nclick 12050 \"Grades\"\nrclick 12050 \"Grades\"\nmenu "
+         "32820\nanswer no");
     ASSERT_FALSE(messages.empty());
     EXPECT_EQ(messages.back(), "Are you sure you want to delete \"Grades\"?");
     EXPECT_NE(item(u"Steels/Grades"), nullptr);
@@ -170,7 +175,8 @@ TEST_F(NotebookDlgTest, DraggingMovesAPageWithItsTextUnderAFreshKey) {
 }
 
 TEST_F(NotebookDlgTest, EditingAPageStoresItsTextAndLocksTheTree) {
-    user("click 12050 \"Steels\"\nkey Right\nclick 12050 \"Grades\"\nrclick 12050 \"Grades\"\nmenu 32821");
+    user("click 12050 \"Steels\"\nkey Right\nclick 12050 \"Grades\"\nrclick 12050 \"Grades\"\nmenu "
+         "32821");
     ASSERT_TRUE(dialog.IsEditingPage());
     EXPECT_FALSE(tree().IsWindowEnabled());
     EXPECT_FALSE(dialog.IsCommandEnabled(ID_ADD_PAGE));

@@ -17,7 +17,8 @@ protected:
         doc.NewNotebook(true);
         CNotebookTree& pages = doc.Pages();
         HTREEITEM steels = pages.InsertTreeItem(u"Steels", pages.Root(), TVI_LAST, kPartition);
-        grades = text(steels, u"Grades", u"1. Stainless steels\r2. Use steel.\rafter it\r3. Steel 45");
+        grades =
+            text(steels, u"Grades", u"1. Stainless steels\r2. Use steel.\rafter it\r3. Steel 45");
         deep = pages.InsertTreeItem(u"Deep", steels, TVI_LAST, kPartition);
         inner = text(deep, u"Inner", u"1. steel inside");
         bolts = pages.InsertTreeItem(u"Bolts", pages.Root(), TVI_LAST, kTablePage);
@@ -53,7 +54,7 @@ TEST_F(NotebookSearchTest, WholeWordAndCaseInTextPages) {
 
 TEST_F(NotebookSearchTest, TablesSkipTheHeaderAndUseTheirDelimiters) {
     const std::u16string_view table = doc.Pages().GetOwnPage(bolts)->text;
-    EXPECT_EQ(FindInTable(table, u"steel", 0, 0), 20); // not "Steel" of the header
+    EXPECT_EQ(FindInTable(table, u"steel", 0, 0), 20);               // not "Steel" of the header
     EXPECT_EQ(FindInTable(table, u"steel", kFindWholeWord, 21), 38); // "steelwork" is skipped
     EXPECT_EQ(FindInTable(table, u"steel", kFindMatchCase, 21), 28);
     EXPECT_EQ(FindInTable(table, u"steel", kFindMatchCase | kFindWholeWord, 21), -1);
@@ -83,8 +84,9 @@ TEST_F(NotebookSearchTest, ResultListsWholeItemsAndCells) {
     auto hits = search.FindAll(nullptr, u"steel", kFindAllPartitions | kFindWholeWord);
     EXPECT_EQ(PlainTextOfRtf(search.ResultText(hits)),
               u"2. Use steel.\nafter it\n3. Steel 45\n1. steel inside\n1. M6 steel\n1. STEEL\n");
-    EXPECT_EQ(PlainTextOfRtf(search.ResultText(search.FindAll(nullptr, u"zinc", kFindAllPartitions))),
-              u"Cannot find the string.");
+    EXPECT_EQ(
+        PlainTextOfRtf(search.ResultText(search.FindAll(nullptr, u"zinc", kFindAllPartitions))),
+        u"Cannot find the string.");
 }
 
 } // namespace

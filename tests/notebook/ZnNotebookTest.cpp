@@ -1,8 +1,8 @@
 // The notebook object and the exported entry: a modeless window that hands transfers to
 // the caller's dictionary callback, tells it when it closes and then deletes itself.
+#include "notebook/ZnNotebook.h"
 #include "notebook/PageText.h"
 #include "notebook/RunNotebook.h"
-#include "notebook/ZnNotebook.h"
 #include "platform/ui/ScriptedAgent.h"
 #include "tests/notebook/NotebookFixture.h"
 
@@ -34,11 +34,13 @@ protected:
         ClearMessageQueue();
         CNotebookDoc doc;
         doc.NewNotebook(true);
-        HTREEITEM page = doc.Pages().InsertTreeItem(u"Page", doc.Pages().Root(), TVI_LAST, kTextPage);
+        HTREEITEM page =
+            doc.Pages().InsertTreeItem(u"Page", doc.Pages().Root(), TVI_LAST, kTextPage);
         doc.Pages().GetOwnPage(page)->text = RtfOfPlainText(u"4. Steel 45");
         doc.Pages().Expand(doc.Pages().Root(), true);
         ASSERT_EQ(doc.SaveNotebook(wpath("book.ntb")), 1);
-        ASSERT_TRUE(parent.Create(u"Test", u"Parent", WS_POPUP | WS_VISIBLE, {0, 0, 800, 600}, nullptr, 0));
+        ASSERT_TRUE(
+            parent.Create(u"Test", u"Parent", WS_POPUP | WS_VISIBLE, {0, 0, 800, 600}, nullptr, 0));
     }
     void TearDown() override {
         parent.DestroyWindow();
@@ -58,7 +60,8 @@ TEST_F(ZnNotebookTest, ModelessObjectTransfersToItsCallbackAndClosesCleanly) {
     ZnPtr<IZnNotebook> object;
     {
         IZnObject* made = CreateZnNotebook();
-        ASSERT_EQ(made->QueryInterface(IZnNotebook::IID, reinterpret_cast<void**>(object.put())), S_OK);
+        ASSERT_EQ(made->QueryInterface(IZnNotebook::IID, reinterpret_cast<void**>(object.put())),
+                  S_OK);
         made->Release();
     }
     auto callback = ZnPtr<RecordingCallback>::Adopt(new RecordingCallback);
