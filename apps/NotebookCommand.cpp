@@ -2,15 +2,20 @@
 // the way the notebook window does; those that change it save it back atomically, and
 // only when everything before went well, so a refused input leaves the file as it was.
 #include <cstdio>
+#include <fstream>
 #include <iostream>
 #include <memory>
+#include <optional>
+#include <sstream>
 
 #include <CLI/CLI.hpp>
 
 #include "apps/Commands.h"
 #include "apps/NotebookJson.h"
+#include "apps/NotebookWindow.h"
 #include "notebook/FileBytes.h"
 #include "notebook/Notebook.h"
+#include "notebook/NotebookSearch.h"
 #include "notebook/PageText.h"
 #include "platform/file/SaveFile.h"
 #include "platform/text/CodePage.h"
@@ -37,9 +42,14 @@ struct NotebookOptions {
     std::string input;  // --text, --tsv
     std::string output; // --rtf, --into
     std::string partition;
+    std::string script;
+    bool wholeWord = false;
+    bool matchCase = false;
 };
 
 int g_messagesShown = 0;
+// The window's boxes go to its user, not to the console.
+zn::ui::MessageBoxHandler g_userMessageBoxes;
 
 // The action failed; what it says has already been told, or is the message given here.
 struct Failed {};
@@ -147,6 +157,23 @@ int cat(const NotebookOptions& o) {
     CNotebookDoc doc;
     load(doc, o.file);
     ZnsStringW text = pageAsText(pageOf(doc, o.path));
+    if (!text.empty() && text.back() != u'\n')
+        text += u'\n';
+    std::cout << zn::toUtf8(text);
+    return 0;
+}
+
+// Find All over every partition: the Find result page as the window would show it.
+int find(const NotebookOptions& o) {
+    CNotebookDoc doc;
+    load(doc, o.file);
+    std::uint32_t flags = kFindAllPartitions | kFindAll;
+    if (o.wholeWord)
+        flags |= kFindWholeWord;
+    if (o.matchCase)
+        flags |= kFindMatchCase;
+    CNotebookSearch search(doc.Pages());
+    ZnsStringW text = PlainTextOfRtf(search.ResultText(search.FindAll(nullptr, wide(o.input), flags)));
     if (!text.empty() && text.back() != u'\n')
         text += u'\n';
     std::cout << zn::toUtf8(text);
@@ -282,11 +309,25 @@ int exportPage(const NotebookOptions& o) {
     return 0;
 }
 
+int window(const NotebookOptions& options) {
+    std::optional<std::string> script;
+    if (!options.script.empty()) {
+        std::ifstream in(options.script, std::ios::binary);
+        if (!in)
+            fail(IDS_CANNOT_READ, options.script);
+        std::ostringstream text;
+        text << in.rdbuf();
+        script = text.str();
+    }
+    zn::ui::SetMessageBoxHandler(g_userMessageBoxes);
+    return RunNotebookWindow(options.file, script, options.script);
+}
+
 int run(int (*action)(const NotebookOptions&), const NotebookOptions& options) {
     zn::setInterfaceLanguage(options.language);
     zn::setSystemAnsiCodePageOverride(options.codePage);
     // What the notebook would show in a box is what the tool prints.
-    zn::ui::SetMessageBoxHandler(
+    g_userMessageBoxes = zn::ui::SetMessageBoxHandler(
         [](void*, std::u16string_view text, std::u16string_view, unsigned type) {
             std::fprintf(stderr, "%s\n", zn::toUtf8(text).c_str());
             ++g_messagesShown;
@@ -366,5 +407,13 @@ Subcommand addNotebookCommand(CLI::App& app) {
     sub->add_option("NTB", o->file)->required();
     sub->add_option("PATH", o->path)->required();
     sub->add_option("--rtf", o->output)->required();
+    sub = action("find", "Every hit of TEXT, as the Find result page lists them", find);
+    sub->add_option("NTB", o->file)->required();
+    sub->add_option("TEXT", o->input)->required();
+    sub->add_flag("--whole-word", o->wholeWord, "only whole words");
+    sub->add_flag("--match-case", o->matchCase, "upper and lower case differ");
+    sub = action("ui", "The notebook window on FILE", window);
+    sub->add_option("FILE", o->file)->required();
+    sub->add_option("--script", o->script, "User actions for the window, one per line");
     return {nb, [o, chosen] { return run(*chosen, *o); }};
 }

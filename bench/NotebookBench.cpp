@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "notebook/Notebook.h"
+#include "notebook/NotebookSearch.h"
 #include "notebook/PageText.h"
 #include "platform/text/CodePage.h"
 
@@ -108,8 +109,23 @@ void BM_SaveNewPages(benchmark::State& state) {
     setBytes(state, path);
 }
 
+// Find All over every partition for a phrase on one page in a thousand, whole words.
+void BM_FindAll(benchmark::State& state) {
+    zn::setSystemAnsiCodePageOverride(1251);
+    const std::string path = notebookFile(int(state.range(0)));
+    CNotebookDoc doc;
+    doc.LoadNotebook(zn::fromUtf8(path), kOpen);
+    for (auto _ : state) {
+        CNotebookSearch search(doc.Pages());
+        auto hits = search.FindAll(nullptr, u"page 777", kFindAllPartitions | kFindWholeWord);
+        benchmark::DoNotOptimize(search.ResultText(hits));
+    }
+    state.SetItemsProcessed(std::int64_t(state.iterations()) * state.range(0));
+}
+
 } // namespace
 
+BENCHMARK(BM_FindAll)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadNotebook)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveNotebook)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveNewPages)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);

@@ -69,4 +69,40 @@ for args in "tree $work/cut.ntb" "tree $work/foreign.ntb" "tree $work/missing.nt
 done
 nb tree "$work/foreign.ntb" 2>&1 >/dev/null | grep -q 'This file is not a notepad file.' || fail "foreign message"
 nb tree "$work/cut.ntb" 2>&1 >/dev/null | grep -q 'The file ended before' || fail "truncated message"
+
+# The window under a script: a partition added and named, a table deleted, closed with Yes.
+nb new "$work/w.ntb"
+nb add-partition "$work/w.ntb" Steels
+printf '1. Stainless steels\n2. Use steel.\n3. Steel 45\n' > "$work/grades.txt"
+nb add-page "$work/w.ntb" Steels/Grades --text "$work/grades.txt"
+printf 'Name\tSize\nM6 steel\t6\n' > "$work/bolts.tsv"
+nb add-table "$work/w.ntb" Bolts --tsv "$work/bolts.tsv"
+[ "$(nb find "$work/w.ntb" steel --whole-word)" = "$(printf '2. Use steel.\n3. Steel 45\n1. M6 steel')" ] \
+    || fail "find lists whole items and cells in tree order"
+[ "$(nb find "$work/w.ntb" steel --whole-word --match-case)" = "$(printf '2. Use steel.\n1. M6 steel')" ] \
+    || fail "find with match case"
+[ "$(nb find "$work/w.ntb" zinc)" = "Cannot find the string." ] || fail "find without hits"
+cat > "$work/ui.txt" <<'SCRIPT'
+click 12050 "Notebook"
+key Right
+rclick 12050 "Steels"
+menu 32828
+type Alloys\n
+rclick 12050 "Bolts"
+menu 32820
+answer yes
+key Esc
+answer yes
+SCRIPT
+nb ui "$work/w.ntb" --script "$work/ui.txt" || fail "ui script"
+nb tree "$work/w.ntb" | json "[c['text'] for c in d['items'][0]['children']]" | grep -q "\['Steels', 'History', 'Find result'\]" \
+    || fail "ui deleted Bolts"
+nb tree "$work/w.ntb" | json "[c['text'] for c in d['items'][0]['children'][0]['children']]" | grep -q "\['Alloys', 'Grades'\]" \
+    || fail "ui added Alloys"
+printf 'click 12050 "Notebook"\n' > "$work/short.txt"
+set +e
+nb ui "$work/w.ntb" --script "$work/short.txt" 2> "$work/err"
+rc=$?
+set -e
+[ "$rc" -eq 2 ] && grep -q 'script' "$work/err" || fail "a script that ends early exits 2"
 echo "notebook cli: ok"

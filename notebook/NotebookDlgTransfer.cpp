@@ -1,0 +1,109 @@
+// The notebook window's transfer: the selected text goes to whoever opened the window, in
+// the forms its mode flags ask for, and into History.
+#include "editor/ItemPrefix.h"
+#include "notebook/NotebookDlg.h"
+#include "notebook/NotebookHistory.h"
+#include "notebook/ZnNotebook.h"
+#include "platform/text/CodePage.h"
+
+using namespace zn::ui;
+
+namespace notebook {
+
+namespace {
+
+// A single line: without the item number in front and one trailing LF and CR.
+ZnsStringW singleLine(ZnsStringW text) {
+    if (editor::ItemPrefix prefix = editor::ParseItemPrefix(text))
+        text.erase(0, size_t(prefix.length));
+    if (!text.empty() && text.back() == u'\n')
+        text.pop_back();
+    if (!text.empty() && text.back() == u'\r')
+        text.pop_back();
+    return text;
+}
+
+// The RTF of a selection ends at its last closing brace.
+ZnsStringW trimRtf(ZnsStringW rtf) {
+    if (size_t brace = rtf.rfind(u'}'); brace != ZnsStringW::npos)
+        rtf.erase(brace + 1);
+    return rtf;
+}
+
+} // namespace
+
+void CNotebook::SetTransferCallback(TransferFunction function, std::uintptr_t context) {
+    m_transferFunction = function;
+    m_transferContext = context;
+}
+
+void CNotebook::onTransferMessage() {
+    HTREEITEM item = Pages().Tree().GetSelectedItem();
+    if (!item || Pages().PageType(item) == kPartition)
+        return;
+    Transfer();
+}
+
+int CNotebook::Transfer() {
+    int start = 0, end = 0;
+    m_view.GetSel(start, end);
+    if (start == end || !m_view.IsWindowVisible())
+        return 1;
+    bool refused = false;
+    auto deliver = [&](const ZnsStringW& text, int format) {
+        m_lastTransferred = text;
+        if (m_transferFunction && !m_transferFunction(text, format, m_transferContext))
+            refused = true;
+    };
+    CWnd* parent = GetParent() ? GetParent() : GetOwner();
+    ZnsStringW plain = m_view.GetSelText();
+    zn::replaceAll(plain, u"\r", u"\n");
+    if (IDictionaryCallback* callback = m_object ? m_object->GetCallback() : nullptr) {
+        // The opener's callback takes one text, in the richest form the flags ask for.
+        ZnsStringW text = (m_transferMode & kTransferRtf)
+                              ? trimRtf(zn::ansiToWide(m_view.GetRtf(true)))
+                          : (m_transferMode & kTransferSingleLine) ? singleLine(plain)
+                                                                   : plain;
+        if (m_transferMode & kTransferCopyNotify)
+            m_view.Copy();
+        m_lastTransferred = text;
+        refused = FAILED(callback->ReceiveText(text, 0));
+        return finishTransfer(plain, refused);
+    }
+    if (m_transferMode & kTransferCopyNotify) {
+        m_view.Copy();
+        m_lastTransferred = plain;
+        if (parent) {
+            NMHDR header{m_hWnd, std::uintptr_t(GetDlgCtrlID()), int(kCopiedNotification)};
+            parent->SendMessage(WM_NOTIFY, WPARAM(GetDlgCtrlID()), LPARAM(&header));
+        }
+    }
+    if (m_transferMode & kTransferCopyPaste) {
+        m_view.Copy();
+        m_lastTransferred = plain;
+        if (parent)
+            parent->SendMessage(WM_PASTE);
+    }
+    if (m_transferMode & kTransferRtf)
+        deliver(trimRtf(zn::ansiToWide(m_view.GetRtf(true))), 2);
+    if (m_transferMode & kTransferPlain)
+        deliver(plain, 0);
+    if (m_transferMode & kTransferSingleLine)
+        deliver(singleLine(plain), 3);
+    return finishTransfer(plain, refused);
+}
+
+int CNotebook::finishTransfer(const ZnsStringW& plain, bool refused) {
+    if (refused)
+        return 0;
+    if (HTREEITEM history = Pages().FindSpecial(kHistory)) {
+        NotebookPage* page = Pages().GetOwnPage(history);
+        // History alone does not ask "Save changes?" of a notebook that closes on transfer.
+        page->text = AddToHistory(page->text, SplitItems(plain));
+    }
+    if (m_transferMode & kTransferClose)
+        CloseNotebook();
+    return 1;
+}
+
+} // namespace notebook
