@@ -11,6 +11,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "apps/CalcWindow.h"
 #include "apps/Commands.h"
 #include "calculator/CalcEngine.h"
 #include "calculator/CalcKeyNames.h"
@@ -31,6 +32,8 @@ struct CalcOptions {
     std::string keys;
     std::string measuresFile;
     std::vector<std::string> units;
+    bool ui = false;
+    std::string script;
 };
 
 enum : unsigned {
@@ -44,6 +47,7 @@ enum : unsigned {
     IDS_CALC_DEGREES,
     IDS_CALC_RADIANS,
     IDS_CALC_PRECISION_RANGE,
+    IDS_CALC_CANNOT_READ_SCRIPT,
 };
 
 // A message of the string table, filled in printf-style with UTF-8 arguments.
@@ -92,10 +96,10 @@ void pressKeys(CCalcEngine& engine, const std::string& sequence) {
     }
 }
 
-std::string readFile(const std::string& path) {
+std::string readFile(const std::string& path, unsigned cannotRead = IDS_CALC_CANNOT_READ_MEASURES) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        throw UsageError(message(IDS_CALC_CANNOT_READ_MEASURES, path.c_str()));
+        throw UsageError(message(cannotRead, path.c_str()));
     std::ostringstream data;
     data << in.rdbuf();
     return data.str();
@@ -202,6 +206,14 @@ int runInteractive(CalcOptions options) {
 
 int run(const CalcOptions& options) {
     try {
+        if (options.ui) {
+            std::optional<std::string> script, measures;
+            if (!options.script.empty())
+                script = readFile(options.script, IDS_CALC_CANNOT_READ_SCRIPT);
+            if (!options.measuresFile.empty())
+                measures = readFile(options.measuresFile);
+            return RunCalculatorWindow(script, options.script, measures);
+        }
         if (!options.keys.empty()) {
             CCalcEngine engine = makeEngine(options);
             pressKeys(engine, options.keys);
@@ -231,7 +243,7 @@ int run(const CalcOptions& options) {
 Subcommand addCalcCommand(CLI::App& app) {
     auto options = std::make_shared<CalcOptions>();
     CLI::App* calc = app.add_subcommand("calc", "Evaluate formulas and keypad sequences");
-    calc->add_option("FORMULA", options->formula,
+    auto* formula = calc->add_option("FORMULA", options->formula,
                      "Formula to evaluate; '-' reads one formula per line from standard input");
     auto* deg = calc->add_flag("--deg", options->degrees, "Trigonometric arguments in degrees");
     auto* rad = calc->add_flag("--rad", options->radians, "Trigonometric arguments in radians");
@@ -244,8 +256,13 @@ Subcommand addCalcCommand(CLI::App& app) {
     calc->add_flag("--no-normalise", options->noNormalise, "Parse the formula as typed")->needs(raw);
     auto* keys = calc->add_option("--keys", options->keys, "Keypad sequence, keys separated by blanks");
     calc->add_option("--measures", options->measuresFile, "Measure document (default: the shipped one)");
-    calc->add_option("--unit", options->units, "Select a unit after the calculation (repeatable)");
+    auto* unit = calc->add_option("--unit", options->units, "Select a unit after the calculation (repeatable)");
     raw->excludes(keys)->excludes(precision)->excludes(rad);
+    auto* ui = calc->add_flag("--ui", options->ui, "Run the calculator window");
+    calc->add_option("--script", options->script, "User actions for the window, one per line")
+        ->needs(ui);
+    ui->excludes(formula)->excludes(raw)->excludes(keys)->excludes(deg)->excludes(rad)->excludes(precision)
+        ->excludes(unit);
     return {calc, [options] {
                 if (!options->raw && options->degrees)
                     options->radians = false;

@@ -133,7 +133,9 @@ void HostShell::ttext(const Words& args) {
         if (!in)
             throw ShellError("cannot read " + file);
         std::string bytes((std::istreambuf_iterator<char>(in)), {});
-        drawing();
+        // Making the object starts a command, as "TT" does: cancelling its placement later
+        // takes it out again.
+        drawing().BeginCommand();
         IZnObject* created = nullptr;
         if (!gpZnObjManager || FAILED(gpZnObjManager->Create(&created, CLSID_ZnTText)) || !created)
             throw ShellError("the host could not make a requirements object");

@@ -19,8 +19,8 @@ bool isOperatorChar(char16_t ch) {
     return ch == u'+' || ch == u'-' || ch == u'*' || ch == u'/' || ch == u'^';
 }
 
-// Truncation toward zero to a 64-bit integer, as the rounding of the display does it.
-double trunc64(double v) { return double(int64_t(v)); }
+// The rounding of the display truncates a count of steps to a 64-bit integer.
+constexpr double kInt64Limit = 9223372036854775808.0; // 2^63
 
 } // namespace
 
@@ -66,8 +66,10 @@ ZnsStringW CCalcEngine::FormatForDisplay(double value, int precision) {
     ZnsStringW errorMessage;
     const double step = parser.Calculate(zn::format("1/10^%d", precision), 0.0, errorPosition,
                                          errorMessage, true);
-    const double rounded = value > 0.0 ? trunc64(value / step + 0.500001) * step
-                                       : trunc64(value / step - 0.500001) * step;
+    const double steps = value > 0.0 ? value / step + 0.500001 : value / step - 0.500001;
+    // A count beyond the integer range has no truncation; such a value is shown as it is.
+    const double rounded =
+        std::fabs(steps) < kInt64Limit ? double(std::int64_t(steps)) * step : value;
     text = zn::format("%.10f", rounded);
     std::replace(text.begin(), text.end(), u',', u'.');
     calc::CutTrailingZeros(text);
@@ -96,7 +98,11 @@ void CCalcEngine::SetPrecision(int precision) {
     const ZnsStringW& shown = m_expressionMode ? m_expressionResult : m_display;
     if (shown.empty())
         return;
+    // Rounding the shown text again does not make typed digits, or the start display, a
+    // computed value that "+/-" would negate.
+    const bool showingValue = m_showingValue;
     ShowResult(EvaluateToText(shown));
+    m_showingValue = showingValue;
 }
 
 // ---- modes and clipboard ----------------------------------------------------------------
@@ -112,6 +118,11 @@ void CCalcEngine::SetExpressionMode(bool on) {
 void CCalcEngine::SetExpressionText(ZnsStringW text) {
     m_expressionText = std::move(text);
     m_caret = m_expressionText.size();
+}
+
+void CCalcEngine::SetExpressionText(ZnsStringW text, size_t caret) {
+    m_expressionText = std::move(text);
+    m_caret = std::min(caret, m_expressionText.size());
 }
 
 void CCalcEngine::InsertExpressionText(std::u16string_view text) {
@@ -427,14 +438,18 @@ void CCalcEngine::Close() {
         return;
     --m_parenDepth;
     m_pending += Operand();
-    if (!EvaluatePending())
-        return;
+    const bool evaluated = EvaluatePending();
+    // The level closes even when it failed, so after CE the outer term goes on.
     Level outer = std::move(m_levelStack.back());
     m_levelStack.pop_back();
     m_pending = std::move(outer.pending);
     m_mulChain = outer.mulChain;
-    m_hasOperand = true;
     m_entering = m_justOpened = false;
+    if (!evaluated) {
+        m_hasOperand = outer.hasOperand;
+        return;
+    }
+    m_hasOperand = true;
     m_operandReady = true;
 }
 

@@ -38,7 +38,10 @@ public:
 
     // The expression edit (expression mode) with its caret.
     const ZnsStringW& ExpressionText() const { return m_expressionText; }
+    size_t ExpressionCaret() const { return m_caret; }
+    // The caret goes to the end, or to `caret` when the edit says where the user left it.
     void SetExpressionText(ZnsStringW text);
+    void SetExpressionText(ZnsStringW text, size_t caret);
     void InsertExpressionText(std::u16string_view text);
 
     const ZnsStringW& Display() const { return m_display; }

@@ -5,14 +5,14 @@
 namespace {
 
 constexpr std::pair<std::string_view, CalcKey> kNames[] = {
-    {",", CalcKey::Point},    {"+/-", CalcKey::Sign},   {"+", CalcKey::Add},
-    {"-", CalcKey::Subtract}, {"*", CalcKey::Multiply}, {"/", CalcKey::Divide},
-    {"^", CalcKey::Power},    {"sqrt", CalcKey::Sqrt},  {"1/x", CalcKey::Reciprocal},
-    {"exp", CalcKey::Exp},    {"sin", CalcKey::Sin},    {"cos", CalcKey::Cos},
-    {"tan", CalcKey::Tan},    {"log", CalcKey::Log},    {"ln", CalcKey::Ln},
-    {"pi", CalcKey::Pi},      {"(", CalcKey::Open},     {")", CalcKey::Close},
-    {"=", CalcKey::Equals},   {"C", CalcKey::Clear},    {"CE", CalcKey::ClearEntry},
-    {"BS", CalcKey::Backspace},
+    {",", CalcKey::Point},        {".", CalcKey::Point},      {"+/-", CalcKey::Sign},
+    {"+", CalcKey::Add},          {"-", CalcKey::Subtract},   {"*", CalcKey::Multiply},
+    {"/", CalcKey::Divide},       {"^", CalcKey::Power},      {"sqrt", CalcKey::Sqrt},
+    {"1/x", CalcKey::Reciprocal}, {"exp", CalcKey::Exp},      {"sin", CalcKey::Sin},
+    {"cos", CalcKey::Cos},        {"tan", CalcKey::Tan},      {"log", CalcKey::Log},
+    {"ln", CalcKey::Ln},          {"pi", CalcKey::Pi},        {"(", CalcKey::Open},
+    {")", CalcKey::Close},        {"=", CalcKey::Equals},     {"C", CalcKey::Clear},
+    {"CE", CalcKey::ClearEntry},  {"BS", CalcKey::Backspace},
 };
 
 } // namespace
@@ -27,5 +27,5 @@ std::optional<CalcKey> CalcKeyFromName(std::string_view name) {
 }
 
 std::string_view CalcKeyNameList() {
-    return "0-9 , +/- + - * / ^ sqrt 1/x exp sin cos tan log ln pi ( ) = C CE BS";
+    return "0-9 , . +/- + - * / ^ sqrt 1/x exp sin cos tan log ln pi ( ) = C CE BS";
 }

@@ -37,6 +37,9 @@ public:
     // The object joins the active drawing, in `container` (a space) or the current space.
     virtual HRESULT Append(IZnObject* object, const znsWorkID* container) = 0;
     virtual HRESULT Erase(const znsWorkID& id) = 0;
+    // Abandons what the running command did to the object: one that joined the drawing in
+    // this command leaves it again; an older one stays as it is.
+    virtual HRESULT Cancel(const znsWorkID& id) = 0;
     virtual HRESULT List(ZnsArray<znsWorkID>& ids, const ZnsObjectFilter& filter) = 0;
     // Lets the user pick `count` objects; 0 when the user picked.
     virtual HRESULT Pick(ZnsArray<znsWorkID>& ids, std::int32_t count,

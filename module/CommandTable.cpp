@@ -2,9 +2,11 @@
 
 #include <memory>
 
+#include "calculator/KLVBCalcDlg.h"
 #include "host/Services.h"
 #include "host/SiblingModules.h"
 #include "platform/loader/Loader.h"
+#include "resources/ModuleResources.h"
 
 namespace module {
 
@@ -17,7 +19,7 @@ const CommandEntry kRequirementsCommands[4] = {
 
 const CommandEntry kToolCommands[3] = {
     {u"DText", 0x4, nullptr},
-    {u"DiviRuve", 0x4, nullptr},
+    {u"DiviRuve", 0x4, &RunCalculator},
     {u"FormEdit", 0x1000000, &RunFormEdit},
 };
 
@@ -38,6 +40,15 @@ std::int32_t RunFormEdit(void*) {
         return E_NOINTERFACE;
     ZnsStringW text;
     form(gpZnContext ? gpZnContext->GetMainWindow() : nullptr, &text);
+    return 0;
+}
+
+std::int32_t RunCalculator(void*) {
+    res::ModuleResourceScope resources;
+    auto* mainWindow =
+        static_cast<zn::ui::CWnd*>(gpZnContext ? gpZnContext->GetMainWindow() : nullptr);
+    CKLVBCalcDlg dialog(mainWindow);
+    dialog.DoModal();
     return 0;
 }
 

@@ -28,4 +28,7 @@ HRESULT RegisterCommand(const CommandEntry& entry);
 // when the library or its function is missing. The text the form fills is not used.
 std::int32_t RunFormEdit(void* context);
 
+// "DiviRuve": the calculator, modal over the host's main window, without Insert.
+std::int32_t RunCalculator(void* context);
+
 } // namespace module

@@ -1,9 +1,8 @@
 // A factory stores the new object's IZnObject part, or null when it could not make one,
-// and answers 0. The calculator object is not part of the module yet: until it is, its
-// factory stores null and answers E_NOTIMPL so the host can tell the type exists but
-// cannot be made.
+// and answers 0.
 #include "module/Factories.h"
 
+#include "calculator/ZnCalculator.h"
 #include "requirements/ZnTText.h"
 
 namespace module {
@@ -13,8 +12,7 @@ HRESULT CreateTText(IZnObject** out) {
 }
 
 HRESULT CreateCalculator(IZnObject** out) {
-    *out = nullptr;
-    return E_NOTIMPL;
+    return CZnCalculator::Factory(out);
 }
 
 } // namespace module

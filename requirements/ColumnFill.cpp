@@ -108,12 +108,14 @@ std::int32_t CZnTText::fillColumnByLines(std::int32_t index) {
     scratch.StreamInRtf(contentBytes(gatherRest(index)), false);
     std::vector<ZnsStringW> pieces;
     std::int32_t headers = 0;
+    // An empty text has no first line to be its header.
+    const bool hasText = scratch.GetText().find_first_not_of(u'\r') != ZnsStringW::npos;
     const int lines = scratch.GetLineCount();
     for (int line = 0; line < lines; ++line) {
         const int start = scratch.LineIndex(line);
         const bool marked = line + 1 < lines;
         const int end = marked ? scratch.LineIndex(line + 1) - 1 : scratch.GetTextLength();
-        if (line == 0 && index <= 0 && !StartsWithItemPrefix(scratch.GetLine(0)))
+        if (line == 0 && index <= 0 && hasText && !StartsWithItemPrefix(scratch.GetLine(0)))
             headers = 1;
         if (start == end && !marked)
             break; // nothing after the last mark
@@ -151,7 +153,7 @@ std::int32_t CZnTText::pourPieces(std::int32_t index, const std::vector<ZnsStrin
     }
     const double scale = GetScale();
     double gap = 0;
-    ZnsStringW current, lastStored;
+    ZnsStringW current;
     size_t i = 0;
     for (; i < pieces.size(); ++i) {
         const bool header = std::int32_t(i) < headers;
@@ -161,18 +163,17 @@ std::int32_t CZnTText::pourPieces(std::int32_t index, const std::vector<ZnsStrin
         if (std::int32_t(i) == headers && headers >= 1) {
             m_headerCount = 1;
             m_extraValue = gap;
-            m_columnTexts.push_back(current);
-            lastStored = std::move(current);
+            m_columnTexts.push_back(std::move(current));
             current.clear();
         }
         AppendRtf(current, pieces[i]);
-        // The last paragraph of `current` is this piece's, so its spacing decides the gap.
-        gap = lineFactor(pieces[i]) * scale *
+        // The spacing is read from the column text built so far: a paragraph may keep the
+        // spacing of the one before it, which the piece alone does not show.
+        gap = lineFactor(current) * scale *
               GetParameters().GetDouble(header ? kTTParamHeaderHeight : kTTParamFontHeight);
         used += gap;
     }
-    // A column whose first body paragraph does not fit stores again what it last stored.
-    m_columnTexts.push_back(current.empty() ? lastStored : current);
+    m_columnTexts.push_back(std::move(current));
     ZnsStringW rest;
     for (; i < pieces.size(); ++i)
         AppendRtf(rest, pieces[i]);

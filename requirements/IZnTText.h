@@ -37,6 +37,7 @@ enum : std::int32_t {
     kTTParamHeaderHeight = 7121,
     kTTParamHeaderColor = 7122,
     kTTParamHeaderAlign = 7123,
+    kTTParamDefaultLayer = 7124,
     // The host parameter a too-small height resets.
     kTTParamHostHeight = 6056,
 };
@@ -78,6 +79,8 @@ public:
     virtual HRESULT ShowObject(const znsWorkID& id) = 0;
     // Shows the object whose entries refer to item `item`: 1 when shown, 0 when none does.
     virtual HRESULT ShowItemReference(std::int32_t item) = 0;
+    // The content again: the interface has always had this second slot.
+    virtual const ZnsStringW& GetContent() = 0;
     virtual void GetTextStyle(ZnsStringW& name) const = 0;
     virtual void SetTextStyle(const ZnsStringW& name) = 0;
     virtual std::int32_t GetTextColor() const = 0;

@@ -77,12 +77,14 @@ void CZnTText::Draw(IZnGeometrySink& sink) {
     for (const ZnsTextPrimitive& text : m_geometry)
         sink.Text(text);
     if (GetId().IsNull() && (m_gripEdited || m_transformed))
-        for (const ZnsTTColumn& column : m_columns)
-            sink.Polyline({column.first,
-                           {column.second.x, column.first.y, column.first.z},
-                           column.second,
-                           {column.first.x, column.second.y, column.second.z}},
-                          true, kZnsColorByDefault);
+        for (const ZnsTTColumn& column : m_columns) {
+            const ZnsPoint3 corners[] = {column.first,
+                                         {column.second.x, column.first.y, column.first.z},
+                                         column.second,
+                                         {column.first.x, column.second.y, column.second.z}};
+            for (size_t i = 0; i < 4; ++i)
+                sink.Line(corners[i], corners[(i + 1) % 4], kZnsColorByDefault);
+        }
     m_gripEdited = 0;
     m_transformed = 0;
 }

@@ -9,6 +9,7 @@
 #include "module/ModuleIds.h"
 #include "module/SpecificationAccess.h"
 #include "platform/ui/MessageBox.h"
+#include "requirements/AttachToDrawing.h"
 #include "requirements/ZnTText.h"
 #include "resources/StringTable.h"
 
@@ -58,7 +59,7 @@ ZnsArray<znsWorkID> CZnTText::drawingFormats() const {
     return formats;
 }
 
-bool CZnTText::formatTakenByOther(const znsWorkID& format) const {
+bool CZnTText::formatUsedByOther(const znsWorkID& format, bool conditionsOnly) const {
     ZnsArray<znsWorkID> texts;
     ZnsObjectFilter filter;
     filter.classes = {CLSID_ZnTText};
@@ -70,8 +71,9 @@ bool CZnTText::formatTakenByOther(const znsWorkID& format) const {
             continue;
         znsWorkID otherFormat;
         other->GetFormat(otherFormat);
-        std::int32_t mode = other->GetMode();
-        if (otherFormat == format && (mode == kTTModeOldConditions || mode == kTTModeConditions))
+        const std::int32_t mode = other->GetMode();
+        const bool conditions = mode == kTTModeOldConditions || mode == kTTModeConditions;
+        if (otherFormat == format && (conditions || !conditionsOnly))
             return true;
     }
     return false;
@@ -90,7 +92,7 @@ std::int32_t CZnTText::GetFormatColumnFrame(std::int32_t index, ZnsPoint3& first
         SetFormat(znsWorkID::Null());
         return -1;
     }
-    if (m_format.IsNull() && formatTakenByOther(format))
+    if (m_format.IsNull() && formatUsedByOther(format, true))
         return -1;
     SetFormat(format);
     double scale = 1.0;
@@ -126,6 +128,11 @@ std::int32_t CZnTText::LayoutInRectangle(ZnsPoint3 first, ZnsPoint3 second, std:
     return remains ? 0 : 1;
 }
 
+void CZnTText::cancelInHost() {
+    if (gpZnObjManager && !GetId().IsNull())
+        gpZnObjManager->Cancel(GetId());
+}
+
 bool CZnTText::chooseFormat() {
     if (!m_format.IsNull())
         return true;
@@ -134,13 +141,15 @@ bool CZnTText::chooseFormat() {
         return true;
     ZnsArray<znsWorkID> picked;
     if (!gpZnObjManager || gpZnObjManager->Pick(picked, 1, res::LoadStringW(57722)) != S_OK ||
-        picked.empty())
+        picked.empty()) {
+        cancelInHost();
         return false;
+    }
     if (std::find(formats.begin(), formats.end(), picked.front()) == formats.end()) {
         showMessage(57724);
         return false;
     }
-    if (formatTakenByOther(picked.front())) {
+    if (formatUsedByOther(picked.front(), false)) {
         showMessage(57723);
         return false;
     }
@@ -149,6 +158,9 @@ bool CZnTText::chooseFormat() {
 }
 
 std::int32_t CZnTText::Place(std::int32_t kind) {
+    // A cancelled prompt may take the object out of its drawing, which may hold the last
+    // reference to it.
+    const ZnPtr<IZnTText> keepAlive(this);
     ClearColumns();
     ZnsPoint3 frameFirst, frameSecond;
     const bool stored = GetFormatColumnFrame(0, frameFirst, frameSecond) == 0;
@@ -158,6 +170,10 @@ std::int32_t CZnTText::Place(std::int32_t kind) {
         invalidate();
         SetPlaceKind(kind);
         return 1;
+    };
+    auto cancelled = [&] {
+        cancelInHost();
+        return finish();
     };
     auto askPoint = [&](unsigned prompt, const ZnsPoint3* from, ZnsPoint3& point) {
         std::int32_t keyword = 0;
@@ -181,13 +197,15 @@ std::int32_t CZnTText::Place(std::int32_t kind) {
                                                    nullptr, point, keyword)
                         : ZnsPointResult::Cancel;
                 if (answer == ZnsPointResult::Cancel)
-                    return finish();
-                if (answer == ZnsPointResult::Keyword)
+                    return cancelled();
+                if (answer == ZnsPointResult::Keyword) {
                     kind = keyword == 1   ? kTTPlaceAuto
                            : keyword == 2 ? kTTPlaceCorner
                                           : kTTPlaceRectangle;
-                else
+                } else {
                     corner = point;
+                    refreshDrawing();
+                }
                 GetFormatColumnFrame(0, first, second);
             } else {
                 kind = kTTPlaceRectangle;
@@ -196,7 +214,7 @@ std::int32_t CZnTText::Place(std::int32_t kind) {
         bool last = false;
         if (kind == kTTPlaceRectangle) {
             if (!askPoint(57674, nullptr, first) || !askPoint(57675, &first, second))
-                return finish();
+                return cancelled();
             refreshDrawing();
         } else {
             ZnsPoint3 ignoredFirst, ignoredSecond;
@@ -214,7 +232,7 @@ std::int32_t CZnTText::Place(std::int32_t kind) {
                     if (kind == kTTPlaceCorner && !corner) {
                         ZnsPoint3 point;
                         if (!askPoint(57674, nullptr, point))
-                            return finish();
+                            return cancelled();
                         corner = point;
                         refreshDrawing();
                     }
@@ -229,7 +247,7 @@ std::int32_t CZnTText::Place(std::int32_t kind) {
                     if (!gpZnObjManager ||
                         gpZnObjManager->GetPoint(prompt, {}, nullptr, point, keyword) !=
                             ZnsPointResult::Point)
-                        return finish();
+                        return cancelled();
                     first.y = point.y;
                     refreshDrawing();
                 }
@@ -302,18 +320,15 @@ void CZnTText::Update() {
                    : fillColumnByLines(std::int32_t(n));
     };
     if (m_placeKind == kTTPlaceAuto || m_placeKind == kTTPlaceCorner) {
-        std::size_t n = 0;
-        for (; deriveColumn(n); ++n) {
+        // A column without a frame (its format gone) keeps the rectangle it has; no column
+        // is ever removed, so the text keeps its place on the sheet.
+        for (std::size_t n = 0; deriveColumn(n) || n < m_columns.size(); ++n) {
             ZnsPoint3 a, b;
             const bool lastFrame = m_placeKind == kTTPlaceCorner &&
                                    GetFormatColumnFrame(std::int32_t(n + 1), a, b) != 0;
-            if (!fill(n) || lastFrame) {
-                ++n;
+            if (!fill(n) || lastFrame)
                 break;
-            }
         }
-        if (m_columns.size() > n)
-            m_columns.resize(n);
         return;
     }
     for (std::size_t n = 0; n < m_columns.size(); ++n)
@@ -327,8 +342,8 @@ HRESULT CZnTText::EditOrPlace(std::int32_t flags,
     if (!(flags & kPlace))
         return E_NOTIMPL; // editing runs the requirements editor, which this module does not have
                           // yet
-    if (GetId().IsNull() &&
-        (!gpZnObjManager || FAILED(gpZnObjManager->Append(static_cast<IZnTText*>(this), nullptr))))
+    AttachToDrawing(*this);
+    if (GetId().IsNull())
         return E_FAIL;
     if (!(flags & kWithoutAsking))
         return Place(kTTPlaceRectangle) == 0 ? S_OK : E_FAIL;

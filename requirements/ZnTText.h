@@ -70,6 +70,7 @@ public:
     std::int32_t Place(std::int32_t kind) override;
     HRESULT ShowObject(const znsWorkID& id) override;
     HRESULT ShowItemReference(std::int32_t item) override;
+    const ZnsStringW& GetContent() override { return m_content; }
     void GetTextStyle(ZnsStringW& name) const override;
     void SetTextStyle(const ZnsStringW& name) override;
     std::int32_t GetTextColor() const override;
@@ -83,6 +84,7 @@ public:
     std::int32_t GetHeaderIndex() const { return m_headerIndex; }
     std::int32_t GetHeaderCount() const { return m_headerCount; }
     double GetExtraValue() const { return m_extraValue; }
+    std::uint32_t GetColor() const { return m_color; }
 
 private:
     ~CZnTText() override = default;
@@ -112,13 +114,16 @@ private:
     double columnWidth(std::int32_t index) const;
     // The remaining text for column `index`, taken from the column texts from there on.
     ZnsStringW gatherRest(std::int32_t index);
-    // Whether another technical-conditions object of the drawing already uses `format`.
-    bool formatTakenByOther(const znsWorkID& format) const;
+    // Whether another requirements object of the drawing (of technical conditions only, when
+    // `conditionsOnly`) already uses `format`.
+    bool formatUsedByOther(const znsWorkID& format, bool conditionsOnly) const;
     // The drawing's formats in the object's space.
     ZnsArray<znsWorkID> drawingFormats() const;
     bool inCurrentSpace() const;
     // Asks for a format when the drawing has several; false when placement must end.
     bool chooseFormat();
+    // A prompt of the placement was cancelled: the host drops what the command did.
+    void cancelInHost();
     void rebuildGeometry();
     // Re-derives column `n` from the format for placement kinds 0 and 2; false without one.
     bool deriveColumn(std::size_t n);
@@ -132,6 +137,7 @@ private:
     double m_place3 = 0.0, m_place4 = 0.0;
     std::int32_t m_legacyOblique = -1;
     std::int32_t m_option = 1;
+    std::uint32_t m_color = 0xFF000000; // not stored in the record
     ZnsArray<ZnsTTColumn> m_columns;
     ZnsArray<ZnsStringW> m_columnTexts;
     double m_extraValue = 0.0;

@@ -29,6 +29,12 @@ inline constexpr unsigned IDS_CONFIRM_DELETE_ITEMS = 61019;
 inline constexpr unsigned IDS_SAVE_CHANGES = 61020;
 inline constexpr unsigned IDS_STRING_NOT_FOUND = 61021;
 
+// Abbreviations of the ruler's measurement units.
+inline constexpr unsigned IDS_UNIT_CM = 32833;
+inline constexpr unsigned IDS_UNIT_POINT = 32834;
+inline constexpr unsigned IDS_UNIT_PICA = 32835;
+inline constexpr unsigned IDS_UNIT_INCH = 32836;
+
 // Dialog templates.
 inline constexpr unsigned IDD_FRACTION = 1;
 inline constexpr unsigned IDD_COLUMN_PROPERTIES = 2;

@@ -92,6 +92,13 @@ HRESULT Drawing::Erase(const znsWorkID& id) {
     return S_OK;
 }
 
+bool Drawing::AddedInCommand(const znsWorkID& id) const {
+    return std::any_of(m_journal.begin() + std::ptrdiff_t(m_commandStart), m_journal.end(),
+                       [&](const ChangeRecord& change) {
+                           return change.kind == ChangeRecord::Kind::Added && change.id == id;
+                       });
+}
+
 IZnEntity* Drawing::Find(const znsWorkID& id) const {
     for (const auto& object : m_objects)
         if (object->GetId() == id)

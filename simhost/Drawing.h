@@ -75,6 +75,9 @@ public:
     bool IsModified() const { return m_modified; }
     void SetModified(bool modified) { m_modified = modified; }
     const std::vector<ChangeRecord>& Journal() const { return m_journal; }
+    // A command starts: what it adds from here on is its own (see AddedInCommand).
+    void BeginCommand() { m_commandStart = m_journal.size(); }
+    bool AddedInCommand(const znsWorkID& id) const;
 
     // IZnEntityHost
     bool RecordChange(IZnEntity& entity) override;
@@ -95,6 +98,7 @@ private:
     bool m_readOnly = false;
     bool m_modified = false;
     std::vector<ChangeRecord> m_journal;
+    size_t m_commandStart = 0;
 };
 
 } // namespace simhost

@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "simhost/Drawing.h"
 #include "simhost/SheetSizes.h"
 #include "simhost/TitleBlock.h"
 
@@ -32,14 +33,15 @@ double SheetFormat::Height() const {
 }
 
 ZnsBox3 SheetFormat::Frame() const {
-    return ZnsBox3::Of({kFrameLeft, kFrameOther, 0},
-                       {Width() - kFrameOther, Height() - kFrameOther, 0});
+    const double s = m_scale;
+    return ZnsBox3::Of({kFrameLeft * s, kFrameOther * s, 0},
+                       {(Width() - kFrameOther) * s, (Height() - kFrameOther) * s, 0});
 }
 
 ZnsBox3 SheetFormat::TitleBlock() const {
     ZnsBox3 frame = Frame();
-    return ZnsBox3::Of({frame.max.x - kTitleWidth, frame.min.y, 0},
-                       {frame.max.x, frame.min.y + kTitleHeight, 0});
+    return ZnsBox3::Of({frame.max.x - kTitleWidth * m_scale, frame.min.y, 0},
+                       {frame.max.x, frame.min.y + kTitleHeight * m_scale, 0});
 }
 
 std::optional<std::pair<ZnsPoint3, ZnsPoint3>> SheetFormat::FreeArea(int column) const {
@@ -50,8 +52,8 @@ std::optional<std::pair<ZnsPoint3, ZnsPoint3>> SheetFormat::FreeArea(int column)
     if (column == 0)
         return std::pair{ZnsPoint3{title.min.x, frame.max.y, 0},
                          ZnsPoint3{frame.max.x, title.max.y, 0}};
-    double right = title.min.x - kTitleWidth * (column - 1);
-    double left = right - kTitleWidth;
+    double right = title.min.x - kTitleWidth * m_scale * (column - 1);
+    double left = right - kTitleWidth * m_scale;
     if (left < frame.min.x)
         return std::nullopt;
     return std::pair{ZnsPoint3{left, frame.max.y, 0}, ZnsPoint3{right, frame.min.y, 0}};
@@ -87,11 +89,24 @@ void SheetFormat::Draw(IZnGeometrySink& sink) {
     auto rectangle = [&](ZnsPoint3 a, ZnsPoint3 b) {
         sink.Polyline({a, {b.x, a.y, 0}, b, {a.x, b.y, 0}}, true, kZnsColorByDefault);
     };
-    rectangle({0, 0, 0}, {Width(), Height(), 0});
+    rectangle({0, 0, 0}, {Width() * m_scale, Height() * m_scale, 0});
     sink.SetLineWeight(kZnsThickLine);
     rectangle(frame.min, frame.max);
     sink.SetLineWeight(0);
-    DrawTitleBlock(sink, TitleBlock());
+    DrawTitleBlock(sink, TitleBlock(), m_scale);
+}
+
+const SheetFormat* CurrentSheet(const Drawing& drawing) {
+    for (IZnEntity* entity : drawing.Objects())
+        if (entity->GetClassId() == CLSID_ZnFormat &&
+            entity->GetOwnerId() == drawing.CurrentSpace())
+            return static_cast<const SheetFormat*>(entity);
+    return nullptr;
+}
+
+double CurrentSheetScale(const Drawing& drawing) {
+    const SheetFormat* sheet = CurrentSheet(drawing);
+    return sheet ? sheet->Scale() : 1.0;
 }
 
 HRESULT SheetFormat::GetProperty(const ZnsStringW& name, ZNSVariant& value) const {

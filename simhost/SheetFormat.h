@@ -2,6 +2,7 @@
 // main title block of 185 x 55 mm in the frame's bottom-right corner, a scale, and the free
 // text areas where requirements stand: column 0 above the title block, each further column
 // the strip of the same width left of the one before, from the frame's bottom to its top.
+// The sheet's sizes are paper millimetres; in the drawing everything is that times the scale.
 #pragma once
 
 #include <optional>
@@ -26,8 +27,10 @@ public:
     double Scale() const { return m_scale; }
     void SetScale(double scale) { m_scale = scale; }
 
+    // The paper.
     double Width() const;
     double Height() const;
+    // In drawing units.
     ZnsBox3 Frame() const;
     ZnsBox3 TitleBlock() const;
     // Column n of the free text area: top-left and bottom-right; nullopt when there is none.
@@ -44,5 +47,11 @@ private:
     bool m_landscape = true;
     double m_scale = 1.0;
 };
+
+class Drawing;
+// The format in the drawing's current space; null without one.
+const SheetFormat* CurrentSheet(const Drawing& drawing);
+// Its scale; 1 without one.
+double CurrentSheetScale(const Drawing& drawing);
 
 } // namespace simhost

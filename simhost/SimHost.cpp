@@ -129,13 +129,10 @@ std::string SimHost::RenderSheet() {
     if (!drawing)
         return {};
     double width = 420, height = 297;
-    for (IZnEntity* entity : drawing->Objects())
-        if (entity->GetClassId() == CLSID_ZnFormat &&
-            entity->GetOwnerId() == drawing->CurrentSpace()) {
-            width = static_cast<SheetFormat*>(entity)->Width();
-            height = static_cast<SheetFormat*>(entity)->Height();
-            break;
-        }
+    if (const SheetFormat* sheet = CurrentSheet(*drawing)) {
+        width = sheet->Width() * sheet->Scale();
+        height = sheet->Height() * sheet->Scale();
+    }
     return RenderSpace(*drawing, m_styles, width, height);
 }
 
@@ -143,6 +140,8 @@ HRESULT SimHost::RunCommand(std::u16string_view name) {
     znsCmd* command = m_context.FindCommand(name);
     if (!command)
         return E_INVALIDARG;
+    if (Drawing* drawing = ActiveDrawing())
+        drawing->BeginCommand();
     return command->Execute(&m_context);
 }
 

@@ -4,6 +4,7 @@
 
 #include "host/Entity.h"
 #include "platform/ui/UserAgent.h"
+#include "simhost/SheetFormat.h"
 
 namespace simhost {
 
@@ -60,6 +61,10 @@ HRESULT SimObjManager::Create(IZnObject** object, const ZnsGuid& classId) {
         return E_INVALIDARG;
     HRESULT status = S_OK;
     *object = m_classes.Create(classId, &status).detach();
+    // A new object is drawn at the drawing's scale, as the host's own objects are.
+    if (Drawing* current = drawing())
+        if (ZnPtr<IZnEntity> entity = ZnQuery<IZnEntity>(*object))
+            entity->SetScale(CurrentSheetScale(*current));
     return status;
 }
 
@@ -86,6 +91,13 @@ HRESULT SimObjManager::Append(IZnObject* object, const znsWorkID* container) {
 HRESULT SimObjManager::Erase(const znsWorkID& id) {
     Drawing* current = drawing();
     return current ? current->Erase(id) : E_FAIL;
+}
+
+HRESULT SimObjManager::Cancel(const znsWorkID& id) {
+    Drawing* current = drawing();
+    if (!current || !current->Find(id))
+        return E_INVALIDARG;
+    return current->AddedInCommand(id) ? current->Erase(id) : S_FALSE;
 }
 
 HRESULT SimObjManager::List(ZnsArray<znsWorkID>& ids, const ZnsObjectFilter& filter) {

@@ -20,6 +20,7 @@ public:
     HRESULT Open(IZnObject** object, const znsWorkID& id) override;
     HRESULT Append(IZnObject* object, const znsWorkID* container) override;
     HRESULT Erase(const znsWorkID& id) override;
+    HRESULT Cancel(const znsWorkID& id) override;
     HRESULT List(ZnsArray<znsWorkID>& ids, const ZnsObjectFilter& filter) override;
     HRESULT Pick(ZnsArray<znsWorkID>& ids, std::int32_t count, const ZnsStringW& prompt) override;
     HRESULT GetSelection(ZnsArray<znsWorkID>& ids) override;

@@ -52,14 +52,7 @@ double SimStyleManager::GetTextStyleOblique(const ZnsStringW& style) const {
 
 double SimStyleManager::GetDrawingScale() const {
     SimDocument* document = m_documents.Active();
-    if (!document)
-        return 1.0;
-    Drawing& drawing = document->GetDrawing();
-    for (IZnEntity* entity : drawing.Objects())
-        if (entity->GetClassId() == CLSID_ZnFormat &&
-            entity->GetOwnerId() == drawing.CurrentSpace())
-            return static_cast<SheetFormat*>(entity)->Scale();
-    return 1.0;
+    return document ? CurrentSheetScale(document->GetDrawing()) : 1.0;
 }
 
 double SimFormatManager::GetTextHeight(const znsWorkID&) const {

@@ -2,10 +2,12 @@
 
 namespace simhost {
 
-void DrawTitleBlock(IZnGeometrySink& sink, const ZnsBox3& block) {
+void DrawTitleBlock(IZnGeometrySink& sink, const ZnsBox3& block, double scale) {
     const double x0 = block.min.x, y0 = block.min.y;
+    // The cells are given in paper millimetres from the block's bottom-left corner.
     auto line = [&](double xa, double ya, double xb, double yb) {
-        sink.Line({x0 + xa, y0 + ya, 0}, {x0 + xb, y0 + yb, 0}, kZnsColorByDefault);
+        sink.Line({x0 + xa * scale, y0 + ya * scale, 0}, {x0 + xb * scale, y0 + yb * scale, 0},
+                  kZnsColorByDefault);
     };
     // Thick: the outline and the lines between the fields.
     sink.SetLineWeight(kZnsThickLine);

@@ -101,6 +101,20 @@ TEST(CalcKeypad, ClearEntryUndoesAnOpenedParenthesis) {
     EXPECT_EQ(display("2 * ( CE 3 ="), "6.");
 }
 
+TEST(CalcKeypad, AFailedLevelStillClosesSoTheOuterTermCarriesOn) {
+    EXPECT_EQ(display("2 * ( 1 / 0 )"), "Invalid input for function");
+    EXPECT_EQ(display("2 * ( 1 / 0 ) CE 3 ="), "6.");
+    EXPECT_EQ(display("2 * ( 1 / 0 = CE 3 ) ="), "6.");
+    EXPECT_EQ(display("2 * ( 3 + ( 1 / 0 ) CE 4 ) ="), "14."); // one level at a time
+}
+
+TEST(CalcKeypad, TheStartDisplayIsNoResultToNegate) {
+    EXPECT_EQ(display("+/-"), "0.");
+    EXPECT_EQ(display("C +/-"), "0.");
+    EXPECT_EQ(display("+/- 5 ="), "5.");
+    EXPECT_EQ(display("1 . 5"), "1.5"); // the keyboard's point is the decimal point too
+}
+
 TEST(CalcKeypad, Paste) {
     CCalcEngine engine;
     engine.Paste(u"-1 234,5 mm");
@@ -123,6 +137,10 @@ TEST(CalcDisplay, FormatAndPrecision) {
     EXPECT_EQ(CCalcEngine::FormatForDisplay(0.125, 2), u"0.13");
     EXPECT_EQ(CCalcEngine::FormatForDisplay(0.1 + 0.2, 6), u"0.3");
     EXPECT_EQ(CCalcEngine::FormatForDisplay(1.0 / 3.0, 0), u"0.");
+    // Beyond the range of a 64-bit integer of steps the value is kept as it is.
+    EXPECT_EQ(CCalcEngine::FormatForDisplay(9999999999999.5, 6), u"9999999999999.5");
+    EXPECT_EQ(CCalcEngine::FormatForDisplay(-9999999999999.5, 6), u"-9999999999999.5");
+    EXPECT_EQ(CCalcEngine::FormatForDisplay(9223372036.5, 6), u"9223372036.5");
 
     CCalcEngine engine;
     engine.SetPrecision(2);

@@ -32,6 +32,11 @@ check raw-degrees "0.49999999999999994${tab}0${tab}" 0 -- calc --raw --deg 'sin(
 check keys "14." 0 -- calc --keys '2 + 3 * 4 ='
 check keys-precision "0.33" 0 -- calc --precision 2 --keys '1 / 3 ='
 check keys-paste "-1234.5" 0 -- calc --keys 'paste:-1%20234,5%20mm'
+check beyond-integer-range "9999999999999.5" 0 -- calc '9999999999999.5'
+check keys-failed-level "6." 0 -- calc --keys '2 * ( 1 / 0 ) CE 3 ='
+check keys-failed-equals "6." 0 -- calc --keys '2 * ( 1 / 0 = CE 3 ) ='
+check keys-sign-at-start "0." 0 -- calc --keys '+/-'
+check keys-keyboard-point "12.5" 0 -- calc --keys '12 . 5'
 check units "2000." 0 -- calc --keys '2 =' --unit metre --unit millimetre
 check units-expression "25.4" 0 -- calc '1' --unit inch --unit millimetre
 
@@ -43,6 +48,19 @@ expected="2${tab}0${tab}
 if [ "$batch" == "$expected" ]; then passes=$((passes + 1)); else failures=$((failures + 1)); echo "FAIL batch: [$batch]"; fi
 batch="$(printf '2*(3+4)\n1/0\n' | "$reqpad" calc -)"
 if [ "$batch" == $'14.\nInvalid input for function' ]; then passes=$((passes + 1)); else failures=$((failures + 1)); echo "FAIL batch-display: [$batch]"; fi
+
+ui="$(mktemp -d)"
+trap 'rm -rf "$ui"' EXIT
+printf 'click 1005\nclick 1023\nclick 1012\nclick 1021\nclick 1009\nclick 1028\nclick 1055\n' > "$ui/keypad"
+check ui-keypad "14" 0 -- calc --ui --script "$ui/keypad"
+printf 'menu 32959\ntype sin(90)\nkey Enter\nclick 1055\n' > "$ui/expression"
+check ui-expression "1" 0 -- calc --ui --script "$ui/expression"
+printf 'key 2\nkey Enter\nclick 32988\nmenu 35001\nclick 32988\nmenu 35002\nclick 1055\n' > "$ui/units"
+check ui-units "2000" 0 -- calc --ui --script "$ui/units"
+printf 'click 1005\n' > "$ui/unfinished"
+check ui-script-ends-early "" 2 -- calc --ui --script "$ui/unfinished"
+check ui-missing-script "" 2 -- calc --ui --script "$ui/none"
+check ui-with-formula "" 2 -- calc --ui '1+1'
 
 check bad-precision "" 2 -- calc --precision 7 '1'
 check bad-key "" 2 -- calc --keys '2 % 3'

@@ -67,6 +67,16 @@ check "technical parameters hang from the top of the format's column" \
   test "$(grep '"mode"' "$work/out" | json '(d["format"], d["columns"][0]["anchor"], d["columns"][0]["first"][1])')" \
   == "(3, 0, 292.0)"
 
+run "new --sheet A3 --scale 2" "tt new --mode 2 --content $work/req.txt" "user pick cancel" \
+    "tt place last 1" "objects" "tt new --mode 2 --content $work/req.txt" "tt place last 0" \
+    "tt info last" "render $work/scaled.svg" > "$work/out"
+check "a cancelled placement takes the new object out of the drawing" \
+  test "$(grep -c '"class"' "$work/out")" -eq 1
+check "at scale 2 the first column doubles its frame and insets" \
+  test "$(grep '"mode"' "$work/out" | json '(d["columns"][0]["first"][:2], d["columns"][0]["second"][:2])')" \
+  == "([470.0, 584.0], [820.0, 140.0])"
+check "at scale 2 the sheet renders twice as large" grep -q 'viewBox="0 0 840 594"' "$work/scaled.svg"
+
 run "new" "tt info 3"
 check "a format is not a requirements object" grep -q "not a requirements object" "$work/err"
 run "new" "tt place last 0"

@@ -1,6 +1,7 @@
 // Placement of a requirements object on an A3 landscape sheet: the format's column frames,
 // the flow from one column into the next, the free space under objects in the way, the
 // header column, line spacing gaps, interactive rectangles, grips and the drawn texts.
+#include <algorithm>
 #include <sstream>
 
 #include "host/TextObject.h"
@@ -16,7 +17,8 @@ using TTextPlacement = TTextFixture;
 struct RecordingSink : IZnGeometrySink {
     std::vector<ZnsTextPrimitive> texts;
     int polylines = 0;
-    void Line(const ZnsPoint3&, const ZnsPoint3&, std::int32_t) override {}
+    int lines = 0;
+    void Line(const ZnsPoint3&, const ZnsPoint3&, std::int32_t) override { ++lines; }
     void Polyline(const std::vector<ZnsPoint3>&, bool, std::int32_t) override { ++polylines; }
     void Text(const ZnsTextPrimitive& text) override { texts.push_back(text); }
 };
@@ -26,7 +28,10 @@ struct RecordingSink : IZnGeometrySink {
 struct PointsAgent : zn::ui::UserAgent {
     std::vector<ZnsPoint3> points;
     std::u16string keyword;
-    int AnswerMessageBox(std::u16string_view, std::u16string_view, unsigned) override {
+    std::optional<std::int32_t> object; // the index of the object to pick
+    std::vector<std::u16string> messages;
+    int AnswerMessageBox(std::u16string_view text, std::u16string_view, unsigned) override {
+        messages.emplace_back(text);
         return zn::ui::IDOK;
     }
     std::optional<std::u16string> ChooseFile(const zn::ui::FileRequest&) override {
@@ -46,7 +51,14 @@ struct PointsAgent : zn::ui::UserAgent {
         points.erase(points.begin());
         return answer;
     }
-    zn::ui::PickAnswer PickObject(const zn::ui::ObjectRequest&) override { return {}; }
+    zn::ui::PickAnswer PickObject(const zn::ui::ObjectRequest&) override {
+        zn::ui::PickAnswer answer;
+        if (object) {
+            answer.kind = zn::ui::PickAnswer::Kind::Object;
+            answer.object = *std::exchange(object, std::nullopt);
+        }
+        return answer;
+    }
 };
 
 std::vector<std::string> lines(const std::string& text) {
@@ -77,8 +89,30 @@ TEST_F(TTextPlacement, TheFirstColumnIsInsetFromTheTitleBlockByTheOffsetsTimesTh
     ZnPtr<CZnTText> scaled = NewText(kTTModeConditions);
     ASSERT_EQ(scaled->GetFormatColumnFrame(0, first, second), 0);
     OrderCorners(first, second);
-    EXPECT_EQ(first, (ZnsPoint3{240, 292, 0}));
-    EXPECT_EQ(second, (ZnsPoint3{405, 80, 0}));
+    // The sheet doubles too: title block 460..830 x 10..120, frame top 584.
+    EXPECT_EQ(first, (ZnsPoint3{470, 584, 0}));
+    EXPECT_EQ(second, (ZnsPoint3{820, 140, 0}));
+}
+
+TEST_F(TTextPlacement, AtScaleTwoTheSheetAndItsRequirementsAreDrawnTwiceAsLarge) {
+    simhost::SheetChoice doubled;
+    doubled.scale = 2;
+    ASSERT_FALSE(Host().NewDrawing(doubled));
+    ZnPtr<IZnObject> format;
+    ASSERT_EQ(gpZnObjManager->Open(format.put(), Format()), S_OK);
+    EXPECT_EQ(ZnQuery<IZnEntity>(format.get())->GetExtents(),
+              ZnsBox3::Of({0, 0, 0}, {840, 594, 0}));
+
+    ZnPtr<CZnTText> text = NewText(kTTModeConditions);
+    EXPECT_EQ(text->GetScale(), 2.0);
+    text->SetContent(Items(3), 0);
+    text->Place(kTTPlaceAuto);
+    ASSERT_EQ(text->GetColumnCount(), 1);
+    EXPECT_EQ(text->Columns()[0].first, (ZnsPoint3{470, 584, 0}));
+    RecordingSink sink;
+    text->Draw(sink);
+    ASSERT_EQ(sink.texts.size(), 1u);
+    EXPECT_DOUBLE_EQ(sink.texts[0].params.height, 2 * 2.5);
 }
 
 TEST_F(TTextPlacement, ALongTextFlowsIntoASecondColumnLeftOfTheFirstWithNothingLostOrRepeated) {
@@ -205,12 +239,23 @@ TEST_F(TTextPlacement, ADoubleSpacedHeaderLeavesAGapOfTwiceTheHeight) {
     const size_t first = rtf.find(u"\\pard") + 5;
     rtf.insert(rtf.find(u"\\pard", first) + 5, u"\\znheader0");
     rtf.insert(first, u"\\znheader1");
+    // The second header paragraph keeps the spacing of the first (no \pard between them),
+    // which only the text glued so far shows.
+    const ZnsStringW inherited =
+        u"{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1{\\fonttbl{\\f0\\fswiss\\fprq2\\fcharset0 "
+        u"Arial;}}\n{\\colortbl ;}\n"
+        u"\\pard\\znheader1\\sl480\\slmult1\\plain\\f0\\fs20\\cf0 Header\\par"
+        u"\\znheader1\\plain\\f0\\fs20\\cf0 Second header\\par"
+        u"\\pard\\znheader0\\plain\\f0\\fs20\\cf0 1. One}";
 
-    ZnPtr<CZnTText> text = NewText(kTTModeConditions);
-    text->GetParameters().Set(kTTParamHeaderHeight, 3.0);
-    text->SetContent(rtf, 0);
-    text->LayoutInRectangle({235, 292, 0}, {410, 70, 0}, 0, 0);
-    EXPECT_DOUBLE_EQ(text->GetExtraValue(), 2.0 * 1.0 * 3.0);
+    for (const ZnsStringW& content : {rtf, inherited}) {
+        ZnPtr<CZnTText> text = NewText(kTTModeConditions);
+        text->GetParameters().Set(kTTParamHeaderHeight, 3.0);
+        text->SetContent(content, 0);
+        text->LayoutInRectangle({235, 292, 0}, {410, 70, 0}, 0, 0);
+        EXPECT_EQ(text->GetHeaderCount(), 1);
+        EXPECT_DOUBLE_EQ(text->GetExtraValue(), 2.0 * 1.0 * 3.0);
+    }
 }
 
 TEST_F(TTextPlacement, ATextThatFitsLeavesOneColumnTextAndTheOlderModesCutItLineByLine) {
@@ -221,6 +266,17 @@ TEST_F(TTextPlacement, ATextThatFitsLeavesOneColumnTextAndTheOlderModesCutItLine
         ASSERT_EQ(text->GetColumnTextCount(), 1) << mode;
         EXPECT_EQ(lines(Visible(text->GetColumnText(0))).size(), 5u);
         EXPECT_EQ(text->GetHeaderIndex(), -1);
+    }
+    // An empty text has no first line to be a header.
+    zn::richedit::RichEditModel empty;
+    for (const ZnsStringW& content : {ZnsStringW(), zn::ansiToWide(empty.GetRtf())}) {
+        ZnPtr<CZnTText> blank = NewText(kTTModeOldConditions);
+        blank->SetContent(content, 0);
+        blank->LayoutInRectangle({45, 292, 0}, {225, 10, 0}, 0, 0);
+        EXPECT_EQ(blank->GetHeaderIndex(), -1);
+        ZnsArray<ZnsStringW> names;
+        blank->GetPropertyNames(names);
+        EXPECT_EQ(names.size(), 4u);
     }
     // The older modes know one header: a first line that is not an item.
     ZnPtr<CZnTText> old = NewText(kTTModeOldParameters);
@@ -241,7 +297,7 @@ TEST_F(TTextPlacement, UpdateRederivesAutomaticColumnsAndKeepsGivenRectangles) {
     text->SetContent(Items(100), 0);
     text->Place(kTTPlaceAuto);
     text->SetContent(Items(4), 1);
-    EXPECT_EQ(text->GetColumnCount(), 1);
+    EXPECT_EQ(text->GetColumnCount(), 2); // the second column waits for the text to grow
     EXPECT_EQ(text->GetColumnTextCount(), 1);
 
     std::map<ZnsStringW, ZNSVariant> points{{u"pntStart", ZnsPoint3{100, 50, 0}},
@@ -254,6 +310,55 @@ TEST_F(TTextPlacement, UpdateRederivesAutomaticColumnsAndKeepsGivenRectangles) {
     EXPECT_EQ(text->Columns()[0].second, (ZnsPoint3{100, 50, 0}));
     points.erase(u"pntEnd");
     EXPECT_EQ(text->EditOrPlace(0x6, &points), E_FAIL);
+}
+
+TEST_F(TTextPlacement, AnUpdateWithoutAFormatFrameKeepsTheColumnsItHas) {
+    ZnPtr<CZnTText> text = NewText(kTTModeConditions);
+    text->SetContent(Items(5), 0);
+    text->Place(kTTPlaceAuto);
+    ASSERT_EQ(text->GetColumnCount(), 1);
+    const ZnsTTColumn column = text->Columns()[0];
+    ASSERT_EQ(gpZnObjManager->Erase(Format()), S_OK);
+    text->SetContent(Items(6), 1);
+    ASSERT_EQ(text->GetColumnCount(), 1);
+    EXPECT_EQ(text->Columns()[0], column);
+    ASSERT_EQ(text->GetColumnTextCount(), 1);
+    EXPECT_EQ(lines(Visible(text->GetColumnText(0))).size(), 6u);
+}
+
+TEST_F(TTextPlacement, PlacingFromPointsAttachesTheObjectOnTheDefaultLayerInItsFormatsSpace) {
+    simhost::Drawing& drawing = *Host().ActiveDrawing();
+    drawing.SetCurrentSpace(drawing.ModelSpace());
+    drawing.DefaultValues()[kTTParamDefaultLayer] = ZNSVariant(u"Requirements");
+    const std::map<ZnsStringW, ZNSVariant> points{{u"pntStart", ZnsPoint3{100, 50, 0}},
+                                                  {u"pntEnd", ZnsPoint3{50, 200, 0}}};
+    ZnPtr<CZnTText> text = NewText(kTTModeConditions, false);
+    text->SetContent(Items(3), 0);
+    text->SetFormat(Format());
+    EXPECT_EQ(text->EditOrPlace(0x6, &points), S_OK);
+    ASSERT_EQ(drawing.Find(text->GetId()), text.get());
+    EXPECT_EQ(text->GetLayer(), u"Requirements");
+    IZnEntity* format = drawing.Find(Format());
+    EXPECT_EQ(text->GetOwnerId(), format->GetOwnerId()); // the sheet, not the current space
+    const ZnsArray<znsWorkID>& followers = format->Dependants();
+    EXPECT_NE(std::find(followers.begin(), followers.end(), text->GetId()), followers.end());
+
+    // Technical parameters go to the current space, on the style manager's layer without a
+    // default one.
+    drawing.DefaultValues()[kTTParamDefaultLayer] = ZNSVariant(ZnsStringW());
+    ZnPtr<CZnTText> parameters = NewText(kTTModeParameters, false);
+    parameters->SetContent(Items(3), 0);
+    parameters->SetFormat(Format());
+    EXPECT_EQ(parameters->EditOrPlace(0x6, &points), S_OK);
+    EXPECT_EQ(parameters->GetOwnerId(), drawing.ModelSpace());
+    EXPECT_EQ(parameters->GetLayer(), gpZnStyleManager->GetCurrentLayer());
+
+    // An object in a drawing that refuses edits is not attached.
+    drawing.SetReadOnly(true);
+    ZnPtr<CZnTText> refused = NewText(kTTModeParameters, false);
+    EXPECT_EQ(refused->EditOrPlace(0x6, &points), E_FAIL);
+    EXPECT_TRUE(refused->GetId().IsNull());
+    drawing.SetReadOnly(false);
 }
 
 TEST_F(TTextPlacement, RectanglePlacementAsksForTwoCornersPerColumnUntilTheTextIsPlaced) {
@@ -271,6 +376,46 @@ TEST_F(TTextPlacement, RectanglePlacementAsksForTwoCornersPerColumnUntilTheTextI
     EXPECT_TRUE(agent.points.empty());
 }
 
+TEST_F(TTextPlacement, ACancelledPromptTakesANewObjectOutOfTheDrawingAndLeavesAnOlderOne) {
+    PointsAgent agent;
+    zn::ui::UserAgent* previous = zn::ui::SetUserAgent(&agent);
+    simhost::Drawing& drawing = *Host().ActiveDrawing();
+    ZnPtr<CZnTText> older = NewText(kTTModeParameters);
+    older->SetContent(Items(3), 0);
+    drawing.BeginCommand();
+    // Held by the drawing alone, as the host holds it, the object outlives its placement.
+    CZnTText* text = NewText(kTTModeParameters).get();
+    text->SetContent(Items(3), 0);
+    const znsWorkID id = text->GetId();
+    agent.points = {{50, 200, 0}}; // the second corner is cancelled
+    EXPECT_EQ(text->Place(kTTPlaceRectangle), 1);
+    EXPECT_EQ(drawing.Find(id), nullptr);
+    EXPECT_EQ(older->Place(kTTPlaceRectangle), 1);
+    EXPECT_EQ(drawing.Find(older->GetId()), older.get());
+    zn::ui::SetUserAgent(previous);
+}
+
+TEST_F(TTextPlacement, AFormatThatCarriesAnyOtherRequirementsCannotBeChosen) {
+    PointsAgent agent;
+    zn::ui::UserAgent* previous = zn::ui::SetUserAgent(&agent);
+    IZnObject* created = nullptr;
+    ASSERT_EQ(gpZnObjManager->Create(&created, CLSID_ZnFormat), S_OK);
+    ASSERT_EQ(gpZnObjManager->Append(created, nullptr), S_OK);
+    created->Release();
+    ZnPtr<CZnTText> parameters = NewText(kTTModeParameters);
+    parameters->SetFormat(Format());
+    ZnPtr<CZnTText> text = NewText(kTTModeConditions);
+    text->SetContent(Items(3), 0);
+    agent.object = Format().index;
+    agent.points = {{300, 150, 0}};
+    EXPECT_EQ(text->Place(kTTPlaceAsk), 1);
+    ASSERT_EQ(agent.messages.size(), 1u);
+    EXPECT_EQ(agent.messages[0], u"Selected format already contains technical requirements.");
+    EXPECT_EQ(text->GetColumnCount(), 0);
+    EXPECT_EQ(agent.points.size(), 1u); // no point was asked for
+    zn::ui::SetUserAgent(previous);
+}
+
 TEST_F(TTextPlacement, AskingOffersKeywordsAndACornerKeepsTheFrameBottom) {
     PointsAgent agent;
     zn::ui::UserAgent* previous = zn::ui::SetUserAgent(&agent);
@@ -283,7 +428,9 @@ TEST_F(TTextPlacement, AskingOffersKeywordsAndACornerKeepsTheFrameBottom) {
     EXPECT_EQ(text->Columns()[0].first, (ZnsPoint3{235, 292, 0}));
 
     agent.points = {{300, 150, 0}};
+    const int refreshes = Host().Documents().Active()->RefreshCount();
     text->Place(kTTPlaceAsk);
+    EXPECT_EQ(Host().Documents().Active()->RefreshCount(), refreshes + 1); // after the point
     EXPECT_EQ(text->GetPlaceKind(), kTTPlaceCorner);
     EXPECT_EQ(text->Columns()[0].first, (ZnsPoint3{300, 150, 0}));
     EXPECT_EQ(text->Columns()[0].second, (ZnsPoint3{410, 70, 0}));
@@ -384,11 +531,12 @@ TEST_F(TTextPlacement, AnObjectNotYetInADrawingShowsItsColumnsWhileDragged) {
     text->TransformBy(shift);
     RecordingSink sink;
     text->Draw(sink);
-    EXPECT_EQ(sink.polylines, 1);
+    EXPECT_EQ(sink.lines, 4);
+    EXPECT_EQ(sink.polylines, 0);
     EXPECT_EQ(text->Columns()[0].first.x, 110);
     RecordingSink later;
     text->Draw(later);
-    EXPECT_EQ(later.polylines, 0);
+    EXPECT_EQ(later.lines, 0);
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // The stored record of a requirements object: what is saved comes back through the drawing
 // file, records of the older versions load by their rules, and a record of a later major
 // version (or with a link of an unknown kind) is refused while the rest of the drawing loads.
+#include <cstring>
+
 #include "simhost/Annotation.h"
 #include "simhost/BinaryFiler.h"
 #include "tests/host/TTextFixture.h"
@@ -107,6 +109,7 @@ TEST_F(TTextRecord, ASavedObjectComesBackWithContentLinksColumnsAndHeader) {
     EXPECT_EQ(loaded.GetExtraValue(), text->GetExtraValue());
     EXPECT_EQ(loaded.GetOblique(), 10);
     EXPECT_EQ(loaded.GetMode(), kTTModeConditions);
+    EXPECT_EQ(loaded.GetColor(), 0xFF000000u); // not part of the record
     znsWorkID format;
     loaded.GetFormat(format);
     EXPECT_EQ(format, Format());
@@ -231,6 +234,60 @@ TEST_F(TTextRecord, ADrawingWithARecordTooNewLoadsEverythingElse) {
     ASSERT_NE(loaded, nullptr);
     EXPECT_EQ(static_cast<CZnTText*>(loaded)->GetColumnTextCount(), 1);
     EXPECT_NE(Host().ActiveDrawing()->Find(Format()), nullptr);
+}
+
+// Modules built apart from this one call the interface by slot, so its operations keep
+// their order. A virtual member pointer holds 1 + its slot's byte offset in the table.
+template <class Operation> std::ptrdiff_t slotOf(Operation operation) {
+    std::ptrdiff_t raw = 0;
+    std::memcpy(&raw, &operation, sizeof raw);
+    return (raw - 1) / std::ptrdiff_t(sizeof(void*));
+}
+
+TEST(TTextInterface, OperationsKeepTheirSlotOrder) {
+#if !defined(__x86_64__) && !defined(__i386__)
+    GTEST_SKIP() << "member pointers are read in the x86 layout";
+#endif
+    using ConstContent = const ZnsStringW& (IZnTText::*)() const;
+    using Content = const ZnsStringW& (IZnTText::*)();
+    const std::ptrdiff_t slots[] = {
+        slotOf(&IZnTText::GetMode),
+        slotOf(&IZnTText::SetMode),
+        slotOf(static_cast<ConstContent>(&IZnTText::GetContent)),
+        slotOf(&IZnTText::GetLinks),
+        slotOf(&IZnTText::ValidateLinks),
+        slotOf(&IZnTText::SetContent),
+        slotOf(&IZnTText::SetContentAndLinks),
+        slotOf(&IZnTText::SetFormat),
+        slotOf(&IZnTText::GetFormat),
+        slotOf(&IZnTText::GetFontHeight),
+        slotOf(&IZnTText::SetFontHeight),
+        slotOf(&IZnTText::GetOblique),
+        slotOf(&IZnTText::SetOblique),
+        slotOf(&IZnTText::GetOption),
+        slotOf(&IZnTText::SetOption),
+        slotOf(&IZnTText::GetPlaceKind),
+        slotOf(&IZnTText::SetPlaceKind),
+        slotOf(&IZnTText::LayoutInRectangle),
+        slotOf(&IZnTText::ClearColumns),
+        slotOf(&IZnTText::GetColumn),
+        slotOf(&IZnTText::GetColumnCount),
+        slotOf(&IZnTText::GetColumnText),
+        slotOf(&IZnTText::GetColumnTextCount),
+        slotOf(&IZnTText::Update),
+        slotOf(&IZnTText::GetFormatColumnFrame),
+        slotOf(&IZnTText::PlaceAfterEdit),
+        slotOf(&IZnTText::Place),
+        slotOf(&IZnTText::ShowObject),
+        slotOf(&IZnTText::ShowItemReference),
+        slotOf(static_cast<Content>(&IZnTText::GetContent)),
+        slotOf(&IZnTText::GetTextStyle),
+        slotOf(&IZnTText::SetTextStyle),
+        slotOf(&IZnTText::GetTextColor),
+        slotOf(&IZnTText::SetTextColor),
+    };
+    for (size_t i = 1; i < std::size(slots); ++i)
+        EXPECT_EQ(slots[i], slots[i - 1] + 1) << "operation " << i;
 }
 
 } // namespace

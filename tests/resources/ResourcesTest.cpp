@@ -161,6 +161,10 @@ const unsigned kStringIds[] = {
     res::IDS_CONFIRM_DELETE_ITEMS,
     res::IDS_SAVE_CHANGES,
     res::IDS_STRING_NOT_FOUND,
+    res::IDS_UNIT_CM,
+    res::IDS_UNIT_POINT,
+    res::IDS_UNIT_PICA,
+    res::IDS_UNIT_INCH,
 };
 
 // Texts that read the same in a translation: a file signature, abbreviations and names.

@@ -1,0 +1,71 @@
+// Control and command ids of the calculator window (dialog 102, menu 130); the keyboard
+// table and scripts name the keys by them.
+#pragma once
+
+namespace calcdlg {
+
+enum : int {
+    IDC_DISPLAY = 1000,
+    IDC_BACKSPACE = 1001,
+    IDC_CLEAR_ENTRY = 1002,
+    IDC_CLEAR = 1003,
+    IDC_DIGIT_1 = 1004,
+    IDC_DIGIT_2 = 1005,
+    IDC_DIGIT_7 = 1006,
+    IDC_DIGIT_8 = 1007,
+    IDC_DIGIT_9 = 1008,
+    IDC_DIGIT_4 = 1009,
+    IDC_DIGIT_5 = 1010,
+    IDC_DIGIT_6 = 1011,
+    IDC_DIGIT_3 = 1012,
+    IDC_PRECISION = 1016,
+    IDC_DIGIT_0 = 1017,
+    IDC_SIGN = 1018,
+    IDC_POINT = 1019,
+    IDC_DIVIDE = 1020,
+    IDC_MULTIPLY = 1021,
+    IDC_SUBTRACT = 1022,
+    IDC_ADD = 1023,
+    IDC_PI = 1024,
+    IDC_SQRT = 1025,
+    IDC_RECIPROCAL = 1026,
+    IDC_POWER = 1027,
+    IDC_EQUALS = 1028,
+    IDC_EXP = 1037,
+    IDC_OPEN = 1040,
+    IDC_CLOSE_PAREN = 1041,
+    IDC_SIN = 1045,
+    IDC_TAN = 1046,
+    IDC_COS = 1047,
+    IDC_LOG = 1049,
+    IDC_LN = 1050,
+    IDC_ARROW_UP = 1051,
+    IDC_ARROW_LEFT = 1052,
+    IDC_ARROW_RIGHT = 1053,
+    IDC_ARROW_DOWN = 1054,
+    IDC_CLOSE = 1055,
+    IDC_INSERT = 1056,
+    IDC_NOTEBOOK_TOGGLE = 32953,
+    IDC_DEGREES = 32955,
+    IDC_RADIANS = 32956,
+    IDC_EXPRESSION = 32957,
+    IDC_EXPRESSION_LABEL = 32958,
+    IDC_EXPRESSION_RESULT = 32960,
+    IDC_GROUP = 32983,
+    IDC_MEASURE_NAME = 32987,
+    IDC_MEASURE_MENU = 32988,
+    // The pane that the embedded notebook (dialog 16) fills.
+    IDC_NOTEBOOK_PANE = 16,
+
+    ID_EDIT_COPY = 32771,
+    ID_EDIT_PASTE = 32772,
+    ID_HELP_TOPICS = 32775,
+    ID_VIEW_NOTEBOOK = 32776,
+    ID_VIEW_DEGREES = 32951,
+    ID_VIEW_RADIANS = 32952,
+    ID_VIEW_EXPRESSION = 32959,
+
+    kLastMeasureCommand = 35999,
+};
+
+} // namespace calcdlg
