@@ -28,9 +28,9 @@ check "objects survive the round trip" test "$(grep -c '"class"' "$work/out")" -
 check "the sheet is A3 in millimetres" grep -q 'viewBox="0 0 420 297"' "$work/a.svg"
 
 for lang in 1033 1049 3082; do
-  printf 'new\ncommand TTOld\n' > "$work/script"
+  printf 'new\ncommand DText\n' > "$work/script"
   out="$("$reqpad" host --lang "$lang" --script "$work/script")"
-  check "TTOld is not available yet ($lang)" grep -q 'TTOld' <<<"$out"
+  check "DText is not available yet ($lang)" grep -q 'DText' <<<"$out"
 done
 out="$("$reqpad" host --lang 1049 --script "$work/script")"
 check "the message comes from the Russian strings" grep -q 'недоступна' <<<"$out"
