@@ -79,7 +79,6 @@ bool CReqpad::OnBackspaceOrDelete(bool backspace) {
         return true;
     }
     SetSel(start, end);
-    WidenSelectionToWholeMarks(); // a reference goes whole or not at all
     if (ReplaceSel(u""))
         Renumber(RenumberMode::Plain);
     else

@@ -58,7 +58,6 @@ LineLayout::Paragraph LineLayout::wrap(int paragraph) const {
     Paragraph out;
     const int start = m_doc.ParagraphStart(paragraph);
     const int end = m_doc.ParagraphTextEnd(paragraph);
-    const ZnsStringW& text = m_doc.Text();
     int cells = 0;          // on the current line
     int sinceBlank = 0;     // of those, after the last blank
     int afterBlank = -1;    // where the line may break: behind its last blank
@@ -67,7 +66,7 @@ LineLayout::Paragraph LineLayout::wrap(int paragraph) const {
         if (format.effects & CFE_HIDDEN)
             return;
         for (int i = from; i < to; ++i) {
-            if (isBlank(text[size_t(i)])) {
+            if (isBlank(m_doc.CharAt(i))) {
                 // Blanks hang past the margin; the line breaks behind them.
                 ++cells;
                 sinceBlank = 0;

@@ -69,7 +69,7 @@ RichText RichDocument::Extract(int start, int end) const {
          ++run) {
         const int from = std::max(start, m_chars.RunStart(run));
         const int to = std::min(end, m_chars.RunEnd(run));
-        piece.append(std::u16string_view(m_text).substr(size_t(from), size_t(to - from)),
+        piece.append(m_text.Substr(from, to),
                      m_charFormats[m_chars.Value(run)]);
     }
     piece.paragraphs.clear();
@@ -81,7 +81,7 @@ RichText RichDocument::Extract(int start, int end) const {
 RichText RichDocument::Replace(int start, int end, const RichText& with, bool applyLastParagraph) {
     RichText replaced = Extract(start, end);
     const int inserted = int(with.text.size());
-    m_text.replace(size_t(start), size_t(end - start), with.text);
+    m_text.Replace(start, end, with.text);
 
     m_chars.Delete(start, end - start);
     m_chars.InsertAfter(start, inserted);
@@ -95,7 +95,7 @@ RichText RichDocument::Replace(int start, int end, const RichText& with, bool ap
     // joins the text before unless that text ends with a mark. It keeps its own format: its
     // mark is the one that survived.
     m_paragraphs.Delete(start, end - start);
-    if (start > 0 && m_text[size_t(start) - 1] != u'\r')
+    if (start > 0 && m_text[start - 1] != u'\r')
         m_paragraphs.JoinAt(start);
     m_paragraphs.InsertIn(start, inserted);
     size_t mark = 0;
@@ -170,14 +170,15 @@ void RichDocument::Check() const {
     for (int run = 0; run < m_chars.RunCount(); ++run)
         if (m_chars.Value(run) < 0 || m_chars.Value(run) >= m_charFormats.Size())
             fail("character format index out of the table");
-    const auto marks = std::count(m_text.begin(), m_text.end(), u'\r');
+    const ZnsStringW& text = m_text.Flat();
+    const auto marks = std::count(text.begin(), text.end(), u'\r');
     if (marks + 1 != ParagraphCount())
         fail("paragraph count " + std::to_string(ParagraphCount()) + " for " +
              std::to_string(marks) + " marks");
     for (int p = 0; p < ParagraphCount(); ++p) {
         if (m_paragraphs.Value(p) < 0 || m_paragraphs.Value(p) >= m_paraFormats.Size())
             fail("paragraph format index out of the table");
-        if (p + 1 < ParagraphCount() && m_text[size_t(ParagraphTextEnd(p))] != u'\r')
+        if (p + 1 < ParagraphCount() && m_text[ParagraphTextEnd(p)] != u'\r')
             fail("paragraph " + std::to_string(p) + " does not end with a mark");
     }
 }

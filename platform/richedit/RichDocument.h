@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "platform/richedit/FormatTable.h"
+#include "platform/richedit/GapText.h"
 #include "platform/richedit/RichText.h"
 #include "platform/richedit/RunPartition.h"
 
@@ -17,8 +18,12 @@ class RichDocument {
 public:
     RichDocument(const CharFormat& initialChar, const ParaFormat& initialPara);
 
-    int Length() const { return int(m_text.size()); }
-    const ZnsStringW& Text() const { return m_text; }
+    int Length() const { return m_text.Length(); }
+    // The whole text as one string: a copy made after an edit. Readers of a few characters
+    // use CharAt and TextRange instead.
+    const ZnsStringW& Text() const { return m_text.Flat(); }
+    char16_t CharAt(int position) const { return m_text[position]; }
+    ZnsStringW TextRange(int start, int end) const { return m_text.Substr(start, end); }
 
     int ParagraphCount() const { return m_paragraphs.RunCount(); }
     int ParagraphOf(int position) const { return m_paragraphs.RunAt(position); }
@@ -60,7 +65,7 @@ public:
     void Check() const;
 
 private:
-    ZnsStringW m_text;
+    GapText m_text;
     FormatTable<CharFormat> m_charFormats;
     FormatTable<ParaFormat> m_paraFormats;
     RunPartition m_chars;

@@ -62,7 +62,7 @@ ZnsStringW RichEditModel::GetTextRange(int start, int end) const {
     const int length = GetTextLength();
     start = std::clamp(start, 0, length);
     end = end < 0 ? length : std::clamp(end, start, length);
-    return GetText().substr(size_t(start), size_t(end - start));
+    return m_doc.TextRange(start, end);
 }
 
 void RichEditModel::SetText(std::u16string_view text) {
@@ -144,10 +144,9 @@ const CharFormat& RichEditModel::InsertionFormatAt(int start, int end) const {
     if (start < end)
         return m_doc.CharFormatAt(start);
     // At a paragraph start the text that follows gives the format, elsewhere the text before.
-    const ZnsStringW& text = GetText();
     const int caret = start;
-    const bool paragraphStart = caret == 0 || text[size_t(caret) - 1] == u'\r';
-    if (paragraphStart && caret < GetTextLength() && text[size_t(caret)] != u'\r')
+    const bool paragraphStart = caret == 0 || m_doc.CharAt(caret - 1) == u'\r';
+    if (paragraphStart && caret < GetTextLength() && m_doc.CharAt(caret) != u'\r')
         return m_doc.CharFormatAt(caret);
     return m_doc.CharFormatAt(caret - 1);
 }
@@ -159,10 +158,9 @@ bool RichEditModel::AllowEdit(int start, int end, ProtectedEditKind kind) {
     } else {
         // An insertion point is inside protected text when the characters on both sides are
         // protected, a paragraph start counting as protected on its left.
-        const ZnsStringW& text = GetText();
         const bool after =
             start < GetTextLength() && (m_doc.CharFormatAt(start).effects & CFE_PROTECTED);
-        const bool before = start == 0 || text[size_t(start) - 1] == u'\r' ||
+        const bool before = start == 0 || m_doc.CharAt(start - 1) == u'\r' ||
                             (m_doc.CharFormatAt(start - 1).effects & CFE_PROTECTED);
         touchesProtected = after && before;
     }

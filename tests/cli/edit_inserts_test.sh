@@ -22,6 +22,14 @@ out="$(edit --allow 8 --do "select 8 8" --do "command 32807" --do "record 4" --d
 edit --allow 8 --do "select 8 8" --do "command 32807" --do "record 4" --print runs \
     | grep -q "^pos. 3 (zone B2)${tab}imprint,link${tab}200${tab}0$" || fail "reference runs"
 
+# A click inside a reference selects all of it; a mouse selection into it takes it whole.
+out="$(edit --allow 8 --do "select 8 8" --do "command 32807" --do "record 4" --do "click 12014 @30" \
+    --print selection)"
+[ "$out" = "9 49" ] || fail "click in a reference: $out"
+out="$(edit --allow 8 --do "select 8 8" --do "command 32807" --do "record 4" --do "drag 12014 @5 @30" \
+    --print selection)"
+[ "$out" = "5 49" ] || fail "drag into a reference: $out"
+
 out="$(edit --allow 8 --do "select 8 8" --do "command 32807" --do "pick cancel" --print text --print modified)"
 [ "$out" = "$(printf '1. Steel\n2. Iron\n0')" ] || fail "cancelled position: $out"
 

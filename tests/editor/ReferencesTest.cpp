@@ -177,10 +177,18 @@ TEST_F(ReferencesTest, ExportedFilesCarryNoTags) {
     command(ID_FILE_OPEN);
     EXPECT_EQ(text(), u"1. Steel pos. 3 ");
     EXPECT_TRUE(pad.GetModify());
-    std::filesystem::remove(path);
 
     agent.AddScript("answer ok");
     EXPECT_FALSE(pad.SaveRtfFile("/nonexistent/dir/x.rtf"));
+    EXPECT_EQ(zn::ui::RecordedMessageBoxes().back().text,
+              u"Cannot open file.\n Perhaps, it is used by another application.");
+
+    // A file that is not RTF leaves the text as it was.
+    std::ofstream(path) << "plain words";
+    agent.AddScript("answer ok");
+    EXPECT_FALSE(pad.LoadRtfFile(path));
+    EXPECT_EQ(text(), u"1. Steel pos. 3 ");
+    std::filesystem::remove(path);
 }
 
 } // namespace
