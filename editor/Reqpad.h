@@ -13,6 +13,10 @@
 #include "host/controls/CxFtEdit.h"
 #include "requirements/TTextTypes.h"
 
+namespace zn::richedit {
+class TextRange;
+}
+
 namespace editor {
 
 // Commands of the control (menus, toolbar, keys).
@@ -195,6 +199,8 @@ protected:
     void BuildContextMenu(zn::ui::CMenu& menu) override;
     // The control's part of the window procedure, shared with the page view.
     virtual LRESULT ReqpadProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // The dialog builds its Edit popup from the same entries.
+    friend class ReqpadDlg;
     // Appends the control's entries: with `withUndoGroup` the owner's Edit popup (undo and
     // clipboard first), without it the platform's context menu.
     void AppendEditEntries(zn::ui::CMenu& menu, bool withUndoGroup);
@@ -226,6 +232,7 @@ private:
     int ParagraphEnd(int position) const; // position of its mark, or the text length
     std::u16string_view ParagraphAt(int start) const;
     void FormatPrefix(int start, int length);
+    void InsertItemTag(zn::richedit::TextRange& range, int at, std::int32_t tagId);
     void ResetNumberFormats();
     void RepairOldContent();
     void SwapWithUndoSnapshot();

@@ -8,17 +8,19 @@
 #include <memory>
 
 #include "editor/Reqpad.h"
+#include "calculator/ZnCalculator.h"
 #include "host/controls/CxDialog.h"
 #include "host/controls/CxToolBar.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/ToolTip.h"
+#include "resources/ResourceIds.h"
 #include "ruler/RulerBar.h"
 
 namespace editor {
 
 class ReqpadDlg : public zn::ui::CxDialog {
 public:
-    static constexpr zn::ui::UINT IDD = 12000;
+    static constexpr zn::ui::UINT IDD = res::IDD_REQPAD;
 
     // End codes in m_result.
     enum : int { kResultPlace = 0, kResultOk = 1, kResultCancel = 2 };
@@ -94,6 +96,7 @@ private:
     void updateStates();
 
     bool m_hidden = false;
+    ZnPtr<IZnDiviRuveulator> m_calculator;
 };
 
 } // namespace editor

@@ -237,6 +237,8 @@ void CReqpad::InsertMaterial() {
         return;
     }
     // The picker starts from the designation the selection holds.
+    int start = 0, end = 0;
+    GetSel(start, end);
     CFracDlg form;
     ZnsStringW name, numerator, denominator;
     if (form.PresetFromSelection(*this, &name)) {
@@ -245,8 +247,10 @@ void CReqpad::InsertMaterial() {
     } else {
         name = GetSelText();
     }
-    if (select(&name, &numerator, &denominator, this) != 0)
+    if (select(&name, &numerator, &denominator, this) != 0) {
+        SetSel(start, end); // the preset may have widened it to the whole designation
         return;
+    }
     name = limited(name);
     numerator = limited(numerator);
     denominator = limited(denominator);

@@ -57,8 +57,14 @@ bool CReqpad::OnBackspaceOrDelete(bool backspace) {
         backspace ? --start : ++end;
     }
     // A reference goes as a whole, never half a tag.
-    SetSel(start, end);
-    WidenSelectionToWholeMarks();
+    {
+        InternalChange selecting(*this); // the control's own selection, not the user's
+        SetSel(start, end);
+    }
+    constexpr std::uint32_t kMarks = zn::richedit::CFE_IMPRINT | zn::richedit::CFE_HIDDEN |
+                                     zn::richedit::CFE_PROTECTED;
+    if (end - start > 1 || (Document().CharFormatAt(start).effects & kMarks))
+        WidenSelectionToWholeMarks();
     GetSel(start, end);
     if (SelectionHoldsItemStart(start, end)) {
         if (!ItemHoldsOnlyPrefix(selStart) &&

@@ -13,21 +13,40 @@ namespace editor {
 using zn::richedit::CharFormat;
 
 void CReqpad::FormatPrefix(int start, int length) {
-    CharFormat current = GetCharFormat(start, start + length);
-    constexpr std::uint32_t kMask =
-        zn::richedit::CFM_PROTECTED | zn::richedit::CFM_BOLD | zn::richedit::CFM_COLOR;
-    bool formatted = (current.mask & kMask) == kMask &&
-                     (current.effects & (zn::richedit::CFE_PROTECTED | zn::richedit::CFE_BOLD)) ==
-                         (zn::richedit::CFE_PROTECTED | zn::richedit::CFE_BOLD) &&
-                     !(current.effects & zn::richedit::CFE_AUTOCOLOR) &&
-                     current.color == m_numberColor;
+    // Most prefixes are formatted already; looking is cheaper than setting. A prefix is
+    // formatted as a whole and protected, so its ends tell.
+    bool formatted = true;
+    for (int i : {start, start + length - 1}) {
+        const CharFormat& current = Document().CharFormatAt(i);
+        formatted = (current.effects & (zn::richedit::CFE_PROTECTED | zn::richedit::CFE_BOLD)) ==
+                        (zn::richedit::CFE_PROTECTED | zn::richedit::CFE_BOLD) &&
+                    !(current.effects & zn::richedit::CFE_AUTOCOLOR) &&
+                    current.color == m_numberColor;
+        if (!formatted)
+            break;
+    }
     if (formatted)
         return;
     CharFormat number;
-    number.mask = kMask;
+    number.mask = zn::richedit::CFM_PROTECTED | zn::richedit::CFM_BOLD | zn::richedit::CFM_COLOR;
     number.effects = zn::richedit::CFE_PROTECTED | zn::richedit::CFE_BOLD;
     number.color = m_numberColor;
     SetCharFormat(start, start + length, number);
+}
+
+// The tag goes before the prefix's blank: its "*" embossed, the rest hidden.
+void CReqpad::InsertItemTag(zn::richedit::TextRange& range, int at, std::int32_t tagId) {
+    range.SetRange(at, at);
+    range.SetText(FormatItemTag(tagId));
+    CharFormat emboss;
+    emboss.mask = zn::richedit::CFM_EMBOSS | zn::richedit::CFM_HIDDEN;
+    emboss.effects = zn::richedit::CFE_EMBOSS;
+    range.SetFont(emboss);
+    range.MoveStart(zn::richedit::TextUnit::Character, 1);
+    CharFormat hidden;
+    hidden.mask = zn::richedit::CFM_HIDDEN;
+    hidden.effects = zn::richedit::CFE_HIDDEN;
+    range.SetFont(hidden);
 }
 
 int CReqpad::Renumber(RenumberMode mode) {
@@ -57,24 +76,15 @@ int CReqpad::Renumber(RenumberMode mode) {
                 rewrite = true;
             }
             int length = prefix.length;
-            zn::richedit::TextRange range(*this, position, position + length);
-            if (rewrite) {
+            if (!rewrite) {
+                FormatPrefix(position, length);
+            } else {
+                zn::richedit::TextRange range(*this, position, position + length);
                 range.SetText(FormatItemNumber(counter));
                 length = range.GetEnd() - range.GetStart();
-            }
-            FormatPrefix(position, length);
-            if (tagId >= 1 && rewrite) {
-                range.SetRange(position + length - 1, position + length - 1);
-                range.SetText(FormatItemTag(tagId));
-                CharFormat emboss;
-                emboss.mask = zn::richedit::CFM_EMBOSS | zn::richedit::CFM_HIDDEN;
-                emboss.effects = zn::richedit::CFE_EMBOSS;
-                range.SetFont(emboss);
-                range.MoveStart(zn::richedit::TextUnit::Character, 1);
-                CharFormat hidden;
-                hidden.mask = zn::richedit::CFM_HIDDEN;
-                hidden.effects = zn::richedit::CFE_HIDDEN;
-                range.SetFont(hidden);
+                FormatPrefix(position, length);
+                if (tagId >= 1)
+                    InsertItemTag(range, position + length - 1, tagId);
             }
         }
         int end = ParagraphEnd(position);

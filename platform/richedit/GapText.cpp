@@ -2,6 +2,7 @@
 #include "platform/richedit/GapText.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace zn::richedit {
 
@@ -51,6 +52,13 @@ const ZnsStringW& GapText::Flat() const {
         m_flatValid = true;
     }
     return m_flat;
+}
+
+void GapText::Check() const {
+    if (m_gapStart < 0 || m_gapLength < 0 || m_gapStart + m_gapLength > int(m_buffer.size()))
+        throw std::logic_error("GapText: gap outside the buffer");
+    if (m_flatValid && m_flat != Substr(0, Length()))
+        throw std::logic_error("GapText: the flat copy differs from the text");
 }
 
 } // namespace zn::richedit

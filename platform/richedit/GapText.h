@@ -21,6 +21,8 @@ public:
     ZnsStringW Substr(int start, int end) const;
     // The whole text as one string (copied after an edit, then kept).
     const ZnsStringW& Flat() const;
+    // Throws std::logic_error when the gap lies outside the buffer or the kept copy is stale.
+    void Check() const;
 
 private:
     void moveGap(int position);

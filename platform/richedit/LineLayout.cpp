@@ -13,7 +13,8 @@ bool isBlank(char16_t ch) {
 }
 } // namespace
 
-LineLayout::LineLayout(const RichDocument& doc) : m_doc(doc) {
+LineLayout::LineLayout(const RichDocument& doc, int twipsPerCell)
+    : m_doc(doc), m_twipsPerCell(std::max(1, twipsPerCell)) {
     Reset();
 }
 
@@ -54,8 +55,19 @@ void LineLayout::Rewrap(int first, int last) {
     ParagraphsReplaced(first, last, last);
 }
 
+LineLayout::Indents LineLayout::indents(int paragraph) const {
+    const ParaFormat& format = m_doc.ParaFormatOf(paragraph);
+    auto cells = [&](int twips) { return std::max(0, twips) / m_twipsPerCell; };
+    return {cells(format.startIndent), cells(format.startIndent + format.offset),
+            cells(format.rightIndent)};
+}
+
 LineLayout::Paragraph LineLayout::wrap(int paragraph) const {
     Paragraph out;
+    const Indents indent = indents(paragraph);
+    // At least one character a line, however deep the indents.
+    const int firstWidth = std::max(1, m_width - indent.first - indent.right);
+    const int furtherWidth = std::max(1, m_width - indent.further - indent.right);
     const int start = m_doc.ParagraphStart(paragraph);
     const int end = m_doc.ParagraphTextEnd(paragraph);
     int cells = 0;          // on the current line
@@ -73,10 +85,12 @@ LineLayout::Paragraph LineLayout::wrap(int paragraph) const {
                 afterBlank = i + 1;
                 continue;
             }
-            if (m_width > 0 && cells >= m_width) {
+            const bool firstLine = out.breaks.empty();
+            if (m_width > 0 && cells >= (firstLine ? firstWidth : furtherWidth)) {
                 const bool atBlank = afterBlank > lineStart;
                 const int next = atBlank ? afterBlank : i;
-                out.widest = std::max(out.widest, atBlank ? cells - sinceBlank : cells);
+                out.widest = std::max(out.widest, (firstLine ? indent.first : indent.further) +
+                                                      (atBlank ? cells - sinceBlank : cells));
                 out.breaks.push_back(next - start);
                 lineStart = next;
                 cells = atBlank ? sinceBlank : 0;
@@ -87,7 +101,8 @@ LineLayout::Paragraph LineLayout::wrap(int paragraph) const {
             ++sinceBlank;
         }
     });
-    out.widest = std::max(out.widest, cells);
+    out.widest =
+        std::max(out.widest, (out.breaks.empty() ? indent.first : indent.further) + cells);
     return out;
 }
 
@@ -133,6 +148,12 @@ int LineLayout::LineOf(int position) const {
     const int offset = position - m_doc.ParagraphStart(paragraph);
     return m_firstLine[size_t(paragraph)] +
            int(std::upper_bound(breaks.begin(), breaks.end(), offset) - breaks.begin());
+}
+
+int LineLayout::Indent(int line) const {
+    const auto [paragraph, index] = locate(line);
+    const Indents indent = indents(paragraph);
+    return index == 0 ? indent.first : indent.further;
 }
 
 int LineLayout::Cells(int start, int end) const {

@@ -161,6 +161,7 @@ void RichDocument::SetParaFormat(int firstParagraph, int lastParagraph, const Pa
 
 void RichDocument::Check() const {
     auto fail = [](const std::string& what) { throw std::logic_error("RichDocument: " + what); };
+    m_text.Check();
     m_chars.Check();
     m_paragraphs.Check();
     if (m_chars.Length() != Length())

@@ -331,6 +331,8 @@ bool RichEditModel::SetParaFormat(int start, int end, const ParaFormat& format) 
     const int from = m_doc.ParagraphStart(first), to = m_doc.ParagraphTextEnd(last);
     m_undo = UndoStep{from, to, m_doc.Extract(from, to), m_selStart, m_selEnd};
     m_doc.SetParaFormat(first, last, format);
+    if (format.mask & (PFM_STARTINDENT | PFM_RIGHTINDENT | PFM_OFFSET))
+        m_lines.Rewrap(first, last);
     m_modified = true;
     return true;
 }
@@ -384,7 +386,7 @@ bool RichEditModel::Undo() {
 Point RichEditModel::PosFromChar(int position) const {
     position = std::clamp(position, 0, GetTextLength());
     const int line = m_lines.LineOf(position);
-    const int column = m_lines.Cells(m_lines.LineStart(line), position);
+    const int column = m_lines.Indent(line) + m_lines.Cells(m_lines.LineStart(line), position);
     const Point scroll = GetScrollPos();
     return {m_rect.left + column * kCellWidth - scroll.x,
             m_rect.top + line * kLineHeight - scroll.y};
@@ -394,7 +396,8 @@ int RichEditModel::CharFromPos(Point point) const {
     const Point scroll = GetScrollPos();
     point = {point.x + scroll.x, point.y + scroll.y};
     const int line = std::clamp((point.y - m_rect.top) / kLineHeight, 0, GetLineCount() - 1);
-    const int column = std::max(0, (point.x - m_rect.left + kCellWidth / 2) / kCellWidth);
+    const int column = std::max(0, (point.x - m_rect.left + kCellWidth / 2) / kCellWidth -
+                                        m_lines.Indent(line));
     return m_lines.PositionAtCell(line, column);
 }
 

@@ -206,7 +206,7 @@ private:
     bool m_modified = false;
     bool m_readOnly = false;
     std::optional<UndoStep> m_undo;
-    LineLayout m_lines{m_doc};
+    LineLayout m_lines{m_doc, kCellWidth * kTwipsPerPixel};
     bool m_wordWrap = true;
     Rect m_rect;
     Point m_scroll;

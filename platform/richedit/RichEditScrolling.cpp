@@ -38,7 +38,8 @@ void RichEditModel::ScrollCaret() {
         return;
     const int line = m_lines.LineOf(m_selEnd);
     // The caret's cell in the text's own extent.
-    const int x = m_lines.Cells(m_lines.LineStart(line), m_selEnd) * kCellWidth;
+    const int x =
+        (m_lines.Indent(line) + m_lines.Cells(m_lines.LineStart(line), m_selEnd)) * kCellWidth;
     const int y = line * kLineHeight;
     Point scroll = GetScrollPos();
     if (x < scroll.x)

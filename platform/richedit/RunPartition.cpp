@@ -133,6 +133,13 @@ void RunPartition::SetRuns(int from, const std::vector<Piece>& pieces) {
         to += piece.length;
     if (from >= to)
         return;
+    // Typing in a run's own format changes no run: nothing to split, move or merge.
+    const int holder = RunAt(from);
+    if (m_mergeEqual && RunEnd(holder) >= to &&
+        std::all_of(pieces.begin(), pieces.end(), [&](const Piece& piece) {
+            return piece.length <= 0 || piece.value == Value(holder);
+        }))
+        return;
     const int first = SplitAt(from);
     const int afterLast = SplitAt(to);
     applyStep();

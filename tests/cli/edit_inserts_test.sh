@@ -41,6 +41,16 @@ out="$(edit --allow 20 --do "select 3 8" --do "command 32811" --do "material |10
 [ "$out" = "$(printf '1. \tbold,protected\t200\t0\n1050\t-\t150\t88\n4543\t-\t150\t-88\n2. \tbold,protected\t200\t0\nIron\t-\t200\t0')" ] \
     || fail "material fraction: $out"
 
+# Picking again over part of a designation starts from it and replaces all of it; a cancel
+# leaves the selection as it was.
+designation='--do "select 8 8" --do "command 32811" --do "material Steel|GOST 1050|GOST 4543"'
+out="$(eval edit --allow 20 "$designation" --do '"select 8 20"' --do '"command 32811"' \
+    --do '"pick cancel"' --print selection)"
+[ "$out" = "8 20" ] || fail "cancelled material: $out"
+out="$(eval edit --allow 20 "$designation" --do '"select 8 20"' --do '"command 32811"' \
+    --do '"material Iron|1|2"' --print text)"
+[ "$out" = "$(printf '1. SteelIron 1|2\n2. Iron')" ] || fail "material again: $out"
+
 out="$(edit --allow 40 --do "select 8 8" --do "command 32806" --do "fit H7|+0,025|0" --print runs)"
 [ "$out" = "$(printf '1. \tbold,protected\t200\t0\nSteelH7 \t-\t200\t0\n+0,025\t-\t150\t88\n0\t-\t150\t-88\n2. \tbold,protected\t200\t0\nIron\t-\t200\t0')" ] \
     || fail "tolerance: $out"

@@ -185,6 +185,29 @@ TEST_F(ReqpadTest, UndoTwiceRedoes) {
     pad.SetEditMenu(nullptr);
 }
 
+TEST_F(ReqpadTest, CopiedItemsArePastedBehindTheCaretsItem) {
+    load(u"1. a\r2. b\r3. c");
+    pad.SetSel(at(u"2. "), at(u"3. ")); // item 2 with its mark
+    run("key Ctrl+C");
+    EXPECT_TRUE(pad.GetCharFormat(at(u"2. "), at(u"2. ") + 3).effects &
+                zn::richedit::CFE_PROTECTED); // the copy leaves the numbers as they were
+    caret(at(u"c"));
+    run("key Ctrl+V");
+    EXPECT_EQ(text(), u"1. a\r2. b\r3. c\r4. b");
+    EXPECT_TRUE(pad.GetCharFormat(at(u"4. "), at(u"4. ") + 3).effects &
+                zn::richedit::CFE_PROTECTED);
+    caret(at(u"a"));
+    run("key Ctrl+V");
+    EXPECT_EQ(text(), u"1. a\r2. b\r3. b\r4. c\r5. b");
+
+    // Text from elsewhere arrives as plain text at the caret.
+    zn::ui::SetClipboardText(&owner, u"x 1. y");
+    caret(at(u"c") + 1);
+    run("key Ctrl+V");
+    EXPECT_EQ(text(), u"1. a\r2. b\r3. b\r4. cx 1. y\r5. b");
+    EXPECT_FALSE(pad.GetCharFormat(at(u"x"), at(u"y")).effects & zn::richedit::CFE_BOLD);
+}
+
 TEST_F(ReqpadTest, CommandsArriveThroughTheWindow) {
     load(u"1. a\r2. b");
     caret(0);

@@ -2,6 +2,7 @@
 // the link list, and real-world strings from the shared corpus.
 #include <filesystem>
 #include <fstream>
+#include <random>
 
 #include "tests/editor/ReqpadFixture.h"
 
@@ -80,6 +81,36 @@ TEST_F(MultilineTest, UnterminatedCodesAreKeptAsText) {
     EXPECT_EQ(text(), u"\\S1/2 and \\q");
     read(u"ends with \\");
     EXPECT_EQ(text(), u"ends with \\");
+}
+
+TEST_F(MultilineTest, RandomCodeSoupNeverBreaksTheText) {
+    const std::u16string_view pieces[] = {u"\\P", u"\\S", u"^", u";", u"/", u"\\H1.02x;",
+                                          u"\\H0.98x;", u"%%c", u"\\", u"{", u"}", u"1. ",
+                                          u"ab", u"\\U+", u"\\~", u"\\H2x;(\\H.5x;", u"7",
+                                          u"\\C", u"\\L", u"x;"};
+    std::mt19937 random(20261206);
+    // Whether a span lacks its link depends on the soup: every notice is simply confirmed.
+    struct ConfirmsNotices : zn::ui::ScriptedAgent {
+        int AnswerMessageBox(std::u16string_view, std::u16string_view, unsigned) override {
+            return zn::ui::IDOK;
+        }
+    } user;
+    zn::ui::UserAgent* previous = zn::ui::SetUserAgent(&user);
+    for (int round = 0; round < 300; ++round) {
+        ZnsStringW soup;
+        for (int i = int(random() % 24); i > 0; --i)
+            soup += pieces[random() % std::size(pieces)];
+        pad.m_specLinks = {{znsWorkID::Numbered(3), u"pos. 1"}};
+        ASSERT_EQ(pad.SetContent(soup, kContentMultiline), 1) << zn::toUtf8(soup);
+        EXPECT_LE(pad.m_specLinks.size(), 1u);
+        ZnsStringW rtf;
+        ASSERT_EQ(pad.GetContent(rtf, kContentRtf), 1);
+        CReqpad reread;
+        ASSERT_TRUE(reread.Create(zn::ui::WS_VISIBLE, {0, 0, 300, 200}, &owner, 12017));
+        EXPECT_EQ(reread.SetContent(rtf, kContentRtf), 1) << zn::toUtf8(soup);
+        reread.DestroyWindow();
+    }
+    zn::ui::SetUserAgent(previous);
 }
 
 // The corpus lies beside the clone (or beside the folder of work trees).

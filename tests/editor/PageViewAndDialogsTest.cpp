@@ -2,6 +2,8 @@
 #include "editor/FracDlg.h"
 #include "editor/ImpTxtDlg.h"
 #include "editor/ReqpadView.h"
+#include "platform/ui/Cursor.h"
+#include "resources/ResourceIds.h"
 #include "tests/editor/ReqpadFixture.h"
 
 namespace editor::test {
@@ -66,6 +68,20 @@ TEST_F(PageViewTest, ViewModePicksItemsAndAsksForTransfer) {
     EXPECT_EQ(viewOwner.transfers, 1);
     drive("key F5");
     EXPECT_EQ(viewOwner.keys, 1);
+}
+
+TEST_F(PageViewTest, APressOnTheSelectedItemsAsksForTransfer) {
+    view.m_selectItemOnClick = 1;
+    drive("click 12014 @6"); // selects item 2
+    EXPECT_EQ(view.GetSelText(), u"2. b");
+    EXPECT_EQ(viewOwner.transfers, 0);
+    drive("hover 12014 @7");
+    EXPECT_EQ(GetCursor(), AfxLoadCursor(res::IDC_PAGE_VIEW));
+    drive("hover 12014 @11");
+    EXPECT_EQ(GetCursor(), LoadStandardCursor(IDC_ARROW));
+    drive("click 12014 @7");
+    EXPECT_EQ(viewOwner.transfers, 1);
+    EXPECT_EQ(view.GetSelText(), u"2. b");
 }
 
 TEST_F(PageViewTest, InactiveIgnoresInputAndEditModeEdits) {

@@ -192,8 +192,16 @@ TEST_F(FtEditTest, CommandsFromAToolbarAndARoutedMenuReachTheControl) {
     struct Host : CDialog {
         Derived editor;
         CToolBarCtrl toolbar;
+        CMenu menuBar;
         std::vector<UINT> own;
         BOOL OnInitDialog() override {
+            CMenu edit;
+            edit.CreatePopupMenu();
+            edit.AppendMenu(MF_STRING, ID_FT_SUBSCRIPT, u"Subscript");
+            edit.AppendMenu(MF_STRING, 57600, u"Clear");
+            menuBar.CreateMenu();
+            menuBar.AppendMenu(MF_POPUP, edit, u"Edit");
+            SetMenu(&menuBar);
             editor.Create(WS_VISIBLE | ES_MULTILINE, {0, 30, 200, 150}, this, 12014);
             toolbar.Create(WS_VISIBLE, {0, 0, 200, 24}, this, 12010);
             toolbar.SetOwner(&editor);
@@ -214,9 +222,10 @@ TEST_F(FtEditTest, CommandsFromAToolbarAndARoutedMenuReachTheControl) {
     EXPECT_TRUE(host.editor.IsSelectionScript(CxFtEdit::Script::Raised));
 
     host.editor.SetSel(4, 5);
-    host.SendMessage(WM_COMMAND, MAKEWPARAM(ID_FT_SUBSCRIPT, 0), 0); // as a menu sends it
+    agent.AddScript("menu 32817\nmenu 57600");
+    agent.ProvideInput(host);
     EXPECT_TRUE(host.editor.IsSelectionScript(CxFtEdit::Script::Lowered));
-    host.SendMessage(WM_COMMAND, MAKEWPARAM(57600, 0), 0);
+    agent.ProvideInput(host);
     EXPECT_EQ(host.editor.seen, (std::vector<UINT>{ID_FT_SUPERSCRIPT, ID_FT_SUBSCRIPT, 57600}));
     EXPECT_EQ(host.own, (std::vector<UINT>{57600})); // the control's edits were not commands
     host.DestroyWindow();

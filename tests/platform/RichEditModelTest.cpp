@@ -363,6 +363,23 @@ TEST(RichEditModel, LinesWrapAtTheRectangleAndHiddenTextTakesNoCell) {
     EXPECT_EQ(model.GetLine(0), u"1.*<iref "); // shown again, the tag takes its cells
     model.Check();
 
+    // Indents narrow the lines: the first from the start indent, the others from the start
+    // indent plus the offset (in twips; a cell is 120), and positions move right with them.
+    model.SetText(u"abcdefghijklmnopqrst");
+    ParaFormat indented;
+    indented.mask = PFM_STARTINDENT | PFM_OFFSET;
+    indented.startIndent = 240;
+    indented.offset = 120;
+    model.SetParaFormat(0, 0, indented);
+    EXPECT_EQ(lines(), (std::vector<std::u16string>{u"abcdefgh", u"ijklmno", u"pqrst"}));
+    EXPECT_EQ(model.PosFromChar(0).x, 4 + 2 * RichEditModel::kCellWidth);
+    EXPECT_EQ(model.PosFromChar(9).x, 4 + 4 * RichEditModel::kCellWidth);
+    EXPECT_EQ(model.CharFromPos(model.PosFromChar(9)), 9);
+    EXPECT_EQ(model.CharFromPos({0, 3 + RichEditModel::kLineHeight}), 8); // left of the indent
+    model.Undo();
+    EXPECT_EQ(model.GetLineCount(), 2);
+    model.Check();
+
     // Without word wrap (or a rectangle) a paragraph is one line.
     model.SetWordWrap(false);
     EXPECT_EQ(model.GetLineCount(), 1);
