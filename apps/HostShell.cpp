@@ -272,11 +272,16 @@ void HostShell::select(const Words& args) {
 }
 
 void HostShell::extended(const Words& args) {
-    expectCount(args, 2, 3, "ext ID NAME [TEXT]");
+    expectCount(args, 2, 4, "ext ID NAME [TEXT | --integer N]");
     IZnEntity& entity = object(args[0]);
     ZnsStringW name = zn::fromUtf8(args[1]);
-    if (args.size() == 3) {
-        if (FAILED(entity.SetExtProperty(name, ZNSVariant(zn::fromUtf8(args[2])))))
+    if (args.size() == 4 && args[2] != "--integer")
+        throw ShellError("usage: ext ID NAME [TEXT | --integer N]");
+    if (args.size() >= 3) {
+        // The item an object refers to ("TT item") is kept as an integer.
+        ZNSVariant value = args.size() == 4 ? ZNSVariant(integer(args[3], "the value"))
+                                            : ZNSVariant(zn::fromUtf8(args[2]));
+        if (FAILED(entity.SetExtProperty(name, value)))
             throw ShellError("the drawing refused the change");
         return;
     }

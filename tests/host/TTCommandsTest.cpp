@@ -6,6 +6,7 @@
 #include "platform/ui/ScriptedAgent.h"
 #include "requirements/ZnTText.h"
 #include "simhost/SiblingStandIns.h"
+#include "simhost/SingleLineText.h"
 #include "tests/host/HostFixture.h"
 
 namespace {
@@ -44,6 +45,17 @@ protected:
         agent.AddScript("type " + items + "\n" + ending);
         Host().RunCommand(u"TTOld");
         EXPECT_EQ(agent.Remaining(), 0u);
+    }
+
+    znsWorkID addText(const char16_t* string, double x, double y) {
+        ZnsDTextRecord record;
+        record.origin = {x, y, 0};
+        record.text = string;
+        ZnPtr<simhost::SingleLineText> text =
+            ZnPtr<simhost::SingleLineText>::Adopt(new simhost::SingleLineText);
+        text->SetRecord(record);
+        EXPECT_EQ(gpZnObjManager->Append(text.get(), nullptr), S_OK);
+        return text->GetId();
     }
 
     ScriptedAgent agent;
@@ -133,6 +145,48 @@ TEST_F(TTCommands, ReferringObjectsFollowTheRenumbering) {
     EXPECT_EQ(manager->GetTTItem(view->GetId()), 2);
     EXPECT_EQ(content.find(u"one"), ZnsStringW::npos);
     EXPECT_NE(content.find(u"three"), ZnsStringW::npos);
+    ReleaseTTManager();
+}
+
+TEST_F(TTCommands, SelectedTextsBecomeTheNewTextWhenTheUserSaysSo) {
+    const znsWorkID lower = addText(u"  second line", 50, 100);
+    const znsWorkID upper = addText(u"first line", 50, 110);
+    Host().Documents().Active()->Selection() = {lower, upper};
+
+    agent.AddScript("click 2"); // the import question cancelled
+    Host().RunCommand(u"TTOld");
+    EXPECT_TRUE(texts().empty());
+    EXPECT_TRUE(m_drawing->Find(lower));
+
+    agent.AddScript("click 6\nclick 1");
+    Host().RunCommand(u"TTOld");
+    EXPECT_EQ(agent.Remaining(), 0u);
+    ASSERT_EQ(texts().size(), 1u);
+    const std::string content = zn::toUtf8(texts()[0]->GetContent());
+    const auto first = content.find("first line"), second = content.find("second line");
+    ASSERT_NE(first, std::string::npos);
+    ASSERT_NE(second, std::string::npos);
+    EXPECT_LT(first, second) << "top to bottom";
+    EXPECT_FALSE(m_drawing->Find(lower)) << "the check box removes the sources";
+    EXPECT_FALSE(m_drawing->Find(upper));
+}
+
+TEST_F(TTCommands, SelectItemWithoutAStoredItemRunsTheSiblingEditor) {
+    ZnPtr<IZnEntity> view = ZnCreate<IZnEntity>(CLSID_ZnView);
+    ASSERT_TRUE(view);
+    ASSERT_EQ(gpZnObjManager->Append(view.get(), nullptr), S_OK);
+    const znsWorkID id = view->GetId();
+    EXPECT_EQ(ZNS_SelectTTItem(&id, nullptr), -1); // no pick is asked: the agent has nothing
+    EXPECT_EQ(simhost::SiblingCallLog().back(), "ZnNMod.dll ZnNMod.Reqpador Run");
+
+    // With an item stored, the user picks the text and its editor opens on that item.
+    runTTOld("one\\ntwo\\nthree", "click 1");
+    ASSERT_EQ(texts().size(), 1u);
+    CZnsTTManager* manager = AcquireTTManager();
+    manager->SetTTItem(id, 2);
+    agent.AddScript("object " + std::to_string(texts()[0]->GetId().index) + "\nclick 1");
+    EXPECT_EQ(ZNS_SelectTTItem(&id, nullptr), 2);
+    EXPECT_EQ(agent.Remaining(), 0u);
     ReleaseTTManager();
 }
 

@@ -1,0 +1,72 @@
+// "TTOld" on a drawing whose technical conditions have 300 and 3,000 items, from the command
+// to the placed columns: the editor dialog loads the text, the user presses OK, the items
+// are resolved, the content is written back and the columns are filled again. The cost
+// should grow linearly with the items (the fitted complexity is O(N)).
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "module/Exports.h"
+#include "module/ModuleIds.h"
+#include "platform/loader/Loader.h"
+#include "platform/richedit/RichEditModel.h"
+#include "platform/text/CodePage.h"
+#include "platform/ui/ScriptedAgent.h"
+#include "requirements/ZnTText.h"
+#include "simhost/SimHost.h"
+
+namespace {
+
+ZnsStringW items(int count) {
+    ZnsStringW lines;
+    for (int i = 1; i <= count; ++i)
+        lines += zn::format("%s%i. Unspecified limit deviations of dimensions: holes H14, "
+                            "shafts h14, others +-IT14/2; item %i of the requirements.",
+                            i == 1 ? "" : "\n", i, i);
+    zn::richedit::RichEditModel model;
+    model.StreamInText(lines, false);
+    return zn::ansiToWide(model.GetRtf());
+}
+
+ZnsInitFunction entry(const char* name) {
+    return reinterpret_cast<ZnsInitFunction>(
+        zn::loader::GetProcAddress(zn::loader::LoadLibraryW(u"ReqpadDll.dll"), name));
+}
+
+void TTOld(benchmark::State& state) {
+    const std::filesystem::path settings =
+        std::filesystem::temp_directory_path() / "reqpad-bench-ttold-settings.xml";
+    simhost::SimHost host(settings.string());
+    host.NewDrawing({});
+    entry("ZNSInit")();
+    zn::ui::ScriptedAgent agent;
+    zn::ui::UserAgent* previous = zn::ui::SetUserAgent(&agent);
+    {
+        // A text without a format, laid out by hand: the command finds it and only updates
+        // its columns after OK.
+        IZnObject* object = nullptr;
+        host.ObjManager().Create(&object, CLSID_ZnTText);
+        ZnPtr<IZnTText> text = ZnQuery<IZnTText>(object);
+        object->Release();
+        text->SetMode(kTTModeOldConditions);
+        host.ObjManager().Append(text.get(), nullptr);
+        text->SetContent(items(int(state.range(0))), 0);
+        text->LayoutInRectangle({0, 1e7, 0}, {180, 0, 0}, 0, 0);
+        text->SetPlaceKind(kTTPlaceRectangle);
+    }
+    for (auto _ : state) {
+        agent.AddScript("click 1");
+        host.RunCommand(u"TTOld");
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+    state.SetComplexityN(state.range(0));
+    zn::ui::SetUserAgent(previous);
+    entry("ZNSUnInit")();
+    std::filesystem::remove(settings);
+}
+
+} // namespace
+
+BENCHMARK(TTOld)->Arg(300)->Arg(3000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+
+BENCHMARK_MAIN();
