@@ -178,13 +178,14 @@ TEST_F(TTCommands, SelectItemWithoutAStoredItemRunsTheSiblingEditor) {
     const znsWorkID id = view->GetId();
     EXPECT_EQ(ZNS_SelectTTItem(&id, nullptr), -1); // no pick is asked: the agent has nothing
     EXPECT_EQ(simhost::SiblingCallLog().back(), "ZnNMod.dll ZnNMod.Reqpador Run");
+    ASSERT_EQ(texts().size(), 1u) << "the sibling editor got a new text";
 
     // With an item stored, the user picks the text and its editor opens on that item.
     runTTOld("one\\ntwo\\nthree", "click 1");
-    ASSERT_EQ(texts().size(), 1u);
+    ASSERT_EQ(texts().size(), 2u);
     CZnsTTManager* manager = AcquireTTManager();
     manager->SetTTItem(id, 2);
-    agent.AddScript("object " + std::to_string(texts()[0]->GetId().index) + "\nclick 1");
+    agent.AddScript("object " + std::to_string(texts()[1]->GetId().index) + "\nclick 1");
     EXPECT_EQ(ZNS_SelectTTItem(&id, nullptr), 2);
     EXPECT_EQ(agent.Remaining(), 0u);
     ReleaseTTManager();
