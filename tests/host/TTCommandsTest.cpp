@@ -191,6 +191,27 @@ TEST_F(TTCommands, SelectItemWithoutAStoredItemRunsTheSiblingEditor) {
     ReleaseTTManager();
 }
 
+TEST_F(TTCommands, EditingAnOlderTextMovesItToTheSiblingEditorWhichEditTTThenFinds) {
+    runTTOld("kept", "click 1");
+    ASSERT_EQ(texts().size(), 1u);
+    CZnTText& text = *texts()[0];
+    const std::string listed = "ZnNMod.dll ZnNMod.Reqpador SetObjectList " +
+                               std::to_string(text.GetId().index);
+    EXPECT_EQ(text.Edit(), S_OK);
+    EXPECT_EQ(text.GetMode(), kTTModeConditions);
+    const auto& log = simhost::SiblingCallLog();
+    ASSERT_GE(log.size(), 2u);
+    EXPECT_EQ(log[log.size() - 2], listed);
+
+    znsWorkID format;
+    text.GetFormat(format);
+    simhost::SiblingCallLog().clear();
+    EXPECT_EQ(EditTT(&format, 0, nullptr), 1);
+    EXPECT_EQ(texts().size(), 1u) << "the format's text is opened, not a new one";
+    ASSERT_GE(log.size(), 2u);
+    EXPECT_EQ(log[log.size() - 2], listed);
+}
+
 TEST_F(TTCommands, TTMakesANewTextEachTimeForTheSiblingEditor) {
     Host().RunCommand(u"TT");
     Host().RunCommand(u"TT");
