@@ -1,5 +1,5 @@
-// "TTOld" on a drawing whose technical conditions have 300 and 3,000 items, from the command
-// to the placed columns: the editor dialog loads the text, the user presses OK, the items
+// The editing procedure of "TTOld" on a drawing whose technical conditions have 300 and
+// 3,000 items, from its start to the placed columns: the editor dialog loads the text, the user presses OK, the items
 // are resolved, the content is written back and the columns are filled again. The cost
 // should grow linearly with the items (the fitted complexity is O(N)).
 #include <benchmark/benchmark.h>
@@ -12,6 +12,7 @@
 #include "platform/richedit/RichEditModel.h"
 #include "platform/text/CodePage.h"
 #include "platform/ui/ScriptedAgent.h"
+#include "requirements/EditFlows.h"
 #include "requirements/ZnTText.h"
 #include "simhost/SimHost.h"
 
@@ -41,22 +42,25 @@ void TTOld(benchmark::State& state) {
     entry("ZNSInit")();
     zn::ui::ScriptedAgent agent;
     zn::ui::UserAgent* previous = zn::ui::SetUserAgent(&agent);
-    {
-        // A text without a format, laid out by hand: the command finds it and only updates
-        // its columns after OK.
-        IZnObject* object = nullptr;
-        host.ObjManager().Create(&object, CLSID_ZnTText);
-        ZnPtr<IZnTText> text = ZnQuery<IZnTText>(object);
-        object->Release();
-        text->SetMode(kTTModeOldConditions);
-        host.ObjManager().Append(text.get(), nullptr);
-        text->SetContent(items(int(state.range(0))), 0);
-        text->LayoutInRectangle({0, 1e7, 0}, {180, 0, 0}, 0, 0);
-        text->SetPlaceKind(kTTPlaceRectangle);
-    }
+    // The drawing's text, on its format and placed above the title block; each run edits it
+    // as a sibling module's call does, with OK.
+    ZnsArray<znsWorkID> formats;
+    ZnsObjectFilter filter;
+    filter.classes = {CLSID_ZnFormat};
+    host.ObjManager().List(formats, filter);
+    IZnObject* object = nullptr;
+    host.ObjManager().Create(&object, CLSID_ZnTText);
+    ZnPtr<IZnTText> text = ZnQuery<IZnTText>(object);
+    object->Release();
+    text->SetMode(kTTModeOldConditions);
+    host.ObjManager().Append(text.get(), nullptr);
+    text->SetFormat(formats.at(0));
+    text->SetContent(items(int(state.range(0))), 0);
+    text->Place(kTTPlaceAuto);
     for (auto _ : state) {
         agent.AddScript("click 1");
-        host.RunCommand(u"TTOld");
+        znsWorkID id = text->GetId();
+        OldFlow(id, kTTModeOldConditions, nullptr, 0, nullptr, znsWorkID::Null());
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
     state.SetComplexityN(state.range(0));
