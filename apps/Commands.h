@@ -16,5 +16,6 @@ struct Subcommand {
 Subcommand addCalcCommand(CLI::App& app);
 Subcommand addEditCommand(CLI::App& app);
 Subcommand addHostCommand(CLI::App& app);
+Subcommand addNotebookCommand(CLI::App& app);
 Subcommand addResourcesCommand(CLI::App& app);
 Subcommand addRtfCommand(CLI::App& app);

@@ -10,6 +10,7 @@ int main(int argc, char** argv) {
         addCalcCommand(app),
         addEditCommand(app),
         addHostCommand(app),
+        addNotebookCommand(app),
         addResourcesCommand(app),
         addRtfCommand(app),
     };

@@ -230,7 +230,8 @@ private:
     // Paragraph helpers over the text.
     int ParagraphStart(int position) const;
     int ParagraphEnd(int position) const; // position of its mark, or the text length
-    std::u16string_view ParagraphAt(int start) const;
+    // The text from `start` to the end of its paragraph (mark excluded).
+    ZnsStringW ParagraphAt(int start) const;
     void FormatPrefix(int start, int length);
     void InsertItemTag(zn::richedit::TextRange& range, int at, std::int32_t tagId);
     void ResetNumberFormats();

@@ -108,7 +108,7 @@ void CReqpad::OnPaste() {
         int before = GetTextLength();
         StreamInRtf(*rtf, true);
         int pastedEnd = at + GetTextLength() - before;
-        if (last && GetTextLength() > 0 && GetText().back() == u'\r') {
+        if (last && GetTextLength() > 0 && Document().CharAt(GetTextLength() - 1) == u'\r') {
             SetSel(GetTextLength() - 1, GetTextLength());
             ReplaceSel(u"");
             pastedEnd = std::min(pastedEnd, GetTextLength());

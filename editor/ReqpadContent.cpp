@@ -88,7 +88,7 @@ void CReqpad::ConvertLinesToItems() {
     int selStart = 0, selEnd = 0;
     GetSel(selStart, selEnd);
     for (int start = 0; start < GetTextLength(); start = ParagraphEnd(start) + 1) {
-        std::u16string_view line = ParagraphAt(start);
+        ZnsStringW line = ParagraphAt(start);
         if (ParseItemPrefix(line))
             continue; // already an item, tagged or not
         std::size_t digits = 0;
@@ -126,8 +126,8 @@ void CReqpad::RepairOldContent() {
     CharFormat plain;
     plain.mask = zn::richedit::CFM_BOLD | zn::richedit::CFM_PROTECTED;
     SetCharFormat(0, GetTextLength(), plain);
-    const ZnsStringW& text = GetText();
     for (int open = 0; open < GetTextLength(); ++open) {
+        const ZnsStringW& text = GetText(); // flattened again after each repair
         char16_t bracket = text[std::size_t(open)];
         if (bracket != u'(' && bracket != u'{')
             continue;

@@ -44,25 +44,22 @@ bool endsParagraph(std::u16string_view line) {
 
 } // namespace
 
+// Paragraph helpers read through the document's paragraph partition and a few characters
+// at a time, so they do not flatten the whole text after every edit.
 int CReqpad::ParagraphStart(int position) const {
-    const ZnsStringW& text = GetText();
-    position = std::clamp(position, 0, int(text.size()));
-    while (position > 0 && text[std::size_t(position - 1)] != u'\r')
-        --position;
-    return position;
+    position = std::clamp(position, 0, GetTextLength());
+    return Document().ParagraphStart(Document().ParagraphOf(position));
 }
 
 int CReqpad::ParagraphEnd(int position) const {
-    const ZnsStringW& text = GetText();
-    std::size_t mark = text.find(u'\r', std::size_t(std::max(position, 0)));
-    return mark == ZnsStringW::npos ? int(text.size()) : int(mark);
+    position = std::clamp(position, 0, GetTextLength());
+    return Document().ParagraphTextEnd(Document().ParagraphOf(position));
 }
 
-std::u16string_view CReqpad::ParagraphAt(int start) const {
-    std::u16string_view text = GetText();
-    if (start >= int(text.size()))
+ZnsStringW CReqpad::ParagraphAt(int start) const {
+    if (start < 0 || start >= GetTextLength())
         return {};
-    return text.substr(std::size_t(start), std::size_t(ParagraphEnd(start) - start));
+    return Document().TextRange(start, ParagraphEnd(start));
 }
 
 int CReqpad::ItemStart(int position) const {
@@ -242,7 +239,7 @@ void CReqpad::MoveItemDown() {
         ReplaceSel(u"\r");
         StreamInRtf(moved, true);
         int textEnd = GetTextLength();
-        if (textEnd > 0 && GetText().back() == u'\r') {
+        if (textEnd > 0 && Document().CharAt(textEnd - 1) == u'\r') {
             SetSel(textEnd - 1, textEnd);
             ReplaceSel(u"");
         }
@@ -296,7 +293,7 @@ int CReqpad::SelectItemPrefix(int position) {
     if (position == -1)
         position = GetSelStart();
     SetSel(position, position);
-    ItemPrefix prefix = ParseItemPrefix(ParagraphAt(position).substr(0));
+    ItemPrefix prefix = ParseItemPrefix(ParagraphAt(position));
     if (prefix)
         SetSel(position, position + prefix.length);
     return prefix.length;

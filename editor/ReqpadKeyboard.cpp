@@ -77,8 +77,7 @@ bool CReqpad::OnBackspaceOrDelete(bool backspace) {
         return true;
     }
     // The mark that closes an item is never removed: two items are never joined.
-    const ZnsStringW& text = GetText();
-    if (start > 0 && text[std::size_t(start)] == u'\r' &&
+    if (start > 0 && Document().CharAt(start) == u'\r' &&
         ParseItemPrefix(ParagraphAt(start + 1))) {
         int caret = backspace ? end : start;
         SetSel(caret, caret);

@@ -30,6 +30,10 @@ public:
     virtual HRESULT OpenSettingsSection(const ZnsStringW& name, IZnSettingsSection** section) = 0;
     virtual void ShowHelp(const ZnsStringW& topic, void* owner) = 0;
     // The host's standard folders and files by number: 11 the folder of old notebook files,
-    // 40 and 41 the default notebook file; empty for a number the host does not know.
+    // 40 and 41 the default notebook file, 50 the notebook's cover page; empty for a number
+    // the host does not know.
     virtual ZnsStringW GetStandardPath(std::int32_t number) const = 0;
+    // The host's edition (2: the full drafting edition) and its language (2: Russian).
+    virtual std::int32_t GetHostKind() const = 0;
+    virtual std::int32_t GetHostLanguage() const = 0;
 };

@@ -17,7 +17,7 @@ struct HostEvent {
     Kind kind;
     ZnsStringW text;        // the message, the reported object's name, or the help topic
     std::int32_t value = 0; // the message kind or the packed version
-    std::optional<znsWorkID> editObject; // a message's edit-object button
+    std::optional<znsWorkID> editObject{}; // a message's edit-object button
 };
 
 class Notifier : public IZnNotificator {

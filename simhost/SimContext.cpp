@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "platform/text/CodePage.h"
+
 namespace simhost {
 
 void SimContext::ReportVersion(const ZnsStringW& what, std::int32_t version) {
@@ -55,9 +57,15 @@ ZnsStringW SimContext::GetStandardPath(std::int32_t number) const {
     case 40:
     case 41:
         return zn::fromUtf8(folder + "/Notebook.ntb");
+    case 50:
+        return zn::fromUtf8(folder + "/NotebookCover.rtf");
     default:
         return {};
     }
+}
+
+std::int32_t SimContext::GetHostLanguage() const {
+    return zn::interfaceLanguage() == 1049 ? 2 : 1;
 }
 
 znsCmd* SimContext::FindCommand(std::u16string_view name) {

@@ -33,6 +33,9 @@ public:
     void ShowHelp(const ZnsStringW& topic, void* owner) override;
     // Under $XDG_DATA_HOME/reqpad (else ~/.local/share/reqpad).
     ZnsStringW GetStandardPath(std::int32_t number) const override;
+    std::int32_t GetHostKind() const override { return 2; }
+    // Follows the interface language the host was started with.
+    std::int32_t GetHostLanguage() const override;
 
     // Every registration, in order (a command registered twice appears twice).
     const std::vector<znsCmd>& Commands() const { return m_commands; }

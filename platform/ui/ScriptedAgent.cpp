@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/ui/Input.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/MessageBox.h"
 
@@ -134,6 +135,10 @@ void ScriptedAgent::ProvideInput(CWnd& waiting) {
     ScriptAction action = take(situation, [](const ScriptAction& a) { return a.IsInput(); });
     try {
         ApplyInputAction(action, window);
+        // Modifiers are held only from one key action to the next; a script that goes on
+        // with anything else, or ends, leaves the keyboard released.
+        if (m_actions.empty() || m_actions.front().kind != Kind::Key)
+            HoldModifiers(0);
     } catch (const AgentError& e) {
         throw AgentError("script action " + std::to_string(m_taken) + " (" +
                          DescribeAction(action) + ") does not fit: " + e.what());

@@ -83,6 +83,7 @@ protected:
             PumpMessages();
             start = end + 1;
         }
+        HoldModifiers(0); // the lines' last key leaves nothing held for direct key presses
     }
     ZnsStringW text(int id) const { return dialog.GetDlgItemTextW(id); }
     bool visible(int id) const { return dialog.GetDlgItem(id)->IsWindowVisible(); }

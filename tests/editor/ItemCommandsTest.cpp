@@ -106,13 +106,14 @@ TEST_F(ReqpadTest, ShiftArrowsGrowFromTheirOwnAnchor) {
     caret(at(u"c"));
     run("key Shift+Right\nkey Shift+Right"); // Shift held: the anchor stays at "c"
     EXPECT_EQ(pad.GetSelText(), u"cd");
-    run("key Shift+Left");
+    caret(at(u"c"));
+    run("key Shift+Right\nkey Shift+Right\nkey Shift+Left");
     EXPECT_EQ(pad.GetSelText(), u"c");
-    run("key Left"); // lets Shift go
     caret(at(u"e"));
     run("key Shift+Down"); // to the start of the next line
     EXPECT_EQ(pad.GetSelText(), u"ef\r");
-    run("key Shift+Up"); // back past the anchor, to the start of the line before
+    caret(at(u"e"));
+    run("key Shift+Down\nkey Shift+Up"); // back past the anchor, to the start of the line before
     EXPECT_EQ(pad.GetSelText(), u"1. abcd");
 }
 

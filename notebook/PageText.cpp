@@ -1,0 +1,59 @@
+#include "notebook/PageText.h"
+
+#include "platform/richedit/RichEditModel.h"
+#include "platform/text/CodePage.h"
+
+namespace notebook {
+
+using zn::richedit::RichEditModel;
+
+namespace {
+
+bool load(RichEditModel& model, std::u16string_view rtf) {
+    return IsRtf(rtf) && bool(model.StreamInRtf(zn::wideToAnsi(rtf), false));
+}
+
+ZnsStringW rtfOf(const RichEditModel& model) {
+    return zn::ansiToWide(model.GetRtf());
+}
+
+} // namespace
+
+bool IsRtf(std::u16string_view text) {
+    size_t start = text.find_first_not_of(u" \t\r\n");
+    return start != std::u16string_view::npos && text.substr(start, 5) == u"{\\rtf";
+}
+
+ZnsStringW RtfOfPlainText(std::u16string_view text) {
+    RichEditModel model;
+    ZnsStringW paragraphs(text);
+    zn::replaceAll(paragraphs, u"\r\n", u"\r");
+    zn::replaceAll(paragraphs, u"\n", u"\r");
+    model.SetText(paragraphs);
+    return rtfOf(model);
+}
+
+ZnsStringW PlainTextOfRtf(std::u16string_view rtf) {
+    RichEditModel model;
+    if (!load(model, rtf))
+        return ZnsStringW(rtf);
+    ZnsStringW text = model.GetText();
+    for (char16_t& ch : text)
+        if (ch == u'\r')
+            ch = u'\n';
+    return text;
+}
+
+ZnsStringW BlackenRtf(std::u16string_view rtf) {
+    RichEditModel model;
+    if (!load(model, rtf))
+        return ZnsStringW(rtf);
+    zn::richedit::CharFormat black;
+    black.mask = zn::richedit::CFM_COLOR;
+    black.effects = 0;
+    black.color = 0;
+    model.SetCharFormat(0, model.GetTextLength(), black);
+    return rtfOf(model);
+}
+
+} // namespace notebook
