@@ -94,8 +94,10 @@ check "TTOld made and placed a text" grep -q '"columnTexts":\["1. second\\n2. th
 check "an item is deleted, an absent one is not" \
   test "$(grep -c '"result"' "$work/out") $(grep -c '{"result":1}' "$work/out")" == "2 1"
 check "the view refers to the renumbered item" grep -qx 2 "$work/out"
-run "new --sheet A3" "user click 2" "command TTOld" "objects" > "$work/out"
-check "a cancelled TTOld leaves no text" test "$(grep -c TText "$work/out")" -eq 0
+run "new --sheet A3" "user click 2" "command TTOld" "objects" "user click 1" "command TTOld" "objects" \
+    > "$work/out"
+check "a cancelled TTOld leaves no text, an accepted one does" \
+  test "$(grep -c '00000001-0013-AAAA' "$work/out")" -eq 1
 run "new" "user click 1" "command TTOld" "user click 1" > "$work/out"
 check "an action nobody asks for stops the script" test $? -eq 2
 
