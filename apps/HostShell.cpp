@@ -13,15 +13,12 @@
 #include "module/Exports.h"
 #include "platform/file/SaveFile.h"
 #include "platform/loader/Loader.h"
-#include "resources/StringTable.h"
 #include "simhost/Annotation.h"
 #include "simhost/PositionRecord.h"
 #include "simhost/SiblingStandIns.h"
 #include "simhost/SingleLineText.h"
 
 namespace {
-
-constexpr unsigned kNotAvailableYet = 59000;
 
 // Writes through a temporary file and a rename, so a failed write leaves the old file.
 void writeFileAtomically(const std::string& path, const std::string& content) {
@@ -189,15 +186,8 @@ void HostShell::exportSheet(const Words& args) {
 
 void HostShell::command(const Words& args) {
     expectCount(args, 1, 1, "command NAME");
-    ZnsStringW name = zn::fromUtf8(args[0]);
-    HRESULT result = m_host.RunCommand(name);
-    if (result == E_INVALIDARG)
+    if (m_host.RunCommand(zn::fromUtf8(args[0])) == E_INVALIDARG)
         throw ShellError("no command \"" + args[0] + "\" is registered");
-    if (result == E_NOTIMPL) {
-        ZnsStringW text = res::LoadStringW(kNotAvailableYet);
-        zn::replaceAll(text, u"%s", name);
-        m_out << zn::toUtf8(text) << '\n';
-    }
 }
 
 void HostShell::param(const Words& args) {
@@ -298,11 +288,16 @@ void HostShell::select(const Words& args) {
 }
 
 void HostShell::extended(const Words& args) {
-    expectCount(args, 2, 3, "ext ID NAME [TEXT]");
+    expectCount(args, 2, 4, "ext ID NAME [TEXT | --integer N]");
     IZnEntity& entity = object(args[0]);
     ZnsStringW name = zn::fromUtf8(args[1]);
-    if (args.size() == 3) {
-        if (FAILED(entity.SetExtProperty(name, ZNSVariant(zn::fromUtf8(args[2])))))
+    if (args.size() == 4 && args[2] != "--integer")
+        throw ShellError("usage: ext ID NAME [TEXT | --integer N]");
+    if (args.size() >= 3) {
+        // The item an object refers to ("TT item") is kept as an integer.
+        ZNSVariant value = args.size() == 4 ? ZNSVariant(integer(args[3], "the value"))
+                                            : ZNSVariant(zn::fromUtf8(args[2]));
+        if (FAILED(entity.SetExtProperty(name, value)))
             throw ShellError("the drawing refused the change");
         return;
     }

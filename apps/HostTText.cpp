@@ -11,6 +11,7 @@
 #include "apps/ShellWords.h"
 #include "apps/TTextContent.h"
 #include "host/Services.h"
+#include "module/Exports.h"
 #include "module/ModuleIds.h"
 #include "module/SpecificationAccess.h"
 #include "platform/rtf/RtfReader.h"
@@ -24,7 +25,8 @@ using Json = nlohmann::ordered_json;
 const char* kUsage =
     "tt new --mode N [--format auto|none] --content FILE | tt layout ID X1 Y1 X2 Y2 | "
     "tt place ID KIND | tt update ID | tt info ID|all | tt prop ID NAME [VALUE] | tt grips ID | "
-    "tt move-grips ID [--all] DX DY G... | tt notify ID KIND";
+    "tt move-grips ID [--all] DX DY G... | tt notify ID KIND | tt select-item ID | "
+    "tt delete-item ID N";
 
 Json point(const ZnsPoint3& p) {
     return Json::array({p.x, p.y, p.z});
@@ -158,6 +160,13 @@ void HostShell::ttext(const Words& args) {
     }
     if (args.size() < 2)
         throw ShellError(std::string("usage: ") + kUsage);
+    if (action == "select-item") {
+        // Any drawing object may refer to an item; a sibling module's dialog asks this way.
+        expectCount(args, 2, 2, "tt select-item ID");
+        const znsWorkID id = object(args[1]).GetId();
+        m_out << Json{{"result", ZNS_SelectTTItem(&id, nullptr)}}.dump() << '\n';
+        return;
+    }
     CZnTText& text = requirementsObject(args[1]);
     if (action == "layout") {
         expectCount(args, 6, 6, "tt layout ID X1 Y1 X2 Y2");
@@ -210,6 +219,18 @@ void HostShell::ttext(const Words& args) {
             grips.push_back(integer(rest[i], "a grip index"));
         HRESULT result = text.MoveGripPoints(grips, offset, all);
         m_out << Json{{"status", zn::formatA("0x%08X", unsigned(result))}}.dump() << '\n';
+    } else if (action == "delete-item") {
+        expectCount(args, 3, 3, "tt delete-item ID N");
+        std::int32_t item = integer(args[2], "the item number");
+        ZnsStringW content = text.GetContent();
+        ZnsArray<ZnsLink> links;
+        text.GetLinks(links);
+        std::int32_t result = DelTTItem(item, &content, 2, &links);
+        if (result == 1) {
+            text.SetContentAndLinks(content, links);
+            text.Update();
+        }
+        m_out << Json{{"result", result}}.dump() << '\n';
     } else if (action == "notify") {
         expectCount(args, 3, 3, "tt notify ID KIND");
         text.OnNotify(notifyKind(args[2]));

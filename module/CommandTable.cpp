@@ -7,15 +7,17 @@
 #include "host/Services.h"
 #include "host/SiblingModules.h"
 #include "platform/loader/Loader.h"
+#include "requirements/EditFlows.h"
+#include "requirements/IZnTText.h"
 #include "resources/ModuleResources.h"
 
 namespace module {
 
 const CommandEntry kRequirementsCommands[4] = {
-    {u"TTOld", 0x2000000, nullptr},
-    {u"TDold", 0x2000000, nullptr},
-    {u"TT", 0x4, nullptr},
-    {u"TD", 0x4, nullptr},
+    {u"TTOld", 0x2000000, &RunOldConditions},
+    {u"TDold", 0x2000000, &RunOldParameters},
+    {u"TT", 0x4, &RunConditions},
+    {u"TD", 0x4, &RunParameters},
 };
 
 const CommandEntry kToolCommands[3] = {
@@ -29,6 +31,31 @@ HRESULT RegisterCommand(const CommandEntry& entry) {
         return E_FAIL;
     auto record = std::make_unique<znsCmd>(entry.name, entry.flags, entry.callback);
     return gpZnContext->RegisterCommand(*record);
+}
+
+namespace {
+
+template <auto Flow, std::int32_t Mode> std::int32_t runFlow() {
+    znsWorkID object;
+    return Flow(object, Mode, nullptr, 1, nullptr, znsWorkID::Null());
+}
+
+} // namespace
+
+std::int32_t RunOldConditions(void*) {
+    return runFlow<&OldFlow, kTTModeOldConditions>();
+}
+
+std::int32_t RunOldParameters(void*) {
+    return runFlow<&OldFlow, kTTModeOldParameters>();
+}
+
+std::int32_t RunConditions(void*) {
+    return runFlow<&NewFlow, kTTModeConditions>();
+}
+
+std::int32_t RunParameters(void*) {
+    return runFlow<&NewFlow, kTTModeParameters>();
 }
 
 std::int32_t RunFormEdit(void*) {

@@ -24,6 +24,13 @@ extern const CommandEntry kToolCommands[3];
 // the host's answer (negative on failure).
 HRESULT RegisterCommand(const CommandEntry& entry);
 
+// "TTOld", "TDold": the text edited in this module's editor and placed; "TT", "TD": the text
+// handed to the sibling module's editor. Each finds the drawing's text or makes a new one.
+std::int32_t RunOldConditions(void* context);
+std::int32_t RunOldParameters(void* context);
+std::int32_t RunConditions(void* context);
+std::int32_t RunParameters(void* context);
+
 // "FormEdit": the input form of "VornCtl.dll" over the host's main window; E_NOINTERFACE
 // when the library or its function is missing. The text the form fills is not used.
 std::int32_t RunFormEdit(void* context);

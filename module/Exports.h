@@ -6,6 +6,7 @@
 
 #include "host/Array.h"
 #include "platform/text/ZnsString.h"
+#include "platform/text/ZnsString.h"
 
 struct znsWorkID;
 struct ZnsLink;
@@ -20,6 +21,17 @@ ZNS_EXPORT std::int32_t ZNS_DelTTItem(std::int32_t item);
 // Host multiline text converted to requirements RTF by a hidden editor control; `links`
 // (a ZnsArray<ZnsLink>, may be null) gives the references' link list and takes it back.
 ZNS_EXPORT ZnsStringW* ConvertAcadToRtf(ZnsStringW* out, const ZnsStringW* mtext, void* links);
+
+// NewFlow for the format `*format` (null pointer or identifier: a new text each time); the
+// flag and the window are not used. Always 1.
+ZNS_EXPORT std::int32_t EditTT(const znsWorkID* format, std::int32_t flag, void* window);
+// Lets the user choose the requirements item the drawing object `*object` refers to, from
+// the calling dialog `window`; the item number, -1 when none.
+ZNS_EXPORT std::int32_t ZNS_SelectTTItem(const znsWorkID* object, void* window);
+// Deletes item `number` from the requirements text `*text` (content kind `kind`), renumbering
+// the rest and the objects that refer to them; 1 when the item was there, else 0.
+ZNS_EXPORT std::int32_t DelTTItem(std::int32_t number, ZnsStringW* text, std::int32_t kind,
+                                  ZnsArray<ZnsLink>* links);
 
 // How the host and tests find the entry points through the loader.
 using ZnsInitFunction = void (*)();

@@ -98,7 +98,8 @@ CZnsTTManager* AcquireTTManager() {
 }
 
 void ReleaseTTManager() {
-    if (g_manager)
-        g_manager->Release();
-    g_manager = nullptr;
+    // A procedure that runs inside another (the editor's reference lookup inside a command)
+    // must not end the manager its caller still holds.
+    if (g_manager && g_manager->Release() == 0)
+        g_manager = nullptr;
 }

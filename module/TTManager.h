@@ -43,5 +43,5 @@ public:
 
 // The manager with one more reference; null only when it could not be created.
 CZnsTTManager* AcquireTTManager();
-// Releases one reference and clears the global.
+// Releases one reference; the last one ends the manager and clears the global.
 void ReleaseTTManager();

@@ -10,6 +10,7 @@
 #include "module/SpecificationAccess.h"
 #include "platform/ui/MessageBox.h"
 #include "requirements/AttachToDrawing.h"
+#include "requirements/EditFlows.h"
 #include "requirements/ZnTText.h"
 #include "resources/StringTable.h"
 
@@ -336,12 +337,26 @@ void CZnTText::Update() {
             break;
 }
 
+HRESULT CZnTText::Edit() {
+    // The older modes are edited by the newer editor from now on; no change record, as the
+    // editor records its own.
+    if (m_mode == kTTModeOldConditions)
+        m_mode = kTTModeConditions;
+    else if (m_mode == kTTModeOldParameters)
+        m_mode = kTTModeParameters;
+    znsWorkID self = GetId();
+    NewFlow(self, m_mode, nullptr, 1, nullptr, znsWorkID::Null());
+    return S_OK;
+}
+
 HRESULT CZnTText::EditOrPlace(std::int32_t flags,
                               const std::map<ZnsStringW, ZNSVariant>* parameters) {
     constexpr std::int32_t kPlace = 0x4, kWithoutAsking = 0x2;
-    if (!(flags & kPlace))
-        return E_NOTIMPL; // editing runs the requirements editor, which this module does not have
-                          // yet
+    if (!(flags & kPlace)) {
+        znsWorkID self = GetId();
+        NewFlow(self, m_mode, nullptr, flags & kWithoutAsking ? 0 : 1, nullptr, znsWorkID::Null());
+        return S_OK;
+    }
     AttachToDrawing(*this);
     if (GetId().IsNull())
         return E_FAIL;

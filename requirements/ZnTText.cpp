@@ -14,6 +14,7 @@
 #include "host/ItemEntries.h"
 #include "host/Services.h"
 #include "module/ModuleIds.h"
+#include "requirements/ContentRefresh.h"
 #include "resources/StringTable.h"
 
 namespace {
@@ -469,7 +470,10 @@ void CZnTText::OnNotify(std::int32_t kind) {
             SetContent(ZnsStringW(m_content), 0);
         } else if (m_mode == kTTModeOldConditions) {
             ValidateLinks();
-            SetContentAndLinks(ZnsStringW(m_content), ZnsArray<ZnsLink>(m_links));
+            ZnsStringW content = m_content;
+            ZnsArray<ZnsLink> links = m_links;
+            requirements::RefreshThroughEditor(content, links);
+            SetContentAndLinks(content, links);
         }
         Update();
         break;

@@ -33,6 +33,7 @@ public:
     HRESULT MoveGripPoints(const ZnsArray<std::int32_t>& indices, const ZnsPoint3& offset,
                            bool all) override;
     HRESULT TransformBy(const ZnsMatrix& matrix) override;
+    HRESULT Edit() override;
     HRESULT EditOrPlace(std::int32_t flags,
                         const std::map<ZnsStringW, ZNSVariant>* parameters) override;
     void OnNotify(std::int32_t kind) override;

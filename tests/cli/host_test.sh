@@ -27,13 +27,6 @@ check "save, open and render" test -s "$work/a.svg" -a -s "$work/a.zdw"
 check "objects survive the round trip" test "$(grep -c '"class"' "$work/out")" -eq 3
 check "the sheet is A3 in millimetres" grep -q 'viewBox="0 0 420 297"' "$work/a.svg"
 
-for lang in 1033 1049 3082; do
-  printf 'new\ncommand TTOld\n' > "$work/script"
-  out="$("$reqpad" host --lang "$lang" --script "$work/script")"
-  check "TTOld is not available yet ($lang)" grep -q 'TTOld' <<<"$out"
-done
-out="$("$reqpad" host --lang 1049 --script "$work/script")"
-check "the message comes from the Russian strings" grep -q 'недоступна' <<<"$out"
 
 run "new --sheet A3" "param set 7109 abc"
 status=$?

@@ -86,5 +86,20 @@ check "a mode out of range is refused" grep -q "usage: tt new" "$work/err"
 run "new" "tt new --mode 2 --content $work/missing.txt"
 check "a missing content file is refused" grep -q "cannot read" "$work/err"
 
+# TTOld written by the scripted user; a referring view follows the deletion of an item.
+run "new --sheet A3" "add view 300 200 340 240 A" "user type first\\nsecond\\nthird" "user click 1" \
+    "command TTOld" "ext 4 \"TT item\" --integer 3" "tt delete-item 5 1" "tt delete-item 5 7" \
+    "ext 4 \"TT item\"" "tt info 5" > "$work/out"
+check "TTOld made and placed a text" grep -q '"columnTexts":\["1. second\\n2. third"\]' "$work/out"
+check "an item is deleted, an absent one is not" \
+  test "$(grep -c '"result"' "$work/out") $(grep -c '{"result":1}' "$work/out")" == "2 1"
+check "the view refers to the renumbered item" grep -qx 2 "$work/out"
+run "new --sheet A3" "user click 2" "command TTOld" "objects" "user click 1" "command TTOld" "objects" \
+    > "$work/out"
+check "a cancelled TTOld leaves no text, an accepted one does" \
+  test "$(grep -c '00000001-0013-AAAA' "$work/out")" -eq 1
+run "new" "user click 1" "command TTOld" "user click 1" > "$work/out"
+check "an action nobody asks for stops the script" test $? -eq 2
+
 echo "$passed passed, $failed failed"
 test "$failed" -eq 0

@@ -1,0 +1,13 @@
+// The content of a text whose references changed, passed once through a hidden editor:
+// renumbered, its reference texts refreshed, as the editor's OK would store it.
+#pragma once
+
+#include "host/Array.h"
+#include "requirements/TTextTypes.h"
+
+namespace requirements {
+
+// RTF in, RTF out; both left as they were when the editor cannot be built.
+void RefreshThroughEditor(ZnsStringW& content, ZnsArray<ZnsLink>& links);
+
+} // namespace requirements
