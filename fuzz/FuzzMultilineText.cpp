@@ -25,17 +25,20 @@ struct OkUser : zn::ui::UserAgent {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static OkUser user;
-    static res::ModuleResourceScope resources;
-    static zn::ui::CWnd owner;
-    static editor::CReqpad pad;
-    if (!owner.GetSafeHwnd()) {
+    // Made once and never destroyed: the window system's own statics may go first at exit.
+    static editor::CReqpad* pad = [] {
+        static OkUser user;
         zn::ui::SetUserAgent(&user);
-        owner.Create(u"Fuzz", u"Owner", zn::ui::WS_POPUP, {0, 0, 640, 480}, nullptr, 0);
-        pad.Create(0, {0, 0, 600, 400}, &owner, 12014);
-        pad.InitControl();
-    }
-    pad.SetContent(zn::fromUtf8(std::string_view(reinterpret_cast<const char*>(data), size)),
-                   editor::kContentMultiline);
+        static auto* resources = new res::ModuleResourceScope;
+        (void)resources;
+        auto* owner = new zn::ui::CWnd;
+        owner->Create(u"Fuzz", u"Owner", zn::ui::WS_POPUP, {0, 0, 640, 480}, nullptr, 0);
+        auto* control = new editor::CReqpad;
+        control->Create(0, {0, 0, 600, 400}, owner, 12014);
+        control->InitControl();
+        return control;
+    }();
+    pad->SetContent(zn::fromUtf8(std::string_view(reinterpret_cast<const char*>(data), size)),
+                    editor::kContentMultiline);
     return 0;
 }
