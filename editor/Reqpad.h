@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "host/Array.h"
@@ -107,6 +108,7 @@ public:
     // The number of the caret's paragraph, 0 when it is not an item paragraph.
     int CaretItemNumber() const;
     int ItemCount() const;
+    bool HasItems() const;
     void AddItem();
     void DeleteItems();
     void MoveItemUp();
@@ -237,6 +239,9 @@ private:
     void ResetNumberFormats();
     void RepairOldContent();
     void SwapWithUndoSnapshot();
+    // The selection of a copy or cut (none when empty), renumbered and with an undo step
+    // taken: whether it begins at an item, so that whole items travel with their format.
+    std::optional<bool> BeginTransfer(int& start, int& end);
     std::string SnapshotRtf() const;
 
     zn::ui::CMenu* m_editMenu = nullptr;

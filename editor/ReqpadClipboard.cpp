@@ -1,5 +1,7 @@
 // The control's clipboard commands. Whole items copied from the editor keep their format
 // and are pasted behind the caret's item; anything else arrives as plain text.
+#include <optional>
+
 #include "editor/ItemPrefix.h"
 #include "editor/Reqpad.h"
 #include "platform/ui/Clipboard.h"
@@ -27,16 +29,22 @@ void CReqpad::OnClipboardChanged() {
         g_itemsOnClipboard = false;
 }
 
-void CReqpad::OnCopy() {
-    int start = 0, end = 0;
+std::optional<bool> CReqpad::BeginTransfer(int& start, int& end) {
     GetSel(start, end);
     if (start == end)
-        return;
+        return std::nullopt;
     Renumber(RenumberMode::Plain);
     TakeUndoSnapshot();
+    return ParagraphStart(start) == start && ParseItemPrefix(ParagraphAt(start));
+}
+
+void CReqpad::OnCopy() {
+    int start = 0, end = 0;
+    const std::optional<bool> items = BeginTransfer(start, end);
+    if (!items)
+        return;
     CopyingScope copying;
-    bool items = ParagraphStart(start) == start && ParseItemPrefix(ParagraphAt(start));
-    if (!items) {
+    if (!*items) {
         Copy();
         g_itemsOnClipboard = false;
         return;
@@ -52,14 +60,11 @@ void CReqpad::OnCopy() {
 
 void CReqpad::OnCut() {
     int start = 0, end = 0;
-    GetSel(start, end);
-    if (start == end)
+    const std::optional<bool> items = BeginTransfer(start, end);
+    if (!items)
         return;
-    Renumber(RenumberMode::Plain);
-    TakeUndoSnapshot();
     CopyingScope copying;
-    bool items = ParagraphStart(start) == start && ParseItemPrefix(ParagraphAt(start));
-    if (!items) {
+    if (!*items) {
         if (SelectionEditable()) {
             Cut();
             g_itemsOnClipboard = false;

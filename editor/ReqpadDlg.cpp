@@ -332,7 +332,7 @@ void ReqpadDlg::updateStates() {
     m_mainToolBar.CheckButton(int(ID_FT_SUPERSCRIPT), editor.IsRaised());
     m_mainToolBar.CheckButton(int(ID_FT_SUBSCRIPT), editor.IsLowered());
     m_mainToolBar.EnableButton(int(ID_CALCULATOR), editable);
-    m_mainToolBar.EnableButton(int(ID_DELETE_ITEMS), editor.ItemCount() > 0);
+    m_mainToolBar.EnableButton(int(ID_DELETE_ITEMS), editor.HasItems());
 }
 
 // --- Ending -----------------------------------------------------------------------------

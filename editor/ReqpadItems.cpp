@@ -96,6 +96,15 @@ int CReqpad::ItemCount() const {
     return count;
 }
 
+bool CReqpad::HasItems() const {
+    // Stops at the first item: the interface asks after every change, so this must not
+    // walk a long text.
+    for (int position = 0; position < GetTextLength(); position = ParagraphEnd(position) + 1)
+        if (ParseItemPrefix(ParagraphAt(position)))
+            return true;
+    return false;
+}
+
 CharFormat CReqpad::DefaultFormat() const {
     CharFormat format = GetDefaultCharFormat();
     format.mask = zn::richedit::CFM_ALL;

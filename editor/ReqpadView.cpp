@@ -66,13 +66,15 @@ LRESULT CReqpadView::ReqpadProc(UINT message, WPARAM wParam, LPARAM lParam) {
             owner->SendMessage(WM_COMMAND, MAKEWPARAM(ID_HELP, 0), 0);
         return 0;
     }
-    if (m_viewMode)
-        return ViewModeProc(message, wParam, lParam);
     CPoint point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     switch (message) {
     case WM_LBUTTONDOWN:
         if (InSelectionArea(point)) {
-            SelectItem(GetSelStart());
+            // On the selection: view mode hands it on, edit mode takes the whole item.
+            if (m_viewMode)
+                RequestTransfer();
+            else
+                SelectItem(GetSelStart());
             return 0;
         }
         CReqpad::ReqpadProc(message, wParam, lParam);
@@ -86,28 +88,13 @@ LRESULT CReqpadView::ReqpadProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return result;
     }
     default:
-        return CReqpad::ReqpadProc(message, wParam, lParam);
+        return m_viewMode ? ViewModeProc(message, wParam, lParam)
+                          : CReqpad::ReqpadProc(message, wParam, lParam);
     }
 }
 
 LRESULT CReqpadView::ViewModeProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    CPoint point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     switch (message) {
-    case WM_LBUTTONDOWN:
-        if (InSelectionArea(point)) {
-            RequestTransfer();
-            return 0;
-        }
-        CReqpad::ReqpadProc(message, wParam, lParam);
-        if (m_selectItemOnClick)
-            SelectItemAtCaret();
-        return 0;
-    case WM_LBUTTONUP: {
-        LRESULT result = CReqpad::ReqpadProc(message, wParam, lParam);
-        if (m_selectItemOnClick)
-            SelectItemAtCaret();
-        return result;
-    }
     case WM_LBUTTONDBLCLK:
         RequestTransfer();
         return 0;
@@ -135,7 +122,8 @@ LRESULT CReqpadView::ViewModeProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_RBUTTONDOWN:
         return DefWindowProc(message, wParam, lParam);
     case WM_MOUSEMOVE:
-        SetCursor(InSelectionArea(point) ? pageViewCursor() : arrowCursor());
+        SetCursor(InSelectionArea({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}) ? pageViewCursor()
+                                                                              : arrowCursor());
         return CReqpad::ReqpadProc(message, wParam, lParam);
     case WM_SETCURSOR:
         return TRUE;

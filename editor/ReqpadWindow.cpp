@@ -71,7 +71,7 @@ void CReqpad::UpdateInterface() {
     m_editMenu->EnableMenuItem(ID_EDIT_PASTE_TEXT,
                                IsClipboardFormatAvailable(CF_UNICODETEXT) ? MF_ENABLED : MF_GRAYED);
     m_editMenu->EnableMenuItem(ID_EDIT_UNDO_TEXT, m_undoAvailable ? MF_ENABLED : MF_GRAYED);
-    m_editMenu->EnableMenuItem(ID_DELETE_ITEMS, ItemCount() > 0 ? MF_ENABLED : MF_GRAYED);
+    m_editMenu->EnableMenuItem(ID_DELETE_ITEMS, HasItems() ? MF_ENABLED : MF_GRAYED);
     int spacing = GetParaFormat().lineSpacing;
     for (auto [id, value] : {std::pair{ID_SPACING_SINGLE, 20}, std::pair{ID_SPACING_ONE_AND_HALF, 30},
                              std::pair{ID_SPACING_DOUBLE, 40}})
