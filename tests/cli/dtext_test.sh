@@ -3,16 +3,8 @@
 # after line, listed by `text`, the dialog's state kept in the settings for the next run,
 # a cancelled pick that makes nothing, and the input form answered by the user.
 set -uo pipefail
-reqpad="$1"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME=/data
-passed=0 failed=0
-check() { # name, condition...
-  local name="$1"; shift
-  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $name"; fi
-}
-run() { printf '%s\n' "$@" > "$work/script"; "$reqpad" host --script "$work/script" 2> "$work/err"; }
+source "$(dirname "$0")/host_checks.sh" "$@"
+export XDG_DATA_HOME=/data
 
 out="$(run "new --sheet A3" "user type Hello" "user click 32931" "user point 100 50" \
            "user point 200 50" "user type World" "user click 32931" "user click 2" \
@@ -35,5 +27,4 @@ check "a dialog with no user action stops the script" test $? -eq 2
 out="$(run "new" "user type Form text" "user key Enter" "command FormEdit" "calls")"
 check "FormEdit reaches the input form" grep -q 'VornCtl.dll ZNSInputFormDlg' <<<"$out"
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish

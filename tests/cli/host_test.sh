@@ -3,17 +3,9 @@
 # lists, a drawing is made, saved, reopened and rendered, unbuilt commands say so in every
 # language, and script errors stop with the line number and exit code 2.
 set -uo pipefail
-reqpad="$1"
+source "$(dirname "$0")/host_checks.sh" "$@"
 here="$(cd "$(dirname "$0")" && pwd)"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME=/data
-passed=0 failed=0
-check() { # name, condition...
-  local name="$1"; shift
-  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $name"; fi
-}
-run() { printf '%s\n' "$@" > "$work/script"; "$reqpad" host --script "$work/script" 2> "$work/err"; }
+export XDG_DATA_HOME=/data
 
 out="$(run defaults)"
 check "defaults list the registered table" test "$out" == "$(cat "$here/data/host_defaults.jsonl")"
@@ -51,5 +43,4 @@ check "Insert is disabled in the host command's calculator" grep -q '1056' "$wor
 run "new" "save $work/nofolder/x.zdw"
 check "a save into a missing folder fails" test $? -eq 2
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish

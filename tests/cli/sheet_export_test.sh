@@ -4,16 +4,7 @@
 # PDF. A DXF reader finds each column as one MTEXT holding the lines of our layout, on the
 # object's layer, at its height; the PDF is A3 at true size and its text holds every item.
 set -uo pipefail
-reqpad="$1"
-work="$(mktemp -d)"
-trap '[ -n "${KEEP:-}" ] || rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME="$work/config"
-passed=0 failed=0
-check() { # name, condition...
-  local name="$1"; shift
-  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $name"; fi
-}
-run() { printf '%s\n' "$@" > "$work/script"; "$reqpad" host --script "$work/script" 2> "$work/err"; }
+source "$(dirname "$0")/host_checks.sh" "$@"
 
 {
   echo "Технические требования"
@@ -105,5 +96,4 @@ check "a refused export writes nothing" test ! -e "$work/sheet.png"
 run "new --sheet A3" "export $work/missing/sheet.dxf"
 check "an unwritable file is an error" test $? -eq 2
 
-echo "$passed passed, $failed failed"
-test $failed -eq 0
+finish

@@ -4,16 +4,7 @@
 # save and open, renders wrapped at the column width, and answers the automation commands;
 # bad arguments stop the script with exit code 2.
 set -uo pipefail
-reqpad="$1"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME="$work/config"
-passed=0 failed=0
-check() { # name, condition...
-  local name="$1"; shift
-  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $name"; fi
-}
-run() { printf '%s\n' "$@" > "$work/script"; "$reqpad" host --script "$work/script" 2> "$work/err"; }
+source "$(dirname "$0")/host_checks.sh" "$@"
 json() { python3 -c "import json,sys; d=json.loads(sys.stdin.readline()); print($1)"; }
 
 {
@@ -101,5 +92,4 @@ check "a cancelled TTOld leaves no text, an accepted one does" \
 run "new" "user click 1" "command TTOld" "user click 1" > "$work/out"
 check "an action nobody asks for stops the script" test $? -eq 2
 
-echo "$passed passed, $failed failed"
-test "$failed" -eq 0
+finish

@@ -4,15 +4,7 @@
 # after N bytes, at several N, and each time the old file stays byte for byte, the user is
 # told, and the script stops with exit code 2.
 set -uo pipefail
-reqpad="$1"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME="$work/config"
-passed=0 failed=0
-check() { # name, condition...
-  local name="$1"; shift
-  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $name"; fi
-}
+source "$(dirname "$0")/host_checks.sh" "$@"
 
 printf '%s\n' "Technical requirements" "1. Первое требование." "2. Second requirement." > "$work/req.txt"
 scene=("new --sheet A3" "add view 40 170 160 280 A" "add text 40 160 5 Label"
@@ -39,5 +31,4 @@ for file in sheet.zdw sheet.svg sheet.dxf sheet.pdf; do
   check "no temporary file is left beside $file" test "$(ls "$work" | grep -c "^$file")" -eq 2
 done
 
-echo "$passed passed, $failed failed"
-test $failed -eq 0
+finish
