@@ -22,6 +22,14 @@ public:
     ~CopyingScope() { g_copying = false; }
 };
 
+// Items leave without their numbers' bold and protection, so wherever they are pasted the
+// numbers are ordinary text until renumbering claims them again.
+void clearNumberMarks(CReqpad& pad, int start, int end) {
+    zn::richedit::CharFormat plain;
+    plain.mask = zn::richedit::CFM_BOLD | zn::richedit::CFM_PROTECTED;
+    pad.SetCharFormat(start, end, plain);
+}
+
 } // namespace
 
 void CReqpad::OnClipboardChanged() {
@@ -50,9 +58,7 @@ void CReqpad::OnCopy() {
         return;
     }
     InternalChange guard(*this);
-    zn::richedit::CharFormat plain;
-    plain.mask = zn::richedit::CFM_BOLD | zn::richedit::CFM_PROTECTED;
-    SetCharFormat(start, end, plain);
+    clearNumberMarks(*this, start, end);
     Copy();
     ResetNumberFormats();
     g_itemsOnClipboard = true;
@@ -73,9 +79,7 @@ void CReqpad::OnCut() {
     }
     {
         InternalChange guard(*this);
-        zn::richedit::CharFormat plain;
-        plain.mask = zn::richedit::CFM_BOLD | zn::richedit::CFM_PROTECTED;
-        SetCharFormat(start, end, plain);
+        clearNumberMarks(*this, start, end);
         Cut();
         g_itemsOnClipboard = true;
         if (GetTextLength() < 4) {
