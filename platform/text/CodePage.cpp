@@ -1,13 +1,15 @@
 // Code pages through ICU converters. Single-byte pages get a decoded table of all 256
-// bytes and its exact inverse, so per-character questions (does the page have this
-// character?) need no converter call; other pages convert through ICU.
+// bytes and its exact inverse over every UTF-16 unit, so per-character questions (does the
+// page have this character?) are one lookup and no converter call; other pages convert
+// through ICU.
 #include "platform/text/CodePage.h"
 
 #include <array>
+#include <cstdint>
 #include <map>
 #include <mutex>
 #include <stdexcept>
-#include <unordered_map>
+#include <vector>
 
 #include <unicode/ucnv.h>
 #include <unicode/utf16.h>
@@ -65,7 +67,11 @@ struct CodePage::Impl {
     UConverter* converter = nullptr;
     std::mutex lock; // a UConverter keeps state and must not be shared concurrently
     std::array<char16_t, 256> toWide{};
-    std::unordered_map<char16_t, unsigned char> toByte;
+    // The byte of each UTF-16 unit, kNoByte where the page lacks it. A flat table rather
+    // than a hash map: writers ask once per character of every text, and the hash lookup
+    // was most of their time.
+    static constexpr std::uint16_t kNoByte = 0xFFFF;
+    std::vector<std::uint16_t> toByte;
 };
 
 CodePage::CodePage(int number, const char* icuName) : m_number(number), m_impl(new Impl) {
@@ -86,8 +92,9 @@ CodePage::CodePage(int number, const char* icuName) : m_number(number), m_impl(n
             char16_t wide = (U_SUCCESS(status) && n == 1 && out[0] != 0xFFFD) ? out[0] : char16_t(b);
             m_impl->toWide[size_t(b)] = wide;
         }
+        m_impl->toByte.assign(0x10000, Impl::kNoByte);
         for (int b = 255; b >= 0; --b)
-            m_impl->toByte[m_impl->toWide[size_t(b)]] = (unsigned char)b;
+            m_impl->toByte[m_impl->toWide[size_t(b)]] = std::uint16_t(b);
     }
 }
 
@@ -130,12 +137,9 @@ ZnsStringW CodePage::decode(std::string_view bytes) const {
 }
 
 std::optional<unsigned char> CodePage::encodeByte(char16_t ch) const {
-    if (!m_singleByte)
+    if (!m_singleByte || m_impl->toByte[ch] == Impl::kNoByte)
         return std::nullopt;
-    auto it = m_impl->toByte.find(ch);
-    if (it == m_impl->toByte.end())
-        return std::nullopt;
-    return it->second;
+    return (unsigned char)m_impl->toByte[ch];
 }
 
 std::string CodePage::encode(std::u16string_view text, bool* lossless) const {
@@ -143,10 +147,10 @@ std::string CodePage::encode(std::u16string_view text, bool* lossless) const {
     bool substituted = false;
     if (m_singleByte) {
         out.reserve(text.size());
+        const std::uint16_t* toByte = m_impl->toByte.data();
         for (size_t i = 0; i < text.size(); ++i) {
-            auto b = encodeByte(text[i]);
-            if (b) {
-                out += char(*b);
+            if (std::uint16_t b = toByte[text[i]]; b != Impl::kNoByte) {
+                out += char(b);
                 continue;
             }
             substituted = true;
