@@ -6,6 +6,8 @@
 #include <map>
 #include <set>
 
+#include <unicode/uchar.h>
+
 #include "platform/file/FileException.h"
 #include "platform/text/CodePage.h"
 #include "platform/ui/Dialog.h"
@@ -280,7 +282,8 @@ TEST(Resources, EveryDialogAndMenuHasTheControlsAndCommandsItsCodeUses) {
     }
     const std::map<unsigned, std::vector<unsigned>> commands = {
         {res::IDR_REQPAD, {57600, 57601, 57604, 57602, 32826, 32801, 32945}},
-        {res::IDR_NOTEBOOK_CONTEXT, {32828, 32819, 32925, 32830, 32820, 32821, 32933, 9502}},
+        {res::IDR_NOTEBOOK_CONTEXT,
+         {32828, 32819, 32925, 32830, 32820, 32821, 32933, 9502, 32981, 57601, 57603, 57604}},
         {res::IDR_TABLE_CONTEXT, {32929, 32930, 32926, 32927, 32928}},
         {res::IDR_CALCULATOR, {32771, 32772, 32776, 32951, 32952, 32959, 32775}},
     };
@@ -292,6 +295,26 @@ TEST(Resources, EveryDialogAndMenuHasTheControlsAndCommandsItsCodeUses) {
     }
     EXPECT_EQ(ui.dialogs.at(res::IDD_REQPAD).caption, u"Technical conditions editor");
     EXPECT_EQ(ui.dialogs.at(res::IDD_CALCULATOR).menu, res::IDR_CALCULATOR);
+}
+
+TEST(Resources, NoDialogGivesTwoControlsOneAccelerator) {
+    for (int language : {0, 1033, 1049, 3082}) {
+        for (const auto& [id, dialog] : res::uiResources(language).dialogs) {
+            std::map<UChar32, int> owners; // accelerator -> control
+            for (const DialogItemTemplate& item : dialog.items) {
+                const ZnsStringW& text = item.text;
+                for (size_t at = text.find(u'&'); at != ZnsStringW::npos && at + 1 < text.size();
+                     at = text.find(u'&', at + 2)) {
+                    if (text[at + 1] == u'&')
+                        continue; // "&&" is an ampersand
+                    auto [known, added] = owners.emplace(u_tolower(text[at + 1]), item.id);
+                    EXPECT_TRUE(added) << "dialog " << id << " in " << language << ": controls "
+                                       << known->second << " and " << item.id << " share \"&"
+                                       << zn::toUtf8(text.substr(at + 1, 1)) << "\"";
+                }
+            }
+        }
+    }
 }
 
 TEST(Resources, BadDocumentsAreReportedWithTheElement) {
