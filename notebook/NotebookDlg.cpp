@@ -16,11 +16,6 @@ namespace notebook {
 
 namespace {
 
-constexpr int kCloseButton = IDCANCEL;
-constexpr int kMargin = 8;
-constexpr int kTreeWidth = 200;
-constexpr int kButtonHeight = 24;
-constexpr int kButtonWidth = 80;
 // The open dialog's extra: "Merge with current notebook".
 constexpr UINT kOpenMergeTemplate = 24;
 constexpr int kMergeCheck = 32923;
@@ -68,13 +63,17 @@ BOOL CNotebook::OnInitDialog() {
     SetIcon(101, true);
     SetIcon(101, false);
     mapCommands();
+    createToolBars();
     Pages().Tree().SubclassDlgItem(IDC_NOTEBOOK_TREE, this);
     if (CNotebookTree::CreateImageList(m_images))
         Pages().Tree().SetImageList(&m_images, TVSIL_NORMAL);
     m_view.SubclassDlgItem(IDC_PAGE_VIEW, this);
     m_view.InitControl();
     m_view.SetReadOnly(true);
+    attachSplitter();
     layout(GetClientRect().Width(), GetClientRect().Height());
+    restoreSettings();
+    addToolTips();
 
     // A name given before the window existed was only recorded.
     ZnsStringW remembered = GetFileName();
@@ -167,22 +166,6 @@ void CNotebook::OnSize(UINT, int cx, int cy) {
     layout(cx, cy);
 }
 
-void CNotebook::layout(int cx, int cy) {
-    CWnd* tree = GetDlgItem(IDC_NOTEBOOK_TREE);
-    CWnd* close = GetDlgItem(kCloseButton);
-    if (!tree || !close || !m_view.GetSafeHwnd())
-        return;
-    int top = kMargin;
-    int bottom = cy - kMargin - kButtonHeight - kMargin;
-    int treeWidth = std::min(kTreeWidth, std::max(0, cx / 3));
-    tree->MoveWindow(kMargin, top, treeWidth, std::max(0, bottom - top));
-    int right = kMargin + treeWidth + kMargin;
-    m_view.MoveWindow(right, top, std::max(0, cx - kMargin - right), std::max(0, bottom - top));
-    close->MoveWindow(cx - kMargin - kButtonWidth, cy - kMargin - kButtonHeight, kButtonWidth,
-                      kButtonHeight);
-    Invalidate();
-}
-
 void CNotebook::showSelection() {
     finishPageEdit();
     HTREEITEM item = Pages().Tree().GetSelectedItem();
@@ -198,6 +181,7 @@ void CNotebook::showSelection() {
         m_view.SetContent(u"", editor::kContentPlain);
     m_view.SetReadOnly(true);
     m_view.SetModify(false);
+    updateCommands();
 }
 
 void CNotebook::toggleEditPage() {
@@ -213,6 +197,7 @@ void CNotebook::toggleEditPage() {
     m_view.SetReadOnly(false);
     m_view.SetModify(false);
     Pages().Tree().EnableWindow(false);
+    updateCommands();
     m_view.SetFocus();
 }
 
@@ -231,6 +216,7 @@ void CNotebook::finishPageEdit() {
     m_view.m_viewMode = 1;
     m_view.SetReadOnly(true);
     Pages().Tree().EnableWindow(true);
+    updateCommands();
 }
 
 bool CNotebook::PreTranslateMessage(MSG& msg) {
@@ -269,6 +255,17 @@ LRESULT CNotebook::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         if (exists && !Pages().Tree().EditLabel(item))
             m_labelEditPermitted = false;
         return 0;
+    }
+    if (message == kPageViewMessage)
+        return m_view.SendMessage(message, wParam, lParam);
+    if (message == kNotebookQuery)
+        return 1;
+    if (message == WM_PASTE && !m_viewing)
+        return m_view.SendMessage(WM_PASTE, wParam, lParam);
+    if (message == WM_IDLEUPDATECMDUI) {
+        // The splitter moves its panes alone; the bars standing on the page's place follow.
+        placePageBars();
+        updateCommands();
     }
     if (message == WM_LBUTTONUP && m_dragged) {
         drop(ClientToScreen(CPoint{short(LOWORD(lParam)), short(HIWORD(lParam))}));

@@ -8,9 +8,12 @@
 
 #include "editor/ReqpadView.h"
 #include "host/controls/CxDialog.h"
+#include "host/controls/CxSplitter.h"
+#include "host/controls/CxToolBar.h"
 #include "notebook/NotebookDoc.h"
 #include "notebook/NotebookFindDlg.h"
 #include "platform/ui/ImageList.h"
+#include "platform/ui/ToolTip.h"
 
 namespace notebook {
 
@@ -30,6 +33,14 @@ inline constexpr zn::ui::UINT ID_TRANSFER = 9502;
 // Controls of dialog 12042.
 inline constexpr int IDC_NOTEBOOK_TREE = 12050;
 inline constexpr int IDC_PAGE_VIEW = 12014;
+inline constexpr int IDC_SPLITTER = 12052;
+// Places the toolbars stand at: the main bar, the page's bars, the help button.
+inline constexpr int IDC_MAIN_BAR_PLACE = 12010;
+inline constexpr int IDC_PAGE_BAR_PLACE = 9305;
+inline constexpr int IDC_HELP_BAR_PLACE = 12011;
+// Passed on to the page view, and answered by the window itself.
+inline constexpr zn::ui::UINT kPageViewMessage = 0xBF1;
+inline constexpr zn::ui::UINT kNotebookQuery = 0x7101;
 // The notice the parent gets after a transfer to the clipboard.
 inline constexpr zn::ui::UINT kCopiedNotification = 0x537;
 
@@ -51,6 +62,9 @@ public:
     static constexpr zn::ui::UINT IDR_CONTEXT = 12043;
     static constexpr const char16_t* kSettingsSection = u"ZNSTT";
     static constexpr zn::ui::UINT kStartLabelEdit = zn::ui::WM_APP + 0x42;
+    // Settings of the window under section "ZNSTT".
+    static constexpr const char16_t* kPlacementKey = u"Notebook.Dlg";
+    static constexpr const char16_t* kSplitterKey = u"Notebook.SplitterPos";
 
     explicit CNotebook(zn::ui::CWnd* parent = nullptr);
     ~CNotebook() override;
@@ -64,6 +78,10 @@ public:
 
     editor::CReqpadView& PageView() { return m_view; }
     bool IsEditingPage() const { return !m_viewing; }
+    zn::ui::CxSplitter& Splitter() { return m_splitter; }
+    zn::ui::CxToolBar& MainBar() { return m_mainBar; }
+    zn::ui::CxToolBar& FormatBar() { return m_formatBar; }
+    zn::ui::CxToolBar& TransferBar() { return m_transferBar; }
     CNotebookFindDlg* FindDialog() const { return m_find; }
 
     // The opener's receiver of transferred text; 0 refuses it.
@@ -91,11 +109,22 @@ protected:
     bool IsWindowReady() const override { return m_hWnd != nullptr; }
     void OnFileNameChanged() override;
     void OnNotebookCreated() override;
+    void OnSaveSettings() override;
+    void OnHelpCall() override;
 
 private:
     void mapCommands();
     void updateCaption();
+
+    // The frame: toolbars, tooltips, splitter, layout, settings and command states.
+    bool createToolBars();
+    void addToolTips();
+    void attachSplitter();
     void layout(int cx, int cy);
+    // Puts the page's toolbars where their place is after the splitter moved it.
+    void placePageBars();
+    void restoreSettings();
+    void updateCommands();
 
     // Showing and editing pages.
     void showSelection();
@@ -140,6 +169,12 @@ public:
 private:
     editor::CReqpadView m_view;
     zn::ui::CImageList m_images;
+    zn::ui::CxToolBar m_mainBar;
+    zn::ui::CxToolBar m_formatBar;   // while a text page is edited
+    zn::ui::CxToolBar m_transferBar; // while pages are viewed
+    zn::ui::CxToolBar m_helpBar;
+    zn::ui::CToolTipCtrl m_toolTips;
+    zn::ui::CxSplitter m_splitter;
     bool m_modeless = false;
     bool m_autoDelete = false;
     CZnNotebook* m_object = nullptr; // a reference is held

@@ -2,6 +2,7 @@
 // item and the caret, and Find All into the Find result page.
 #include "notebook/NotebookDlg.h"
 #include "notebook/NotebookSearch.h"
+#include "platform/ui/Cursor.h"
 #include "platform/ui/MessageBox.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
@@ -59,6 +60,7 @@ void CNotebook::findNext(const ZnsStringW& text, std::uint32_t flags) {
 }
 
 void CNotebook::findAll(const ZnsStringW& text, std::uint32_t flags) {
+    CWaitCursor wait;
     CNotebookSearch search(Pages());
     std::vector<FindHit> hits = search.FindAll(Pages().Tree().GetSelectedItem(), text, flags);
     HTREEITEM result = Pages().FindSpecial(kFindResult);
