@@ -4,6 +4,8 @@
 #include "notebook/PageText.h"
 #include "notebook/TableText.h"
 #include "platform/richedit/RichEditModel.h"
+#include "platform/richedit/TextFind.h"
+#include "platform/rtf/RtfReader.h"
 #include "platform/text/CodePage.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
@@ -21,6 +23,20 @@ bool loadPage(RichEditModel& model, const NotebookPage& page) {
         return bool(model.StreamInRtf(zn::wideToAnsi(page.text), false));
     model.SetText(page.text);
     return true;
+}
+
+// The page's text as the page editor would hold it once loaded. Only read, not loaded:
+// searching every page of a notebook must not build a control for each.
+ZnsStringW controlText(const NotebookPage& page) {
+    if (!IsRtf(page.text)) {
+        RichEditModel model;
+        model.SetText(page.text);
+        return model.GetText();
+    }
+    zn::richedit::RichText content;
+    if (!zn::rtf::Read(zn::wideToAnsi(page.text), content))
+        return {};
+    return std::move(content.text);
 }
 
 // The start of the paragraph holding `position`.
@@ -116,15 +132,14 @@ FindHit CNotebookSearch::findInItem(HTREEITEM item, std::u16string_view text, st
     }
     if (page->type != kTextPage)
         return {};
-    // Find All comes back to the same page after each hit: it stays loaded.
+    // Find All comes back to the same page after each hit: its text is kept.
     if (m_loadedItem != item || m_loadedPage != page) {
-        m_loaded = std::make_unique<RichEditModel>();
+        m_loadedText = controlText(*page);
         m_loadedItem = item;
         m_loadedPage = page;
-        if (!loadPage(*m_loaded, *page))
-            m_loaded->SetText(u"");
     }
-    int at = m_loaded->FindText(position, -1, text, flags & (kFindWholeWord | kFindMatchCase));
+    int at = zn::richedit::FindInText(m_loadedText, position, -1, text,
+                                      flags & (kFindWholeWord | kFindMatchCase));
     return at < 0 ? FindHit{} : FindHit{item, at, at + int(text.size())};
 }
 

@@ -5,14 +5,9 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 #include "notebook/NotebookTree.h"
-
-namespace zn::richedit {
-class RichEditModel;
-}
 
 namespace notebook {
 
@@ -60,8 +55,9 @@ private:
                       int position) const;
 
     const CNotebookTree& m_pages;
-    // The text page searched last; its text must not change while this object is used.
-    mutable std::unique_ptr<zn::richedit::RichEditModel> m_loaded;
+    // The text of the page searched last, as the page editor would hold it; the page must
+    // not change while this object is used.
+    mutable ZnsStringW m_loadedText;
     mutable HTREEITEM m_loadedItem = nullptr;
     mutable const NotebookPage* m_loadedPage = nullptr;
 };

@@ -227,8 +227,15 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// -1 for what is no hexadecimal digit. Plain comparisons: every \'hh of a text passes here.
 int hexValue(char digit) {
-    return std::isdigit(uint8_t(digit)) ? digit - '0' : std::tolower(uint8_t(digit)) - 'a' + 10;
+    if (digit >= '0' && digit <= '9')
+        return digit - '0';
+    if (digit >= 'a' && digit <= 'f')
+        return digit - 'a' + 10;
+    if (digit >= 'A' && digit <= 'F')
+        return digit - 'A' + 10;
+    return -1;
 }
 
 class Reader {
@@ -361,8 +368,8 @@ private:
 
     void controlSymbol(char c) {
         if (c == '\'') {
-            if (m_pos + 2 <= m_bytes.size() && std::isxdigit(uint8_t(m_bytes[m_pos])) &&
-                std::isxdigit(uint8_t(m_bytes[m_pos + 1]))) {
+            if (m_pos + 2 <= m_bytes.size() && hexValue(m_bytes[m_pos]) >= 0 &&
+                hexValue(m_bytes[m_pos + 1]) >= 0) {
                 const int byte = hexValue(m_bytes[m_pos]) * 16 + hexValue(m_bytes[m_pos + 1]);
                 m_pos += 2;
                 textByte(uint8_t(byte));

@@ -146,19 +146,22 @@ std::string CodePage::encode(std::u16string_view text, bool* lossless) const {
     std::string out;
     bool substituted = false;
     if (m_singleByte) {
-        out.reserve(text.size());
+        // Written by index into the full size, shortened at the end by the surrogate pairs.
+        out.resize(text.size());
         const std::uint16_t* toByte = m_impl->toByte.data();
+        size_t n = 0;
         for (size_t i = 0; i < text.size(); ++i) {
             if (std::uint16_t b = toByte[text[i]]; b != Impl::kNoByte) {
-                out += char(b);
+                out[n++] = char(b);
                 continue;
             }
             substituted = true;
-            out += '?';
+            out[n++] = '?';
             // A surrogate pair is one character and gets one '?'.
             if (U16_IS_LEAD(text[i]) && i + 1 < text.size() && U16_IS_TRAIL(text[i + 1]))
                 ++i;
         }
+        out.resize(n);
     } else {
         std::lock_guard<std::mutex> guard(m_impl->lock);
         UErrorCode status = U_ZERO_ERROR;

@@ -2,6 +2,7 @@
 // table search skips, the order of Find Next through partitions, and the Find result text.
 #include "notebook/NotebookSearch.h"
 #include "notebook/PageText.h"
+#include "platform/richedit/RichEditModel.h"
 #include "tests/notebook/NotebookFixture.h"
 
 using namespace notebook;
@@ -50,6 +51,41 @@ TEST_F(NotebookSearchTest, WholeWordAndCaseInTextPages) {
     EXPECT_EQ(hit.item, nullptr); // "Steel 45" differs in case, and only this page is searched
     hit = search.FindNext(grades, u"steel", kFindWholeWord, 28);
     EXPECT_EQ(hit.start, 46);
+}
+
+TEST_F(NotebookSearchTest, HitsAreWhereThePageViewHasThem) {
+    // Pages are searched as read, not loaded: positions must still be those of the page
+    // view (hidden text counts, CR LF is one paragraph mark, case folds beyond ASCII).
+    zn::setSystemAnsiCodePageOverride(1251);
+    zn::richedit::RichEditModel model;
+    model.SetText(u"1. hidden Сталь\r2. СТАЛЬ 45");
+    zn::richedit::CharFormat hidden;
+    hidden.mask = zn::richedit::CFM_HIDDEN;
+    hidden.effects = zn::richedit::CFE_HIDDEN;
+    model.SetCharFormat(3, 10, hidden);
+    HTREEITEM rich = text(deep, u"Rich", u"");
+    doc.Pages().GetOwnPage(rich)->text = zn::ansiToWide(model.GetRtf());
+    HTREEITEM plain = doc.Pages().InsertTreeItem(u"Plain", deep, TVI_LAST, kTextPage);
+    doc.Pages().GetOwnPage(plain)->text = u"line one\r\nсталь line two";
+
+    CNotebookSearch search(doc.Pages());
+    for (HTREEITEM item : {rich, plain}) {
+        zn::richedit::RichEditModel view;
+        const ZnsStringW& page = doc.Pages().GetOwnPage(item)->text;
+        if (IsRtf(page))
+            view.StreamInRtf(zn::wideToAnsi(page), false);
+        else
+            view.SetText(page);
+        std::vector<int> expected, found;
+        for (int at = view.FindText(0, -1, u"сталь", 0); at >= 0;
+             at = view.FindText(at + 1, -1, u"сталь", 0))
+            expected.push_back(at);
+        for (FindHit hit = search.FindNext(item, u"сталь", 0, 0); hit.item;
+             hit = search.FindNext(item, u"сталь", 0, hit.end))
+            found.push_back(hit.start);
+        EXPECT_EQ(found, expected);
+        EXPECT_FALSE(expected.empty());
+    }
 }
 
 TEST_F(NotebookSearchTest, TablesSkipTheHeaderAndUseTheirDelimiters) {
