@@ -1,5 +1,6 @@
 // Loading and saving notebook files of 1,000 and 10,000 pages of about 2 KB of RTF each,
-// in partitions of 100 pages; bytes/s is the file's size over the time.
+// in partitions of 100 pages (bytes/s is the file's size over the time); Find All over them,
+// and the window showing one page after another.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -7,9 +8,11 @@
 #include <memory>
 
 #include "notebook/Notebook.h"
+#include "notebook/NotebookDlg.h"
 #include "notebook/NotebookSearch.h"
 #include "notebook/PageText.h"
 #include "platform/text/CodePage.h"
+#include "resources/ModuleResources.h"
 
 using namespace notebook;
 
@@ -123,8 +126,38 @@ void BM_FindAll(benchmark::State& state) {
     state.SetItemsProcessed(std::int64_t(state.iterations()) * state.range(0));
 }
 
+// The user clicking through the pages of the notebook window: each selection finishes with
+// the page's RTF loaded into the page view.
+void BM_SelectPages(benchmark::State& state) {
+    zn::setSystemAnsiCodePageOverride(1251);
+    const std::string path = notebookFile(int(state.range(0)));
+    res::ModuleResourceScope resources;
+    CNotebook window;
+    window.LoadNotebook(zn::fromUtf8(path), kOpen);
+    if (!window.CreateModeless(nullptr)) {
+        state.SkipWithError("the window did not open");
+        return;
+    }
+    std::vector<HTREEITEM> pages;
+    window.Pages().ForEachItem([&](HTREEITEM item, int) {
+        if (window.Pages().PageType(item) == kTextPage)
+            pages.push_back(item);
+    });
+    size_t next = 0;
+    for (auto _ : state) {
+        window.Pages().Tree().SelectItem(pages[next]);
+        benchmark::DoNotOptimize(window.PageView().GetTextLength());
+        next = (next + 1) % pages.size();
+    }
+    if (window.PageView().GetTextLength() == 0)
+        state.SkipWithError("the page view stayed empty");
+    window.DestroyWindow();
+    state.SetItemsProcessed(std::int64_t(state.iterations()));
+}
+
 } // namespace
 
+BENCHMARK(BM_SelectPages)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FindAll)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadNotebook)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveNotebook)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
