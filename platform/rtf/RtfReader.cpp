@@ -281,7 +281,7 @@ public:
                 special(u'\t');
                 break;
             default:
-                textByte(uint8_t(c));
+                textRun();
                 break;
             }
         }
@@ -621,8 +621,35 @@ private:
         return it == m_fonts.end() ? m_codePage : codePageOfCharset(it->second.charset);
     }
 
-    static ZnsStringW decode(const std::string& bytes, int codePage) {
-        return CodePage::get(CodePage::isKnown(codePage) ? codePage : 1252).decode(bytes);
+    ZnsStringW decode(const std::string& bytes, int codePage) {
+        // Remembered: every paragraph and format change decodes a run of bytes, and finding
+        // a converter takes the registry's lock.
+        if (!m_decoder || codePage != m_decoderCodePage) {
+            m_decoder = &CodePage::get(CodePage::isKnown(codePage) ? codePage : 1252);
+            m_decoderCodePage = codePage;
+        }
+        return m_decoder->decode(bytes);
+    }
+
+    // The text bytes from the one just taken up to the next character with a meaning of its
+    // own, taken at once: most of a document is such runs.
+    void textRun() {
+        const size_t start = m_pos - 1;
+        while (m_pos < m_bytes.size() && isPlainByte(m_bytes[m_pos]))
+            ++m_pos;
+        size_t at = start;
+        while (at < m_pos && (m_skipFallback > 0 || m_state.destination != Destination::Text))
+            textByte(uint8_t(m_bytes[at++]));
+        if (at == m_pos)
+            return;
+        if (m_pending.empty())
+            m_pendingCodePage = currentCodePage();
+        m_pending.append(m_bytes.substr(at, m_pos - at));
+    }
+
+    static bool isPlainByte(char c) {
+        return c != '{' && c != '}' && c != '\\' && c != '\r' && c != '\n' && c != '\0' &&
+               c != '\t';
     }
 
     void textByte(uint8_t byte) {
@@ -748,6 +775,8 @@ private:
     size_t m_excessDepth = 0;
     int m_skipFallback = 0;
     std::string m_pending; // text bytes not yet decoded
+    const CodePage* m_decoder = nullptr;
+    int m_decoderCodePage = 0;
     ZnsStringW m_text;     // characters in the current format not yet appended
     bool m_labelRead = false;
     int m_pendingCodePage = 1252;

@@ -72,6 +72,8 @@ struct CodePage::Impl {
     // was most of their time.
     static constexpr std::uint16_t kNoByte = 0xFFFF;
     std::vector<std::uint16_t> toByte;
+    bool asciiKept = false; // every ASCII character is its own byte
+
 };
 
 CodePage::CodePage(int number, const char* icuName) : m_number(number), m_impl(new Impl) {
@@ -95,6 +97,9 @@ CodePage::CodePage(int number, const char* icuName) : m_number(number), m_impl(n
         m_impl->toByte.assign(0x10000, Impl::kNoByte);
         for (int b = 255; b >= 0; --b)
             m_impl->toByte[m_impl->toWide[size_t(b)]] = std::uint16_t(b);
+        m_impl->asciiKept = true;
+        for (char16_t ch = 0; ch < 0x80; ++ch)
+            m_impl->asciiKept = m_impl->asciiKept && m_impl->toByte[ch] == ch;
     }
 }
 
@@ -151,6 +156,11 @@ std::string CodePage::encode(std::u16string_view text, bool* lossless) const {
         const std::uint16_t* toByte = m_impl->toByte.data();
         size_t n = 0;
         for (size_t i = 0; i < text.size(); ++i) {
+            // Most text that crosses is ASCII (RTF is written 7-bit): copied without a lookup.
+            if (m_impl->asciiKept && text[i] < 0x80) {
+                out[n++] = char(text[i]);
+                continue;
+            }
             if (std::uint16_t b = toByte[text[i]]; b != Impl::kNoByte) {
                 out[n++] = char(b);
                 continue;
