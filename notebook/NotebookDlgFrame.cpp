@@ -194,7 +194,7 @@ void CNotebook::restoreSettings() {
 }
 
 void CNotebook::OnSaveSettings() {
-    ZnPtr<IZnSettingsSection> section = m_hWnd ? settingsSection() : nullptr;
+    ZnPtr<IZnSettingsSection> section = m_hWnd && !IsHidden() ? settingsSection() : nullptr;
     if (!section)
         return;
     WINDOWPLACEMENT placement;

@@ -4,6 +4,7 @@
 // through ICU.
 #include "platform/text/CodePage.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <map>
@@ -56,6 +57,14 @@ struct Registry {
 Registry& registry() {
     static Registry r;
     return r;
+}
+
+// One pass the compiler can vectorise, unlike a loop that stops at the first non-ASCII unit.
+bool isAscii(std::u16string_view text) {
+    char16_t seen = 0;
+    for (char16_t ch : text)
+        seen |= ch;
+    return seen < 0x80;
 }
 
 int g_language = 1033;
@@ -150,17 +159,16 @@ std::optional<unsigned char> CodePage::encodeByte(char16_t ch) const {
 std::string CodePage::encode(std::u16string_view text, bool* lossless) const {
     std::string out;
     bool substituted = false;
-    if (m_singleByte) {
+    if (m_singleByte && m_impl->asciiKept && isAscii(text)) {
+        // Most text that crosses is ASCII (RTF is written 7-bit): a plain narrowing copy.
+        out.resize(text.size());
+        std::copy(text.begin(), text.end(), out.begin());
+    } else if (m_singleByte) {
         // Written by index into the full size, shortened at the end by the surrogate pairs.
         out.resize(text.size());
         const std::uint16_t* toByte = m_impl->toByte.data();
         size_t n = 0;
         for (size_t i = 0; i < text.size(); ++i) {
-            // Most text that crosses is ASCII (RTF is written 7-bit): copied without a lookup.
-            if (m_impl->asciiKept && text[i] < 0x80) {
-                out[n++] = char(text[i]);
-                continue;
-            }
             if (std::uint16_t b = toByte[text[i]]; b != Impl::kNoByte) {
                 out[n++] = char(b);
                 continue;
