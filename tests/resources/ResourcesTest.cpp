@@ -297,23 +297,42 @@ TEST(Resources, EveryDialogAndMenuHasTheControlsAndCommandsItsCodeUses) {
     EXPECT_EQ(ui.dialogs.at(res::IDD_CALCULATOR).menu, res::IDR_CALCULATOR);
 }
 
-TEST(Resources, NoDialogGivesTwoControlsOneAccelerator) {
+// Records the accelerators of `text` for `owner`, expecting none taken already.
+void takeAccelerators(std::map<UChar32, int>& owners, const ZnsStringW& text, int owner,
+                      const std::string& where) {
+    for (size_t at = text.find(u'&'); at != ZnsStringW::npos && at + 1 < text.size();
+         at = text.find(u'&', at + 2)) {
+        if (text[at + 1] == u'&')
+            continue; // "&&" is an ampersand
+        auto [known, added] = owners.emplace(u_tolower(text[at + 1]), owner);
+        EXPECT_TRUE(added) << where << ": " << known->second << " and " << owner << " share \"&"
+                           << zn::toUtf8(text.substr(at + 1, 1)) << "\"";
+    }
+}
+
+void expectDistinctMenuAccelerators(const std::vector<MenuTemplateItem>& level,
+                                    const std::string& where) {
+    std::map<UChar32, int> owners;
+    int position = 0;
+    for (const MenuTemplateItem& item : level) {
+        takeAccelerators(owners, item.text, position++, where);
+        expectDistinctMenuAccelerators(item.items, where + " > " + zn::toUtf8(item.text));
+    }
+}
+
+TEST(Resources, NoDialogOrMenuGivesTwoEntriesOneAccelerator) {
     for (int language : {0, 1033, 1049, 3082}) {
-        for (const auto& [id, dialog] : res::uiResources(language).dialogs) {
+        const res::UiResources& ui = res::uiResources(language);
+        for (const auto& [id, dialog] : ui.dialogs) {
             std::map<UChar32, int> owners; // accelerator -> control
-            for (const DialogItemTemplate& item : dialog.items) {
-                const ZnsStringW& text = item.text;
-                for (size_t at = text.find(u'&'); at != ZnsStringW::npos && at + 1 < text.size();
-                     at = text.find(u'&', at + 2)) {
-                    if (text[at + 1] == u'&')
-                        continue; // "&&" is an ampersand
-                    auto [known, added] = owners.emplace(u_tolower(text[at + 1]), item.id);
-                    EXPECT_TRUE(added) << "dialog " << id << " in " << language << ": controls "
-                                       << known->second << " and " << item.id << " share \"&"
-                                       << zn::toUtf8(text.substr(at + 1, 1)) << "\"";
-                }
-            }
+            for (const DialogItemTemplate& item : dialog.items)
+                takeAccelerators(owners, item.text, item.id,
+                                 "dialog " + std::to_string(id) + " in " +
+                                     std::to_string(language));
         }
+        for (const auto& [id, menu] : ui.menus)
+            expectDistinctMenuAccelerators(menu.items, "menu " + std::to_string(id) + " in " +
+                                                           std::to_string(language));
     }
 }
 
