@@ -68,12 +68,14 @@ BOOL CNotebook::OnInitDialog() {
     SetIcon(101, true);
     SetIcon(101, false);
     mapCommands();
+    mapTableCommands();
     Pages().Tree().SubclassDlgItem(IDC_NOTEBOOK_TREE, this);
     if (CNotebookTree::CreateImageList(m_images))
         Pages().Tree().SetImageList(&m_images, TVSIL_NORMAL);
     m_view.SubclassDlgItem(IDC_PAGE_VIEW, this);
     m_view.InitControl();
     m_view.SetReadOnly(true);
+    createGrid();
     layout(GetClientRect().Width(), GetClientRect().Height());
 
     // A name given before the window existed was only recorded.
@@ -130,6 +132,7 @@ bool CNotebook::IsCommandEnabled(UINT id) const {
     case ID_ADD_PARTITION:
         return m_viewing;
     case ID_ADD_PAGE:
+    case ID_ADD_TABLE:
         return m_viewing && selected;
     case ID_RENAME:
         return m_viewing && selected && selected != Pages().Root() && type != kHistory &&
@@ -137,11 +140,13 @@ bool CNotebook::IsCommandEnabled(UINT id) const {
     case ID_DELETE:
         return m_viewing && selected && type != kHistory && type != kFindResult;
     case ID_EDIT_PAGE:
-        return selected && type == kTextPage;
+        return selected && (type == kTextPage || type == kTablePage);
     case ID_TRANSFER:
-        return m_viewing && m_view.IsWindowVisible() && m_view.GetSelStart() != m_view.GetSelEnd();
+        return m_viewing &&
+               ((m_view.IsWindowVisible() && m_view.GetSelStart() != m_view.GetSelEnd()) ||
+                (m_grid.IsWindowVisible() && m_grid.GetSelectedCount() > 0));
     default:
-        return true;
+        return isTableCommand(id) ? isTableCommandEnabled(id) : true;
     }
 }
 
@@ -178,6 +183,7 @@ void CNotebook::layout(int cx, int cy) {
     tree->MoveWindow(kMargin, top, treeWidth, std::max(0, bottom - top));
     int right = kMargin + treeWidth + kMargin;
     m_view.MoveWindow(right, top, std::max(0, cx - kMargin - right), std::max(0, bottom - top));
+    m_grid.MoveWindow(right, top, std::max(0, cx - kMargin - right), std::max(0, bottom - top));
     close->MoveWindow(cx - kMargin - kButtonWidth, cy - kMargin - kButtonHeight, kButtonWidth,
                       kButtonHeight);
     Invalidate();
@@ -198,6 +204,7 @@ void CNotebook::showSelection() {
         m_view.SetContent(u"", editor::kContentPlain);
     m_view.SetReadOnly(true);
     m_view.SetModify(false);
+    showTable(page);
 }
 
 void CNotebook::toggleEditPage() {
@@ -209,10 +216,15 @@ void CNotebook::toggleEditPage() {
     if (!IsCommandEnabled(ID_EDIT_PAGE))
         return;
     m_viewing = false;
+    Pages().Tree().EnableWindow(false);
+    if (Pages().PageType(Pages().Tree().GetSelectedItem()) == kTablePage) {
+        m_table.Start();
+        m_grid.SetFocus();
+        return;
+    }
     m_view.m_viewMode = 0;
     m_view.SetReadOnly(false);
     m_view.SetModify(false);
-    Pages().Tree().EnableWindow(false);
     m_view.SetFocus();
 }
 
@@ -221,7 +233,10 @@ void CNotebook::finishPageEdit() {
         return;
     m_viewing = true;
     HTREEITEM item = Pages().Tree().GetSelectedItem();
-    if (NotebookPage* page = item ? Pages().GetOwnPage(item) : nullptr) {
+    NotebookPage* page = item ? Pages().GetOwnPage(item) : nullptr;
+    if (m_table.IsEditing()) {
+        finishTableEdit(page);
+    } else if (page) {
         if (m_view.GetModify())
             SetModified();
         ZnsStringW rtf;

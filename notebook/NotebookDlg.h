@@ -7,9 +7,11 @@
 #include <vector>
 
 #include "editor/ReqpadView.h"
+#include "host/controls/CGridCtrl.h"
 #include "host/controls/CxDialog.h"
 #include "notebook/NotebookDoc.h"
 #include "notebook/NotebookFindDlg.h"
+#include "notebook/TableGrid.h"
 #include "platform/ui/ImageList.h"
 
 namespace notebook {
@@ -27,9 +29,16 @@ inline constexpr zn::ui::UINT ID_DELETE = 32820;
 inline constexpr zn::ui::UINT ID_EDIT_PAGE = 32821;
 inline constexpr zn::ui::UINT ID_FIND = 32933;
 inline constexpr zn::ui::UINT ID_TRANSFER = 9502;
+// Rows and columns of a table page being edited (menu 4).
+inline constexpr zn::ui::UINT ID_INSERT_ROW = 32929;
+inline constexpr zn::ui::UINT ID_DELETE_ROW = 32930;
+inline constexpr zn::ui::UINT ID_INSERT_COLUMN = 32926;
+inline constexpr zn::ui::UINT ID_DELETE_COLUMN = 32927;
+inline constexpr zn::ui::UINT ID_RENAME_COLUMN = 32928;
 // Controls of dialog 12042.
 inline constexpr int IDC_NOTEBOOK_TREE = 12050;
 inline constexpr int IDC_PAGE_VIEW = 12014;
+inline constexpr int IDC_TABLE_GRID = 32924;
 // The notice the parent gets after a transfer to the clipboard.
 inline constexpr zn::ui::UINT kCopiedNotification = 0x537;
 
@@ -63,6 +72,7 @@ public:
     void SetAutoDelete(bool autoDelete) { m_autoDelete = autoDelete; }
 
     editor::CReqpadView& PageView() { return m_view; }
+    zn::ui::CGridCtrl& TableGrid() { return m_grid; }
     bool IsEditingPage() const { return !m_viewing; }
     CNotebookFindDlg* FindDialog() const { return m_find; }
 
@@ -115,6 +125,20 @@ private:
     void moveItem(HTREEITEM item, HTREEITEM target);
     void showContextMenu(zn::ui::CPoint screen);
 
+    // Table pages (the grid).
+    void createGrid();
+    void mapTableCommands();
+    void showTable(const NotebookPage* page);
+    void addTable();
+    void finishTableEdit(NotebookPage* page);
+    void renameColumn();
+    void showTableMenu();
+    bool isTableCommand(zn::ui::UINT id) const;
+    bool isTableCommandEnabled(zn::ui::UINT id) const;
+    // Where Find Next goes on in the table shown: behind the grid's focus cell.
+    int tableSearchPosition() const;
+    void showTableHit(const ZnsStringW& table, int at);
+
     void onTransferMessage();
     // History and the closing a transfer ends with; 0 for a refused one.
     int finishTransfer(const ZnsStringW& plain, bool refused);
@@ -139,6 +163,8 @@ public:
 
 private:
     editor::CReqpadView m_view;
+    zn::ui::CGridCtrl m_grid;
+    CTableEditing m_table{m_grid};
     zn::ui::CImageList m_images;
     bool m_modeless = false;
     bool m_autoDelete = false;

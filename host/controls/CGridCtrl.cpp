@@ -132,6 +132,11 @@ int CGridCtrl::InsertRow(std::u16string_view heading, int before) {
 int CGridCtrl::InsertColumn(std::u16string_view heading, UINT format, int before) {
     if (before < 0 || before > GetColumnCount())
         before = GetColumnCount();
+    // The heading needs a row to stand in.
+    if (m_cells.empty()) {
+        m_cells.emplace_back(m_columnWidths.size());
+        m_rowHeights.push_back(kDefaultRowHeight);
+    }
     for (auto& row : m_cells)
         row.insert(row.begin() + before, Cell{});
     m_columnWidths.insert(m_columnWidths.begin() + before, kDefaultColumnWidth);

@@ -69,7 +69,8 @@ public:
 
     // A new row before `before` (-1: at the end) whose first cell holds `heading`; its index.
     int InsertRow(std::u16string_view heading, int before = -1);
-    // A new column before `before` (-1: at the end) whose first cell holds `heading`.
+    // A new column before `before` (-1: at the end) whose first cell holds `heading`; a grid
+    // without rows gets its first row for it.
     int InsertColumn(std::u16string_view heading,
                      UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE, int before = -1);
     bool DeleteRow(int row);
