@@ -58,7 +58,8 @@ int offsetBehindCell(std::u16string_view table, int row, int col) {
 } // namespace
 
 void CNotebook::createGrid() {
-    m_grid.Create(ScreenToClient(m_view.GetWindowRect()), this, IDC_TABLE_GRID, WS_CHILD | WS_TABSTOP | WS_BORDER);
+    m_grid.Create(ScreenToClient(m_view.GetWindowRect()), this, IDC_TABLE_GRID,
+                  WS_CHILD | WS_TABSTOP | WS_BORDER);
     m_grid.SetEditable(false);
 }
 

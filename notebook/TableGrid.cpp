@@ -211,9 +211,8 @@ void CTableEditing::appendStarColumn() {
 
 void CTableEditing::renumber() {
     for (int row = 1; row < m_grid.GetRowCount(); ++row)
-        m_grid.SetItemText(row, 0,
-                           m_editing && row == starRow() ? ZnsStringW(kStar)
-                                                         : zn::format("%i", row));
+        m_grid.SetItemText(
+            row, 0, m_editing && row == starRow() ? ZnsStringW(kStar) : zn::format("%i", row));
 }
 
 CCellID CTableEditing::insertPlace(bool rows) const {

@@ -382,6 +382,11 @@ LRESULT CGridCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_RBUTTONDOWN: {
         CCellID cell = GetCellFromPt(point);
+        // The menu a right click opens works on the cell under the pointer, unless that
+        // cell is part of the selection already.
+        if (cell.IsValid() && !IsCellFixed(cell.row, cell.col) &&
+            !IsCellSelected(cell.row, cell.col))
+            moveFocus(cell.row, cell.col, false);
         notify(NM_RCLICK, cell.row, cell.col);
         return 0;
     }

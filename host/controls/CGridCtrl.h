@@ -1,7 +1,7 @@
 // The controls library's grid: rows and columns of text cells, fixed header rows and
 // columns, per-cell format and modified flag, column widths, a selected range and a focus
 // cell, and in-place editing when editable. The parent hears NM_CLICK, NM_DBLCLK,
-// NM_RCLICK, GVN_SELCHANGED, GVN_BEGINLABELEDIT (answer < 0 refuses) and GVN_ENDLABELEDIT
+// NM_RCLICK (a right click first selects a cell outside the selection), GVN_SELCHANGED, GVN_BEGINLABELEDIT (answer < 0 refuses) and GVN_ENDLABELEDIT
 // (the cell already holds the new text; answer < 0 puts the old one back).
 #pragma once
 
