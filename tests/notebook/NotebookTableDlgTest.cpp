@@ -191,6 +191,25 @@ TEST_F(NotebookTableDlgTest, TheTableMenuDeletesRowsAndRenamesColumns) {
     EXPECT_EQ(pageText(u"Sizes"), u"Size (mm)|60\tPitch|120\nM8\t1.25\n");
 }
 
+TEST_F(NotebookTableDlgTest, FindNextSelectsTheCellOfEachHit) {
+    user("click 12050 \"Sizes\"\nkey F3");
+    CNotebookFindDlg* find = dialog.FindDialog();
+    ASSERT_NE(find, nullptr);
+    auto findNext = [&](const std::string& script) {
+        agent.AddScript(script);
+        while (agent.Remaining())
+            agent.ProvideInput(*find);
+        return dialog.TableGrid().GetFocusCell();
+    };
+    // The header's "|60" is never a hit; each Find Next goes on behind the cell it found.
+    EXPECT_EQ(findNext("type 6\nclick 1"), (CCellID{1, 1}));
+    EXPECT_EQ(dialog.TableGrid().GetSelectedCellRange(), (CCellRange{1, 1, 1, 1}));
+    findNext("click 1\nanswer ok");
+    EXPECT_EQ(messages.back(), "Cannot find the string.");
+    EXPECT_EQ(findNext("click 1152\nkey End\nkey Back\ntype 1\nclick 1"), (CCellID{1, 2}));
+    EXPECT_EQ(findNext("click 1"), (CCellID{2, 2}));
+}
+
 std::vector<std::pair<ZnsStringW, int>> g_received;
 int receive(const ZnsStringW& text, int format, std::uintptr_t) {
     g_received.emplace_back(text, format);
