@@ -75,7 +75,7 @@ BOOL CNotebook::OnInitDialog() {
     m_view.SubclassDlgItem(IDC_PAGE_VIEW, this);
     m_view.InitControl();
     m_view.SetReadOnly(true);
-    createGrid();
+    createTableControls();
     layout(GetClientRect().Width(), GetClientRect().Height());
 
     // A name given before the window existed was only recorded.
@@ -183,7 +183,7 @@ void CNotebook::layout(int cx, int cy) {
     tree->MoveWindow(kMargin, top, treeWidth, std::max(0, bottom - top));
     int right = kMargin + treeWidth + kMargin;
     m_view.MoveWindow(right, top, std::max(0, cx - kMargin - right), std::max(0, bottom - top));
-    m_grid.MoveWindow(right, top, std::max(0, cx - kMargin - right), std::max(0, bottom - top));
+    placeTableControls({right, top, std::max(right, cx - kMargin), std::max(top, bottom)});
     close->MoveWindow(cx - kMargin - kButtonWidth, cy - kMargin - kButtonHeight, kButtonWidth,
                       kButtonHeight);
     Invalidate();
@@ -219,6 +219,7 @@ void CNotebook::toggleEditPage() {
     Pages().Tree().EnableWindow(false);
     if (Pages().PageType(Pages().Tree().GetSelectedItem()) == kTablePage) {
         m_table.Start();
+        updateTableBar();
         m_grid.SetFocus();
         return;
     }

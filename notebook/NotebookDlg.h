@@ -9,6 +9,7 @@
 #include "editor/ReqpadView.h"
 #include "host/controls/CGridCtrl.h"
 #include "host/controls/CxDialog.h"
+#include "host/controls/CxToolBar.h"
 #include "notebook/NotebookDoc.h"
 #include "notebook/NotebookFindDlg.h"
 #include "notebook/TableGrid.h"
@@ -73,6 +74,7 @@ public:
 
     editor::CReqpadView& PageView() { return m_view; }
     zn::ui::CGridCtrl& TableGrid() { return m_grid; }
+    zn::ui::CxToolBar& TableBar() { return m_tableBar; }
     bool IsEditingPage() const { return !m_viewing; }
     CNotebookFindDlg* FindDialog() const { return m_find; }
 
@@ -126,8 +128,12 @@ private:
     void showContextMenu(zn::ui::CPoint screen);
 
     // Table pages (the grid).
-    void createGrid();
+    void createTableControls();
     void mapTableCommands();
+    // The table toolbar above the grid, and the grid below it, in the page's pane.
+    void placeTableControls(const zn::ui::CRect& pane);
+    // The table toolbar shows while a table is edited, its buttons as the selection allows.
+    void updateTableBar();
     void showTable(const NotebookPage* page);
     void addTable();
     void finishTableEdit(NotebookPage* page);
@@ -164,6 +170,7 @@ public:
 private:
     editor::CReqpadView m_view;
     zn::ui::CGridCtrl m_grid;
+    zn::ui::CxToolBar m_tableBar;
     CTableEditing m_table{m_grid};
     zn::ui::CImageList m_images;
     bool m_modeless = false;

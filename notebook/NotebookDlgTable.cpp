@@ -19,12 +19,15 @@ using Command = CTableEditing::Command;
 struct TableCommand {
     UINT id;
     Command command;
+    int image; // of the table toolbar
 };
 constexpr TableCommand kTableCommands[] = {
-    {ID_INSERT_ROW, Command::InsertRow},       {ID_DELETE_ROW, Command::DeleteRow},
-    {ID_INSERT_COLUMN, Command::InsertColumn}, {ID_DELETE_COLUMN, Command::DeleteColumn},
-    {ID_RENAME_COLUMN, Command::RenameColumn},
+    {ID_INSERT_ROW, Command::InsertRow, 244},       {ID_DELETE_ROW, Command::DeleteRow, 245},
+    {ID_INSERT_COLUMN, Command::InsertColumn, 246}, {ID_DELETE_COLUMN, Command::DeleteColumn, 247},
+    {ID_RENAME_COLUMN, Command::RenameColumn, 248},
 };
+// The toolbar place above the page; the table toolbar stands there.
+constexpr UINT kPageBarPlace = 9305;
 
 const TableCommand* tableCommand(UINT id) {
     for (const TableCommand& each : kTableCommands)
@@ -57,10 +60,34 @@ int offsetBehindCell(std::u16string_view table, int row, int col) {
 
 } // namespace
 
-void CNotebook::createGrid() {
+void CNotebook::createTableControls() {
     m_grid.Create(ScreenToClient(m_view.GetWindowRect()), this, IDC_TABLE_GRID,
                   WS_CHILD | WS_TABSTOP | WS_BORDER);
     m_grid.SetEditable(false);
+    if (m_tableBar.Create(this, kPageBarPlace, TBSTYLE_FLAT | TBSTYLE_TOOLTIPS, kToolBarHidePlace))
+        for (const TableCommand& each : kTableCommands) {
+            // Rows, then columns.
+            if (each.id == ID_INSERT_COLUMN)
+                m_tableBar.AddSeparator();
+            m_tableBar.AddButton(each.id, each.image);
+        }
+    m_tableBar.ShowWindow(SW_HIDE);
+}
+
+void CNotebook::placeTableControls(const CRect& pane) {
+    int barHeight = m_tableBar.GetSafeHwnd() ? m_tableBar.GetMaxSize().cy : 0;
+    if (barHeight)
+        m_tableBar.MoveWindow(pane.left, pane.top, m_tableBar.GetMaxSize().cx, barHeight);
+    m_grid.MoveWindow(pane.left, pane.top + barHeight, pane.Width(),
+                      std::max(0, pane.Height() - barHeight));
+}
+
+void CNotebook::updateTableBar() {
+    if (!m_tableBar.GetSafeHwnd())
+        return;
+    m_tableBar.ShowWindow(m_table.IsEditing() ? SW_SHOW : SW_HIDE);
+    for (const TableCommand& each : kTableCommands)
+        m_tableBar.EnableButton(int(each.id), isTableCommandEnabled(each.id));
 }
 
 void CNotebook::mapTableCommands() {
@@ -71,22 +98,36 @@ void CNotebook::mapTableCommands() {
                 return;
             switch (tableCommand(id)->command) {
             case Command::InsertRow:
-                return m_table.InsertRow();
+                m_table.InsertRow();
+                break;
             case Command::DeleteRow:
-                return m_table.DeleteRows();
+                m_table.DeleteRows();
+                break;
             case Command::InsertColumn:
-                return m_table.InsertColumn();
+                m_table.InsertColumn();
+                break;
             case Command::DeleteColumn:
-                return m_table.DeleteColumns();
+                m_table.DeleteColumns();
+                break;
             case Command::RenameColumn:
-                return renameColumn();
+                renameColumn();
+                break;
             }
+            updateTableBar();
         });
     OnNotifyCode(IDC_TABLE_GRID, GVN_ENDLABELEDIT, [this](NMHDR* header) {
         auto* info = reinterpret_cast<NM_GRIDVIEW*>(header);
-        return m_table.CellEdited(info->iRow, info->iColumn);
+        LRESULT answer = m_table.CellEdited(info->iRow, info->iColumn);
+        updateTableBar();
+        return answer;
     });
+    for (int code : {int(GVN_SELCHANGED), int(NM_CLICK)})
+        OnNotifyCode(IDC_TABLE_GRID, code, [this](NMHDR*) {
+            updateTableBar();
+            return LRESULT(0);
+        });
     OnNotifyCode(IDC_TABLE_GRID, NM_RCLICK, [this](NMHDR*) {
+        updateTableBar();
         if (m_table.IsEditing())
             showTableMenu();
         return LRESULT(1);
@@ -143,6 +184,7 @@ void CNotebook::addTable() {
 void CNotebook::finishTableEdit(NotebookPage* page) {
     if (m_table.Finish())
         SetModified();
+    updateTableBar();
     if (page)
         page->text = GridTableText(m_grid);
 }

@@ -181,13 +181,23 @@ TEST_F(NotebookTableDlgTest, TheTableMenuDeletesRowsAndRenamesColumns) {
     EXPECT_EQ(dialog.TableGrid().GetColumnWidth(1), 60);
     EXPECT_EQ(dialog.TableGrid().GetColumnWidth(2), 120);
 
-    // The "*" column cannot be renamed or deleted.
+    // The "*" column cannot be renamed or deleted; the toolbar's buttons say so too.
     user("click 32924 \"1,3\"");
     EXPECT_FALSE(dialog.IsCommandEnabled(ID_RENAME_COLUMN));
     EXPECT_FALSE(dialog.IsCommandEnabled(ID_DELETE_COLUMN));
     EXPECT_TRUE(dialog.IsCommandEnabled(ID_INSERT_COLUMN));
+    ASSERT_TRUE(dialog.TableBar().IsWindowVisible());
+    EXPECT_FALSE(dialog.TableBar().IsButtonEnabled(ID_DELETE_COLUMN));
+    EXPECT_TRUE(dialog.TableBar().IsButtonEnabled(ID_INSERT_ROW));
+
+    // The toolbar inserts a row before the focus cell's.
+    user("click 32924 \"1,2\"\nclick 32929");
+    EXPECT_EQ(row(1), u"1|||");
+    EXPECT_EQ(row(2), u"2|M8|1.25|");
+    user("click 32930");
 
     dialog.SendMessage(WM_COMMAND, ID_EDIT_PAGE, 0);
+    EXPECT_FALSE(dialog.TableBar().IsWindowVisible());
     EXPECT_EQ(pageText(u"Sizes"), u"Size (mm)|60\tPitch|120\nM8\t1.25\n");
 }
 
