@@ -2,6 +2,8 @@
 // the "*" row and column and the row and column commands.
 #include "notebook/TableGrid.h"
 
+#include <random>
+
 #include "tests/notebook/NotebookFixture.h"
 
 using namespace notebook;
@@ -76,6 +78,24 @@ TEST_F(TableGridTest, TextsWithoutCellsGiveAnEmptyHeader) {
     EXPECT_EQ(GridTableText(grid), u"|93\n");
     ShowTableText(grid, u"", false);
     EXPECT_EQ(GridTableText(grid), u"");
+}
+
+TEST_F(TableGridTest, AnyTextShowsAndWritesBackStably) {
+    // Arbitrary runs of separators, bars and digits: the grid never fails, and the text it
+    // writes shows as the same grid again.
+    std::mt19937 random(15);
+    const std::u16string alphabet = u"\t\n\r|09a ";
+    for (int round = 0; round < 300; ++round) {
+        std::u16string text;
+        for (int i = int(random() % 40); i > 0; --i)
+            text += alphabet[random() % alphabet.size()];
+        for (bool rowNumbers : {true, false}) {
+            ShowTableText(grid, text, rowNumbers);
+            const ZnsStringW written = GridTableText(grid);
+            ShowTableText(grid, written, rowNumbers);
+            EXPECT_EQ(GridTableText(grid), written) << zn::toUtf8(text);
+        }
+    }
 }
 
 TEST_F(TableGridTest, SelectedCellsAreOneTextOrRowsOfTabs) {
