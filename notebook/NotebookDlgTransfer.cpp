@@ -41,6 +41,11 @@ void CNotebook::onTransferMessage() {
     HTREEITEM item = Pages().Tree().GetSelectedItem();
     if (!item || Pages().PageType(item) == kPartition)
         return;
+    // A pick without a selection takes the item under the caret.
+    int start = 0, end = 0;
+    m_view.GetSel(start, end);
+    if (start == end)
+        m_view.SelectItem(start);
     Transfer();
 }
 

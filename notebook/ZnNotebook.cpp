@@ -19,8 +19,13 @@ CWnd* parentWindow(HWND parent) {
 } // namespace
 
 CZnNotebook::~CZnNotebook() {
-    if (m_notebook)
-        m_notebook->SetNotebookObject(nullptr);
+    if (!m_notebook)
+        return;
+    m_notebook->SetNotebookObject(nullptr);
+    // A modal notebook stays for its last text until the object goes; a modeless one
+    // deletes itself with its window.
+    if (!m_notebook->GetSafeHwnd())
+        delete m_notebook;
 }
 
 HRESULT CZnNotebook::SetCallback(IDictionaryCallback* callback) {
