@@ -75,8 +75,10 @@ int CNotebook::Transfer() {
         refused = FAILED(callback->ReceiveText(text, 0));
         return finishTransfer(plain, refused);
     }
+    // The control's own copy: whole items go on the clipboard as items, so an editor that
+    // pastes them adds them as items of its own.
     if (m_transferMode & kTransferCopyNotify) {
-        m_view.Copy();
+        m_view.OnCopy();
         m_lastTransferred = plain;
         if (parent) {
             NMHDR header{m_hWnd, std::uintptr_t(GetDlgCtrlID()), int(kCopiedNotification)};
@@ -84,7 +86,7 @@ int CNotebook::Transfer() {
         }
     }
     if (m_transferMode & kTransferCopyPaste) {
-        m_view.Copy();
+        m_view.OnCopy();
         m_lastTransferred = plain;
         if (parent)
             parent->SendMessage(WM_PASTE);

@@ -7,6 +7,7 @@
 #include "host/Services.h"
 #include "notebook/NoteEmb.h"
 #include "notebook/Notebook.h"
+#include "notebook/OpenMergeDialog.h"
 #include "notebook/PageText.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/MessageBox.h"
@@ -85,7 +86,150 @@ click 1
 )s");
     dialog.DoModal();
     EXPECT_EQ(agent.Remaining(), 0u);
-    EXPECT_EQ(dialog.m_content, u"X") << zn::toUtf8(dialog.m_content);
+    // The picked item joins the editor's items as one of its own.
+    EXPECT_EQ(dialog.m_content, u"1. Hard\r\n2. Steel 45");
+}
+
+TEST_F(NotebookWiring, DTextNotebookButtonInsertsTheTransferAndClosesOnThePick) {
+    RunDText(R"s(
+click 32801
+click 12050 "Grades"
+dblclick 12014 @3
+click 32931
+point 0 0
+point 1 0
+click 2
+)s");
+    ASSERT_EQ(Texts().size(), 1u);
+    // The notebook hands the item over as RTF, number and all.
+    EXPECT_EQ(Texts()[0]->GetRecord().text, u"1. Steel 45");
+    for (CWnd* window : TopLevelWindows())
+        EXPECT_NE(window->GetWindowTextW().find(u"Notebook"), 0u) << "closed by the pick";
+}
+
+// The calculator beside the drawing, with its notebook pane.
+class CalculatorPane : public NotebookWiring {
+protected:
+    void SetUp() override {
+        NotebookWiring::SetUp();
+        calculator = std::make_unique<CKLVBCalcDlg>(&owner);
+        ASSERT_TRUE(calculator->CreateModeless(&owner));
+        calculator->ShowWindow(SW_SHOW);
+        SetActiveWindow(calculator.get());
+    }
+    void TearDown() override {
+        if (calculator->GetSafeHwnd())
+            calculator->DestroyWindow();
+        calculator.reset();
+        NotebookWiring::TearDown();
+    }
+    CNoteEmb& pane() { return *calculator->NotebookPane(); }
+    ZnsStringW cell(int row, int col) { return pane().Grid().GetItemText(row, col); }
+    int storedSelection() {
+        ZnPtr<IZnSettingsSection> section;
+        gpZnContext->OpenSettingsSection(u"ZNSTT", section.put());
+        return section->GetInt(u"CKLVBCalcDlg.NBookSel", -1);
+    }
+
+    std::unique_ptr<CKLVBCalcDlg> calculator;
+};
+
+TEST_F(CalculatorPane, ListsEachTableNameOnceAndShowsTheChosenOneReadOnly) {
+    CComboBox& list = *dynamic_cast<CComboBox*>(pane().GetDlgItem(CNoteEmb::IDC_TABLES));
+    ASSERT_EQ(list.GetCount(), 2);
+    EXPECT_EQ(list.GetLBText(0), u"Bolts");
+    EXPECT_EQ(list.GetLBText(1), u"Nuts");
+    EXPECT_EQ(list.GetCurSel(), 0);
+    // The later of the two "Bolts" wins; its ragged last row shows the cell it has.
+    const CGridCtrl& grid = pane().Grid();
+    ASSERT_EQ(grid.GetRowCount(), 3);
+    ASSERT_EQ(grid.GetColumnCount(), 2);
+    EXPECT_EQ(grid.GetFixedRowCount(), 1);
+    EXPECT_EQ(grid.GetFixedColumnCount(), 0);
+    EXPECT_EQ(cell(0, 0), u"Size");
+    EXPECT_EQ(cell(0, 1), u"Pitch");
+    EXPECT_EQ(grid.GetColumnWidth(0), 60);
+    EXPECT_EQ(grid.GetColumnWidth(1), 40);
+    EXPECT_EQ(cell(1, 0), u"M10");
+    EXPECT_EQ(cell(2, 0), u"M12");
+    EXPECT_EQ(cell(2, 1), u"");
+    EXPECT_FALSE(grid.IsEditable());
+
+    auto* button = dynamic_cast<CxButtonLt*>(pane().GetDlgItem(CNoteEmb::IDC_OPEN_NOTEBOOK));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->GetImage(), 189);
+    EXPECT_TRUE(button->IsFlat());
+}
+
+TEST_F(CalculatorPane, ADoubleClickedCellIsPastedIntoTheCalculator) {
+    drive(*calculator, "click 32953\ndblclick 32924 \"1,1\"");
+    EXPECT_EQ(calculator->GetDlgItemTextW(calcdlg::IDC_DISPLAY), u"1.5");
+    EXPECT_EQ(GetClipboardText(), std::optional<ZnsStringW>(u"1.5"));
+}
+
+TEST_F(CalculatorPane, TheChoiceSurvivesARefreshAndIsStored) {
+    drive(*calculator, "click 32953\nclick 32948 \"Nuts\"");
+    EXPECT_EQ(cell(0, 0), u"Size");
+    EXPECT_EQ(cell(1, 0), u"M6");
+    pane().Refresh();
+    EXPECT_EQ(pane().GetSelection(), 1);
+    EXPECT_EQ(cell(1, 0), u"M6");
+    calculator->DestroyWindow();
+    EXPECT_EQ(storedSelection(), 1);
+}
+
+TEST_F(CalculatorPane, ANotebookWithoutTablesOrNoNotebookLeavesThePaneEmpty) {
+    CNotebookDoc doc;
+    doc.NewNotebook(true);
+    doc.Pages().InsertTreeItem(u"Text", doc.Pages().Root(), TVI_LAST, kTextPage);
+    ASSERT_EQ(doc.SaveNotebook(zn::fromUtf8(Path("texts.ntb"))), 1);
+    useNotebook("texts.ntb");
+    pane().Refresh();
+    EXPECT_TRUE(pane().Tables().empty());
+    EXPECT_EQ(pane().GetSelection(), -1);
+    EXPECT_EQ(pane().Grid().GetRowCount(), 0);
+
+    useNotebook("missing.ntb");
+    pane().Refresh();
+    EXPECT_TRUE(pane().Tables().empty());
+    EXPECT_TRUE(RecordedMessageBoxes().empty()) << "no notebook yet is no error";
+}
+
+TEST_F(CalculatorPane, TheButtonOpensTheNotebookWhoseTransfersArePastedHere) {
+    drive(*calculator, "click 32953\nmenu 32959\nclick 12055");
+    ASSERT_NE(pane().OpenedNotebook(), nullptr);
+    HWND notebook = pane().OpenedNotebook()->GetWindow();
+    ASSERT_NE(notebook, nullptr);
+    drive(*calculator, "click 12050 \"Grades\"\ndblclick 12014 @3");
+    EXPECT_NE(calculator->GetDlgItemTextW(calcdlg::IDC_EXPRESSION).find(u"Steel 45"),
+              ZnsStringW::npos);
+
+    // The notebook may outlive the pane; it no longer calls it, and a pane without a
+    // window refuses text.
+    calculator->DestroyWindow();
+    EXPECT_EQ(pane().ReceiveText(u"2", 0), E_HANDLE);
+    if (CWnd* window = CWnd::FromHandle(notebook))
+        window->DestroyWindow();
+}
+
+TEST_F(NotebookWiring, TheOpenDialogTellsWhetherToMerge) {
+    const std::string file = Path("book.ntb");
+    COpenMergeDialog merge(&owner);
+    agent.AddScript("file " + file + " check=32923");
+    EXPECT_EQ(merge.DoModal(), IDOK);
+    EXPECT_TRUE(merge.Merge());
+    EXPECT_EQ(merge.GetPathName(), zn::fromUtf8(file));
+
+    COpenMergeDialog open(&owner);
+    agent.AddScript("file " + file);
+    EXPECT_EQ(open.DoModal(), IDOK);
+    EXPECT_FALSE(open.Merge());
+
+    COpenMergeDialog cancelled(&owner);
+    agent.AddScript("file cancel");
+    EXPECT_EQ(cancelled.DoModal(), IDCANCEL);
+    EXPECT_FALSE(cancelled.Merge());
+    EXPECT_EQ(agent.Remaining(), 0u);
 }
 
 } // namespace
