@@ -1,5 +1,7 @@
 #include "notebook/ZnNotebook.h"
 
+#include <memory>
+
 #include "host/Services.h"
 #include "notebook/NotebookDlg.h"
 #include "resources/ModuleResources.h"
@@ -70,13 +72,14 @@ CNotebook* CZnNotebook::makeNotebook(HWND parent) {
         old->SetNotebookObject(nullptr);
         delete old;
     }
-    auto* notebook = new CNotebook(parentWindow(parent));
+    // Owned here until it is linked, so a load that throws leaves nothing behind.
+    auto notebook = std::make_unique<CNotebook>(parentWindow(parent));
     notebook->SetTransferMode(m_flags);
     notebook->LoadNotebook(m_fileName.empty() ? CNotebookDoc::DefaultNotebookPath() : m_fileName,
                            kOpen);
     notebook->SetNotebookObject(this);
-    m_notebook = notebook;
-    return notebook;
+    m_notebook = notebook.release();
+    return m_notebook;
 }
 
 HWND CZnNotebook::ShowModeless(HWND parent) {

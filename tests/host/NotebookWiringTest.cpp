@@ -212,6 +212,19 @@ TEST_F(CalculatorPane, TheButtonOpensTheNotebookWhoseTransfersArePastedHere) {
         window->DestroyWindow();
 }
 
+TEST_F(NotebookWiring, TheCalculatorObjectChoosesThePanesTable) {
+    ZnPtr<IZnDiviRuveulator> object = OpenCalculator(owner, nullptr);
+    ASSERT_TRUE(object);
+    object->SetNotebook(1, 1);
+    auto* dialog = dynamic_cast<CKLVBCalcDlg*>(CWnd::FromHandle(object->GetWindow()));
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->NotebookShown());
+    EXPECT_EQ(dialog->NotebookPane()->GetSelection(), 1);
+    EXPECT_EQ(dialog->NotebookPane()->Grid().GetItemText(1, 0), u"M6");
+    object->Close();
+    PumpMessages();
+}
+
 TEST_F(NotebookWiring, TheOpenDialogTellsWhetherToMerge) {
     const std::string file = Path("book.ntb");
     COpenMergeDialog merge(&owner);
