@@ -1,5 +1,6 @@
 #include "notebook/NoteEmb.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "host/ClassIds.h"

@@ -1,12 +1,15 @@
 // The notebook as the other dialogs reach it inside the reference host: the editor's
 // Tools > Notepad, the single-line text dialog's Notebook button, and the calculator's
 // embedded pane with its tables, its picks and the full notebook behind its button.
+#include <algorithm>
+
 #include "calculator/CalcDlgIds.h"
 #include "calculator/KLVBCalcDlg.h"
 #include "editor/ReqpadDlg.h"
 #include "host/Services.h"
 #include "notebook/NoteEmb.h"
 #include "notebook/Notebook.h"
+#include "notebook/NotebookDlg.h"
 #include "notebook/OpenMergeDialog.h"
 #include "notebook/PageText.h"
 #include "platform/ui/Clipboard.h"
@@ -62,8 +65,10 @@ protected:
     // Works the window's modal loop, or the windows a modeless one left open.
     void drive(CWnd& window, const std::string& script) {
         agent.AddScript(script);
-        while (agent.Remaining())
+        while (agent.Remaining()) {
             agent.ProvideInput(window);
+            PumpMessages();
+        }
     }
 
     res::ModuleResourceScope resources;
@@ -210,6 +215,45 @@ TEST_F(CalculatorPane, TheButtonOpensTheNotebookWhoseTransfersArePastedHere) {
     EXPECT_EQ(pane().ReceiveText(u"2", 0), E_HANDLE);
     if (CWnd* window = CWnd::FromHandle(notebook))
         window->DestroyWindow();
+}
+
+TEST_F(NotebookWiring, DTextOpensTheNotebookAgainAfterTheUserClosedIt) {
+    RunDText("click 32801\nclick 2\nclick 32801\nclick 12050 \"Grades\"\nclick 2\nclick 2");
+    EXPECT_TRUE(Texts().empty());
+}
+
+TEST_F(NotebookWiring, OpenBookMergesOnlyWhenTheBoxIsChecked) {
+    CNotebookDoc other;
+    other.NewNotebook(true);
+    other.Pages().InsertTreeItem(u"Extra", other.Pages().Root(), TVI_LAST, kTextPage);
+    ASSERT_EQ(other.SaveNotebook(zn::fromUtf8(Path("other.ntb"))), 1);
+
+    ZnPtr<IZnObject> made;
+    ASSERT_EQ(gpZnObjManager->Create(made.put(), CLSID_ZnNotebook), S_OK);
+    ZnPtr<IZnNotebook> object = ZnQuery<IZnNotebook>(made.get());
+    ASSERT_TRUE(object);
+    auto* notebook = dynamic_cast<CNotebook*>(CWnd::FromHandle(object->ShowModeless(nullptr)));
+    ASSERT_NE(notebook, nullptr);
+    auto names = [&] {
+        std::vector<ZnsStringW> found;
+        CxTreeCtrl& tree = notebook->Pages().Tree();
+        for (HTREEITEM item = tree.GetChildItem(tree.GetRootItem()); item;
+             item = tree.GetNextSiblingItem(item))
+            found.push_back(tree.GetItemText(item));
+        return found;
+    };
+    auto has = [&](const char16_t* name) {
+        std::vector<ZnsStringW> found = names();
+        return std::find(found.begin(), found.end(), name) != found.end();
+    };
+    drive(*notebook, "rclick 12050 \"Notebook\"\nmenu 57601\nfile " + Path("other.ntb") +
+                         " check=32923");
+    EXPECT_TRUE(has(u"Grades"));
+    EXPECT_TRUE(has(u"Extra"));
+    drive(*notebook, "rclick 12050 \"Notebook\"\nmenu 57601\nfile " + Path("other.ntb"));
+    EXPECT_FALSE(has(u"Grades"));
+    EXPECT_TRUE(has(u"Extra"));
+    EXPECT_EQ(object->Close(), S_OK);
 }
 
 TEST_F(NotebookWiring, TheCalculatorObjectChoosesThePanesTable) {
