@@ -379,11 +379,8 @@ void CDTextDlg::openCalculator() {
 // The notebook stays open beside the dialog like the calculator; it hands its selection
 // over as RTF, so the text line keeps the formatting.
 void CDTextDlg::openNotebook() {
-    if (!m_notebook && gpZnObjManager) {
-        ZnPtr<IZnObject> object;
-        if (FAILED(gpZnObjManager->Create(object.put(), CLSID_ZnNotebook)))
-            return;
-        m_notebook = ZnQuery<notebook::IZnNotebook>(object.get());
+    if (!m_notebook) {
+        m_notebook = notebook::NewNotebookObject();
         if (!m_notebook)
             return;
         m_notebook->SetCallback(m_textSink.get());

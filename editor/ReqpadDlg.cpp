@@ -2,7 +2,6 @@
 // the control had its turn, and the ways it ends.
 #include "editor/ReqpadDlg.h"
 
-#include "host/ClassIds.h"
 #include "host/Services.h"
 #include "notebook/NotebookCallbackDefault.h"
 #include "notebook/ZnNotebook.h"
@@ -310,12 +309,7 @@ void ReqpadDlg::toggleRuler() {
 // The notebook runs over the dialog; each transfer's notice makes the control paste what
 // the notebook put on the clipboard, as a paste of the user's would.
 void ReqpadDlg::openNotebook() {
-    if (!gpZnObjManager)
-        return;
-    ZnPtr<IZnObject> object;
-    if (FAILED(gpZnObjManager->Create(object.put(), CLSID_ZnNotebook)))
-        return;
-    ZnPtr<notebook::IZnNotebook> notebook = ZnQuery<notebook::IZnNotebook>(object.get());
+    ZnPtr<notebook::IZnNotebook> notebook = notebook::NewNotebookObject();
     if (!notebook)
         return;
     notebook->SetFlags(kNotebookCopyNotify);

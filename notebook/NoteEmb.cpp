@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "host/ClassIds.h"
-#include "host/Services.h"
 #include "notebook/NotebookCallbackDefault.h"
 #include "notebook/NotebookDoc.h"
 #include "notebook/TableText.h"
@@ -193,12 +191,7 @@ LRESULT CNoteEmb::pick(const NM_GRIDVIEW& cell) {
 
 void CNoteEmb::openNotebook() {
     if (!m_notebook) {
-        if (!gpZnObjManager)
-            return;
-        ZnPtr<IZnObject> object;
-        if (FAILED(gpZnObjManager->Create(object.put(), CLSID_ZnNotebook)))
-            return;
-        m_notebook = ZnQuery<IZnNotebook>(object.get());
+        m_notebook = NewNotebookObject();
         if (!m_notebook)
             return;
         m_notebook->SetCallback(this);

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "host/ClassIds.h"
 #include "host/Services.h"
 #include "notebook/NotebookDlg.h"
 #include "resources/ModuleResources.h"
@@ -123,6 +124,13 @@ void CZnNotebook::NotebookGone(CNotebook* notebook) {
 
 IZnObject* CreateZnNotebook() {
     return static_cast<IZnObject*>(new CZnNotebook);
+}
+
+ZnPtr<IZnNotebook> NewNotebookObject() {
+    ZnPtr<IZnObject> object;
+    if (!gpZnObjManager || FAILED(gpZnObjManager->Create(object.put(), CLSID_ZnNotebook)))
+        return {};
+    return ZnQuery<IZnNotebook>(object.get());
 }
 
 } // namespace notebook
