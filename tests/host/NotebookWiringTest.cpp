@@ -164,6 +164,19 @@ TEST_F(CalculatorPane, ListsEachTableNameOnceAndShowsTheChosenOneReadOnly) {
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->GetImage(), 189);
     EXPECT_TRUE(button->IsFlat());
+
+    // Shown, the pane puts the list at the top left, the button at its right and the grid
+    // under both, filling the rest.
+    calculator->ShowNotebook(true);
+    const CRect client = pane().GetClientRect();
+    const CRect combo = list.GetRectInParent(), open = button->GetRectInParent();
+    const CRect cells = grid.GetRectInParent();
+    EXPECT_EQ(combo.TopLeft(), (CPoint{0, 0}));
+    EXPECT_EQ(open.right, client.right);
+    EXPECT_LT(combo.right, open.left);
+    EXPECT_GE(cells.top, std::max(combo.bottom, open.bottom));
+    EXPECT_EQ(cells.right, client.right);
+    EXPECT_EQ(cells.bottom, client.bottom);
 }
 
 TEST_F(CalculatorPane, ADoubleClickedCellIsPastedIntoTheCalculator) {
