@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "notebook/OpenMergeDialog.h"
 #include "notebook/PageText.h"
 #include "notebook/ZnNotebook.h"
 #include "platform/ui/FileDialog.h"
@@ -21,9 +22,6 @@ constexpr int kMargin = 8;
 constexpr int kTreeWidth = 200;
 constexpr int kButtonHeight = 24;
 constexpr int kButtonWidth = 80;
-// The open dialog's extra: "Merge with current notebook".
-constexpr UINT kOpenMergeTemplate = 24;
-constexpr int kMergeCheck = 32923;
 
 ZnsStringW fileTitle(const ZnsStringW& path) {
     size_t slash = path.find_last_of(u"/\\");
@@ -339,12 +337,10 @@ void CNotebook::newBook() {
 void CNotebook::openBook() {
     if (!askToSave())
         return;
-    CFileDialog dialog(true, u"ntb", {}, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST,
-                       res::LoadStringW(32854), this);
-    dialog.SetTemplate(kOpenMergeTemplate);
+    COpenMergeDialog dialog(this);
     if (dialog.DoModal() != IDOK)
         return;
-    int mode = dialog.GetOptionCheck(kMergeCheck) ? kMerge : kOpen;
+    int mode = dialog.Merge() ? kMerge : kOpen;
     if (LoadNotebook(dialog.GetPathName(), mode))
         SetModified(false);
     showSelection();

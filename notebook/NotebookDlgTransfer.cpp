@@ -43,6 +43,11 @@ void CNotebook::onTransferMessage() {
     HTREEITEM item = Pages().Tree().GetSelectedItem();
     if (!item || Pages().PageType(item) == kPartition)
         return;
+    // A pick without a selection takes the item under the caret.
+    int start = 0, end = 0;
+    m_view.GetSel(start, end);
+    if (start == end)
+        m_view.SelectItem(start);
     Transfer();
 }
 
@@ -72,7 +77,7 @@ int CNotebook::Transfer() {
         if (cells)
             SetClipboardText(this, plain);
         else
-            m_view.Copy();
+            m_view.OnCopy();
     };
     if (IDictionaryCallback* callback = m_object ? m_object->GetCallback() : nullptr) {
         // The opener's callback takes one text, in the richest form the flags ask for.
@@ -85,6 +90,8 @@ int CNotebook::Transfer() {
         refused = FAILED(callback->ReceiveText(text, 0));
         return finishTransfer(historyText, refused);
     }
+    // The control's own copy: whole items go on the clipboard as items, so an editor that
+    // pastes them adds them as items of its own.
     if (m_transferMode & kTransferCopyNotify) {
         copy();
         m_lastTransferred = plain;
