@@ -173,8 +173,10 @@ void CKLVBCalcDlg::fillPrecisionBox() {
 }
 
 void CKLVBCalcDlg::createNotebookPane() {
-    // The embedded notebook takes this place; until it does, the strip stays empty.
-    m_notebookPane = CreateOwnedChild(u"Static", u"", WS_CHILD, CRect{}, IDC_NOTEBOOK_PANE);
+    // Shown only with the notebook; without a callback of its own the pane pastes its picks
+    // into this window, where they arrive as any paste does.
+    if (m_notebookPane.CreatePane(this, IDC_NOTEBOOK_PANE))
+        m_notebookPane.ShowWindow(SW_HIDE);
 }
 
 void CKLVBCalcDlg::readSettings() {
@@ -185,6 +187,8 @@ void CKLVBCalcDlg::readSettings() {
         m_notebookSelection = section->GetInt(settingKey(u"NBookSel"), 0);
         expression = section->GetInt(settingKey(u"EditMode"), 0) != 0;
     }
+    if (m_notebookPane.GetSafeHwnd())
+        m_notebookPane.SetSelection(m_notebookSelection);
     ShowNotebook(notebook);
     setDegreeMode(degrees);
     if (expression)
@@ -195,6 +199,9 @@ void CKLVBCalcDlg::writeSettings() {
     ZnPtr<IZnSettingsSection> section = settings();
     if (!section)
         return;
+    // A notebook without tables chooses none; the stored choice waits for them.
+    if (m_notebookPane.GetSelection() >= 0)
+        m_notebookSelection = m_notebookPane.GetSelection();
     section->WriteInt(settingKey(u"NoteBook"), m_notebookShown ? 1 : 0);
     section->WriteInt(settingKey(u"Degrees"), m_engine.DegreeMode() ? 1 : 0);
     section->WriteInt(settingKey(u"NBookSel"), m_notebookSelection);
@@ -222,6 +229,15 @@ void CKLVBCalcDlg::PostNcDestroy() {
     if (m_onFinalDestroy)
         m_onFinalDestroy();
     delete this;
+}
+
+LRESULT CKLVBCalcDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    // What the notebook pane hands over arrives as a paste.
+    if (message == WM_PASTE) {
+        paste();
+        return 0;
+    }
+    return CxDialog::WindowProc(message, wParam, lParam);
 }
 
 void CKLVBCalcDlg::OnHelpCall() {
@@ -260,12 +276,12 @@ void CKLVBCalcDlg::ShowNotebook(bool shown) {
     CRect window = GetRectInParent();
     const int width = m_createdWidth + (shown ? kNotebookPaneWidth : 0);
     MoveWindow(window.left, window.top, width, window.Height());
-    if (m_notebookPane) {
+    if (m_notebookPane.GetSafeHwnd()) {
         const int oldEdge = m_createdWidth;
         const CRect client = GetClientRect();
-        m_notebookPane->MoveWindow(
+        m_notebookPane.MoveWindow(
             CRect{oldEdge - 4, client.top + 7, oldEdge + 196, client.bottom - 7});
-        m_notebookPane->ShowWindow(shown ? SW_SHOW : SW_HIDE);
+        m_notebookPane.ShowWindow(shown ? SW_SHOW : SW_HIDE);
     }
     SetDlgItemTextW(IDC_NOTEBOOK_TOGGLE, shown ? u"<<" : u">>");
     m_menu.CheckMenuItem(ID_VIEW_NOTEBOOK, MF_BYCOMMAND | (shown ? MF_CHECKED : 0));

@@ -13,6 +13,7 @@
 #include "host/controls/CxButtonLt.h"
 #include "host/controls/CxDialog.h"
 #include "notebook/DictionaryCallback.h"
+#include "notebook/NoteEmb.h"
 #include "notebook/NotebookCallbackDefault.h"
 #include "platform/ui/Hooks.h"
 #include "platform/ui/Menu.h"
@@ -56,8 +57,8 @@ public:
     const CMeasureSystems& Measures() const { return m_measures; }
     bool ExpressionMode() const { return m_engine.ExpressionMode(); }
     bool DegreeMode() const { return m_engine.DegreeMode(); }
-    // Where the notebook pane goes; it stays empty until the embedded notebook fills it.
-    zn::ui::CWnd* NotebookPane() const { return m_notebookPane; }
+    // The embedded notebook beside the keypad; its picks are pasted into the calculator.
+    notebook::CNoteEmb* NotebookPane() { return &m_notebookPane; }
     bool KeyboardHookInstalled() const { return m_keyboardHook != nullptr; }
 
 protected:
@@ -68,6 +69,8 @@ protected:
     void PostNcDestroy() override;
     void OnHelpCall() override;
     bool PreTranslateMessage(zn::ui::MSG& msg) override;
+    zn::ui::LRESULT WindowProc(zn::ui::UINT message, zn::ui::WPARAM wParam,
+                               zn::ui::LPARAM lParam) override;
 
 private:
     void mapCommands();
@@ -114,7 +117,7 @@ private:
     std::function<void()> m_onFinalDestroy;
     std::vector<std::unique_ptr<zn::ui::CxButtonLt>> m_buttons;
     zn::ui::CMenu m_menu;
-    zn::ui::CWnd* m_notebookPane = nullptr;
+    notebook::CNoteEmb m_notebookPane;
     zn::ui::HHOOK m_keyboardHook = nullptr;
     zn::ui::HHOOK m_activationHook = nullptr;
 };

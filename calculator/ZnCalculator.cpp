@@ -76,9 +76,11 @@ bool CZnCalculator::SetUp(const ZnsStringW& value, const ZnsStringW* title, bool
     return true;
 }
 
-void CZnCalculator::SetNotebook(std::int32_t, std::int32_t shown) {
-    if (m_dialog)
-        m_dialog->ShowNotebook(shown != 0);
+void CZnCalculator::SetNotebook(std::int32_t selection, std::int32_t shown) {
+    if (!m_dialog)
+        return;
+    m_dialog->NotebookPane()->SetSelection(selection);
+    m_dialog->ShowNotebook(shown != 0);
 }
 
 void CZnCalculator::Close() {

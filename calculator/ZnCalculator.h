@@ -24,7 +24,7 @@ public:
     // False without the window. `title` null keeps the window's title.
     virtual bool SetUp(const ZnsStringW& value, const ZnsStringW* title, bool insertEnabled,
                        bool groupShown) = 0;
-    // The second value shows or hides the notebook pane.
+    // The pane's table by its place in the list, and whether the notebook pane shows.
     virtual void SetNotebook(std::int32_t selection, std::int32_t shown) = 0;
     // Asks the window to close.
     virtual void Close() = 0;

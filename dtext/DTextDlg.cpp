@@ -27,6 +27,8 @@ constexpr const char16_t* kHelpTopic = u"ZNS_HELP_DTEXT";
 constexpr int kSpecifyLocationImage = 71;
 constexpr int kSymbolImage = 46;
 constexpr int kNotebookImage = 189;
+// The notebook's mode flag for RTF transfers.
+constexpr std::uint32_t kNotebookRtfTransfer = 0x08;
 constexpr int kCalculatorImage = 325;
 constexpr int kHelpImage = 0;
 constexpr UINT kColorComboOptions = 15;
@@ -85,6 +87,7 @@ CDTextDlg::CDTextDlg(CWnd* parent)
     : CxDialog(res::IDD_DTEXT, parent), m_state(DTextState::Defaults()),
       m_textSink(ZnPtr<CDTextTextSink>::Adopt(new CDTextTextSink(*this))) {
     OnCommandId(ID_CALCULATOR, [this] { openCalculator(); });
+    OnCommandId(ID_NOTEBOOK, [this] { openNotebook(); });
     // The toolbar's button and the text line's context menu ask for the same picker.
     OnCommandId(ID_INSERT_SYMBOL, [this] { insertSymbol(); });
     OnCommandId(ID_FT_SYMBOL, [this] { insertSymbol(); });
@@ -351,7 +354,8 @@ bool CDTextDlg::ReceiveText(const ZnsStringW& text, std::int32_t format) {
     if (!GetSafeHwnd())
         return false;
     constexpr std::int32_t kRtfTransfer = 2;
-    if (format == kRtfTransfer)
+    // The notebook hands its RTF to a callback with format 0; the text says what it is.
+    if (format == kRtfTransfer || text.starts_with(u"{\\rtf"))
         return bool(m_textLine.StreamInRtf(zn::toUtf8(text), true));
     return m_textLine.GetTextConverter()->InsertFormattedText(text);
 }
@@ -372,7 +376,26 @@ void CDTextDlg::openCalculator() {
         m_calculator->Show(m_hWnd);
 }
 
+// The notebook stays open beside the dialog like the calculator; it hands its selection
+// over as RTF, so the text line keeps the formatting.
+void CDTextDlg::openNotebook() {
+    if (!m_notebook) {
+        m_notebook = notebook::NewNotebookObject();
+        if (!m_notebook)
+            return;
+        m_notebook->SetCallback(m_textSink.get());
+        m_notebook->SetFlags(kNotebookRtfTransfer);
+    }
+    if (m_notebook)
+        m_notebook->ShowModeless(m_hWnd);
+}
+
 void CDTextDlg::releaseTextSources() {
+    if (m_notebook) {
+        m_notebook->Close();
+        m_notebook->SetCallback(nullptr);
+        m_notebook.reset();
+    }
     if (m_calculator) {
         m_calculator->Close();
         m_calculator->SetResultSink(nullptr);

@@ -13,6 +13,7 @@
 #include "host/controls/CxDialog.h"
 #include "host/controls/CxFtEdit.h"
 #include "host/controls/CxToolBar.h"
+#include "notebook/ZnNotebook.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Static.h"
 
@@ -68,8 +69,9 @@ public:
     // ready for the next one; false when nothing was made.
     bool Add();
     // Text that the notebook or the calculator hands over, in a transfer format of the
-    // dictionary callback (2 RTF, else host formatted text): inserted in place of the
-    // selection of the text line. False when the line took nothing.
+    // dictionary callback (RTF with format 2 or when it reads as RTF, else host formatted
+    // text): inserted in place of the selection of the text line. False when the line
+    // took nothing.
     bool ReceiveText(const ZnsStringW& text, std::int32_t format = 0);
 
     const DTextState& State() const { return m_state; }
@@ -91,6 +93,7 @@ private:
     void showAlignment();
     void chooseAlignment();
     void openCalculator();
+    void openNotebook();
     void insertSymbol();
     void releaseTextSources();
     void storeState() const;
@@ -108,6 +111,7 @@ private:
     std::optional<ZnsDTextRecord> m_editedRecord;
     std::int32_t m_editedColor = 0;
     ZnPtr<IZnDiviRuveulator> m_calculator;
+    ZnPtr<notebook::IZnNotebook> m_notebook;
     ZnPtr<CDTextTextSink> m_textSink;
 
     zn::ui::CxFtEdit m_textLine;

@@ -1,6 +1,6 @@
-// The dialog's end of the dictionary callback: text that the calculator (and the notebook,
-// once it opens from here) hands back goes into the dialog's text line. The tool may keep
-// the callback after the dialog is gone, so the dialog detaches it when it closes.
+// The dialog's end of the dictionary callback: text that the calculator and the notebook
+// hand back goes into the dialog's text line. A tool may keep the callback after the
+// dialog is gone, so the dialog detaches it when it closes.
 #pragma once
 
 #include "host/ObjectImpl.h"

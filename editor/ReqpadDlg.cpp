@@ -4,6 +4,7 @@
 
 #include "host/Services.h"
 #include "notebook/NotebookCallbackDefault.h"
+#include "notebook/ZnNotebook.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Placement.h"
@@ -28,6 +29,8 @@ constexpr UINT ID_FILE_CLEAR = 57600;
 constexpr UINT ID_FILE_CLOSE = 57602;
 constexpr UINT ID_VIEW_RULER = 32826;
 constexpr UINT ID_NOTEPAD = 32801;
+// The notebook's mode flag: a transfer goes to the clipboard and this dialog hears of it.
+constexpr std::uint32_t kNotebookCopyNotify = 0x10;
 
 constexpr UINT IDS_EDIT_POPUP = 51;
 constexpr UINT IDS_DEFAULT_TITLE = 32844;
@@ -303,8 +306,14 @@ void ReqpadDlg::toggleRuler() {
     layout();
 }
 
+// The notebook runs over the dialog; each transfer's notice makes the control paste what
+// the notebook put on the clipboard, as a paste of the user's would.
 void ReqpadDlg::openNotebook() {
-    // The notebook window opens here, with the control as the target of its transfers.
+    ZnPtr<notebook::IZnNotebook> notebook = notebook::NewNotebookObject();
+    if (!notebook)
+        return;
+    notebook->SetFlags(kNotebookCopyNotify);
+    notebook->RunModal(m_hWnd);
 }
 
 void ReqpadDlg::openCalculator() {

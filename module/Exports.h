@@ -5,11 +5,12 @@
 #include <cstdint>
 
 #include "host/Array.h"
-#include "platform/text/ZnsString.h"
+#include "host/Status.h"
 #include "platform/text/ZnsString.h"
 
 struct znsWorkID;
 struct ZnsLink;
+class IZnObject;
 
 #define ZNS_EXPORT extern "C" __attribute__((visibility("default")))
 
@@ -32,6 +33,10 @@ ZNS_EXPORT std::int32_t ZNS_SelectTTItem(const znsWorkID* object, void* window);
 // the rest and the objects that refer to them; 1 when the item was there, else 0.
 ZNS_EXPORT std::int32_t DelTTItem(std::int32_t number, ZnsStringW* text, std::int32_t kind,
                                   ZnsArray<ZnsLink>* links);
+
+// The notebook object a host hands out as object kind 4: stores its IZnObject part (null
+// when none could be made), with the one reference the caller holds, and answers 0.
+ZNS_EXPORT HRESULT ZNS_CreateNotebook(IZnObject** out);
 
 // How the host and tests find the entry points through the loader.
 using ZnsInitFunction = void (*)();

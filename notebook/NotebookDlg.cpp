@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "notebook/OpenMergeDialog.h"
 #include "notebook/PageText.h"
 #include "notebook/ZnNotebook.h"
 #include "platform/ui/FileDialog.h"
@@ -15,10 +16,6 @@ using namespace zn::ui;
 namespace notebook {
 
 namespace {
-
-// The open dialog's extra: "Merge with current notebook".
-constexpr UINT kOpenMergeTemplate = 24;
-constexpr int kMergeCheck = 32923;
 
 ZnsStringW fileTitle(const ZnsStringW& path) {
     size_t slash = path.find_last_of(u"/\\");
@@ -63,6 +60,7 @@ BOOL CNotebook::OnInitDialog() {
     SetIcon(101, true);
     SetIcon(101, false);
     mapCommands();
+    mapTableCommands();
     createToolBars();
     Pages().Tree().SubclassDlgItem(IDC_NOTEBOOK_TREE, this);
     if (CNotebookTree::CreateImageList(m_images))
@@ -70,6 +68,7 @@ BOOL CNotebook::OnInitDialog() {
     m_view.SubclassDlgItem(IDC_PAGE_VIEW, this);
     m_view.InitControl();
     m_view.SetReadOnly(true);
+    createTableControls();
     attachSplitter();
     layout(GetClientRect().Width(), GetClientRect().Height());
     restoreSettings();
@@ -129,6 +128,7 @@ bool CNotebook::IsCommandEnabled(UINT id) const {
     case ID_ADD_PARTITION:
         return m_viewing;
     case ID_ADD_PAGE:
+    case ID_ADD_TABLE:
         return m_viewing && selected;
     case ID_RENAME:
         return m_viewing && selected && selected != Pages().Root() && type != kHistory &&
@@ -136,11 +136,13 @@ bool CNotebook::IsCommandEnabled(UINT id) const {
     case ID_DELETE:
         return m_viewing && selected && type != kHistory && type != kFindResult;
     case ID_EDIT_PAGE:
-        return selected && type == kTextPage;
+        return selected && (type == kTextPage || type == kTablePage);
     case ID_TRANSFER:
-        return m_viewing && m_view.IsWindowVisible() && m_view.GetSelStart() != m_view.GetSelEnd();
+        return m_viewing &&
+               ((m_view.IsWindowVisible() && m_view.GetSelStart() != m_view.GetSelEnd()) ||
+                (m_grid.IsWindowVisible() && m_grid.GetSelectedCount() > 0));
     default:
-        return true;
+        return isTableCommand(id) ? isTableCommandEnabled(id) : true;
     }
 }
 
@@ -181,6 +183,7 @@ void CNotebook::showSelection() {
         m_view.SetContent(u"", editor::kContentPlain);
     m_view.SetReadOnly(true);
     m_view.SetModify(false);
+    showTable(page);
     updateCommands();
 }
 
@@ -193,10 +196,17 @@ void CNotebook::toggleEditPage() {
     if (!IsCommandEnabled(ID_EDIT_PAGE))
         return;
     m_viewing = false;
+    Pages().Tree().EnableWindow(false);
+    if (Pages().PageType(Pages().Tree().GetSelectedItem()) == kTablePage) {
+        m_table.Start();
+        updateTableBar();
+        updateCommands();
+        m_grid.SetFocus();
+        return;
+    }
     m_view.m_viewMode = 0;
     m_view.SetReadOnly(false);
     m_view.SetModify(false);
-    Pages().Tree().EnableWindow(false);
     updateCommands();
     m_view.SetFocus();
 }
@@ -206,7 +216,10 @@ void CNotebook::finishPageEdit() {
         return;
     m_viewing = true;
     HTREEITEM item = Pages().Tree().GetSelectedItem();
-    if (NotebookPage* page = item ? Pages().GetOwnPage(item) : nullptr) {
+    NotebookPage* page = item ? Pages().GetOwnPage(item) : nullptr;
+    if (m_table.IsEditing()) {
+        finishTableEdit(page);
+    } else if (page) {
         if (m_view.GetModify())
             SetModified();
         ZnsStringW rtf;
@@ -320,12 +333,10 @@ void CNotebook::newBook() {
 void CNotebook::openBook() {
     if (!askToSave())
         return;
-    CFileDialog dialog(true, u"ntb", {}, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST,
-                       res::LoadStringW(32854), this);
-    dialog.SetTemplate(kOpenMergeTemplate);
+    COpenMergeDialog dialog(this);
     if (dialog.DoModal() != IDOK)
         return;
-    int mode = dialog.GetOptionCheck(kMergeCheck) ? kMerge : kOpen;
+    int mode = dialog.Merge() ? kMerge : kOpen;
     if (LoadNotebook(dialog.GetPathName(), mode))
         SetModified(false);
     showSelection();

@@ -7,11 +7,13 @@
 #include <vector>
 
 #include "editor/ReqpadView.h"
+#include "host/controls/CGridCtrl.h"
 #include "host/controls/CxDialog.h"
 #include "host/controls/CxSplitter.h"
 #include "host/controls/CxToolBar.h"
 #include "notebook/NotebookDoc.h"
 #include "notebook/NotebookFindDlg.h"
+#include "notebook/TableGrid.h"
 #include "platform/ui/ImageList.h"
 #include "platform/ui/ToolTip.h"
 
@@ -30,6 +32,12 @@ inline constexpr zn::ui::UINT ID_DELETE = 32820;
 inline constexpr zn::ui::UINT ID_EDIT_PAGE = 32821;
 inline constexpr zn::ui::UINT ID_FIND = 32933;
 inline constexpr zn::ui::UINT ID_TRANSFER = 9502;
+// Rows and columns of a table page being edited (menu 4).
+inline constexpr zn::ui::UINT ID_INSERT_ROW = 32929;
+inline constexpr zn::ui::UINT ID_DELETE_ROW = 32930;
+inline constexpr zn::ui::UINT ID_INSERT_COLUMN = 32926;
+inline constexpr zn::ui::UINT ID_DELETE_COLUMN = 32927;
+inline constexpr zn::ui::UINT ID_RENAME_COLUMN = 32928;
 // Controls of dialog 12042.
 inline constexpr int IDC_NOTEBOOK_TREE = 12050;
 inline constexpr int IDC_PAGE_VIEW = 12014;
@@ -41,6 +49,7 @@ inline constexpr int IDC_HELP_BAR_PLACE = 12011;
 // Passed on to the page view, and answered by the window itself.
 inline constexpr zn::ui::UINT kPageViewMessage = 0xBF1;
 inline constexpr zn::ui::UINT kNotebookQuery = 0x7101;
+inline constexpr int IDC_TABLE_GRID = 32924;
 // The notice the parent gets after a transfer to the clipboard.
 inline constexpr zn::ui::UINT kCopiedNotification = 0x537;
 
@@ -77,6 +86,8 @@ public:
     void SetAutoDelete(bool autoDelete) { m_autoDelete = autoDelete; }
 
     editor::CReqpadView& PageView() { return m_view; }
+    zn::ui::CGridCtrl& TableGrid() { return m_grid; }
+    zn::ui::CxToolBar& TableBar() { return m_tableBar; }
     bool IsEditingPage() const { return !m_viewing; }
     zn::ui::CxSplitter& Splitter() { return m_splitter; }
     zn::ui::CxToolBar& MainBar() { return m_mainBar; }
@@ -144,6 +155,22 @@ private:
     void moveItem(HTREEITEM item, HTREEITEM target);
     void showContextMenu(zn::ui::CPoint screen);
 
+    // Table pages (the grid).
+    void createTableControls();
+    void mapTableCommands();
+    // The table toolbar shows while a table is edited, its buttons as the selection allows.
+    void updateTableBar();
+    void showTable(const NotebookPage* page);
+    void addTable();
+    void finishTableEdit(NotebookPage* page);
+    void renameColumn();
+    void showTableMenu();
+    bool isTableCommand(zn::ui::UINT id) const;
+    bool isTableCommandEnabled(zn::ui::UINT id) const;
+    // Where Find Next goes on in the table shown: behind the grid's focus cell.
+    int tableSearchPosition() const;
+    void showTableHit(const ZnsStringW& table, int at);
+
     void onTransferMessage();
     // History and the closing a transfer ends with; 0 for a refused one.
     int finishTransfer(const ZnsStringW& plain, bool refused);
@@ -168,6 +195,9 @@ public:
 
 private:
     editor::CReqpadView m_view;
+    zn::ui::CGridCtrl m_grid;
+    zn::ui::CxToolBar m_tableBar;
+    CTableEditing m_table{m_grid};
     zn::ui::CImageList m_images;
     zn::ui::CxToolBar m_mainBar;
     zn::ui::CxToolBar m_formatBar;   // while a text page is edited

@@ -43,6 +43,8 @@ void CNotebook::findNext(const ZnsStringW& text, std::uint32_t flags) {
     int position = 0;
     if (start && Pages().PageType(start) == kTextPage)
         position = m_view.GetSelEnd();
+    else if (start && Pages().PageType(start) == kTablePage)
+        position = tableSearchPosition();
     FindHit hit = CNotebookSearch(Pages()).FindNext(start, text, flags, position);
     if (!hit.item) {
         AfxMessageBox(res::LoadStringW(res::IDS_STRING_NOT_FOUND), MB_ICONEXCLAMATION);
@@ -56,6 +58,8 @@ void CNotebook::findNext(const ZnsStringW& text, std::uint32_t flags) {
     if (Pages().PageType(hit.item) == kTextPage) {
         m_view.SetSel(hit.start, hit.end);
         m_view.ScrollCaret();
+    } else if (Pages().PageType(hit.item) == kTablePage) {
+        showTableHit(Pages().GetOwnPage(hit.item)->text, hit.start);
     }
 }
 

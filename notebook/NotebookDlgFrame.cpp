@@ -1,6 +1,8 @@
 // The notebook window's frame: its toolbars and tooltips, the splitter between the tree and
 // the page, the layout on resize, the settings it keeps, help, and the command states the
 // toolbars show.
+#include <algorithm>
+
 #include "host/Services.h"
 #include "notebook/NotebookDlg.h"
 #include "platform/ui/Placement.h"
@@ -32,14 +34,13 @@ struct ToolButton {
 };
 
 const ToolButton kMainButtons[] = {
-    {ID_OPEN_BOOK, 684},  {ID_SAVE_BOOK, 685}, {0, 0},
-    {ID_ADD_PARTITION, 228}, {ID_ADD_PAGE, 229},  {ID_ADD_TABLE, 230},
-    {ID_DELETE, 231},     {ID_EDIT_PAGE, 232},
+    {ID_OPEN_BOOK, 684}, {ID_SAVE_BOOK, 685}, {0, 0},           {ID_ADD_PARTITION, 228},
+    {ID_ADD_PAGE, 229},  {ID_ADD_TABLE, 230}, {ID_DELETE, 231}, {ID_EDIT_PAGE, 232},
 };
 
 // The page editor's own formatting commands, shown while a text page is edited.
 const ToolButton kFormatButtons[] = {
-    {editor::ID_ADD_ITEM, 212},         {editor::ID_DELETE_ITEMS, 213}, {0, 0},
+    {editor::ID_ADD_ITEM, 212},       {editor::ID_DELETE_ITEMS, 213}, {0, 0},
     {zn::ui::ID_FT_SUPERSCRIPT, 216}, {zn::ui::ID_FT_SUBSCRIPT, 217},
 };
 
@@ -54,10 +55,9 @@ ZnsStringW toolTipOf(UINT id) {
 
 bool addButtons(CxToolBar& bar, const ToolButton* first, const ToolButton* last) {
     for (const ToolButton* button = first; button != last; ++button) {
-        bool added = button->command == 0
-                         ? bar.AddSeparator()
-                         : bar.AddButton(button->command, button->image,
-                                         toolTipOf(button->command));
+        bool added = button->command == 0 ? bar.AddSeparator()
+                                          : bar.AddButton(button->command, button->image,
+                                                          toolTipOf(button->command));
         if (!added)
             return false;
     }
@@ -130,6 +130,7 @@ void CNotebook::attachSplitter() {
         return;
     m_splitter.AttachAsLeftPane(IDC_NOTEBOOK_TREE);
     m_splitter.AttachAsRightPane(IDC_PAGE_VIEW);
+    m_splitter.AttachAsRightPane(IDC_TABLE_GRID);
     m_splitter.AttachAsRightPane(IDC_PAGE_BAR_PLACE);
     m_splitter.SetMinWidth(kMinTreeWidth, kMinPageWidth);
 }
@@ -161,10 +162,15 @@ void CNotebook::layout(int cx, int cy) {
     m_splitter.MoveWindow(bar, top, barWidth, height);
     int right = bar + barWidth;
     int width = std::max(0, cx - kMargin - right);
-    int barsHeight = std::max(sizeOf(m_formatBar).cy, sizeOf(m_transferBar).cy);
+    int barsHeight = std::max({sizeOf(m_formatBar).cy, sizeOf(m_transferBar).cy,
+                               m_tableBar.GetSafeHwnd() ? sizeOf(m_tableBar).cy : 0});
     pagePlace->MoveWindow(right, top, width, barsHeight);
-    m_view.MoveWindow(right, top + barsHeight + kGap, width,
-                      std::max(0, height - barsHeight - kGap));
+    // The page shows in the view or, for a table, in the grid at the same place.
+    CRect page{right, top + barsHeight + kGap, right + width,
+               top + std::max(barsHeight + kGap, height)};
+    m_view.MoveWindow(page);
+    if (m_grid.GetSafeHwnd())
+        m_grid.MoveWindow(page);
     // Within the limits again, should the window have become narrower.
     m_splitter.SetSplitterPos(bar);
     placePageBars();
@@ -174,6 +180,8 @@ void CNotebook::layout(int cx, int cy) {
 void CNotebook::placePageBars() {
     m_formatBar.UpdatePosition();
     m_transferBar.UpdatePosition();
+    if (m_tableBar.GetSafeHwnd())
+        m_tableBar.UpdatePosition();
 }
 
 void CNotebook::restoreSettings() {

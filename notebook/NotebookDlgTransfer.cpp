@@ -3,8 +3,10 @@
 #include "editor/ItemPrefix.h"
 #include "notebook/NotebookDlg.h"
 #include "notebook/NotebookHistory.h"
+#include "notebook/PageText.h"
 #include "notebook/ZnNotebook.h"
 #include "platform/text/CodePage.h"
+#include "platform/ui/Clipboard.h"
 
 using namespace zn::ui;
 
@@ -41,13 +43,21 @@ void CNotebook::onTransferMessage() {
     HTREEITEM item = Pages().Tree().GetSelectedItem();
     if (!item || Pages().PageType(item) == kPartition)
         return;
+    // A pick without a selection takes the item under the caret.
+    int start = 0, end = 0;
+    m_view.GetSel(start, end);
+    if (start == end)
+        m_view.SelectItem(start);
     Transfer();
 }
 
 int CNotebook::Transfer() {
+    // A table page hands over its selected cells instead of the page view's selection.
+    const bool cells = m_grid.IsWindowVisible();
     int start = 0, end = 0;
     m_view.GetSel(start, end);
-    if (start == end || !m_view.IsWindowVisible())
+    if (cells ? !m_viewing || m_grid.GetSelectedCount() == 0
+              : start == end || !m_view.IsWindowVisible())
         return 1;
     bool refused = false;
     auto deliver = [&](const ZnsStringW& text, int format) {
@@ -56,22 +66,34 @@ int CNotebook::Transfer() {
             refused = true;
     };
     CWnd* parent = GetParent() ? GetParent() : GetOwner();
-    ZnsStringW plain = m_view.GetSelText();
+    ZnsStringW plain = cells ? SelectedCellsText(m_grid) : m_view.GetSelText();
     zn::replaceAll(plain, u"\r", u"\n");
+    auto rtf = [&] {
+        return cells ? RtfOfPlainText(plain) : trimRtf(zn::ansiToWide(m_view.GetRtf(true)));
+    };
+    // Cells go into History as one numbered item.
+    const ZnsStringW historyText = cells ? u"1. " + plain : plain;
+    auto copy = [&] {
+        if (cells)
+            SetClipboardText(this, plain);
+        else
+            m_view.OnCopy();
+    };
     if (IDictionaryCallback* callback = m_object ? m_object->GetCallback() : nullptr) {
         // The opener's callback takes one text, in the richest form the flags ask for.
-        ZnsStringW text = (m_transferMode & kTransferRtf)
-                              ? trimRtf(zn::ansiToWide(m_view.GetRtf(true)))
+        ZnsStringW text = (m_transferMode & kTransferRtf)          ? rtf()
                           : (m_transferMode & kTransferSingleLine) ? singleLine(plain)
                                                                    : plain;
         if (m_transferMode & kTransferCopyNotify)
-            m_view.Copy();
+            copy();
         m_lastTransferred = text;
         refused = FAILED(callback->ReceiveText(text, 0));
-        return finishTransfer(plain, refused);
+        return finishTransfer(historyText, refused);
     }
+    // The control's own copy: whole items go on the clipboard as items, so an editor that
+    // pastes them adds them as items of its own.
     if (m_transferMode & kTransferCopyNotify) {
-        m_view.Copy();
+        copy();
         m_lastTransferred = plain;
         if (parent) {
             NMHDR header{m_hWnd, std::uintptr_t(GetDlgCtrlID()), int(kCopiedNotification)};
@@ -79,18 +101,18 @@ int CNotebook::Transfer() {
         }
     }
     if (m_transferMode & kTransferCopyPaste) {
-        m_view.Copy();
+        copy();
         m_lastTransferred = plain;
         if (parent)
             parent->SendMessage(WM_PASTE);
     }
     if (m_transferMode & kTransferRtf)
-        deliver(trimRtf(zn::ansiToWide(m_view.GetRtf(true))), 2);
+        deliver(rtf(), 2);
     if (m_transferMode & kTransferPlain)
         deliver(plain, 0);
     if (m_transferMode & kTransferSingleLine)
         deliver(singleLine(plain), 3);
-    return finishTransfer(plain, refused);
+    return finishTransfer(historyText, refused);
 }
 
 int CNotebook::finishTransfer(const ZnsStringW& plain, bool refused) {

@@ -52,8 +52,7 @@ ZnsStringW BlackenRtf(std::u16string_view rtf) {
     // was most of a save's time when every page is new.
     if (!IsRtf(rtf))
         return ZnsStringW(rtf);
-    static const zn::richedit::CharFormat controlDefault =
-        RichEditModel().GetDefaultCharFormat();
+    static const zn::richedit::CharFormat controlDefault = RichEditModel().GetDefaultCharFormat();
     zn::richedit::RichText content;
     zn::rtf::ReadOptions options;
     options.defaultFormat = controlDefault;

@@ -1,5 +1,8 @@
 #include "notebook/ZnNotebook.h"
 
+#include <memory>
+
+#include "host/ClassIds.h"
 #include "host/Services.h"
 #include "notebook/NotebookDlg.h"
 #include "resources/ModuleResources.h"
@@ -19,8 +22,13 @@ CWnd* parentWindow(HWND parent) {
 } // namespace
 
 CZnNotebook::~CZnNotebook() {
-    if (m_notebook)
-        m_notebook->SetNotebookObject(nullptr);
+    if (!m_notebook)
+        return;
+    m_notebook->SetNotebookObject(nullptr);
+    // A modal notebook stays for its last text until the object goes; a modeless one
+    // deletes itself with its window.
+    if (!m_notebook->GetSafeHwnd())
+        delete m_notebook;
 }
 
 HRESULT CZnNotebook::SetCallback(IDictionaryCallback* callback) {
@@ -65,13 +73,14 @@ CNotebook* CZnNotebook::makeNotebook(HWND parent) {
         old->SetNotebookObject(nullptr);
         delete old;
     }
-    auto* notebook = new CNotebook(parentWindow(parent));
+    // Owned here until it is linked, so a load that throws leaves nothing behind.
+    auto notebook = std::make_unique<CNotebook>(parentWindow(parent));
     notebook->SetTransferMode(m_flags);
     notebook->LoadNotebook(m_fileName.empty() ? CNotebookDoc::DefaultNotebookPath() : m_fileName,
                            kOpen);
     notebook->SetNotebookObject(this);
-    m_notebook = notebook;
-    return notebook;
+    m_notebook = notebook.release();
+    return m_notebook;
 }
 
 HWND CZnNotebook::ShowModeless(HWND parent) {
@@ -115,6 +124,13 @@ void CZnNotebook::NotebookGone(CNotebook* notebook) {
 
 IZnObject* CreateZnNotebook() {
     return static_cast<IZnObject*>(new CZnNotebook);
+}
+
+ZnPtr<IZnNotebook> NewNotebookObject() {
+    ZnPtr<IZnObject> object;
+    if (!gpZnObjManager || FAILED(gpZnObjManager->Create(object.put(), CLSID_ZnNotebook)))
+        return {};
+    return ZnQuery<IZnNotebook>(object.get());
 }
 
 } // namespace notebook

@@ -66,4 +66,7 @@ private:
 // IZnObject part, with the one reference the caller holds.
 IZnObject* CreateZnNotebook();
 
+// A notebook object as the host's object manager hands it out; null without one.
+ZnPtr<IZnNotebook> NewNotebookObject();
+
 } // namespace notebook

@@ -3,6 +3,7 @@
 #include <new>
 
 #include "host/Services.h"
+#include "platform/loader/Loader.h"
 #include "simhost/Annotation.h"
 #include "simhost/ComponentLauncher.h"
 #include "simhost/Dimension.h"
@@ -17,6 +18,19 @@
 #include "simhost/TextMeasuring.h"
 
 namespace simhost {
+
+namespace {
+
+// The notebook object (kind 4) is the requirements module's: handed out while it is loaded.
+HRESULT makeNotebook(IZnObject** out) {
+    using Factory = HRESULT (*)(IZnObject**);
+    auto factory = reinterpret_cast<Factory>(zn::loader::GetProcAddress(
+        zn::loader::GetModuleHandleW(u"ReqpadDll.dll"), "ZNS_CreateNotebook"));
+    *out = nullptr;
+    return factory ? factory(out) : E_FAIL;
+}
+
+} // namespace
 
 SimHost::SimHost(const std::string& settingsPath)
     : m_settings(settingsPath), m_context(m_notifier, m_settings),
@@ -62,6 +76,7 @@ void SimHost::registerHostClasses() {
     add(CLSID_ZnSingleLineText, &SingleLineText::Factory, u"SingleLineText");
     add(CLSID_ZnDimension, &Dimension::Factory, u"Dimension");
     add(CLSID_ZnComponentLauncher, &ComponentLauncher::Factory, u"ComponentLauncher");
+    add(CLSID_ZnNotebook, &makeNotebook, u"Notebook");
     add(
         CLSID_ZnTextObject,
         [this](IZnObject** out) {

@@ -3,7 +3,9 @@
 
 #include <algorithm>
 
+#include "platform/ui/DeviceContext.h"
 #include "platform/ui/Input.h"
+#include "platform/ui/SystemColors.h"
 
 namespace zn::ui {
 
@@ -40,6 +42,7 @@ bool CGridCtrl::SetRowCount(int rows) {
     m_cells.resize(size_t(rows), std::vector<Cell>(m_columnWidths.size()));
     m_rowHeights.resize(size_t(rows), kDefaultRowHeight);
     clampState();
+    redraw();
     return true;
 }
 
@@ -50,6 +53,7 @@ bool CGridCtrl::SetColumnCount(int columns) {
         row.resize(size_t(columns));
     m_columnWidths.resize(size_t(columns), kDefaultColumnWidth);
     clampState();
+    redraw();
     return true;
 }
 
@@ -59,6 +63,7 @@ bool CGridCtrl::SetFixedRowCount(int rows) {
     if (rows > GetRowCount())
         SetRowCount(rows);
     m_fixedRows = rows;
+    redraw();
     return true;
 }
 
@@ -68,6 +73,7 @@ bool CGridCtrl::SetFixedColumnCount(int columns) {
     if (columns > GetColumnCount())
         SetColumnCount(columns);
     m_fixedColumns = columns;
+    redraw();
     return true;
 }
 
@@ -75,6 +81,7 @@ bool CGridCtrl::SetItemText(int row, int col, std::u16string_view text) {
     if (!IsValid(row, col))
         return false;
     m_cells[size_t(row)][size_t(col)].text = text;
+    redraw();
     return true;
 }
 
@@ -86,6 +93,7 @@ bool CGridCtrl::SetItemFormat(int row, int col, UINT format) {
     if (!IsValid(row, col))
         return false;
     m_cells[size_t(row)][size_t(col)].format = format;
+    redraw();
     return true;
 }
 
@@ -97,6 +105,7 @@ bool CGridCtrl::SetColumnWidth(int col, int width) {
     if (col < 0 || col >= GetColumnCount() || width < 0)
         return false;
     m_columnWidths[size_t(col)] = width;
+    redraw();
     return true;
 }
 
@@ -108,6 +117,7 @@ bool CGridCtrl::SetRowHeight(int row, int height) {
     if (row < 0 || row >= GetRowCount() || height < 0)
         return false;
     m_rowHeights[size_t(row)] = height;
+    redraw();
     return true;
 }
 
@@ -126,12 +136,18 @@ int CGridCtrl::InsertRow(std::u16string_view heading, int before) {
         ++m_focus.row;
     if (m_selection.IsValid() && m_selection.minRow >= before)
         ++m_selection.minRow, ++m_selection.maxRow;
+    redraw();
     return before;
 }
 
 int CGridCtrl::InsertColumn(std::u16string_view heading, UINT format, int before) {
     if (before < 0 || before > GetColumnCount())
         before = GetColumnCount();
+    // The heading needs a row to stand in.
+    if (m_cells.empty()) {
+        m_cells.emplace_back(m_columnWidths.size());
+        m_rowHeights.push_back(kDefaultRowHeight);
+    }
     for (auto& row : m_cells)
         row.insert(row.begin() + before, Cell{});
     m_columnWidths.insert(m_columnWidths.begin() + before, kDefaultColumnWidth);
@@ -143,6 +159,7 @@ int CGridCtrl::InsertColumn(std::u16string_view heading, UINT format, int before
         ++m_focus.col;
     if (m_selection.IsValid() && m_selection.minCol >= before)
         ++m_selection.minCol, ++m_selection.maxCol;
+    redraw();
     return before;
 }
 
@@ -159,6 +176,7 @@ bool CGridCtrl::DeleteRow(int row) {
         --m_focus.row;
     m_selection = {};
     clampState();
+    redraw();
     return true;
 }
 
@@ -176,6 +194,7 @@ bool CGridCtrl::DeleteColumn(int col) {
         --m_focus.col;
     m_selection = {};
     clampState();
+    redraw();
     return true;
 }
 
@@ -187,6 +206,7 @@ bool CGridCtrl::DeleteAllItems() {
     m_fixedRows = m_fixedColumns = 0;
     m_selection = {};
     m_focus = m_anchor = {};
+    redraw();
     return true;
 }
 
@@ -202,6 +222,7 @@ void CGridCtrl::SetSelectedRange(int minRow, int minCol, int maxRow, int maxCol)
     m_selection = IsValid(range.minRow, range.minCol) && IsValid(range.maxRow, range.maxCol)
                       ? range
                       : CCellRange{};
+    redraw();
 }
 
 void CGridCtrl::SetSelectedRange(const CCellRange& range) {
@@ -211,6 +232,7 @@ void CGridCtrl::SetSelectedRange(const CCellRange& range) {
 void CGridCtrl::SetFocusCell(int row, int col) {
     m_focus = IsValid(row, col) ? CCellID{row, col} : CCellID{};
     m_anchor = m_focus;
+    redraw();
 }
 
 bool CGridCtrl::GetModified(int row, int col) const {
@@ -240,6 +262,38 @@ void CGridCtrl::SetModified(bool modified, int row, int col) {
 
 void CGridCtrl::SetRedraw(bool allow, bool) {
     m_redraw = allow;
+    redraw();
+}
+
+void CGridCtrl::redraw() {
+    if (m_redraw)
+        Invalidate();
+}
+
+void CGridCtrl::OnPaint() {
+    CPaintDC dc(this);
+    dc.SetBkMode(TRANSPARENT);
+    CPen lines(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW));
+    dc.SelectObject(&lines);
+    for (int row = 0; row < GetRowCount(); ++row)
+        for (int col = 0; col < GetColumnCount(); ++col) {
+            CRect rect = GetCellRect(row, col);
+            if (rect.IsRectEmpty())
+                continue;
+            const Cell& cell = m_cells[size_t(row)][size_t(col)];
+            bool fixed = IsCellFixed(row, col);
+            bool selected = !fixed && IsCellSelected(row, col);
+            if (fixed || selected)
+                dc.FillSolidRect(rect, GetSysColor(fixed ? COLOR_BTNFACE : COLOR_HIGHLIGHT));
+            dc.MoveTo(rect.right - 1, rect.top);
+            dc.LineTo(rect.right - 1, rect.bottom - 1);
+            dc.LineTo(rect.left - 1, rect.bottom - 1);
+            dc.SetTextColor(fixed      ? m_fixedTextColor
+                            : selected ? GetSysColor(COLOR_HIGHLIGHTTEXT)
+                                       : GetSysColor(COLOR_WINDOWTEXT));
+            CRect inside{rect.left + 2, rect.top, rect.right - 2, rect.bottom - 1};
+            dc.DrawTextW(cell.text, inside, cell.format);
+        }
 }
 
 CRect CGridCtrl::GetCellRect(int row, int col) const {
@@ -377,6 +431,11 @@ LRESULT CGridCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_RBUTTONDOWN: {
         CCellID cell = GetCellFromPt(point);
+        // The menu a right click opens works on the cell under the pointer, unless that
+        // cell is part of the selection already.
+        if (cell.IsValid() && !IsCellFixed(cell.row, cell.col) &&
+            !IsCellSelected(cell.row, cell.col))
+            moveFocus(cell.row, cell.col, false);
         notify(NM_RCLICK, cell.row, cell.col);
         return 0;
     }

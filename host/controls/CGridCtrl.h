@@ -1,8 +1,9 @@
 // The controls library's grid: rows and columns of text cells, fixed header rows and
 // columns, per-cell format and modified flag, column widths, a selected range and a focus
 // cell, and in-place editing when editable. The parent hears NM_CLICK, NM_DBLCLK,
-// NM_RCLICK, GVN_SELCHANGED, GVN_BEGINLABELEDIT (answer < 0 refuses) and GVN_ENDLABELEDIT
-// (the cell already holds the new text; answer < 0 puts the old one back).
+// NM_RCLICK (a right click first selects a cell outside the selection), GVN_SELCHANGED,
+// GVN_BEGINLABELEDIT (answer < 0 refuses) and GVN_ENDLABELEDIT (the cell already holds the new
+// text; answer < 0 puts the old one back).
 #pragma once
 
 #include <memory>
@@ -69,7 +70,8 @@ public:
 
     // A new row before `before` (-1: at the end) whose first cell holds `heading`; its index.
     int InsertRow(std::u16string_view heading, int before = -1);
-    // A new column before `before` (-1: at the end) whose first cell holds `heading`.
+    // A new column before `before` (-1: at the end) whose first cell holds `heading`; a grid
+    // without rows gets its first row for it.
     int InsertColumn(std::u16string_view heading,
                      UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE, int before = -1);
     bool DeleteRow(int row);
@@ -113,6 +115,9 @@ public:
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Grid lines, fixed cells on the button face in the fixed text colour, selected cells
+    // highlighted, each text in its cell's format.
+    void OnPaint() override;
 
 private:
     struct Cell {
@@ -121,6 +126,8 @@ private:
         bool modified = false;
     };
     LRESULT notify(int code, int row, int col);
+    // Every change of what the grid shows asks for a paint, unless redraw is off.
+    void redraw();
     void clampState();
     void moveFocus(int row, int col, bool extend);
 

@@ -46,8 +46,8 @@ int FindInText(std::u16string_view text, int start, int end, std::u16string_view
             ch = fold[ch];
     for (int at = start; at + size <= end; ++at) {
         int i = 0;
-        while (i < size && (matchCase ? text[size_t(at + i)] : fold[text[size_t(at + i)]]) ==
-                               needle[size_t(i)])
+        while (i < size &&
+               (matchCase ? text[size_t(at + i)] : fold[text[size_t(at + i)]]) == needle[size_t(i)])
             ++i;
         if (i < size)
             continue;

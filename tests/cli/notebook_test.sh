@@ -99,6 +99,46 @@ nb tree "$work/w.ntb" | json "[c['text'] for c in d['items'][0]['children']]" | 
     || fail "ui deleted Bolts"
 nb tree "$work/w.ntb" | json "[c['text'] for c in d['items'][0]['children'][0]['children']]" | grep -q "\['Alloys', 'Grades'\]" \
     || fail "ui added Alloys"
+# A table edited in the window and one added there read back through `cat` as the grid
+# showed them.
+nb new "$work/t.ntb"
+printf 'Size\tPitch\nM6\t1\nM8\t1.25\n' > "$work/sizes.tsv"
+nb add-table "$work/t.ntb" Sizes --tsv "$work/sizes.tsv"
+cat > "$work/table.txt" <<'SCRIPT'
+click 12050 "Notebook"
+key Right
+rclick 12050 "Notebook"
+menu 32925
+click 32954
+key End
+key Back
+type 3
+click 1
+type Threads\n
+click 12050 "Sizes"
+rclick 12050 "Sizes"
+menu 32821
+click 32924 "1,2"
+type 1.0\n
+click 32924 "3,1"
+type M10\n
+click 32924 "1,1"
+rclick 32924 "1,1"
+menu 32928
+click 1036
+key End
+type  (mm)
+click 1
+click 2
+answer yes
+SCRIPT
+nb ui "$work/t.ntb" --script "$work/table.txt" || fail "table ui script"
+[ "$(nb cat "$work/t.ntb" Sizes)" = "$(printf 'Size (mm)\tPitch\nM6\t1.0\nM8\t1.25\nM10\t')" ] \
+    || fail "cat shows the table edited in the window: $(nb cat "$work/t.ntb" Sizes)"
+[ "$(nb cat "$work/t.ntb" Threads | head -n 2)" = "$(printf '\t\t\n\t\t')" ] \
+    || fail "a table added in the window has its columns"
+[ "$(nb cat "$work/t.ntb" Threads | wc -l)" -eq 6 ] || fail "a table added in the window has 5 rows"
+
 printf 'click 12050 "Notebook"\n' > "$work/short.txt"
 set +e
 nb ui "$work/w.ntb" --script "$work/short.txt" 2> "$work/err"

@@ -4,6 +4,8 @@
 #include <fstream>
 #include <iterator>
 
+#include <unistd.h>
+
 #include "editor/SpecReference.h"
 #include "platform/ui/Input.h"
 #include "tests/editor/ReqpadFixture.h"
@@ -158,7 +160,9 @@ TEST_F(ReferencesTest, ExportedFilesCarryNoTags) {
     agent.AddScript("record 5");
     command(ID_INSERT_POSITION);
     ZnsStringW before = text();
-    std::string path = (std::filesystem::temp_directory_path() / "reqpad-export-test.rtf").string();
+    std::string path = (std::filesystem::temp_directory_path() /
+                        ("reqpad-export-test-" + std::to_string(::getpid()) + ".rtf"))
+                           .string();
     std::filesystem::remove(path);
     agent.AddScript("answer ok\nfile " + path);
     command(ID_FILE_SAVE);

@@ -1,7 +1,8 @@
-// The grid: rows and columns in and out with their cells, selection, and editing.
+// The grid: rows and columns in and out with their cells, selection, editing and painting.
 #include "host/controls/CGridCtrl.h"
 
 #include "platform/ui/Input.h"
+#include "platform/ui/SystemColors.h"
 #include "tests/platform/ui/UiTestSupport.h"
 
 namespace zn::ui::test {
@@ -84,6 +85,37 @@ TEST_F(GridTest, FocusAndSelectionFollowClicksAndShrinkWithTheGrid) {
     grid.DeleteRow(2);
     EXPECT_FALSE(grid.GetSelectedCellRange().IsValid());
     EXPECT_TRUE(grid.IsValid(grid.GetFocusCell()) || !grid.GetFocusCell().IsValid());
+}
+
+TEST_F(GridTest, PaintsHeadersSelectionAndTextsAndRepaintsOnChange) {
+    grid.SetFixedTextColor(0xFF0000);
+    grid.SetSelectedRange(1, 1, 1, 1);
+    grid.UpdateWindow();
+    auto textOp = [&](std::u16string_view text) -> const DrawOp* {
+        for (const DrawOp& op : grid.GetPaintedDisplayList())
+            if (op.kind == DrawKind::Text && op.text == text)
+                return &op;
+        return nullptr;
+    };
+    const DrawOp* header = textOp(u"A");
+    ASSERT_NE(header, nullptr);
+    EXPECT_EQ(header->state.textColor, COLORREF(0xFF0000));
+    EXPECT_TRUE(grid.GetCellRect(0, 1).PtInRect(header->rect.TopLeft()));
+    ASSERT_NE(textOp(u"11"), nullptr);
+    EXPECT_EQ(textOp(u"11")->state.textColor, GetSysColor(COLOR_HIGHLIGHTTEXT));
+    EXPECT_EQ(textOp(u"22")->state.textColor, GetSysColor(COLOR_WINDOWTEXT));
+
+    grid.SetItemText(2, 2, u"new");
+    grid.UpdateWindow();
+    EXPECT_NE(textOp(u"new"), nullptr);
+    // With redraw off the picture waits.
+    grid.SetRedraw(false);
+    grid.SetItemText(2, 2, u"later");
+    grid.UpdateWindow();
+    EXPECT_EQ(textOp(u"later"), nullptr);
+    grid.SetRedraw(true);
+    grid.UpdateWindow();
+    EXPECT_NE(textOp(u"later"), nullptr);
 }
 
 TEST_F(GridTest, EditingACellStoresTheTextAndMarksItModified) {

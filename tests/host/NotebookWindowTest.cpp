@@ -1,6 +1,7 @@
 // The notebook window's frame in the reference host: its toolbars follow what can be done
-// now, the splitter moves the panes and the page's toolbars with them, the window's place
-// and the splitter come back from the settings, and help goes to the host.
+// now, the splitter moves the panes (the grid of table pages too) and the page's toolbars
+// with them, the window's place and the splitter come back from the settings, and help goes
+// to the host.
 #include <cstdlib>
 
 #include "host/Services.h"
@@ -159,6 +160,9 @@ TEST_F(NotebookWindow, SplitterDragMovesThePanesAndThePageBars) {
     EXPECT_EQ(window.GetDlgItem(IDC_NOTEBOOK_TREE)->GetRectInParent().right, bar.left);
     EXPECT_EQ(window.PageView().GetRectInParent().left, bar.right);
     EXPECT_EQ(window.TransferBar().GetRectInParent().left, bar.right);
+    EXPECT_EQ(window.TableBar().GetRectInParent().left, bar.right);
+    // A table page shows where the text pages do.
+    EXPECT_EQ(window.TableGrid().GetRectInParent(), window.PageView().GetRectInParent());
 
     // A wider window keeps the bar where it is and gives the page the room.
     user("resize 1000 600");

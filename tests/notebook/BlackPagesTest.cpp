@@ -32,7 +32,9 @@ ZnsStringW blackenedInAControl(std::u16string_view rtf) {
 ZnsStringW mixedPage() {
     RichEditModel model;
     model.SetText(u"1. Сталь 45\tred green\r\r2. x2 hidden protected\r");
-    auto apply = [&](int from, int to, CharFormat format) { model.SetCharFormat(from, to, format); };
+    auto apply = [&](int from, int to, CharFormat format) {
+        model.SetCharFormat(from, to, format);
+    };
     CharFormat red;
     red.mask = CFM_COLOR;
     red.color = RGB(255, 0, 0);
@@ -85,8 +87,7 @@ TEST_F(NotebookTest, ANotebookOfNewPagesSavesAsOneBlackenedInAControl) {
     auto fill = [](CNotebookDoc& doc, bool throughControl) {
         doc.NewNotebook(true);
         CNotebookTree& pages = doc.Pages();
-        HTREEITEM partition =
-            pages.InsertTreeItem(u"Раздел", pages.Root(), TVI_LAST, kPartition);
+        HTREEITEM partition = pages.InsertTreeItem(u"Раздел", pages.Root(), TVI_LAST, kPartition);
         const ZnsStringW texts[] = {mixedPage(), RtfOfPlainText(u"1. Болт М6"),
                                     RtfOfPlainText(u"")};
         int n = 0;
