@@ -143,6 +143,8 @@ private:
     void finishPageEdit();
 
     // The tree: adding, renaming, deleting, moving.
+    // Where a new item goes: the selected partition, or the partition of the selected page.
+    HTREEITEM targetPartition();
     void addItem(int type);
     void rename();
     void startLabelEdit(HTREEITEM item);

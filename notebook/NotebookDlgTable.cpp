@@ -156,11 +156,7 @@ void CNotebook::addTable() {
     if (dialog.DoModal() != IDOK)
         return;
     CxTreeCtrl& tree = Pages().Tree();
-    HTREEITEM target = tree.GetSelectedItem();
-    if (!target)
-        target = Pages().Root();
-    if (Pages().PageType(target) != kPartition)
-        target = tree.GetParentItem(target);
+    HTREEITEM target = targetPartition();
     HTREEITEM item = Pages().InsertTreeItem(dialog.m_name, target, TVI_LAST, kTablePage);
     NotebookPage* page = Pages().GetOwnPage(item);
     page->text = EmptyTableText(dialog.m_rows, dialog.m_columns);

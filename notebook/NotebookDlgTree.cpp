@@ -23,15 +23,20 @@ bool isSpecial(int type) {
 
 } // namespace
 
+HTREEITEM CNotebook::targetPartition() {
+    HTREEITEM target = Pages().Tree().GetSelectedItem();
+    if (!target)
+        target = Pages().Root();
+    if (Pages().PageType(target) != kPartition)
+        target = Pages().Tree().GetParentItem(target);
+    return target;
+}
+
 void CNotebook::addItem(int type) {
     if (!IsCommandEnabled(type == kPartition ? ID_ADD_PARTITION : ID_ADD_PAGE))
         return;
     CxTreeCtrl& tree = Pages().Tree();
-    HTREEITEM target = tree.GetSelectedItem();
-    if (!target)
-        target = Pages().Root();
-    if (Pages().PageType(target) != kPartition)
-        target = tree.GetParentItem(target);
+    HTREEITEM target = targetPartition();
     HTREEITEM item;
     if (type == kPartition) {
         item = Pages().InsertTreeItem(res::LoadStringW(IDS_NEW_PARTITION), target, TVI_FIRST,
