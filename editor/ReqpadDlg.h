@@ -92,6 +92,7 @@ private:
     void openNotebook();
     void openCalculator();
     void endWith(int result);
+    void notifyClosing();
     void askApplyCorrections();
     void updateStates();
 

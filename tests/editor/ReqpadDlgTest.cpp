@@ -228,6 +228,40 @@ TEST_F(ReqpadDlgTest, OkPlaceAndCancelEachEndTheirWay) {
     }
 }
 
+TEST_F(ReqpadDlgTest, TheHostHearsOfEveryEndingBeforeTheWindowCloses) {
+    int expected = Host().Context().EditorClosings();
+    for (const char* ending : {"click 1", "click 12015", "click 2", "menu 57602"}) {
+        ProbeDlg dialog(&owner);
+        dialog.SetAllowedInserts(kAllowPlace);
+        runModal(dialog, ending);
+        EXPECT_EQ(Host().Context().EditorClosings(), ++expected) << ending;
+    }
+    // Answering Cancel to "Apply corrections?" keeps the dialog open: no notice until the
+    // dialog really ends.
+    ProbeDlg dialog(&owner);
+    runModal(dialog, "type a\nmenu 57602\nanswer cancel\nmenu 57602\nanswer no");
+    EXPECT_EQ(Host().Context().EditorClosings(), expected + 1);
+    // The hidden use never ends as a dialog.
+    ProbeDlg hidden;
+    ASSERT_TRUE(hidden.CreateHidden());
+    hidden.CloseHidden();
+    EXPECT_EQ(Host().Context().EditorClosings(), expected + 1);
+}
+
+TEST_F(ReqpadDlgTest, ClearStartsAgainWithItemOneUnlessToldNotTo) {
+    ProbeDlg dialog(&owner);
+    dialog.SetContent(u"Header\r1. first\r2. second", kContentPlain);
+    open(dialog);
+    dialog.SendMessage(WM_COMMAND, 57600);
+    EXPECT_EQ(dialog.editor.GetText(), u"1. ");
+    dialog.editor.m_startWithoutItem = 1;
+    dialog.editor.ReplaceSel(u"text");
+    dialog.SendMessage(WM_COMMAND, 57600);
+    EXPECT_EQ(dialog.editor.GetText(), u"");
+    EXPECT_FALSE(dialog.enabled(ID_DELETE_ITEMS));
+    dialog.CloseHidden();
+}
+
 TEST_F(ReqpadDlgTest, ClosingAfterAnEditAsksToApplyCorrections) {
     {
         ProbeDlg dialog(&owner);
