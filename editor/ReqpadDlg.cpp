@@ -2,7 +2,10 @@
 // the control had its turn, and the ways it ends.
 #include "editor/ReqpadDlg.h"
 
+#include "host/ClassIds.h"
 #include "host/Services.h"
+#include "notebook/NotebookDlg.h"
+#include "notebook/ZnNotebook.h"
 #include "notebook/NotebookCallbackDefault.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/MessageBox.h"
@@ -305,7 +308,15 @@ void ReqpadDlg::toggleRuler() {
 }
 
 void ReqpadDlg::openNotebook() {
-    // The notebook window opens here, with the control as the target of its transfers.
+    ZnPtr<IZnObject> object;
+    if (!gpZnObjManager || FAILED(gpZnObjManager->Create(object.put(), CLSID_ZnNotebook)))
+        return;
+    ZnPtr<notebook::IZnNotebook> notebook = ZnQuery<notebook::IZnNotebook>(object.get());
+    if (!notebook)
+        return;
+    // A transfer copies to the clipboard and tells this dialog, which pastes it.
+    notebook->SetFlags(notebook::kTransferCopyNotify);
+    notebook->RunModal(GetSafeHwnd());
 }
 
 void ReqpadDlg::openCalculator() {

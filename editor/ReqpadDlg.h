@@ -88,7 +88,7 @@ private:
     void layout();
     void clear();
     void toggleRuler();
-    // Where Tools > Notepad will open the notebook window with the editor as its target.
+    // Tools > Notepad: the notebook window, modal, its transfers pasted into the control.
     void openNotebook();
     void openCalculator();
     void endWith(int result);

@@ -16,3 +16,6 @@ constexpr ZnsGuid CLSID_ZnPositionRecord = ZnsPlatformGuid(0x00000001, 0x0012);
 constexpr ZnsGuid CLSID_ZnSingleLineText = ZnsPlatformGuid(0x00000006, 0x0030);
 constexpr ZnsGuid CLSID_ZnTextSplitter = ZnsPlatformGuid(0x00000007, 0x0030);
 constexpr ZnsGuid CLSID_ZnDimension = ZnsPlatformGuid(0x00000008, 0x0030);
+// The notebook object (object kind 4): the host hands it out, the module that owns the
+// notebook makes it.
+constexpr ZnsGuid CLSID_ZnNotebook = ZnsPlatformGuid(0x00000005, 0x0014);

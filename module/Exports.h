@@ -5,11 +5,13 @@
 #include <cstdint>
 
 #include "host/Array.h"
+#include "host/Status.h"
 #include "platform/text/ZnsString.h"
 #include "platform/text/ZnsString.h"
 
 struct znsWorkID;
 struct ZnsLink;
+class IZnObject;
 
 #define ZNS_EXPORT extern "C" __attribute__((visibility("default")))
 
@@ -32,6 +34,10 @@ ZNS_EXPORT std::int32_t ZNS_SelectTTItem(const znsWorkID* object, void* window);
 // the rest and the objects that refer to them; 1 when the item was there, else 0.
 ZNS_EXPORT std::int32_t DelTTItem(std::int32_t number, ZnsStringW* text, std::int32_t kind,
                                   ZnsArray<ZnsLink>* links);
+
+// A new notebook object (its IZnObject part, one reference) for the host's object manager,
+// which hands notebook objects out to whoever asks for one.
+ZNS_EXPORT HRESULT ZNS_CreateNotebook(IZnObject** out);
 
 // How the host and tests find the entry points through the loader.
 using ZnsInitFunction = void (*)();

@@ -3,6 +3,8 @@
 #include "module/Factories.h"
 
 #include "calculator/ZnCalculator.h"
+#include "module/Exports.h"
+#include "notebook/ZnNotebook.h"
 #include "requirements/ZnTText.h"
 
 namespace module {
@@ -16,3 +18,10 @@ HRESULT CreateCalculator(IZnObject** out) {
 }
 
 } // namespace module
+
+ZNS_EXPORT HRESULT ZNS_CreateNotebook(IZnObject** out) {
+    if (!out)
+        return E_INVALIDARG;
+    *out = notebook::CreateZnNotebook();
+    return *out ? S_OK : E_FAIL;
+}

@@ -19,8 +19,13 @@ CWnd* parentWindow(HWND parent) {
 } // namespace
 
 CZnNotebook::~CZnNotebook() {
-    if (m_notebook)
-        m_notebook->SetNotebookObject(nullptr);
+    if (!m_notebook)
+        return;
+    m_notebook->SetNotebookObject(nullptr);
+    // A shown modeless notebook deletes itself when its window goes; one whose window is
+    // gone already (a modal run) is kept only for its last text, and goes with the object.
+    if (!m_notebook->GetSafeHwnd())
+        delete m_notebook;
 }
 
 HRESULT CZnNotebook::SetCallback(IDictionaryCallback* callback) {

@@ -2,7 +2,9 @@
 
 #include <new>
 
+#include "host/ClassIds.h"
 #include "host/Services.h"
+#include "platform/loader/Loader.h"
 #include "simhost/Annotation.h"
 #include "simhost/ComponentLauncher.h"
 #include "simhost/Dimension.h"
@@ -69,6 +71,19 @@ void SimHost::registerHostClasses() {
     add(CLSID_ZnSingleLineText, &SingleLineText::Factory, u"SingleLineText");
     add(CLSID_ZnDimension, &Dimension::Factory, u"Dimension");
     add(CLSID_ZnComponentLauncher, &ComponentLauncher::Factory, u"ComponentLauncher");
+    // The notebook object comes from the module that has the notebook, when it is loaded.
+    add(
+        CLSID_ZnNotebook,
+        [](IZnObject** out) {
+            using Maker = HRESULT (*)(IZnObject**);
+            *out = nullptr;
+            zn::loader::HMODULE module = zn::loader::GetModuleHandleW(u"ReqpadDll.dll");
+            auto make = module ? reinterpret_cast<Maker>(
+                                     zn::loader::GetProcAddress(module, "ZNS_CreateNotebook"))
+                               : nullptr;
+            return make ? make(out) : E_FAIL;
+        },
+        u"Notebook");
     add(
         CLSID_ZnTextObject,
         [this](IZnObject** out) {
