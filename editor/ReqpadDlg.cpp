@@ -4,9 +4,9 @@
 
 #include "host/ClassIds.h"
 #include "host/Services.h"
+#include "notebook/NotebookCallbackDefault.h"
 #include "notebook/NotebookDlg.h"
 #include "notebook/ZnNotebook.h"
-#include "notebook/NotebookCallbackDefault.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Placement.h"
