@@ -15,6 +15,7 @@
 #include "module/ModuleIds.h"
 #include "module/SpecificationAccess.h"
 #include "platform/rtf/RtfReader.h"
+#include "requirements/AttachToDrawing.h"
 #include "platform/text/CodePage.h"
 #include "requirements/ZnTText.h"
 
@@ -144,10 +145,14 @@ void HostShell::ttext(const Words& args) {
         ZnPtr<IZnObject> holder = ZnPtr<IZnObject>::Adopt(created);
         ZnPtr<IZnTText> text = ZnQuery<IZnTText>(created);
         text->SetMode(mode);
-        appendNew(text.get(), false);
         if (format == "auto")
             if (ZnPtr<IZnObject> main = module::MainFormat(znsWorkID::Null()))
                 text->SetFormat(main->GetId());
+        // Joined to the drawing as the module's own commands do, so the default layer and
+        // the format's space apply.
+        if (!AttachToDrawing(*text))
+            throw ShellError("the drawing refused the new object");
+        m_out << Json{{"id", text->GetId().index}}.dump() << '\n';
         text->SetContent(RequirementsContent(bytes), 0);
         m_lastText = std::to_string(text->GetId().index);
         return;

@@ -191,6 +191,8 @@ public:
     UndoSnapshot m_undoSnapshot;
     int m_undoSuspended = 0;
     std::uint32_t m_allowedInserts = 0;
+    // Set by an owner that wants Clear to leave an empty text rather than item 1.
+    int m_startWithoutItem = 0;
     // One entry per specification reference, in text order.
     ZnsArray<ZnsLink> m_specLinks;
 

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "editor/Reqpad.h"
+#include "platform/file/SaveFile.h"
 #include "platform/ui/FileDialog.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Resources.h"
@@ -69,10 +70,13 @@ bool CReqpad::SaveRtfFile(const std::string& path) {
         copy.ReplaceSel(u"", false);
     }
     std::string bytes = copy.GetRtf(false);
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (file)
-        file.write(bytes.c_str(), std::streamsize(bytes.size() + 1)); // with its zero byte
-    if (!file) {
+    // Written beside the old file and renamed over it when whole: a write that fails part
+    // way leaves the user the file they had.
+    try {
+        zn::CSaveFile file(zn::fromUtf8(path), zn::CFile::modeCreate | zn::CFile::modeWrite);
+        file.Write(bytes.c_str(), bytes.size() + 1); // with its zero byte
+        file.Close();
+    } catch (const zn::CFileException&) {
         zn::ui::AfxMessageBox(res::IDS_CANNOT_OPEN_RTF, zn::ui::MB_OK | zn::ui::MB_ICONERROR);
         return false;
     }

@@ -40,4 +40,6 @@ public:
     // the host can keep its own windows in step with it.
     virtual void DialogOpened(void* window) = 0;
     virtual void DialogClosed(void* window) = 0;
+    // The requirements editor is about to close, however the user ends it.
+    virtual void EditorClosing() = 0;
 };

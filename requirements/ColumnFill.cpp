@@ -129,7 +129,7 @@ std::int32_t CZnTText::fillColumnByLines(std::int32_t index) {
         }
         pieces.push_back(std::move(piece));
     }
-    return pourPieces(index, pieces, headers);
+    return pourPieces(index, pieces, headers, 0.0, true);
 }
 
 double CZnTText::columnWidth(std::int32_t index) const {
@@ -140,7 +140,7 @@ double CZnTText::columnWidth(std::int32_t index) const {
 }
 
 std::int32_t CZnTText::pourPieces(std::int32_t index, const std::vector<ZnsStringW>& pieces,
-                                  std::int32_t headers, double used) {
+                                  std::int32_t headers, double used, bool statedInFull) {
     const double width = columnWidth(index);
     double height = 0;
     if (index >= 0 && index < GetColumnCount()) {
@@ -168,8 +168,10 @@ std::int32_t CZnTText::pourPieces(std::int32_t index, const std::vector<ZnsStrin
         }
         AppendRtf(current, pieces[i]);
         // The spacing is read from the column text built so far: a paragraph may keep the
-        // spacing of the one before it, which the piece alone does not show.
-        gap = lineFactor(current) * scale *
+        // spacing of the one before it, which the piece alone does not show. A piece that
+        // states its format in full is that last paragraph, and reading it alone keeps a
+        // tall column linear.
+        gap = lineFactor(statedInFull ? pieces[i] : current) * scale *
               GetParameters().GetDouble(header ? kTTParamHeaderHeight : kTTParamFontHeight);
         used += gap;
     }

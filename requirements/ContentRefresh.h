@@ -3,11 +3,13 @@
 #pragma once
 
 #include "host/Array.h"
+#include "host/Entity.h"
 #include "requirements/TTextTypes.h"
 
 namespace requirements {
 
-// RTF in, RTF out; both left as they were when the editor cannot be built.
-void RefreshThroughEditor(ZnsStringW& content, ZnsArray<ZnsLink>& links);
+// RTF in, RTF out; both left as they were when the editor cannot be built. `text` is the
+// object the content belongs to, attached to the editor's control.
+void RefreshThroughEditor(const IZnEntity& text, ZnsStringW& content, ZnsArray<ZnsLink>& links);
 
 } // namespace requirements

@@ -154,6 +154,8 @@ std::int32_t OldFlow(znsWorkID& object, std::int32_t mode, std::int32_t* item,
 
     std::uint32_t inserts = allowedInserts(*text, placeAsked);
     editor::ReqpadDlg dialog(parent);
+    // The control names the text in what it tells the user (the dropped-links notice).
+    dialog.editor.SetObject(static_cast<const IZnEntity*>(text.get()));
     ZnsArray<znsWorkID> referring;
     ZnsArray<std::int32_t> numbers;
     if (mode == kTTModeOldConditions) {

@@ -472,7 +472,7 @@ void CZnTText::OnNotify(std::int32_t kind) {
             ValidateLinks();
             ZnsStringW content = m_content;
             ZnsArray<ZnsLink> links = m_links;
-            requirements::RefreshThroughEditor(content, links);
+            requirements::RefreshThroughEditor(*this, content, links);
             SetContentAndLinks(content, links);
         }
         Update();

@@ -108,9 +108,10 @@ private:
     // The fill of the older modes: the text cut line by line in a scratch control.
     std::int32_t fillColumnByLines(std::int32_t index);
     // The column fill shared by both cuts, over the pieces and their header count; `used`
-    // is the height the column has already given away.
+    // is the height the column has already given away. `statedInFull`: every piece states
+    // its paragraph format itself, as the pieces the scratch control writes do.
     std::int32_t pourPieces(std::int32_t index, const std::vector<ZnsStringW>& pieces,
-                            std::int32_t headers, double used = 0.0);
+                            std::int32_t headers, double used = 0.0, bool statedInFull = false);
     // The width of column `index`; 0 when there is no such column.
     double columnWidth(std::int32_t index) const;
     // The remaining text for column `index`, taken from the column texts from there on.

@@ -142,8 +142,13 @@ void SettingsStore::save() {
         zn::CSaveFile file(zn::fromUtf8(m_path), zn::CFile::modeCreate | zn::CFile::modeWrite);
         file.Write(bytes.data(), bytes.size());
         file.Close();
+        m_problem.clear();
     } catch (const zn::CFileException& error) {
-        m_problem = "cannot write " + m_path + ": " + error.what();
+        std::string problem = "cannot write " + m_path + ": " + error.what();
+        // Every change writes the file again; the user hears of a failure once.
+        if (problem != m_problem && m_onWriteFailure)
+            m_onWriteFailure(error);
+        m_problem = std::move(problem);
     }
 }
 

@@ -4,9 +4,12 @@
 // as it is: the session then keeps its settings in memory only.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
+
+#include "platform/file/FileException.h"
 
 #include "host/SettingsSection.h"
 
@@ -21,6 +24,10 @@ public:
     const std::string& Path() const { return m_path; }
     // Why the file could not be read or written; empty while all is well.
     const std::string& Problem() const { return m_problem; }
+    // Told when a write fails, once for each new cause; the file stays as it was.
+    void SetWriteFailureListener(std::function<void(const zn::CFileException&)> listener) {
+        m_onWriteFailure = std::move(listener);
+    }
 
     std::optional<std::string> Get(const std::string& section, const std::string& key) const;
     void Set(const std::string& section, const std::string& key, const std::string& value);
@@ -34,6 +41,7 @@ private:
     std::string m_path;
     std::string m_problem;
     bool m_writable = true;
+    std::function<void(const zn::CFileException&)> m_onWriteFailure;
     std::map<std::string, std::map<std::string, std::string>> m_sections;
 };
 

@@ -38,6 +38,8 @@ public:
     std::int32_t GetHostLanguage() const override;
     void DialogOpened(void* window) override;
     void DialogClosed(void* window) override;
+    void EditorClosing() override { ++m_editorClosings; }
+    int EditorClosings() const { return m_editorClosings; }
     // The modules' dialogs that told the host they are open, in opening order.
     const std::vector<void*>& OpenDialogs() const { return m_openDialogs; }
 
@@ -55,6 +57,7 @@ private:
     std::vector<znsCmd> m_commands;
     std::vector<RegisteredSink> m_sinks;
     std::vector<void*> m_openDialogs;
+    int m_editorClosings = 0;
 };
 
 } // namespace simhost

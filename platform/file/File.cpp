@@ -1,9 +1,11 @@
 // The file over a POSIX descriptor, with the framework's open modes and causes.
 #include "platform/file/File.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -116,12 +118,34 @@ void CFile::ReadExactly(void* buffer, std::size_t count) {
         throw CFileException(CFileException::endOfFile, 0, m_strFileName);
 }
 
+namespace {
+
+std::optional<std::uint64_t> writeBudget;
+
+} // namespace
+
+void CFile::FailWritesAfter(std::uint64_t bytes) {
+    writeBudget = bytes;
+}
+
+void CFile::StopFailingWrites() {
+    writeBudget.reset();
+}
+
 void CFile::Write(const void* buffer, std::size_t count) {
     requireAccess(true);
     auto* bytes = static_cast<const char*>(buffer);
+    // With a failure injected, the bytes within the budget reach the file, as on a disk
+    // that fills up part way through a write.
+    const std::size_t allowed =
+        writeBudget ? std::size_t(std::min<std::uint64_t>(*writeBudget, count)) : count;
+    if (writeBudget)
+        *writeBudget -= allowed;
     std::size_t done = 0;
     while (done < count) {
-        ssize_t n = ::write(m_hFile, bytes + done, count - done);
+        if (done == allowed)
+            throwOsError(ENOSPC);
+        ssize_t n = ::write(m_hFile, bytes + done, allowed - done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)

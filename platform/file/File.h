@@ -68,6 +68,11 @@ public:
     static void Rename(std::u16string_view oldName, std::u16string_view newName);
     static void Remove(std::u16string_view fileName);
 
+    // Fault injection for the tests of every writer: once `bytes` more bytes have gone out
+    // through Write (in any file), writes fail as on a full disk until StopFailingWrites.
+    static void FailWritesAfter(std::uint64_t bytes);
+    static void StopFailingWrites();
+
 protected:
     // For constructors: by then Open dispatches to the class being made.
     void openOrThrow(std::u16string_view fileName, unsigned openFlags);

@@ -5,7 +5,8 @@ set -euo pipefail
 library="$1"
 symbols="$(nm -D --defined-only "$library")"
 status=0
-for name in ZNSInit ZNSUnInit ZNS_DelTTItem EditTT ZNS_SelectTTItem DelTTItem CalcBottomFreeSpace GetOldPositionLinks ConvertAcadToRtf; do
+for name in ZNSInit ZNSUnInit ZNS_DelTTItem EditTT ZNS_SelectTTItem DelTTItem CalcBottomFreeSpace GetOldPositionLinks ConvertAcadToRtf \
+            ZNS_CreateNotebook; do
   if ! grep -qE "^[0-9a-f]+ T ${name}\$" <<<"$symbols"; then
     echo "missing plain export: $name"
     status=1

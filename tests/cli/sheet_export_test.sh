@@ -2,7 +2,7 @@
 # reqpad host export: a sheet with a frame, title block, views, a position mark, a
 # single-line text and a two-column requirements text (partly Cyrillic) goes out as DXF and
 # PDF. A DXF reader finds each column as one MTEXT holding the lines of our layout, on the
-# object's layer, at its height; the PDF is A3 at true size and its text holds every item.
+# object's layer (the default layer the drawing's parameter names), at its height; the PDF is A3 at true size and its text holds every item.
 set -uo pipefail
 source "$(dirname "$0")/host_checks.sh" "$@"
 
@@ -19,6 +19,7 @@ source "$(dirname "$0")/host_checks.sh" "$@"
 
 run "new --sheet A3" "add view 40 170 160 280 A" "add mark 70 200 110 235 1 6" \
     "add text 40 160 5 \"Single line\"" "param set 7109 3.5" "param set 7121 5" \
+    "param set 7124 Требования-TT" \
     "tt new --mode 2 --content $work/req.txt" "tt place last 0" "objects" "tt info all" \
     "render $work/sheet.svg" "export $work/sheet.dxf" "export $work/sheet.pdf" > "$work/out"
 check "the script ran" test $? -eq 0
@@ -57,9 +58,11 @@ for index, column in enumerate(info["columnTexts"]):
         expect("several lines", len(lines(m)) > 1 or "\n" not in column)
         expect("no width to wrap at", m.dxf.get("width", 0) == 0)
         expect("the height", m.dxf.char_height == (5 if index == info["headerIndex"] else 3.5))
-        expect("the layer", m.dxf.layer == (layer or "0"))
+        expect("the layer", m.dxf.layer == layer == "Требования-TT")
         family = doc.styles.get(m.dxf.style).get_extended_font_data()[0]
         expect("the drafting font's style", family in ("osifont", "DejaVu Sans"))
+expect("the layer is in the table", "Требования-TT" in doc.layers)
+expect("the other objects stay on layer 0", all(t.dxf.layer == "0" for t in msp.query("TEXT")))
 expect("the Cyrillic header", any("Технические требования" in lines(m) for m in mtexts))
 expect("a Cyrillic item", any(l.startswith("3. Неуказанные") for m in mtexts for l in lines(m)))
 texts = [t.dxf.text for t in msp.query("TEXT")]

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Every file reqpad host writes (the drawing, the SVG, the DXF and the PDF) fails cleanly
-# when the disk refuses bytes part way: a file-size limit makes the system refuse writes
-# after N bytes, at several N, and each time the old file stays byte for byte, the user is
-# told, and the script stops with exit code 2.
+# when the disk refuses bytes part way (a file-size limit makes the system refuse writes
+# after N bytes, at several N), when a folder stands where the file goes, and when the
+# folder may not be written: each time the old file stays byte for byte, the user is told,
+# and the script stops with exit code 2.
 set -uo pipefail
 source "$(dirname "$0")/host_checks.sh" "$@"
 
@@ -29,6 +30,27 @@ for file in sheet.zdw sheet.svg sheet.dxf sheet.pdf; do
     check "$write $file over ${kilobytes} KB keeps the old file" cmp -s "$work/$file" "$work/$file.old"
   done
   check "no temporary file is left beside $file" test "$(ls "$work" | grep -c "^$file")" -eq 2
+
+  # A folder where the file goes, and (unless root, whom permissions do not bind) a folder
+  # that may not be written: refused, said, and nothing lost.
+  mkdir -p "$work/in/$file"
+  printf '%s\n' "${scene[@]}" "$write $work/in/$file" > "$work/script"
+  "$reqpad" host --script "$work/script" > /dev/null 2> "$work/err"
+  check "$write $file onto a folder stops the script" test $? -eq 2
+  check "$write $file onto a folder says it cannot write" grep -q "$file" "$work/err"
+  check "$write $file leaves the folder a folder" test -d "$work/in/$file"
+  rmdir "$work/in/$file"
+  if [ "$(id -u)" -ne 0 ]; then
+    cp "$work/$file.old" "$work/in/$file"
+    chmod 555 "$work/in"
+    "$reqpad" host --script "$work/script" > /dev/null 2> "$work/err"
+    status=$?
+    chmod 755 "$work/in"
+    check "$write $file in a read-only folder stops the script" test "$status" -eq 2
+    check "$write $file in a read-only folder says it cannot write" grep -q "$file" "$work/err"
+    check "$write $file in a read-only folder keeps the old file" cmp -s "$work/in/$file" "$work/$file.old"
+    rm -f "$work/in/$file"
+  fi
 done
 
 finish

@@ -4,6 +4,9 @@
 
 #include "editor/ReqpadDlg.h"
 #include "host/Services.h"
+#include "notebook/NotebookDoc.h"
+#include "notebook/PageText.h"
+#include "platform/loader/Loader.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/ScriptedAgent.h"
@@ -226,6 +229,63 @@ TEST_F(ReqpadDlgTest, OkPlaceAndCancelEachEndTheirWay) {
         EXPECT_EQ(runModal(dialog, "click 12014 @4\ntype e\nclick 2"), ReqpadDlg::kResultCancel);
         EXPECT_EQ(dialog.m_content, u"1. a");
     }
+}
+
+TEST_F(ReqpadDlgTest, TheHostHearsOfEveryEndingBeforeTheWindowCloses) {
+    int expected = Host().Context().EditorClosings();
+    for (const char* ending : {"click 1", "click 12015", "click 2", "menu 57602"}) {
+        ProbeDlg dialog(&owner);
+        dialog.SetAllowedInserts(kAllowPlace);
+        runModal(dialog, ending);
+        EXPECT_EQ(Host().Context().EditorClosings(), ++expected) << ending;
+    }
+    // Answering Cancel to "Apply corrections?" keeps the dialog open: no notice until the
+    // dialog really ends.
+    ProbeDlg dialog(&owner);
+    runModal(dialog, "type a\nmenu 57602\nanswer cancel\nmenu 57602\nanswer no");
+    EXPECT_EQ(Host().Context().EditorClosings(), expected + 1);
+    // The hidden use never ends as a dialog.
+    ProbeDlg hidden;
+    ASSERT_TRUE(hidden.CreateHidden());
+    hidden.CloseHidden();
+    EXPECT_EQ(Host().Context().EditorClosings(), expected + 1);
+}
+
+TEST_F(ReqpadDlgTest, ClearStartsAgainWithItemOneUnlessToldNotTo) {
+    ProbeDlg dialog(&owner);
+    dialog.SetContent(u"Header\r1. first\r2. second", kContentPlain);
+    open(dialog);
+    dialog.SendMessage(WM_COMMAND, 57600);
+    EXPECT_EQ(dialog.editor.GetText(), u"1. ");
+    dialog.editor.m_startWithoutItem = 1;
+    dialog.editor.ReplaceSel(u"text");
+    dialog.SendMessage(WM_COMMAND, 57600);
+    EXPECT_EQ(dialog.editor.GetText(), u"");
+    EXPECT_FALSE(dialog.enabled(ID_DELETE_ITEMS));
+    dialog.CloseHidden();
+}
+
+TEST_F(ReqpadDlgTest, ToolsNotepadPastesWhatTheNotebookTransfers) {
+    // The drawing's notebook, with one page, and the module the host makes notebooks with.
+    notebook::CNotebookDoc doc;
+    doc.NewNotebook(true);
+    HTREEITEM page = doc.Pages().InsertTreeItem(u"Page", doc.Pages().Root(), TVI_LAST,
+                                                notebook::kTextPage);
+    doc.Pages().GetOwnPage(page)->text = notebook::RtfOfPlainText(u"4. Steel 45");
+    doc.Pages().Expand(doc.Pages().Root(), true);
+    const ZnsStringW file = zn::fromUtf8(Path("book.ntb"));
+    ASSERT_EQ(doc.SaveNotebook(file), 1);
+    NewDrawing().DefaultValues()[7115] = ZNSVariant(file);
+    ASSERT_NE(zn::loader::LoadLibraryW(u"ReqpadDll.dll"), nullptr);
+
+    ProbeDlg dialog(&owner);
+    dialog.SetContent(u"1. Material: ", kContentPlain);
+    // The page's item picked with Enter in the notebook, which then closes; OK.
+    const int end = runModal(dialog, "click 12014 @13\nmenu 32801\nclick 12050 \"Page\"\n"
+                                     "click 12014 @0\nkey Down\nkey Enter\nclick 2\nclick 1");
+    EXPECT_EQ(end, ReqpadDlg::kResultOk);
+    EXPECT_NE(dialog.m_content.find(u"1. Material: "), ZnsStringW::npos) << zn::toUtf8(dialog.m_content);
+    EXPECT_NE(dialog.m_content.find(u"Steel 45"), ZnsStringW::npos) << zn::toUtf8(dialog.m_content);
 }
 
 TEST_F(ReqpadDlgTest, ClosingAfterAnEditAsksToApplyCorrections) {

@@ -5,6 +5,7 @@
 #include "module/Exports.h"
 #include "module/SpecificationAccess.h"
 #include "module/TTManager.h"
+#include "platform/ui/ScriptedAgent.h"
 #include "simhost/PositionRecord.h"
 #include "simhost/SiblingStandIns.h"
 #include "tests/host/TTextFixture.h"
@@ -104,6 +105,68 @@ TEST_F(TTextLinks, PositionTextsAndLinkChecks) {
     EXPECT_EQ(links[1], (ZnsLink{view, u"A-A"}));
     EXPECT_EQ(links[2], ZnsLink{});
     EXPECT_EQ(links[3], ZnsLink{});
+}
+
+// Plain lines as our RTF, references and all.
+ZnsStringW rtfOf(const ZnsStringW& lines) {
+    zn::richedit::RichEditModel model;
+    model.StreamInText(lines, false);
+    return zn::ansiToWide(model.GetRtf());
+}
+
+// The reference texts of an older text follow the records when the host says the objects it
+// refers to changed; a reference whose record is gone is dropped with a notice that offers
+// to edit the text.
+TEST_F(TTextLinks, ChangedReferencesRefreshAnOlderTextThroughTheHiddenEditor) {
+    simhost::Drawing& drawing = *Host().ActiveDrawing();
+    const std::int32_t record = addRecord(drawing, 12, u"C4");
+    ZnPtr<CZnTText> text = NewText(kTTModeOldConditions);
+    text->SetContentAndLinks(
+        rtfOf(zn::format("3. Holes <spcref id=\"%i\">pos. 1</spcref>\n"
+                         "7. Edges <spcref id=\"9999\">pos. 2</spcref>",
+                         record)),
+        {});
+    text->LayoutInRectangle({40, 200, 0}, {200, 100, 0}, 0, 0);
+    const size_t before = Host().Notifications().Events().size();
+
+    text->OnNotify(1);
+    const std::string content = Visible(text->GetContent());
+    EXPECT_NE(content.find("1. Holes <spcref id=\"" + std::to_string(record) +
+                           "\">pos. 12 (zone C4)</spcref>"),
+              std::string::npos)
+        << content;
+    EXPECT_NE(content.find("2. Edges pos. 2"), std::string::npos) << content;
+    EXPECT_EQ(content.find("9999"), std::string::npos) << content;
+    EXPECT_NE(Visible(text->GetColumnText(0)).find("pos. 12 (zone C4)"), std::string::npos)
+        << "the columns are filled again";
+    const auto& events = Host().Notifications().Events();
+    ASSERT_EQ(events.size(), before + 1);
+    ASSERT_TRUE(events.back().editObject);
+    EXPECT_EQ(*events.back().editObject, text->GetId());
+
+    // A text of the newer editor is left to that editor's component.
+    ZnPtr<CZnTText> newer = NewText(kTTModeConditions);
+    const ZnsStringW stale = rtfOf(zn::format("3. Holes <spcref id=\"%i\">pos. 1</spcref>", record));
+    newer->SetContentAndLinks(stale, {});
+    newer->OnNotify(1);
+    EXPECT_EQ(newer->GetContent(), stale);
+}
+
+// "TTOld" attaches the text it edits to the editor's control, so the notice about dropped
+// references offers to edit that text.
+TEST_F(TTextLinks, TheEditorOfTTOldKnowsTheTextItEdits) {
+    ZnPtr<CZnTText> text = NewText(kTTModeOldConditions);
+    text->SetContentAndLinks(rtfOf(u"1. Holes <spcref id=\"9999\">pos. 2</spcref>"), {});
+    zn::ui::ScriptedAgent agent("click 2");
+    zn::ui::UserAgent* previous = zn::ui::SetUserAgent(&agent);
+    const size_t before = Host().Notifications().Events().size();
+    Host().RunCommand(u"TTOld");
+    zn::ui::SetUserAgent(previous);
+    EXPECT_EQ(agent.Remaining(), 0u);
+    const auto& events = Host().Notifications().Events();
+    ASSERT_EQ(events.size(), before + 1);
+    ASSERT_TRUE(events.back().editObject);
+    EXPECT_EQ(*events.back().editObject, text->GetId());
 }
 
 TEST_F(TTextLinks, OlderPositionDataGivesLinksByItemNumberUpTo301) {
