@@ -293,7 +293,8 @@ void ReqpadDlg::clear() {
         editor.ResetSelectionToDefault();
         editor.ReplaceSel(u"", false);
     }
-    editor.AddItem();
+    if (!editor.m_startWithoutItem)
+        editor.AddItem();
     editor.SetLineSpacing(defaultLineSpacing());
     updateStates();
 }
@@ -353,13 +354,20 @@ void ReqpadDlg::OnOK() {
 
 void ReqpadDlg::OnCancel() {
     m_result = kResultCancel;
+    notifyClosing();
     EndDialog(IDCANCEL);
 }
 
 void ReqpadDlg::endWith(int result) {
     editor.GetContent(m_content, m_contentKind);
     m_result = result;
+    notifyClosing();
     EndDialog(result == kResultOk ? IDOK : IDC_PLACE);
+}
+
+void ReqpadDlg::notifyClosing() {
+    if (gpZnContext)
+        gpZnContext->EditorClosing();
 }
 
 void ReqpadDlg::OnClose() {

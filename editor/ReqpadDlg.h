@@ -92,6 +92,8 @@ private:
     void openNotebook();
     void openCalculator();
     void endWith(int result);
+    // The host hears that the dialog is about to close, whichever way it ends.
+    void notifyClosing();
     void askApplyCorrections();
     void updateStates();
 

@@ -39,6 +39,14 @@ SimHost::SimHost(const std::string& settingsPath)
           Drawing* drawing = ActiveDrawing();
           return drawing ? &drawing->DefaultValues() : nullptr;
       }) {
+    // The settings are the host's file: a failed write is told as the framework tells file
+    // errors, without stopping the dialog that wrote.
+    m_settings.SetWriteFailureListener([this](const zn::CFileException& error) {
+        const ZnsStringW text = error.GetErrorMessage();
+        // Outside any module's resources the framework's texts are not at hand.
+        m_notifier.ShowMessage(
+            text.empty() ? error.m_strFileName + u": " + zn::fromUtf8(error.what()) : text, 0);
+    });
     registerHostClasses();
     installServices(true);
     RegisterSpecificationModule(m_documents);
