@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QTimer>
 
 #include "platform/ui/Input.h"
 #include "platform/ui/qt/ClipboardBridge.h"
@@ -10,8 +11,19 @@
 
 namespace zn::ui::qt {
 
-QtUserAgent::QtUserAgent()
-    : m_mirror(std::make_unique<WindowMirror>([this] { m_delivered = true; })) {}
+QtUserAgent::QtUserAgent() : m_mirror(std::make_unique<WindowMirror>(m_gate)) {
+    // Input outside a wait (a program's own event loop) shows its effect once the events
+    // of the moment are handled.
+    m_gate.refresh = [this] {
+        if (m_refreshQueued)
+            return;
+        m_refreshQueued = true;
+        QTimer::singleShot(0, [this] {
+            m_refreshQueued = false;
+            ShowWindows();
+        });
+    };
+}
 
 QtUserAgent::~QtUserAgent() = default;
 
@@ -31,9 +43,17 @@ void QtUserAgent::ShowWindows() {
 
 void QtUserAgent::WaitForInput(const std::function<bool()>& stop) {
     ShowWindows();
-    m_delivered = false;
-    while (!m_delivered && !(stop && stop()))
+    m_gate.delivered = false;
+    waitForDelivery(stop);
+}
+
+void QtUserAgent::waitForDelivery(const std::function<bool()>& stop) {
+    // A wait may run inside the handling of an outer wait's event (a dialog opened by a click).
+    const bool outer = m_gate.waiting;
+    m_gate.waiting = true;
+    while (!m_gate.delivered && !(stop && stop()))
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    m_gate.waiting = outer;
 }
 
 void QtUserAgent::ProvideInput(CWnd& waiting) {
@@ -41,9 +61,10 @@ void QtUserAgent::ProvideInput(CWnd& waiting) {
     if (!waiting.IsWindowVisible() && !(GetActiveWindow() && GetActiveWindow()->IsWindowVisible()))
         throw AgentError("\"" + zn::toUtf8(waiting.GetWindowTextW()) +
                          "\" waits for input but no window is shown");
+    m_gate.delivered = false;
     if (m_beforeWait)
         m_beforeWait(waiting);
-    WaitForInput();
+    waitForDelivery({});
 }
 
 int QtUserAgent::AnswerMessageBox(std::u16string_view text, std::u16string_view caption,

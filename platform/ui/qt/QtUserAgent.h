@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "platform/ui/UserAgent.h"
+#include "platform/ui/qt/WindowWidget.h"
 
 class QWidget;
 
@@ -53,9 +54,11 @@ public:
 
 private:
     QWidget* activeWidget() const;
+    void waitForDelivery(const std::function<bool()>& stop);
 
+    InputGate m_gate;
     std::unique_ptr<WindowMirror> m_mirror;
-    bool m_delivered = false;
+    bool m_refreshQueued = false;
     std::function<void(CWnd&)> m_beforeWait;
 };
 

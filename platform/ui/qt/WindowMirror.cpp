@@ -20,7 +20,7 @@ void WindowMirror::follow(CWnd& window, QWidget* parentWidget) {
     QPointer<WindowWidget>& widget = m_widgets[window.m_hWnd];
     m_seen[window.m_hWnd] = true;
     if (!widget) {
-        widget = new WindowWidget(window.m_hWnd, parentWidget, m_onInput);
+        widget = new WindowWidget(window.m_hWnd, parentWidget, m_gate);
         if (!parentWidget) {
             Qt::WindowFlags flags = dynamic_cast<CDialog*>(&window) ? Qt::Dialog : Qt::Window;
             if (dynamic_cast<CToolTipCtrl*>(&window))

@@ -2,11 +2,14 @@
 
 #include <QCloseEvent>
 #include <QInputMethodEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
 
+#include "platform/ui/ComboBox.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/qt/ControlPainter.h"
 #include "platform/ui/qt/KeyMapping.h"
@@ -14,8 +17,8 @@
 
 namespace zn::ui::qt {
 
-WindowWidget::WindowWidget(HWND hwnd, QWidget* parent, std::function<void()> onInput)
-    : QWidget(parent), m_hwnd(hwnd), m_onInput(std::move(onInput)) {
+WindowWidget::WindowWidget(HWND hwnd, QWidget* parent, InputGate& gate)
+    : QWidget(parent), m_hwnd(hwnd), m_gate(gate) {
     setMouseTracking(true);
     if (parent) {
         setFocusPolicy(Qt::NoFocus);
@@ -55,18 +58,46 @@ void WindowWidget::paintEvent(QPaintEvent* event) {
     PaintWindow(painter, *window, palette());
 }
 
+bool WindowWidget::admit(const QEvent& event) {
+    if (!m_gate.waiting || !m_gate.delivered)
+        return true;
+    QCoreApplication::postEvent(this, event.clone());
+    return false;
+}
+
 void WindowWidget::delivered() {
-    if (m_onInput)
-        m_onInput();
+    m_gate.delivered = true;
+    if (!m_gate.waiting && m_gate.refresh)
+        m_gate.refresh();
+}
+
+void WindowWidget::chooseFromList(CWnd& combo) {
+    auto* box = dynamic_cast<CComboBox*>(&combo);
+    if (!box || box->GetCount() == 0)
+        return;
+    QMenu list;
+    list.setMinimumWidth(width());
+    for (int i = 0; i < box->GetCount(); ++i)
+        list.addAction(ToQString(box->GetLBText(i)))->setData(i);
+    QAction* chosen = list.exec(mapToGlobal(QPoint(0, height())));
+    if (!chosen || !CWnd::IsWindow(m_hwnd))
+        return;
+    // The list's rows lie below the box, where the window system takes a click as a choice.
+    const CPoint row = box->FindItemRect(box->GetLBText(chosen->data().toInt()))->CenterPoint();
+    MouseEvent(combo, WM_LBUTTONDOWN, row, 0, MK_LBUTTON);
+    if (CWnd::IsWindow(m_hwnd))
+        MouseEvent(combo, WM_LBUTTONUP, row, 0, 0);
 }
 
 void WindowWidget::mouse(QMouseEvent* event, UINT message) {
     CWnd* window = Window();
-    if (!window)
+    if (!window || !admit(*event))
         return;
     QPoint at = event->position().toPoint();
     MouseEvent(*window, message, {at.x(), at.y()}, ModifiersOf(event->modifiers()),
                MouseButtonsOf(event->buttons()));
+    if (message == WM_LBUTTONDOWN && dynamic_cast<CComboBox*>(window) && CWnd::IsWindow(m_hwnd))
+        chooseFromList(*window);
     delivered();
 }
 
@@ -94,7 +125,7 @@ void WindowWidget::mouseMoveEvent(QMouseEvent* event) {
 
 void WindowWidget::wheelEvent(QWheelEvent* event) {
     CWnd* window = Window();
-    if (!window)
+    if (!window || !admit(*event))
         return;
     WPARAM keys = MouseButtonsOf(event->buttons());
     if (event->modifiers() & Qt::ShiftModifier)
@@ -111,7 +142,7 @@ void WindowWidget::keyPressEvent(QKeyEvent* event) {
     const unsigned modifiers = ModifiersOf(event->modifiers());
     const UINT key = VirtualKeyOf(event->key());
     CWnd* window = Window();
-    if (!window)
+    if (!window || !admit(*event))
         return;
     if (event->key() == Qt::Key_F4 && modifiers == kModAlt) {
         // The frame's close, as the window manager gives it.
@@ -131,7 +162,7 @@ void WindowWidget::keyPressEvent(QKeyEvent* event) {
 }
 
 void WindowWidget::inputMethodEvent(QInputMethodEvent* event) {
-    if (event->commitString().isEmpty())
+    if (event->commitString().isEmpty() || !admit(*event))
         return;
     TypeText(ToU16(event->commitString()));
     delivered();
