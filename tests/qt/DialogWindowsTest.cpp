@@ -3,6 +3,7 @@
 // question in a real message box.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -53,6 +54,7 @@ protected:
     // Runs `step` at each wait for input, with the number of the wait; a run that keeps
     // waiting ends with an error rather than hanging the suite.
     void onEachWait(std::function<void(CWnd& waiting, int wait)> step) {
+        m_waits = 0;
         agent.SetBeforeWaitHook([this, step](CWnd& waiting) {
             if (++m_waits > 40)
                 throw AgentError("the dialog is still waiting after 40 events");
@@ -80,15 +82,15 @@ protected:
                                                                          : Qt::NoButton,
                                         Qt::NoModifier));
     }
-    // Grabs the waiting dialog at its first wait, then presses Esc.
-    QImage grabThenEscape() {
-        QImage seen;
+    // The frame's close button, as the window manager reports it.
+    void postClose(CWnd& window) { QCoreApplication::postEvent(widgetOf(window), new QCloseEvent); }
+    // Grabs the waiting dialog into `seen` at its first wait, then closes it by its frame.
+    void grabThenClose(QImage& seen) {
         onEachWait([&](CWnd& waiting, int wait) {
             if (wait == 1)
                 seen = grab(waiting);
-            postKey(waiting, Qt::Key_Escape);
+            postClose(waiting);
         });
-        return seen;
     }
 
     res::ModuleResourceScope resources;
@@ -120,17 +122,19 @@ TEST_F(EditorDialog, LooksAsStoredWithANumberedText) {
     dialog.SetContent(u"1. Steel 45 GOST 1050\r2. Hardness 32...36 HRC\r3. Unspecified "
                       u"tolerances +-IT14/2",
                       editor::kContentPlain);
+    // The text keeps Esc to itself; the unchanged dialog closes by its frame without asking.
     QImage seen;
     onEachWait([&](CWnd& waiting, int wait) {
         if (wait == 1)
             seen = grab(waiting);
-        postKey(waiting, Qt::Key_Escape);
+        postClose(waiting);
     });
     dialog.DoModal();
+    EXPECT_TRUE(boxTexts.empty());
     EXPECT_TRUE(LooksLikeStored(seen, "editor"));
 }
 
-TEST_F(EditorDialog, RealKeysRenumberAndEscAsksToApplyInARealBox) {
+TEST_F(EditorDialog, RealKeysRenumberAndClosingAsksToApplyInARealBox) {
     editor::ReqpadDlg dialog(&owner);
     dialog.SetContent(u"1. a\r2. b", editor::kContentPlain);
     ZnsStringW afterEnter;
@@ -144,7 +148,7 @@ TEST_F(EditorDialog, RealKeysRenumberAndEscAsksToApplyInARealBox) {
             postKey(waiting, Qt::Key_Return, {}, QStringLiteral("\r"));
         } else if (afterEnter.empty() && text->GetText().size() > 9) {
             afterEnter = text->GetText();
-            postKey(waiting, Qt::Key_Escape);
+            postClose(waiting);
         }
     });
     boxAnswer = QMessageBox::No;
@@ -155,7 +159,7 @@ TEST_F(EditorDialog, RealKeysRenumberAndEscAsksToApplyInARealBox) {
     EXPECT_EQ(dialog.m_result, editor::ReqpadDlg::kResultCancel);
 }
 
-TEST_F(EditorDialog, FrameCloseAndAltF4TakeTheSameWayAsEsc) {
+TEST_F(EditorDialog, FrameCloseAndAltF4AskTheSameQuestion) {
     for (bool altF4 : {false, true}) {
         boxTexts.clear();
         editor::ReqpadDlg dialog(&owner);
@@ -166,7 +170,7 @@ TEST_F(EditorDialog, FrameCloseAndAltF4TakeTheSameWayAsEsc) {
             } else if (altF4) {
                 postKey(waiting, Qt::Key_F4, Qt::AltModifier);
             } else {
-                QCoreApplication::postEvent(widgetOf(waiting), new QCloseEvent);
+                postClose(waiting);
             }
         });
         boxAnswer = QMessageBox::Yes;
@@ -178,19 +182,23 @@ TEST_F(EditorDialog, FrameCloseAndAltF4TakeTheSameWayAsEsc) {
     }
 }
 
-TEST_F(DialogWindows, CalculatorLooksAsStored) {
-    QImage seen = grabThenEscape();
+TEST_F(DialogWindows, CalculatorLooksAsStoredAndClosesByItsFrame) {
+    QImage seen;
+    grabThenClose(seen);
     Host().RunCommand(u"DiviRuve");
+    EXPECT_EQ(GetActiveWindow(), nullptr);
     EXPECT_TRUE(LooksLikeStored(seen, "calculator"));
 }
 
-TEST_F(DialogWindows, SingleLineTextDialogLooksAsStored) {
-    QImage seen = grabThenEscape();
+TEST_F(DialogWindows, SingleLineTextDialogLooksAsStoredAndClosesByItsFrame) {
+    QImage seen;
+    grabThenClose(seen);
     Host().RunCommand(u"DText");
+    EXPECT_EQ(GetActiveWindow(), nullptr);
     EXPECT_TRUE(LooksLikeStored(seen, "dtext"));
 }
 
-TEST_F(DialogWindows, NotebookLooksAsStoredAndAsksToSaveChanges) {
+TEST_F(DialogWindows, NotebookLooksAsStoredAndEscAsksToSaveChangesInARealBox) {
     const std::string path = Path("book.ntb");
     {
         notebook::CNotebookDoc doc;
@@ -210,7 +218,14 @@ TEST_F(DialogWindows, NotebookLooksAsStoredAndAsksToSaveChanges) {
     SetActiveWindow(&dialog);
     agent.ShowWindows();
     EXPECT_TRUE(LooksLikeStored(grab(dialog), "notebook"));
-    dialog.DestroyWindow();
+
+    dialog.SetModified();
+    postKey(dialog, Qt::Key_Escape);
+    boxAnswer = QMessageBox::No;
+    agent.WaitForInput();
+    PumpMessages();
+    EXPECT_EQ(boxTexts, std::vector<std::string>{"Save changes?"});
+    EXPECT_FALSE(dialog.GetSafeHwnd());
 }
 
 } // namespace

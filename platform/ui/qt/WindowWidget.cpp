@@ -17,6 +17,10 @@
 
 namespace zn::ui::qt {
 
+namespace {
+constexpr int kComboFieldHeight = 22;
+}
+
 WindowWidget::WindowWidget(HWND hwnd, QWidget* parent, InputGate& gate)
     : QWidget(parent), m_hwnd(hwnd), m_gate(gate) {
     setMouseTracking(true);
@@ -32,6 +36,10 @@ void WindowWidget::Follow(const CWnd& window) {
     m_following = true;
     CRect rect = window.GetRectInParent();
     QRect geometry(rect.left, rect.top, rect.Width(), rect.Height());
+    // A combo box's rectangle includes its dropped list; only the field shows, so clicks
+    // below it reach the controls there.
+    if (dynamic_cast<const CComboBox*>(&window))
+        geometry.setHeight(std::min(geometry.height(), kComboFieldHeight));
     if (isWindow()) {
         if (windowTitle() != ToQString(window.GetWindowTextW()))
             setWindowTitle(ToQString(window.GetWindowTextW()));
