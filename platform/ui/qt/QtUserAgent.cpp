@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "platform/ui/Input.h"
+#include "platform/ui/WindowChanges.h"
 #include "platform/ui/qt/ClipboardBridge.h"
 #include "platform/ui/qt/QtDialogs.h"
 #include "platform/ui/qt/WindowMirror.h"
@@ -12,20 +13,27 @@
 namespace zn::ui::qt {
 
 QtUserAgent::QtUserAgent() : m_mirror(std::make_unique<WindowMirror>(m_gate)) {
-    // Input outside a wait (a program's own event loop) shows its effect once the events
-    // of the moment are handled.
+    // What changes outside a wait (input to a modeless window, a program's own commands) is
+    // shown once the events of the moment are handled, not while a question is open.
     m_gate.refresh = [this] {
         if (m_refreshQueued)
             return;
         m_refreshQueued = true;
-        QTimer::singleShot(0, [this] {
+        QTimer::singleShot(0, &m_timers, [this] {
             m_refreshQueued = false;
-            ShowWindows();
+            if (!QApplication::activeModalWidget())
+                ShowWindows();
         });
     };
+    m_previousListener = SetWindowChangeListener([this] {
+        if (!m_showing)
+            m_gate.refresh();
+    });
 }
 
-QtUserAgent::~QtUserAgent() = default;
+QtUserAgent::~QtUserAgent() {
+    SetWindowChangeListener(std::move(m_previousListener));
+}
 
 QWidget* QtUserAgent::WidgetOf(const CWnd& window) const {
     return m_mirror->WidgetOf(window.m_hWnd);
@@ -37,8 +45,10 @@ QWidget* QtUserAgent::activeWidget() const {
 }
 
 void QtUserAgent::ShowWindows() {
+    m_showing = true;
     PaintInvalidWindows();
     m_mirror->Sync();
+    m_showing = false;
 }
 
 void QtUserAgent::WaitForInput(const std::function<bool()>& stop) {

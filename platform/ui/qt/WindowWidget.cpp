@@ -7,10 +7,12 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <QWheelEvent>
 
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Input.h"
+#include "platform/ui/ToolTip.h"
 #include "platform/ui/qt/ControlPainter.h"
 #include "platform/ui/qt/KeyMapping.h"
 #include "platform/ui/qt/QtText.h"
@@ -52,8 +54,12 @@ void WindowWidget::Follow(const CWnd& window) {
     }
     setEnabled(window.IsWindowEnabled());
     const bool shown = (window.GetStyle() & WS_VISIBLE) != 0;
-    if (shown != isVisibleTo(parentWidget()) || (isWindow() && shown != isVisible()))
+    if (shown != isVisibleTo(parentWidget()) || (isWindow() && shown != isVisible())) {
         setVisible(shown);
+        // The keyboard of a top-level window goes through its own widget (see above).
+        if (shown && isWindow())
+            setFocus(Qt::ActiveWindowFocusReason);
+    }
     m_following = false;
 }
 
@@ -129,6 +135,23 @@ void WindowWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void WindowWidget::mouseMoveEvent(QMouseEvent* event) {
     mouse(event, WM_MOUSEMOVE);
+    showToolTip(event->globalPosition().toPoint());
+}
+
+void WindowWidget::showToolTip(QPoint where) {
+    CWnd* window = Window();
+    if (!window)
+        return;
+    // Tooltip controls decide from the mouse messages relayed to them whether a tip shows.
+    for (CWnd* top : TopLevelWindows())
+        if (auto* tips = dynamic_cast<CToolTipCtrl*>(top)) {
+            const ZnsStringW tip = tips->TipFor(window);
+            if (!tip.empty()) {
+                QToolTip::showText(where, ToQString(tip), this);
+                return;
+            }
+        }
+    QToolTip::hideText();
 }
 
 void WindowWidget::wheelEvent(QWheelEvent* event) {

@@ -49,6 +49,7 @@ private:
     void delivered();
     // A drop-down list's entries as a menu under the combo box; the choice is clicked.
     void chooseFromList(CWnd& combo);
+    void showToolTip(QPoint where);
 
     HWND m_hwnd;
     InputGate& m_gate;
