@@ -4,9 +4,12 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
 
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/Menu.h"
 #include "platform/ui/qt/QtUserAgent.h"
 
 namespace zn::ui::qt::test {
@@ -95,6 +98,38 @@ TEST_F(WindowMirrorTest, AWaitTakesOneEventAndLeavesTheRestForTheNext) {
     postKey(Qt::Key_D, QStringLiteral("d"));
     settle();
     EXPECT_EQ(edit.GetWindowTextW(), u"abcd");
+}
+
+TEST_F(WindowMirrorTest, TheMenuBarLiesAboveTheClientAndSendsItsCommands) {
+    CMenu file;
+    file.CreatePopupMenu();
+    file.AppendMenu(MF_STRING, 57602, u"&Close");
+    file.AppendMenu(MF_STRING | MF_GRAYED, 57603, u"&Save");
+    CMenu bar;
+    bar.CreateMenu();
+    bar.AppendMenu(MF_POPUP, file, u"&File");
+    top.SetMenu(&bar);
+    int closed = 0;
+    top.OnCommandId(57602, [&] { ++closed; });
+    settle();
+    QWidget* widget = agent.WidgetOf(top);
+    auto* menuBar = widget->findChild<QMenuBar*>();
+    ASSERT_NE(menuBar, nullptr);
+    const int menuHeight = menuBar->height();
+    EXPECT_GT(menuHeight, 0);
+    EXPECT_EQ(widget->height(), 200 + menuHeight);
+    EXPECT_EQ(agent.WidgetOf(edit)->y(), 10 + menuHeight);
+
+    QMenu* popup = menuBar->actions().front()->menu();
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(menuBar->actions().front()->text(), QStringLiteral("&File"));
+    // The entries are read as the popup opens, so the owner's states show.
+    emit popup->aboutToShow();
+    ASSERT_EQ(popup->actions().size(), 2);
+    EXPECT_FALSE(popup->actions()[1]->isEnabled());
+    popup->actions()[0]->trigger();
+    EXPECT_EQ(closed, 1);
+    top.SetMenu(nullptr);
 }
 
 TEST_F(WindowMirrorTest, AWaitWithNothingShownIsAnError) {

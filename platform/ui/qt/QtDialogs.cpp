@@ -51,7 +51,9 @@ QMessageBox::Icon iconOf(unsigned type) {
     }
 }
 
-void addItems(QMenu& target, const CMenu& menu) {
+} // namespace
+
+void FillMenu(QMenu& target, const CMenu& menu) {
     for (int i = 0; i < menu.GetMenuItemCount(); ++i) {
         const int id = menu.GetMenuItemID(i);
         const QString text = ToQString(menu.GetMenuString(UINT(i), MF_BYPOSITION));
@@ -60,7 +62,7 @@ void addItems(QMenu& target, const CMenu& menu) {
             target.addSeparator();
         } else if (id == -1) {
             QMenu* sub = target.addMenu(text);
-            addItems(*sub, menu.GetSubMenu(i));
+            FillMenu(*sub, menu.GetSubMenu(i));
         } else {
             QAction* action = target.addAction(text);
             action->setData(id);
@@ -72,8 +74,6 @@ void addItems(QMenu& target, const CMenu& menu) {
         }
     }
 }
-
-} // namespace
 
 void ApplyDialogLook(QApplication& application) {
     application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -148,7 +148,7 @@ std::optional<std::u16string> ShowFileDialog(QWidget* parent, FileRequest& reque
 
 unsigned ShowPopupMenu(const CMenu& menu, CPoint screen) {
     QMenu popup;
-    addItems(popup, menu);
+    FillMenu(popup, menu);
     QAction* chosen = popup.exec(QPoint(screen.x, screen.y));
     return chosen ? chosen->data().toUInt() : 0;
 }

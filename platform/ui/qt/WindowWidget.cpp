@@ -31,6 +31,7 @@ WindowWidget::WindowWidget(HWND hwnd, QWidget* parent, InputGate& gate)
     } else {
         setFocusPolicy(Qt::StrongFocus);
         setAttribute(Qt::WA_InputMethodEnabled);
+        m_menuBar = std::make_unique<MenuBarMirror>(*this, hwnd, [this] { delivered(); });
     }
 }
 
@@ -42,7 +43,11 @@ void WindowWidget::Follow(const CWnd& window) {
     // below it reach the controls there.
     if (dynamic_cast<const CComboBox*>(&window))
         geometry.setHeight(std::min(geometry.height(), kComboFieldHeight));
+    if (auto* parent = dynamic_cast<WindowWidget*>(parentWidget()))
+        geometry.translate(0, parent->MenuHeight());
     if (isWindow()) {
+        m_menuBar->Follow(window);
+        geometry.setHeight(geometry.height() + MenuHeight());
         if (windowTitle() != ToQString(window.GetWindowTextW()))
             setWindowTitle(ToQString(window.GetWindowTextW()));
         if (geometry.size() != size())
@@ -69,6 +74,7 @@ void WindowWidget::paintEvent(QPaintEvent* event) {
         return;
     QPainter painter(this);
     painter.setClipRegion(event->region());
+    painter.translate(0, MenuHeight());
     PaintWindow(painter, *window, palette());
 }
 
@@ -107,7 +113,7 @@ void WindowWidget::mouse(QMouseEvent* event, UINT message) {
     CWnd* window = Window();
     if (!window || !admit(*event))
         return;
-    QPoint at = event->position().toPoint();
+    const QPoint at = event->position().toPoint() - QPoint(0, MenuHeight());
     MouseEvent(*window, message, {at.x(), at.y()}, ModifiersOf(event->modifiers()),
                MouseButtonsOf(event->buttons()));
     if (message == WM_LBUTTONDOWN && dynamic_cast<CComboBox*>(window) && CWnd::IsWindow(m_hwnd))
@@ -201,12 +207,15 @@ void WindowWidget::inputMethodEvent(QInputMethodEvent* event) {
 
 void WindowWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    if (m_menuBar)
+        m_menuBar->Place();
     CWnd* window = Window();
     if (m_following || !window || !isWindow())
         return;
-    if (window->GetRectInParent().Width() != width() ||
-        window->GetRectInParent().Height() != height()) {
-        UserResize(*window, {width(), height()});
+    const QSize client(width(), height() - MenuHeight());
+    if (window->GetRectInParent().Width() != client.width() ||
+        window->GetRectInParent().Height() != client.height()) {
+        UserResize(*window, {client.width(), client.height()});
         delivered();
     }
 }

@@ -5,8 +5,10 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 
 #include "platform/ui/Window.h"
+#include "platform/ui/qt/MenuBarMirror.h"
 
 namespace zn::ui::qt {
 
@@ -25,8 +27,10 @@ public:
 
     HWND Handle() const { return m_hwnd; }
     CWnd* Window() const { return CWnd::FromHandle(m_hwnd); }
-    // Geometry, caption, enabled state and visibility as our window has them now.
+    // Geometry, caption, menu bar, enabled state and visibility as our window has them now.
     void Follow(const CWnd& window);
+    // The height of a top-level window's menu bar, which lies above its client area.
+    int MenuHeight() const { return m_menuBar ? m_menuBar->Height() : 0; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -53,6 +57,7 @@ private:
 
     HWND m_hwnd;
     InputGate& m_gate;
+    std::unique_ptr<MenuBarMirror> m_menuBar; // of a top-level window
     bool m_following = false; // geometry changes come from our window, not from the user
 };
 
