@@ -86,7 +86,9 @@ void EnterRenumbers(benchmark::State& state, bool show) {
 }
 // The same without the frame: what the model and the window system take of it.
 BENCHMARK_CAPTURE(EnterRenumbers, AndRepaints, true)->Arg(2000)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(EnterRenumbers, WithoutTheScreen, false)->Arg(2000)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(EnterRenumbers, WithoutTheScreen, false)
+    ->Arg(2000)
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -21,7 +21,8 @@ TEST(ClipboardBridgeTest, TextAndRichTextGoBothWays) {
     ASSERT_TRUE(OpenClipboard(nullptr));
     EmptyClipboard();
     const std::u16string text = u"Сталь 45";
-    SetClipboardData(CF_UNICODETEXT, std::string(reinterpret_cast<const char*>(text.data()), text.size() * 2));
+    SetClipboardData(CF_UNICODETEXT,
+                     std::string(reinterpret_cast<const char*>(text.data()), text.size() * 2));
     SetClipboardData(ClipboardFormatRtf(), "{\\rtf1 Steel}");
     CloseClipboard();
     const QMimeData* system = QGuiApplication::clipboard()->mimeData();

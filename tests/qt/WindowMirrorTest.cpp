@@ -19,7 +19,8 @@ class WindowMirrorTest : public ::testing::Test {
 protected:
     void SetUp() override {
         m_previous = SetUserAgent(&agent);
-        ASSERT_TRUE(top.Create(u"Test", u"First", WS_POPUP | WS_VISIBLE, {40, 30, 340, 230}, nullptr, 0));
+        ASSERT_TRUE(
+            top.Create(u"Test", u"First", WS_POPUP | WS_VISIBLE, {40, 30, 340, 230}, nullptr, 0));
         ASSERT_TRUE(edit.Create(u"Edit", u"", WS_CHILD | WS_VISIBLE, {10, 10, 210, 32}, &top, 100));
         edit.SetFocus();
     }

@@ -1,3 +1,4 @@
+// A window's menu bar as a QMenuBar, rebuilt only when its titles change.
 #include "platform/ui/qt/MenuBarMirror.h"
 
 #include <QMenuBar>

@@ -1,3 +1,5 @@
+// Message boxes, file dialogs, popup menus and typed picks as Qt dialogs, and the look
+// they and our windows share.
 #include "platform/ui/qt/QtDialogs.h"
 
 #include <QApplication>
@@ -171,7 +173,8 @@ PickAnswer ReadPickAnswer(std::u16string_view answer, const std::vector<std::u16
         if (!ok)
             return result;
     }
-    if (wantsObject && numbers.size() == 1 && numbers[0] >= 0 && numbers[0] == double((long long)numbers[0])) {
+    if (wantsObject && numbers.size() == 1 && numbers[0] >= 0 &&
+        numbers[0] == double((long long)numbers[0])) {
         result.kind = PickAnswer::Kind::Object;
         result.object = (long long)numbers[0];
     } else if (numbers.size() == 2 || numbers.size() == 3) {
@@ -191,8 +194,8 @@ PickAnswer AskForPick(QWidget* parent, std::u16string_view prompt,
         label += QStringLiteral(" [") + words.join(QLatin1Char('/')) + QLatin1Char(']');
     }
     bool ok = false;
-    const QString answer = QInputDialog::getText(parent, QString(), label, QLineEdit::Normal,
-                                                 QString(), &ok);
+    const QString answer =
+        QInputDialog::getText(parent, QString(), label, QLineEdit::Normal, QString(), &ok);
     if (!ok)
         return {};
     return ReadPickAnswer(ToU16(answer), keywords, wantsObject);

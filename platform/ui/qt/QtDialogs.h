@@ -3,8 +3,8 @@
 // point or an object typed in.
 #pragma once
 
-#include <optional>
 #include <QStringList>
+#include <optional>
 #include <string>
 
 #include "platform/ui/Menu.h"

@@ -1,3 +1,5 @@
+// The agent: shows our windows, waits for one real event per wait, and answers the
+// system's questions with Qt's dialogs.
 #include "platform/ui/qt/QtUserAgent.h"
 
 #include <QApplication>

@@ -51,7 +51,9 @@ public:
     QWidget* WidgetOf(const CWnd& window) const;
     // Called each time the agent is about to wait for input, after the windows were shown:
     // tests grab images and post their events here.
-    void SetBeforeWaitHook(std::function<void(CWnd& waiting)> hook) { m_beforeWait = std::move(hook); }
+    void SetBeforeWaitHook(std::function<void(CWnd& waiting)> hook) {
+        m_beforeWait = std::move(hook);
+    }
 
 private:
     QWidget* activeWidget() const;

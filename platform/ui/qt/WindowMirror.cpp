@@ -1,3 +1,4 @@
+// One widget per shown window, made, followed and dropped as our windows change.
 #include "platform/ui/qt/WindowMirror.h"
 
 #include "platform/ui/Dialog.h"

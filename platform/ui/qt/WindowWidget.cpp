@@ -1,8 +1,9 @@
+// A window's widget: painting from our state and real events turned into our input.
 #include "platform/ui/qt/WindowWidget.h"
 
 #include <QCloseEvent>
-#include <QInputMethodEvent>
 #include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -170,7 +171,8 @@ void WindowWidget::wheelEvent(QWheelEvent* event) {
     if (event->modifiers() & Qt::ControlModifier)
         keys |= MK_CONTROL;
     QPoint at = mapToGlobal(event->position().toPoint());
-    DeliverInput({m_hwnd, WM_MOUSEWHEEL, MAKEWPARAM(unsigned(keys), unsigned(event->angleDelta().y())),
+    DeliverInput({m_hwnd, WM_MOUSEWHEEL,
+                  MAKEWPARAM(unsigned(keys), unsigned(event->angleDelta().y())),
                   MAKELPARAM(at.x(), at.y())});
     delivered();
 }
