@@ -1,5 +1,5 @@
 // The backend's translations: the clipboard in both directions, the system's file filters,
-// typed answers to the host's requests, and keys.
+// typed answers to the host's requests, keys and cursors.
 #include <gtest/gtest.h>
 
 #include <QClipboard>
@@ -9,6 +9,7 @@
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/qt/ClipboardBridge.h"
+#include "platform/ui/qt/CursorMapping.h"
 #include "platform/ui/qt/KeyMapping.h"
 #include "platform/ui/qt/QtDialogs.h"
 
@@ -80,6 +81,18 @@ TEST(KeyMappingTest, KeysModifiersAndButtons) {
     EXPECT_EQ(VirtualKeyOf(Qt::Key_Comma), 0u); // typed as a character only
     EXPECT_EQ(ModifiersOf(Qt::ShiftModifier | Qt::AltModifier), kModShift | kModAlt);
     EXPECT_EQ(MouseButtonsOf(Qt::LeftButton | Qt::RightButton), MK_LBUTTON | MK_RBUTTON);
+}
+
+TEST(CursorMappingTest, StandardShapesAndPictures) {
+    EXPECT_EQ(ToQCursor(LoadStandardCursor(IDC_SIZEWE)).shape(), Qt::SizeHorCursor);
+    EXPECT_EQ(ToQCursor(LoadStandardCursor(IDC_IBEAM)).shape(), Qt::IBeamCursor);
+    EXPECT_EQ(ToQCursor(nullptr).shape(), Qt::ArrowCursor);
+    CursorShape own;
+    own.standard = false;
+    own.picture = CursorImage{PixelImage(16, 16, RGB(0, 0, 0)), {3, 5}};
+    const QCursor cursor = ToQCursor(&own);
+    EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);
+    EXPECT_EQ(cursor.hotSpot(), QPoint(3, 5));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -131,6 +132,17 @@ TEST_F(WindowMirrorTest, TheMenuBarLiesAboveTheClientAndSendsItsCommands) {
     popup->actions()[0]->trigger();
     EXPECT_EQ(closed, 1);
     top.SetMenu(nullptr);
+}
+
+TEST_F(WindowMirrorTest, InputMethodsTypeWhatTheyCommit) {
+    agent.ShowWindows();
+    QInputMethodEvent composing(QStringLiteral("С"), {});
+    QCoreApplication::sendEvent(agent.WidgetOf(top), &composing);
+    EXPECT_EQ(edit.GetWindowTextW(), u""); // still being composed
+    QInputMethodEvent committed;
+    committed.setCommitString(QStringLiteral("Сталь"));
+    QCoreApplication::sendEvent(agent.WidgetOf(top), &committed);
+    EXPECT_EQ(edit.GetWindowTextW(), u"Сталь");
 }
 
 TEST_F(WindowMirrorTest, AWaitWithNothingShownIsAnError) {

@@ -12,9 +12,12 @@
 #include <QWheelEvent>
 
 #include "platform/ui/ComboBox.h"
+#include "platform/ui/Cursor.h"
 #include "platform/ui/Input.h"
+#include "platform/ui/RichEditCtrl.h"
 #include "platform/ui/ToolTip.h"
 #include "platform/ui/qt/ControlPainter.h"
+#include "platform/ui/qt/CursorMapping.h"
 #include "platform/ui/qt/KeyMapping.h"
 #include "platform/ui/qt/QtText.h"
 
@@ -117,6 +120,8 @@ void WindowWidget::mouse(QMouseEvent* event, UINT message) {
     const QPoint at = event->position().toPoint() - QPoint(0, MenuHeight());
     MouseEvent(*window, message, {at.x(), at.y()}, ModifiersOf(event->modifiers()),
                MouseButtonsOf(event->buttons()));
+    // The window under the pointer chose its cursor as the message went in.
+    setCursor(ToQCursor(GetCursor()));
     if (message == WM_LBUTTONDOWN && dynamic_cast<CComboBox*>(window) && CWnd::IsWindow(m_hwnd))
         chooseFromList(*window);
     delivered();
@@ -205,6 +210,18 @@ void WindowWidget::inputMethodEvent(QInputMethodEvent* event) {
         return;
     TypeText(ToU16(event->commitString()));
     delivered();
+}
+
+QVariant WindowWidget::inputMethodQuery(Qt::InputMethodQuery query) const {
+    // Input methods put their candidates beside the caret of the focused text.
+    auto* text = dynamic_cast<CRichEditCtrl*>(CWnd::GetFocus());
+    if (query != Qt::ImCursorRectangle || !text || text->GetTopLevelParent() != Window())
+        return QWidget::inputMethodQuery(query);
+    const richedit::Point caret = text->PosFromChar(text->GetSelEnd());
+    const CPoint at = text->ClientToScreen(CPoint{caret.x, caret.y});
+    const CRect top = Window()->GetWindowRect();
+    return QRect(at.x - top.left, at.y - top.top + MenuHeight(), 1,
+                 richedit::RichEditModel::kLineHeight);
 }
 
 void WindowWidget::resizeEvent(QResizeEvent* event) {
