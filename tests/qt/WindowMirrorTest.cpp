@@ -7,10 +7,12 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Menu.h"
+#include "platform/ui/RichEditCtrl.h"
 #include "platform/ui/qt/QtUserAgent.h"
 
 namespace zn::ui::qt::test {
@@ -143,6 +145,28 @@ TEST_F(WindowMirrorTest, InputMethodsTypeWhatTheyCommit) {
     committed.setCommitString(QStringLiteral("Сталь"));
     QCoreApplication::sendEvent(agent.WidgetOf(top), &committed);
     EXPECT_EQ(edit.GetWindowTextW(), u"Сталь");
+}
+
+TEST_F(WindowMirrorTest, ALongTextScrollsByItsScrollBar) {
+    CRichEditCtrl text;
+    ASSERT_TRUE(text.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE, {10, 40, 210, 120},
+                            &top, 102));
+    std::u16string lines;
+    for (int i = 0; i < 40; ++i)
+        lines += u"line\r";
+    text.SetText(lines);
+    settle();
+    auto* bar = agent.WidgetOf(text)->findChild<QScrollBar*>();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_EQ(bar->maximum(), 41 * richedit::RichEditModel::kLineHeight - 80);
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(text.GetScrollPos().y, 80);
+    // Scrolling by the keyboard moves the bar.
+    text.SetSel(text.GetTextLength(), text.GetTextLength());
+    text.ScrollCaret();
+    settle();
+    EXPECT_EQ(bar->value(), bar->maximum());
 }
 
 TEST_F(WindowMirrorTest, AWaitWithNothingShownIsAnError) {

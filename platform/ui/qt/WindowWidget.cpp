@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QToolTip>
 #include <QWheelEvent>
 
@@ -61,6 +62,7 @@ void WindowWidget::Follow(const CWnd& window) {
     } else if (geometry != this->geometry()) {
         setGeometry(geometry);
     }
+    followScrollBar(window);
     setEnabled(window.IsWindowEnabled());
     const bool shown = (window.GetStyle() & WS_VISIBLE) != 0;
     if (shown != isVisibleTo(parentWidget()) || (isWindow() && shown != isVisible())) {
@@ -70,6 +72,40 @@ void WindowWidget::Follow(const CWnd& window) {
             setFocus(Qt::ActiveWindowFocusReason);
     }
     m_following = false;
+}
+
+void WindowWidget::followScrollBar(const CWnd& window) {
+    const auto* text = dynamic_cast<const CRichEditCtrl*>(&window);
+    if (!text || !(window.GetStyle() & WS_VSCROLL)) {
+        delete m_scrollBar;
+        m_scrollBar = nullptr;
+        return;
+    }
+    if (!m_scrollBar) {
+        m_scrollBar = new QScrollBar(Qt::Vertical, this);
+        QObject::connect(m_scrollBar, &QScrollBar::valueChanged, this, [this](int value) {
+            CWnd* scrolled = Window();
+            if (m_following || !scrolled)
+                return;
+            // The position in pixels; the scroll-bar message's 16 bits would not hold it.
+            CPoint position{0, value};
+            scrolled->SendMessage(EM_GETSCROLLPOS, 0, LPARAM(&position));
+            position.y = value;
+            scrolled->SendMessage(EM_SETSCROLLPOS, 0, LPARAM(&position));
+            delivered();
+            update();
+        });
+    }
+    const richedit::Rect view = text->GetRect();
+    const int page = std::max(1, view.bottom - view.top);
+    const int extent = text->GetLineCount() * richedit::RichEditModel::kLineHeight;
+    const int width = m_scrollBar->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    m_scrollBar->setGeometry(this->width() - width, 0, width, height());
+    m_scrollBar->setRange(0, std::max(0, extent - page));
+    m_scrollBar->setPageStep(page);
+    m_scrollBar->setSingleStep(richedit::RichEditModel::kLineHeight);
+    m_scrollBar->setValue(text->GetScrollPos().y);
+    m_scrollBar->setVisible(extent > page);
 }
 
 void WindowWidget::paintEvent(QPaintEvent* event) {

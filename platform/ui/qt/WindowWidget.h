@@ -4,6 +4,7 @@
 // goes to whichever of our windows has the focus, not to the widget under the pointer.
 #pragma once
 
+#include <QScrollBar>
 #include <QWidget>
 #include <memory>
 
@@ -55,10 +56,13 @@ private:
     // A drop-down list's entries as a menu under the combo box; the choice is clicked.
     void chooseFromList(CWnd& combo);
     void showToolTip(QPoint where);
+    // The vertical scroll bar of a text with WS_VSCROLL, over its right edge.
+    void followScrollBar(const CWnd& window);
 
     HWND m_hwnd;
     InputGate& m_gate;
     std::unique_ptr<MenuBarMirror> m_menuBar; // of a top-level window
+    QScrollBar* m_scrollBar = nullptr;
     bool m_following = false; // geometry changes come from our window, not from the user
 };
 
