@@ -1,5 +1,6 @@
 // The system's questions as Qt dialogs and menus, answered by keys as a user would: the
-// popup menu's first enabled entry or nothing, and what Esc means in each kind of box.
+// popup menu's first enabled entry or nothing, what Esc means in each kind of box, and the
+// sibling modules' pickers.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 
 #include "platform/ui/Menu.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/qt/PickerDialog.h"
 #include "platform/ui/qt/QtDialogs.h"
 #include "platform/ui/qt/QtUserAgent.h"
 
@@ -75,6 +77,30 @@ TEST(Questions, EscInAMessageBoxAnswersAsTheSystemDoes) {
     // Enter takes the first button, the default.
     pressInOpenWindow({Qt::Key_Return});
     EXPECT_EQ(agent.AnswerMessageBox(u"Apply corrections?", u"Editor", MB_YESNOCANCEL), IDYES);
+}
+
+TEST(Questions, PickersGiveTheChosenRecordOrTheFieldsAsFilled) {
+    QtUserAgent agent;
+    PickerRequest records;
+    records.kind = PickerRequest::Kind::Record;
+    records.choices = {u"12 pos. 1", u"15 pos. 2 zone A3"};
+    pressInOpenWindow({Qt::Key_Down, Qt::Key_Return});
+    PickerAnswer answer = agent.AnswerPicker(records);
+    EXPECT_TRUE(answer.chosen);
+    EXPECT_EQ(answer.record, 15);
+    pressInOpenWindow({Qt::Key_Escape});
+    EXPECT_FALSE(agent.AnswerPicker(records).chosen);
+
+    PickerRequest material;
+    material.kind = PickerRequest::Kind::Material;
+    material.presets = {u"Steel 45", u"GOST 1050", u""};
+    pressInOpenWindow({Qt::Key_Return});
+    answer = agent.AnswerPicker(material);
+    EXPECT_TRUE(answer.chosen);
+    EXPECT_EQ(answer.fields, (std::vector<std::u16string>{u"Steel 45", u"GOST 1050", u""}));
+
+    EXPECT_EQ(RecordOfChoice(u"7 pos. 3"), 7);
+    EXPECT_EQ(RecordOfChoice(u"pos. 3"), -1);
 }
 
 } // namespace

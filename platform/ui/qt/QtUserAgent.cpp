@@ -9,6 +9,7 @@
 #include "platform/ui/Input.h"
 #include "platform/ui/WindowChanges.h"
 #include "platform/ui/qt/ClipboardBridge.h"
+#include "platform/ui/qt/PickerDialog.h"
 #include "platform/ui/qt/QtDialogs.h"
 #include "platform/ui/qt/WindowMirror.h"
 
@@ -104,6 +105,10 @@ PickAnswer QtUserAgent::PickObject(const ObjectRequest& request) {
 unsigned QtUserAgent::ChooseMenuCommand(const CMenu& menu) {
     ShowWindows();
     return ShowPopupMenu(menu, GetCursorPos());
+}
+
+PickerAnswer QtUserAgent::AnswerPicker(const PickerRequest& request) {
+    return ShowPicker(activeWidget(), request);
 }
 
 int RunWithQt(int& argc, char** argv, const std::function<int(QtUserAgent&)>& body) {

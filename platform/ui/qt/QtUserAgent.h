@@ -40,6 +40,7 @@ public:
     PickAnswer PickObject(const ObjectRequest& request) override;
     void ProvideInput(CWnd& waiting) override;
     unsigned ChooseMenuCommand(const CMenu& menu) override;
+    PickerAnswer AnswerPicker(const PickerRequest& request) override;
 
     // Paints what waits to be painted and brings the widgets in step with our windows.
     void ShowWindows();
