@@ -17,14 +17,14 @@ namespace zn::ui::qt {
 
 QtUserAgent::QtUserAgent() : m_mirror(std::make_unique<WindowMirror>(m_gate)) {
     // What changes outside a wait (input to a modeless window, a program's own commands) is
-    // shown once the events of the moment are handled, not while a question is open.
+    // shown once the events of the moment are handled, not while a question or a menu is open.
     m_gate.refresh = [this] {
         if (m_refreshQueued)
             return;
         m_refreshQueued = true;
         QTimer::singleShot(0, &m_timers, [this] {
             m_refreshQueued = false;
-            if (!QApplication::activeModalWidget())
+            if (!QApplication::activeModalWidget() && !QApplication::activePopupWidget())
                 ShowWindows();
         });
     };

@@ -67,7 +67,7 @@ void WindowWidget::Follow(const CWnd& window) {
     const bool shown = (window.GetStyle() & WS_VISIBLE) != 0;
     if (shown != isVisibleTo(parentWidget()) || (isWindow() && shown != isVisible())) {
         setVisible(shown);
-        // The keyboard of a top-level window goes through its own widget (see above).
+        // Keys reach our focused window through the top-level widget, so it takes Qt's focus.
         if (shown && isWindow())
             setFocus(Qt::ActiveWindowFocusReason);
     }
