@@ -59,6 +59,7 @@ PickerAnswer ShowPicker(QWidget* parent, const PickerRequest& request) {
         list->setCurrentRow(0);
         QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
         layout->addWidget(list);
+        list->setFocus(); // the arrow keys choose at once
     } else {
         auto* form = new QFormLayout;
         for (size_t i = 0; i < labels.size(); ++i) {
@@ -69,6 +70,8 @@ PickerAnswer ShowPicker(QWidget* parent, const PickerRequest& request) {
             fields.push_back(field);
         }
         layout->addLayout(form);
+        if (!fields.empty())
+            fields.front()->setFocus();
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
