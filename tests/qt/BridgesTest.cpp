@@ -1,5 +1,5 @@
 // The backend's translations: the clipboard in both directions, the system's file filters,
-// typed answers to the host's requests, keys and cursors.
+// typed answers to the host's requests and a module's own cursor.
 #include <gtest/gtest.h>
 
 #include <QClipboard>
@@ -7,10 +7,8 @@
 #include <QMimeData>
 
 #include "platform/ui/Clipboard.h"
-#include "platform/ui/Input.h"
 #include "platform/ui/qt/ClipboardBridge.h"
 #include "platform/ui/qt/CursorMapping.h"
-#include "platform/ui/qt/KeyMapping.h"
 #include "platform/ui/qt/QtDialogs.h"
 
 namespace zn::ui::qt::test {
@@ -71,21 +69,7 @@ TEST(PickAnswers, PointsObjectsKeywordsAndNonsense) {
     EXPECT_EQ(ReadPickAnswer(u"", keywords, false).kind, PickAnswer::Kind::Cancel);
 }
 
-TEST(KeyMappingTest, KeysModifiersAndButtons) {
-    EXPECT_EQ(VirtualKeyOf(Qt::Key_A), UINT('A'));
-    EXPECT_EQ(VirtualKeyOf(Qt::Key_7), UINT('7'));
-    EXPECT_EQ(VirtualKeyOf(Qt::Key_F12), VK_F12);
-    EXPECT_EQ(VirtualKeyOf(Qt::Key_Enter), VK_RETURN);
-    EXPECT_EQ(VirtualKeyOf(Qt::Key_Backtab), VK_TAB);
-    EXPECT_EQ(VirtualKeyOf(Qt::Key_Menu), VK_APPS);
-    EXPECT_EQ(VirtualKeyOf(Qt::Key_Comma), 0u); // typed as a character only
-    EXPECT_EQ(ModifiersOf(Qt::ShiftModifier | Qt::AltModifier), kModShift | kModAlt);
-    EXPECT_EQ(MouseButtonsOf(Qt::LeftButton | Qt::RightButton), MK_LBUTTON | MK_RBUTTON);
-}
-
-TEST(CursorMappingTest, StandardShapesAndPictures) {
-    EXPECT_EQ(ToQCursor(LoadStandardCursor(IDC_SIZEWE)).shape(), Qt::SizeHorCursor);
-    EXPECT_EQ(ToQCursor(LoadStandardCursor(IDC_IBEAM)).shape(), Qt::IBeamCursor);
+TEST(CursorMappingTest, AModulesCursorKeepsItsPictureAndHotSpot) {
     EXPECT_EQ(ToQCursor(nullptr).shape(), Qt::ArrowCursor);
     CursorShape own;
     own.standard = false;
