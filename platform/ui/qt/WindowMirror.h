@@ -1,0 +1,33 @@
+// Keeps one widget per visible window of ours: made when the window first shows, moved,
+// renamed, enabled and hidden as it changes, and thrown away when the window is gone.
+#pragma once
+
+#include <QPointer>
+#include <functional>
+#include <map>
+
+#include "platform/ui/qt/WindowWidget.h"
+
+namespace zn::ui::qt {
+
+class WindowMirror {
+public:
+    explicit WindowMirror(InputGate& gate) : m_gate(gate) {}
+    ~WindowMirror();
+    WindowMirror(const WindowMirror&) = delete;
+    WindowMirror& operator=(const WindowMirror&) = delete;
+
+    // Brings the widgets in step with every top-level window and its children, and has
+    // them repainted.
+    void Sync();
+    WindowWidget* WidgetOf(HWND hwnd) const;
+
+private:
+    void follow(CWnd& window, QWidget* parentWidget);
+
+    InputGate& m_gate;
+    std::map<HWND, QPointer<WindowWidget>> m_widgets;
+    std::map<HWND, bool> m_seen;
+};
+
+} // namespace zn::ui::qt
