@@ -327,6 +327,22 @@ std::optional<CRect> CGridCtrl::FindItemRect(std::u16string_view item) const {
     return GetCellRect(row, col);
 }
 
+// Each row as "row: cell | cell", a selected cell in brackets, so the "row,column" names
+// FindItemRect takes can be read off.
+std::vector<std::u16string> CGridCtrl::ItemLines() const {
+    std::vector<std::u16string> lines;
+    for (int row = 0; row < GetRowCount(); ++row) {
+        std::u16string line = zn::fromUtf8(std::to_string(row)) + u":";
+        for (int col = 0; col < GetColumnCount(); ++col) {
+            const bool selected = IsCellSelected(row, col);
+            line += (col ? u" | " : u" ") + std::u16string(selected ? u"[" : u"") +
+                    GetItemText(row, col) + (selected ? u"]" : u"");
+        }
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
 LRESULT CGridCtrl::notify(int code, int row, int col) {
     CWnd* parent = GetParent();
     if (!parent)

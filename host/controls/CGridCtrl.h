@@ -111,6 +111,7 @@ public:
 
     // Cells are found as "row,column".
     std::optional<CRect> FindItemRect(std::u16string_view item) const override;
+    std::vector<std::u16string> ItemLines() const override;
     bool PreTranslateMessage(MSG& msg) override;
 
 protected:

@@ -27,6 +27,13 @@ std::optional<CRect> CListBox::FindItemRect(std::u16string_view item) const {
     return m_list.RowRect(index, 0, GetClientRect().Width());
 }
 
+std::vector<std::u16string> CListBox::ItemLines() const {
+    std::vector<std::u16string> lines;
+    for (int i = 0; i < GetCount(); ++i)
+        lines.push_back((i == GetCurSel() ? u"> " : u"  ") + GetText(i));
+    return lines;
+}
+
 void CListBox::notify(int code) {
     if ((GetStyle() & LBS_NOTIFY) && GetParent())
         GetParent()->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), unsigned(code)),

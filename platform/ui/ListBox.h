@@ -24,6 +24,7 @@ public:
     std::uintptr_t GetItemData(int index) const;
 
     std::optional<CRect> FindItemRect(std::u16string_view item) const override;
+    std::vector<std::u16string> ItemLines() const override;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -610,6 +610,13 @@ std::string DescribeWindow(const CWnd& window) {
                     out += " " + std::to_string(b->idCommand) +
                            (bar->IsButtonEnabled(b->idCommand) ? "" : "[disabled]");
         out += "\n";
+        // A long list would bury the window; its first lines are enough to point at.
+        constexpr size_t kMostItemLines = 40;
+        const std::vector<std::u16string> lines = w->ItemLines();
+        for (size_t i = 0; i < std::min(lines.size(), kMostItemLines); ++i)
+            out += "       " + zn::toUtf8(lines[i]) + "\n";
+        if (lines.size() > kMostItemLines)
+            out += "       (" + std::to_string(lines.size() - kMostItemLines) + " more)\n";
         for (auto it = w->GetChildren().rbegin(); it != w->GetChildren().rend(); ++it)
             pending.push_back(*it);
     }

@@ -445,6 +445,18 @@ std::optional<CRect> CTreeCtrl::FindItemRect(std::u16string_view text) const {
     return std::nullopt;
 }
 
+std::vector<std::u16string> CTreeCtrl::ItemLines() const {
+    std::vector<std::u16string> lines;
+    for (HTREEITEM item : VisibleItems()) {
+        size_t depth = 0;
+        for (HTREEITEM up = GetParentItem(item); up; up = GetParentItem(up))
+            ++depth;
+        lines.push_back(std::u16string(depth * 2, u' ') +
+                        (GetItemState(item, TVIS_SELECTED) ? u"> " : u"  ") + item->text);
+    }
+    return lines;
+}
+
 void CTreeCtrl::OnItemClicked(HTREEITEM item, WPARAM) {
     SelectItem(item);
 }

@@ -133,6 +133,7 @@ public:
     bool GetItemRect(HTREEITEM item, CRect& rect) const;
     // Items are found by their text (the first visible item that carries it).
     std::optional<CRect> FindItemRect(std::u16string_view item) const override;
+    std::vector<std::u16string> ItemLines() const override;
     bool PreTranslateMessage(MSG& msg) override;
 
 protected:

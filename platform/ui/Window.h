@@ -160,6 +160,9 @@ public:
     // Items a user can point at inside a control (list entries, tree items, grid cells,
     // toolbar buttons), by their text: the rectangle to click, in client coordinates.
     virtual std::optional<CRect> FindItemRect(std::u16string_view item) const;
+    // What a person at a console sees inside the control, one line per item, marked where
+    // selected; the names in it are the ones FindItemRect knows.
+    virtual std::vector<std::u16string> ItemLines() const { return {}; }
 
     // Painting in the system's manner: invalidating collects an update rectangle (null: the
     // whole client area); WM_PAINT comes only while it is not empty, from UpdateWindow or

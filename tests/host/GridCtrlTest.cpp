@@ -2,6 +2,7 @@
 #include "host/controls/CGridCtrl.h"
 
 #include "platform/ui/Input.h"
+#include "platform/ui/ScriptActions.h"
 #include "platform/ui/SystemColors.h"
 #include "tests/platform/ui/UiTestSupport.h"
 
@@ -47,6 +48,18 @@ protected:
     } parent;
     CGridCtrl grid;
 };
+
+TEST_F(GridTest, AConsoleUserSeesEveryRowWithTheSelectedCellsMarked) {
+    grid.SetSelectedRange(1, 1, 1, 2);
+    const std::string shown = DescribeWindow(parent);
+    EXPECT_NE(shown.find("0:  | A | B\n"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("1: 1 | [11] | [12]\n"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("2: 2 | 21 | 22\n"), std::string::npos) << shown;
+
+    grid.SetRowCount(60);
+    EXPECT_NE(DescribeWindow(parent).find("(20 more)"), std::string::npos)
+        << "a long table shows its first rows only";
+}
 
 TEST_F(GridTest, InsertingAndDeletingRowsAndColumnsMovesTheCells) {
     EXPECT_EQ(grid.InsertRow(u"x", 1), 1);
