@@ -1,0 +1,102 @@
+// The sheet view of `reqpad gui` on a drawing whose requirements text has 3,000 lines: a pan
+// (a blit of the kept picture), a zoom (the SVG rendered again) and the refresh after a
+// command (the host's SVG made and read). Runs on Qt's offscreen platform.
+#include <fstream>
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include "apps/gui/HostSession.h"
+#include "apps/gui/MainWindow.h"
+#include "apps/gui/SheetView.h"
+
+namespace {
+
+constexpr int kLines = 3000;
+
+// One window for all benchmarks: an A1 sheet at scale 1 with the 3,000 items placed above
+// its title block, flowing into columns.
+gui::MainWindow& window() {
+    static QTemporaryDir scratch;
+    static gui::MainWindow* made = [] {
+        std::string content = scratch.filePath(QStringLiteral("items.txt")).toStdString();
+        std::ofstream file(content);
+        for (int i = 1; i <= kLines; ++i)
+            file << i << ". Surface " << i << " machined to Ra 3.2, edges blunted 0.5 x 45 deg.\n";
+        file.close();
+        auto* window = new gui::MainWindow(
+            nullptr, scratch.filePath(QStringLiteral("settings.xml")).toStdString());
+        window->resize(1280, 900);
+        window->show();
+        for (std::string line : {std::string("new --sheet A1"),
+                                 "tt new --mode 0 --content \"" + content + "\"",
+                                 std::string("tt place last 0")})
+            if (!window->RunLine(QString::fromStdString(line)))
+                std::abort();
+        return window;
+    }();
+    return *made;
+}
+
+void panFrames(benchmark::State& state, double zoom) {
+    gui::SheetView& view = window().Sheet();
+    view.Fit();
+    for (int i = 0; i < zoom; ++i)
+        view.ZoomIn();
+    view.repaint();
+    int renders = view.Picture().Renders();
+    int step = 0;
+    for (auto _ : state) {
+        // Back and forth so that the view stays over the same part of the sheet.
+        view.PanBy(step++ % 2 ? QPoint(-37, -23) : QPoint(37, 23));
+        view.repaint();
+    }
+    state.counters["renders"] = view.Picture().Renders() - renders;
+}
+
+void BM_PanFrameFitted(benchmark::State& state) {
+    panFrames(state, 0);
+}
+BENCHMARK(BM_PanFrameFitted)->Unit(benchmark::kMillisecond);
+
+void BM_PanFrameZoomed(benchmark::State& state) {
+    panFrames(state, 6); // 1.25^6: about 3.8 times the fitted zoom
+}
+BENCHMARK(BM_PanFrameZoomed)->Unit(benchmark::kMillisecond);
+
+void BM_ZoomFrame(benchmark::State& state) {
+    gui::SheetView& view = window().Sheet();
+    view.Fit();
+    int step = 0;
+    for (auto _ : state) {
+        if (step++ % 2)
+            view.ZoomOut();
+        else
+            view.ZoomIn();
+        view.repaint();
+    }
+}
+BENCHMARK(BM_ZoomFrame)->Unit(benchmark::kMillisecond);
+
+void BM_SheetRefreshAfterCommand(benchmark::State& state) {
+    gui::MainWindow& main = window();
+    for (auto _ : state) {
+        main.Sheet().SetSvg(QByteArray::fromStdString(main.Session().Svg()));
+        main.Sheet().repaint();
+    }
+}
+BENCHMARK(BM_SheetRefreshAfterCommand)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
