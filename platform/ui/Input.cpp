@@ -130,6 +130,10 @@ void releaseHeldBeyond(unsigned modifiers) {
 } // namespace
 
 void KeyPress(UINT virtualKey, unsigned modifiers) {
+    KeyPress(virtualKey, modifiers, {});
+}
+
+void KeyPress(UINT virtualKey, unsigned modifiers, std::u16string_view typed) {
     releaseHeldBeyond(modifiers);
     const unsigned pressed = modifiers & ~g_held;
     pressModifiers(pressed, true);
@@ -138,9 +142,13 @@ void KeyPress(UINT virtualKey, unsigned modifiers) {
     } else if (CWnd* target = keyboardTarget()) {
         bool consumed = DeliverInput({target->m_hWnd, WM_KEYDOWN, virtualKey, 1});
         char16_t ch = characterOf(virtualKey, modifiers);
-        if (!consumed && ch)
-            if (CWnd* now = keyboardTarget())
-                DeliverInput({now->m_hWnd, WM_CHAR, ch, 1});
+        std::u16string_view characters(&ch, ch ? 1 : 0);
+        if (!typed.empty() && !(modifiers & kModCtrl))
+            characters = typed;
+        if (!consumed)
+            for (char16_t c : characters)
+                if (CWnd* now = keyboardTarget())
+                    DeliverInput({now->m_hWnd, WM_CHAR, c, 1});
         if (!CallHooks(WH_KEYBOARD, HC_ACTION, virtualKey, 1 | kKeyReleased))
             if (CWnd* now = keyboardTarget())
                 DeliverInput({now->m_hWnd, WM_KEYUP, virtualKey, 1});
@@ -200,6 +208,18 @@ void Drag(CWnd& target, CPoint clientFrom, CPoint clientTo) {
 
 void MoveMouse(CWnd& target, CPoint clientPoint) {
     mouseMessage(target, WM_MOUSEMOVE, 0, target.ClientToScreen(clientPoint));
+}
+
+void MouseEvent(CWnd& target, UINT message, CPoint point, unsigned modifiers, WPARAM buttons) {
+    const unsigned before = g_modifiers;
+    g_modifiers |= modifiers;
+    WPARAM keys = buttons;
+    if (modifiers & kModShift)
+        keys |= MK_SHIFT;
+    if (modifiers & kModCtrl)
+        keys |= MK_CONTROL;
+    mouseMessage(target, message, keys, target.ClientToScreen(point));
+    g_modifiers = before;
 }
 
 CPoint GetCursorPos() {

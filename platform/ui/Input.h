@@ -28,6 +28,9 @@ bool DeliverInput(MSG msg);
 // the press and the release first and may swallow them; the target is the focused window,
 // or the active window when nothing has the focus.
 void KeyPress(UINT virtualKey, unsigned modifiers = 0);
+// The same for a key of a real keyboard, whose layout says what it types: `typed` goes as
+// characters between key down and key up (none with Ctrl, as above).
+void KeyPress(UINT virtualKey, unsigned modifiers, std::u16string_view typed);
 // Keeps exactly `modifiers` held down between key presses: presses those not yet held and
 // releases the others (key-down and key-up messages to the keyboard target). A user who
 // holds Shift through several arrow keys sends one Shift key-down; 0 lets everything go. Key
@@ -45,6 +48,9 @@ void Click(CWnd& target, CPoint point, MouseButton button = MouseButton::Left,
 void Drag(CWnd& target, CPoint from, CPoint to);
 // The pointer moves to `point` (client coordinates of `target`) with no button held.
 void MoveMouse(CWnd& target, CPoint point);
+// One press, release or move of a real pointer at `point` (client coordinates of `target`):
+// `message` is a mouse message, `modifiers` the keys held and `buttons` the MK_ button bits.
+void MouseEvent(CWnd& target, UINT message, CPoint point, unsigned modifiers, WPARAM buttons);
 // Where the pointer is, in screen coordinates: where the last mouse input left it.
 CPoint GetCursorPos();
 // The user drags a top-level window's frame to `size`: the window's minimum tracking size

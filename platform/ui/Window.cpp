@@ -16,7 +16,6 @@
 namespace zn::ui {
 
 void RegisterStandardClasses();
-void PaintInvalidWindows();
 
 namespace {
 

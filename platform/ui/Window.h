@@ -242,6 +242,8 @@ bool PostMessage(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 // paints every visible window with an update rectangle; answers how many posted messages
 // were dispatched.
 int PumpMessages();
+// Paints every visible window with an update rectangle (WM_PAINT), as an idle loop does.
+void PaintInvalidWindows();
 // Sends the message to every window: each top-level window, then its descendants.
 void BroadcastToWindows(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 // Dispatches one posted message; false when the queue was empty.

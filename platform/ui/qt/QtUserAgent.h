@@ -1,0 +1,67 @@
+// The desktop backend of the window system. Our windows stay where they are (headless
+// CWnd objects with their own state and window procedures); this agent shows them as Qt
+// widgets and turns real input into the same messages a script would send.
+//
+// How it is used: run the program inside RunWithQt. It makes the QApplication, installs a
+// QtUserAgent as the user agent and bridges the clipboard for the time `body` runs. From then
+// on every modal loop that waits calls ProvideInput: the agent shows every visible top-level
+// window as it is now, waits in Qt's event loop for one real input event and delivers it
+// through the window system's input path (platform/ui/Input.h), then returns so the modal
+// loop dispatches what followed. Message boxes, file dialogs and popup menus are real Qt
+// dialogs and menus. A program with its own Qt main window (and no modal loop running) calls
+// ShowWindows() after it changed our windows and WaitForInput() to feed one event to them;
+// nothing else is needed.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "platform/ui/UserAgent.h"
+
+class QWidget;
+
+namespace zn::ui::qt {
+
+class WindowMirror;
+
+class QtUserAgent : public UserAgent {
+public:
+    // Needs a QApplication to exist.
+    QtUserAgent();
+    ~QtUserAgent() override;
+
+    int AnswerMessageBox(std::u16string_view text, std::u16string_view caption,
+                         unsigned type) override;
+    std::optional<std::u16string> ChooseFile(const FileRequest& request) override;
+    std::optional<std::u16string> ChooseFileAndOptions(FileRequest& request) override;
+    PickAnswer PickPoint(const PointRequest& request) override;
+    PickAnswer PickObject(const ObjectRequest& request) override;
+    void ProvideInput(CWnd& waiting) override;
+    unsigned ChooseMenuCommand(const CMenu& menu) override;
+
+    // Paints what waits to be painted and brings the widgets in step with our windows.
+    void ShowWindows();
+    // Shows the windows, then runs Qt's event loop until one real input event reached our
+    // windows (or `stop` answered true between events; it may be empty).
+    void WaitForInput(const std::function<bool()>& stop = {});
+
+    // The widget that shows `window` (null while it is hidden or not shown yet).
+    QWidget* WidgetOf(const CWnd& window) const;
+    // Called each time the agent is about to wait for input, after the windows were shown:
+    // tests grab images and post their events here.
+    void SetBeforeWaitHook(std::function<void(CWnd& waiting)> hook) { m_beforeWait = std::move(hook); }
+
+private:
+    QWidget* activeWidget() const;
+
+    std::unique_ptr<WindowMirror> m_mirror;
+    bool m_delivered = false;
+    std::function<void(CWnd&)> m_beforeWait;
+};
+
+// Runs `body` with a QApplication, a QtUserAgent installed as the user agent and the
+// clipboard bridged to the system's; answers what `body` answers. The agent before is put
+// back afterwards.
+int RunWithQt(int& argc, char** argv, const std::function<int(QtUserAgent&)>& body);
+
+} // namespace zn::ui::qt

@@ -1,0 +1,63 @@
+#include "platform/ui/qt/WindowMirror.h"
+
+#include "platform/ui/Dialog.h"
+#include "platform/ui/ToolTip.h"
+
+namespace zn::ui::qt {
+
+WindowMirror::~WindowMirror() {
+    for (auto& [hwnd, widget] : m_widgets)
+        if (widget && !widget->parentWidget())
+            delete widget.data();
+}
+
+WindowWidget* WindowMirror::WidgetOf(HWND hwnd) const {
+    auto it = m_widgets.find(hwnd);
+    return it == m_widgets.end() ? nullptr : it->second.data();
+}
+
+void WindowMirror::follow(CWnd& window, QWidget* parentWidget) {
+    QPointer<WindowWidget>& widget = m_widgets[window.m_hWnd];
+    m_seen[window.m_hWnd] = true;
+    if (!widget) {
+        widget = new WindowWidget(window.m_hWnd, parentWidget, m_onInput);
+        if (!parentWidget) {
+            Qt::WindowFlags flags = dynamic_cast<CDialog*>(&window) ? Qt::Dialog : Qt::Window;
+            if (dynamic_cast<CToolTipCtrl*>(&window))
+                flags = Qt::ToolTip;
+            widget->setWindowFlags(flags);
+        }
+    }
+    widget->Follow(window);
+    if (!(window.GetStyle() & WS_VISIBLE))
+        return;
+    // Later children lie above earlier ones (a group box under the controls it frames).
+    for (CWnd* child : window.GetChildren()) {
+        follow(*child, widget);
+        if (WindowWidget* childWidget = WidgetOf(child->m_hWnd))
+            childWidget->raise();
+    }
+    widget->update();
+}
+
+void WindowMirror::Sync() {
+    m_seen.clear();
+    for (CWnd* top : TopLevelWindows())
+        if (top->IsWindowVisible() || WidgetOf(top->m_hWnd))
+            follow(*top, nullptr);
+    // Widgets of windows that are gone or hidden with their parent. Deleted later, as one of
+    // them may be handling the event that closed its window.
+    for (auto it = m_widgets.begin(); it != m_widgets.end();) {
+        if (m_seen.count(it->first)) {
+            ++it;
+            continue;
+        }
+        if (it->second) {
+            it->second->hide();
+            it->second->deleteLater();
+        }
+        it = m_widgets.erase(it);
+    }
+}
+
+} // namespace zn::ui::qt

@@ -1,0 +1,34 @@
+// Keeps one widget per visible window of ours: made when the window first shows, moved,
+// renamed, enabled and hidden as it changes, and thrown away when the window is gone.
+#pragma once
+
+#include <QPointer>
+#include <functional>
+#include <map>
+
+#include "platform/ui/qt/WindowWidget.h"
+
+namespace zn::ui::qt {
+
+class WindowMirror {
+public:
+    // `onInput` is told each time a widget delivered a real event.
+    explicit WindowMirror(std::function<void()> onInput) : m_onInput(std::move(onInput)) {}
+    ~WindowMirror();
+    WindowMirror(const WindowMirror&) = delete;
+    WindowMirror& operator=(const WindowMirror&) = delete;
+
+    // Brings the widgets in step with every top-level window and its children, and has
+    // them repainted.
+    void Sync();
+    WindowWidget* WidgetOf(HWND hwnd) const;
+
+private:
+    void follow(CWnd& window, QWidget* parentWidget);
+
+    std::function<void()> m_onInput;
+    std::map<HWND, QPointer<WindowWidget>> m_widgets;
+    std::map<HWND, bool> m_seen;
+};
+
+} // namespace zn::ui::qt

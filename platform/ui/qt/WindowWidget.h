@@ -1,0 +1,46 @@
+// The widget that shows one of our windows: it paints what the window's state or its
+// recorded picture says and hands the real input it receives to the window system. A
+// top-level widget also takes the keyboard for all of its children, because the keyboard
+// goes to whichever of our windows has the focus, not to the widget under the pointer.
+#pragma once
+
+#include <QWidget>
+
+#include "platform/ui/Window.h"
+
+namespace zn::ui::qt {
+
+class WindowWidget : public QWidget {
+public:
+    // `onInput` is told each time a real event reached our windows.
+    WindowWidget(HWND hwnd, QWidget* parent, std::function<void()> onInput);
+
+    HWND Handle() const { return m_hwnd; }
+    CWnd* Window() const { return CWnd::FromHandle(m_hwnd); }
+    // Geometry, caption, enabled state and visibility as our window has them now.
+    void Follow(const CWnd& window);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void mouse(QMouseEvent* event, UINT message);
+    void delivered();
+
+    HWND m_hwnd;
+    std::function<void()> m_onInput;
+    bool m_following = false; // geometry changes come from our window, not from the user
+};
+
+} // namespace zn::ui::qt
