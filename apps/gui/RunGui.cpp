@@ -7,6 +7,7 @@
 #include "apps/HostShell.h"
 #include "apps/gui/MainWindow.h"
 #include "platform/text/CodePage.h"
+#include "platform/ui/qt/QtUserAgent.h"
 
 namespace gui {
 
@@ -15,17 +16,20 @@ int RunGui(const GuiOptions& options) {
     int argc = 1;
     char name[] = "reqpad";
     char* argv[] = {name, nullptr};
-    QApplication application(argc, argv);
-    try {
-        MainWindow window;
-        window.show();
-        if (!options.drawing.empty())
-            window.OpenDrawing(QString::fromStdString(options.drawing));
-        return application.exec() == 0 ? 0 : 2;
-    } catch (const ShellError& e) {
-        std::cerr << "reqpad gui: " << e.what() << '\n';
-        return 2;
-    }
+    // The window backend shows the module's dialogs over the main window and answers its
+    // message boxes and file dialogs; the sheet answers the picks.
+    return zn::ui::qt::RunWithQt(argc, argv, [&](zn::ui::qt::QtUserAgent& windows) {
+        try {
+            MainWindow window(&windows);
+            window.show();
+            if (!options.drawing.empty())
+                window.OpenDrawing(QString::fromStdString(options.drawing));
+            return QApplication::exec() == 0 ? 0 : 2;
+        } catch (const ShellError& e) {
+            std::cerr << "reqpad gui: " << e.what() << '\n';
+            return 2;
+        }
+    });
 }
 
 } // namespace gui

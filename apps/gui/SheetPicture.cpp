@@ -47,23 +47,51 @@ QSizeF SheetPicture::Sheet() const {
     return IsEmpty() ? QSizeF() : m_renderer.viewBoxF().size();
 }
 
-void SheetPicture::Draw(QPainter& painter, const SheetTransform& transform, QSize view) {
-    if (IsEmpty())
+QRect SheetPicture::visiblePart(const SheetTransform& transform, QSize view) {
+    QRect sheet(QPoint(0, 0), transform.SheetRect().size());
+    return QRect(-transform.Origin(), view).intersected(sheet);
+}
+
+bool SheetPicture::covers(const SheetTransform& transform, const QRect& visible) const {
+    return m_zoom == transform.Zoom() && m_area.contains(visible);
+}
+
+void SheetPicture::Prepare(const SheetTransform& transform, QSize view) {
+    QRect visible = visiblePart(transform, view);
+    if (IsEmpty() || visible.isEmpty() || covers(transform, visible))
         return;
     QRect sheet(QPoint(0, 0), transform.SheetRect().size());
-    // What the view shows, in sheet pixels.
-    QRect visible = QRect(-transform.Origin(), view).intersected(sheet);
+    QRect area = qint64(sheet.width()) * sheet.height() <= kWholeSheetPixels
+                     ? sheet
+                     : visible.adjusted(-view.width(), -view.height(), view.width(), view.height())
+                           .intersected(sheet);
+    render(area, transform.Zoom());
+}
+
+bool SheetPicture::Draw(QPainter& painter, const SheetTransform& transform, QSize view,
+                        bool allowScaled) {
+    if (IsEmpty())
+        return true;
+    QRect visible = visiblePart(transform, view);
     if (visible.isEmpty())
-        return;
-    if (m_zoom != transform.Zoom() || !m_area.contains(visible)) {
-        QRect area = qint64(sheet.width()) * sheet.height() <= kWholeSheetPixels
-                         ? sheet
-                         : visible.adjusted(-view.width(), -view.height(), view.width(),
-                                            view.height())
-                               .intersected(sheet);
-        render(area, transform.Zoom());
+        return true;
+    if (!covers(transform, visible)) {
+        if (!allowScaled || m_image.isNull() || m_zoom == transform.Zoom()) {
+            Prepare(transform, view);
+        } else {
+            // The kept image where it lies at the new zoom.
+            double factor = transform.Zoom() / m_zoom;
+            QRectF target(QPointF(transform.Origin()) + QPointF(m_area.topLeft()) * factor,
+                          QSizeF(m_area.size()) * factor);
+            painter.save();
+            painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+            painter.drawImage(target, m_image);
+            painter.restore();
+            return false;
+        }
     }
     painter.drawImage(transform.Origin() + m_area.topLeft(), m_image);
+    return true;
 }
 
 void SheetPicture::render(const QRect& area, double zoom) {

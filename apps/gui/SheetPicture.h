@@ -25,12 +25,19 @@ public:
     QSizeF Sheet() const;
 
     // Draws the part of the sheet that `view` shows, rendering first when the kept image
-    // does not cover it at this zoom.
-    void Draw(QPainter& painter, const SheetTransform& transform, QSize view);
+    // does not cover it at this zoom. With `allowScaled`, the image of another zoom is
+    // scaled instead (a zoom in progress shows at once; Prepare makes it sharp later).
+    // False when what was drawn is not sharp.
+    bool Draw(QPainter& painter, const SheetTransform& transform, QSize view, bool allowScaled = false);
+    // Renders what `view` shows at this zoom unless the kept image covers it already.
+    void Prepare(const SheetTransform& transform, QSize view);
     // How often the SVG was rendered into pixels; a pan that renders has missed the cache.
     int Renders() const { return m_renders; }
 
 private:
+    // The part of the sheet that `view` shows, in sheet pixels.
+    static QRect visiblePart(const SheetTransform& transform, QSize view);
+    bool covers(const SheetTransform& transform, const QRect& visible) const;
     void render(const QRect& area, double zoom);
 
     QSvgRenderer m_renderer;

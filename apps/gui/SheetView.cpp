@@ -14,17 +14,24 @@ namespace {
 constexpr double kZoomStep = 1.25;    // a button, a key or one notch of the wheel
 constexpr int kKeyPanStep = 48;      // pixels per arrow key
 constexpr double kPickTolerance = 4; // pixels around a click that still hit an object
+constexpr int kSharpenDelay = 150; // ms after the last zoom step
 const QColor kBackground(0x5A, 0x5F, 0x66);
 
 } // namespace
 
-SheetView::SheetView(QWidget* parent) : QWidget(parent) {
+SheetView::SheetView(QWidget* parent) : QWidget(parent), m_sharpen(new QTimer(this)) {
+    m_sharpen->setSingleShot(true);
+    m_sharpen->setInterval(kSharpenDelay);
+    connect(m_sharpen, &QTimer::timeout, this, &SheetView::Sharpen);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void SheetView::SetSvg(const QByteArray& svg) {
+    if (svg == m_svg)
+        return;
+    m_svg = svg;
     QSizeF before = m_picture.Sheet();
     m_picture.Load(svg);
     m_transform.SetSheet(m_picture.Sheet());
@@ -59,6 +66,12 @@ void SheetView::zoomAt(QPointF at, double factor) {
     update();
 }
 
+void SheetView::Sharpen() {
+    m_sharpen->stop();
+    m_picture.Prepare(m_transform, size());
+    update();
+}
+
 void SheetView::StartPicking(std::optional<QPointF> from) {
     m_picking = true;
     m_rubberBandFrom = from;
@@ -77,7 +90,8 @@ void SheetView::StopPicking() {
 void SheetView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), kBackground);
-    m_picture.Draw(painter, m_transform, size());
+    if (!m_picture.Draw(painter, m_transform, size(), true))
+        m_sharpen->start();
     if (m_picking && m_rubberBandFrom) {
         painter.setPen(QPen(Qt::blue, 1, Qt::DashLine));
         painter.drawLine(m_transform.ToView(*m_rubberBandFrom), QPointF(m_cursor));

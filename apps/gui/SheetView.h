@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include <QTimer>
 #include <QWidget>
 
 #include "apps/gui/SheetPicture.h"
@@ -18,7 +19,8 @@ public:
     explicit SheetView(QWidget* parent = nullptr);
 
     // A new rendering of the drawing (empty: no drawing). The view keeps its zoom and
-    // position while the sheet keeps its size, and fits a sheet of another size.
+    // position while the sheet keeps its size, and fits a sheet of another size; the same
+    // document again changes nothing.
     void SetSvg(const QByteArray& svg);
     const SheetTransform& Transform() const { return m_transform; }
     const SheetPicture& Picture() const { return m_picture; }
@@ -27,6 +29,9 @@ public:
     void ZoomIn();
     void ZoomOut();
     void PanBy(QPoint delta);
+    // Renders the sheet sharp at the present zoom. A zoom first shows the picture of the
+    // last zoom scaled, and a moment after the last zoom step this renders it anew.
+    void Sharpen();
 
     // Picking: clicks become `picked`, Esc `pickCancelled`; `from` draws a line from that
     // drawing point to the cursor.
@@ -54,6 +59,8 @@ private:
 
     SheetPicture m_picture;
     SheetTransform m_transform;
+    QByteArray m_svg;
+    QTimer* m_sharpen;
     bool m_fitOnResize = true; // until the user zooms or pans, the sheet follows the window
     bool m_picking = false;
     std::optional<QPointF> m_rubberBandFrom;

@@ -9,13 +9,15 @@
 void GuiFixture::SetUp() {
     ASSERT_TRUE(m_scratch.isValid());
     std::string settings = m_scratch.filePath(QStringLiteral("settings.xml")).toStdString();
-    m_window = std::make_unique<gui::MainWindow>(nullptr, settings);
+    m_windows = std::make_unique<zn::ui::qt::QtUserAgent>();
+    m_window = std::make_unique<gui::MainWindow>(m_windows.get(), settings);
     m_window->resize(900, 700);
     m_window->show();
 }
 
 void GuiFixture::TearDown() {
     m_window.reset();
+    m_windows.reset();
 }
 
 std::string GuiFixture::writeFile(const std::string& name, const std::string& content) {

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "apps/gui/MainWindow.h"
+#include "platform/ui/qt/QtUserAgent.h"
 
 class GuiFixture : public testing::Test {
 protected:
@@ -28,6 +29,8 @@ protected:
     std::string makeDrawing();
 
     QTemporaryDir m_scratch;
+    // Shows the module's dialogs, as in `reqpad gui`.
+    std::unique_ptr<zn::ui::qt::QtUserAgent> m_windows;
     std::unique_ptr<gui::MainWindow> m_window;
 };
 

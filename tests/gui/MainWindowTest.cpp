@@ -82,7 +82,7 @@ TEST_F(GuiFixture, TypedCommandChangesTheDrawing) {
     EXPECT_EQ(objects(output("objects")).size(), listed.size());
 }
 
-TEST_F(GuiFixture, ZoomPanAndFitKeepTheSheetInViewAndPanDoesNotRender) {
+TEST_F(GuiFixture, ZoomPanAndFitKeepTheSheetInViewAndOnlyZoomRenders) {
     run({"new --sheet A3"});
     SheetView& view = m_window->Sheet();
     view.grab();
@@ -99,8 +99,13 @@ TEST_F(GuiFixture, ZoomPanAndFitKeepTheSheetInViewAndPanDoesNotRender) {
     EXPECT_NEAR(still.x(), under.x(), 1 / view.Transform().Zoom());
     EXPECT_NEAR(still.y(), under.y(), 1 / view.Transform().Zoom());
 
-    view.grab();
+    // While the wheel turns, the last picture is scaled; it is rendered anew once, after.
     int renders = view.Picture().Renders();
+    view.grab();
+    EXPECT_EQ(view.Picture().Renders(), renders);
+    view.Sharpen();
+    EXPECT_EQ(view.Picture().Renders(), renders + 1);
+    renders = view.Picture().Renders();
     QTest::mousePress(&view, Qt::LeftButton, {}, QPoint(100, 100));
     QTest::mouseMove(&view, QPoint(160, 130));
     QTest::mouseRelease(&view, Qt::LeftButton, {}, QPoint(160, 130));
@@ -180,4 +185,21 @@ TEST_F(GuiFixture, ObjectPickFindsTheSmallestObjectUnderTheClickOrTheTypedId) {
     EXPECT_EQ(point.kind, zn::ui::PickAnswer::Kind::Point);
     EXPECT_DOUBLE_EQ(point.point.x, 12.5);
     EXPECT_DOUBLE_EQ(point.point.y, 40);
+}
+
+TEST_F(GuiFixture, ModuleDialogsShowAsRealWindows) {
+    run({"new --sheet A4"});
+    QString caption;
+    m_windows->SetBeforeWaitHook([&](zn::ui::CWnd& waiting) {
+        QWidget* widget = m_windows->WidgetOf(waiting);
+        if (!widget || !widget->isVisible())
+            return;
+        caption = widget->window()->windowTitle();
+        // Esc cancels the dialog through the same path as headless.
+        QTimer::singleShot(0, widget, [widget] { QTest::keyClick(widget, Qt::Key_Escape); });
+    });
+    EXPECT_TRUE(m_window->RunLine(QStringLiteral("command DText")));
+    m_windows->SetBeforeWaitHook({});
+    EXPECT_EQ(caption, QStringLiteral("Dimensioned text"));
+    EXPECT_EQ(output("text"), "");
 }
