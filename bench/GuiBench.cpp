@@ -1,6 +1,7 @@
 // The sheet view of `reqpad gui` on a drawing whose requirements text has 3,000 lines: a pan
-// (a blit of the kept picture), a zoom (the SVG rendered again) and the refresh after a
-// command (the host's SVG made and read). Runs on Qt's offscreen platform.
+// (a blit of the kept picture), a zoom step (the last picture scaled) and the sharp picture
+// after it (the SVG rendered again), and the refresh after a command that changed the
+// drawing (the host's SVG made, read and rendered). Runs on Qt's offscreen platform.
 #include <fstream>
 
 #include <QApplication>
@@ -89,9 +90,29 @@ void BM_ZoomFrame(benchmark::State& state) {
 }
 BENCHMARK(BM_ZoomFrame)->Unit(benchmark::kMillisecond);
 
+// What follows the last zoom step: the SVG rendered at the new zoom, and the frame.
+void BM_ZoomSharpen(benchmark::State& state) {
+    gui::SheetView& view = window().Sheet();
+    view.Fit();
+    int step = 0;
+    for (auto _ : state) {
+        if (step++ % 2)
+            view.ZoomOut();
+        else
+            view.ZoomIn();
+        view.Sharpen();
+        paintFrame(view);
+    }
+}
+BENCHMARK(BM_ZoomSharpen)->Unit(benchmark::kMillisecond);
+
 void BM_SheetRefreshAfterCommand(benchmark::State& state) {
     gui::MainWindow& main = window();
     for (auto _ : state) {
+        // An empty sheet between, so each refresh reads and renders a new document.
+        state.PauseTiming();
+        main.Sheet().SetSvg({});
+        state.ResumeTiming();
         main.Sheet().SetSvg(QByteArray::fromStdString(main.Session().Svg()));
         paintFrame(main.Sheet());
     }
