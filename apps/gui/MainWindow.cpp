@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -76,12 +77,18 @@ MainWindow::MainWindow(zn::ui::UserAgent* windows, const std::string& settingsPa
     connect(m_view, &SheetView::cursorMoved, this, [this](QPointF point) {
         m_coordinates->setText(QStringLiteral("%1, %2").arg(point.x(), 0, 'f', 2).arg(point.y(), 0, 'f', 2));
     });
-    connect(m_picker, &SheetPicker::waiting, this, [this](const QString& prompt) {
+    // Esc cancels a pick wherever the focus is in the window.
+    auto* cancelPick = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    cancelPick->setEnabled(false);
+    connect(cancelPick, &QShortcut::activated, m_picker, &SheetPicker::Cancel);
+    connect(m_picker, &SheetPicker::waiting, this, [this, cancelPick](const QString& prompt) {
+        cancelPick->setEnabled(true);
         statusBar()->showMessage(prompt);
         m_commandLine->setPlaceholderText(prompt);
         log(prompt);
     });
-    connect(m_picker, &SheetPicker::answered, this, [this] {
+    connect(m_picker, &SheetPicker::answered, this, [this, cancelPick] {
+        cancelPick->setEnabled(false);
         statusBar()->showMessage(Text(res::IDS_GUI_READY));
         m_commandLine->setPlaceholderText({});
     });
