@@ -6,6 +6,7 @@
 
 #include "platform/ui/DeviceContext.h"
 #include "platform/ui/Window.h"
+#include "platform/ui/WindowChanges.h"
 
 namespace zn::ui {
 
@@ -31,6 +32,7 @@ void paintTree(CWnd& wnd) {
 } // namespace
 
 void CWnd::InvalidateRect(const CRect* rect, bool erase) {
+    NotifyWindowChanged();
     if (!m_hWnd)
         return;
     CRect client = GetClientRect();
@@ -66,6 +68,7 @@ void CWnd::EndPaint(const PAINTSTRUCT*, DisplayList painted) {
 }
 
 void CWnd::DrawOverPicture(DisplayList drawn) {
+    NotifyWindowChanged();
     m_painted.insert(m_painted.end(), std::make_move_iterator(drawn.begin()),
                      std::make_move_iterator(drawn.end()));
 }

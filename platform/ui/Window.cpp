@@ -5,12 +5,14 @@
 #include <algorithm>
 #include <deque>
 #include <unordered_map>
+#include <utility>
 
 #include "platform/ui/DeviceContext.h"
 #include "platform/ui/Hooks.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/SystemColors.h"
+#include "platform/ui/WindowChanges.h"
 #include "platform/ui/WindowClass.h"
 
 namespace zn::ui {
@@ -139,6 +141,7 @@ void CWnd::detachFromParent() {
 }
 
 void CWnd::DestroyWindow() {
+    NotifyWindowChanged();
     if (!m_hWnd)
         return;
     Registry& r = registry();
@@ -184,6 +187,7 @@ CWnd* CWnd::FindDescendant(int id) const {
 }
 
 void CWnd::SetWindowTextW(std::u16string_view text) {
+    NotifyWindowChanged();
     ZnsStringW copy(text);
     SendMessage(WM_SETTEXT, 0, LPARAM(copy.c_str()));
 }
@@ -212,14 +216,17 @@ ZnsStringW CWnd::GetDlgItemTextW(int id) const {
 }
 
 void CWnd::ModifyStyle(std::uint32_t remove, std::uint32_t add) {
+    NotifyWindowChanged();
     m_style = (m_style & ~remove) | add;
 }
 
 void CWnd::ModifyStyleEx(std::uint32_t remove, std::uint32_t add) {
+    NotifyWindowChanged();
     m_exStyle = (m_exStyle & ~remove) | add;
 }
 
 bool CWnd::ShowWindow(int command) {
+    NotifyWindowChanged();
     bool wasVisible = m_style & WS_VISIBLE;
     bool show = command != SW_HIDE;
     if (show)
@@ -248,6 +255,7 @@ bool CWnd::IsWindowVisible() const {
 }
 
 bool CWnd::EnableWindow(bool enable) {
+    NotifyWindowChanged();
     bool wasDisabled = m_style & WS_DISABLED;
     if (enable)
         m_style &= ~WS_DISABLED;
@@ -262,6 +270,7 @@ bool CWnd::EnableWindow(bool enable) {
 }
 
 void CWnd::MoveWindow(const CRect& rect, bool) {
+    NotifyWindowChanged();
     CRect old = m_rect;
     m_rect = rect;
     if (old.TopLeft() != rect.TopLeft())
@@ -646,6 +655,22 @@ void BroadcastToWindows(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void ClearMessageQueue() {
     registry().posted.clear();
+}
+
+namespace {
+WindowChangeListener& changeListener() {
+    static WindowChangeListener listener;
+    return listener;
+}
+} // namespace
+
+WindowChangeListener SetWindowChangeListener(WindowChangeListener listener) {
+    return std::exchange(changeListener(), std::move(listener));
+}
+
+void NotifyWindowChanged() {
+    if (changeListener())
+        changeListener()();
 }
 
 UINT RegisterWindowMessageW(std::u16string_view name) {

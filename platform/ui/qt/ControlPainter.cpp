@@ -145,6 +145,7 @@ void paintStatic(QPainter& painter, CStatic& label, const QPalette& palette) {
 void paintComboBox(QPainter& painter, CComboBox& combo, const QPalette& palette) {
     QStyleOptionComboBox option;
     initOption(option, combo, palette);
+    option.rect = painter.window().intersected(option.rect);
     option.editable = combo.IsEditable();
     option.currentText = ToQString(combo.GetWindowTextW());
     option.subControls = QStyle::SC_All;

@@ -2,18 +2,38 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QTimer>
 
 #include "platform/ui/Input.h"
+#include "platform/ui/WindowChanges.h"
 #include "platform/ui/qt/ClipboardBridge.h"
 #include "platform/ui/qt/QtDialogs.h"
 #include "platform/ui/qt/WindowMirror.h"
 
 namespace zn::ui::qt {
 
-QtUserAgent::QtUserAgent()
-    : m_mirror(std::make_unique<WindowMirror>([this] { m_delivered = true; })) {}
+QtUserAgent::QtUserAgent() : m_mirror(std::make_unique<WindowMirror>(m_gate)) {
+    // What changes outside a wait (input to a modeless window, a program's own commands) is
+    // shown once the events of the moment are handled, not while a question is open.
+    m_gate.refresh = [this] {
+        if (m_refreshQueued)
+            return;
+        m_refreshQueued = true;
+        QTimer::singleShot(0, &m_timers, [this] {
+            m_refreshQueued = false;
+            if (!QApplication::activeModalWidget())
+                ShowWindows();
+        });
+    };
+    m_previousListener = SetWindowChangeListener([this] {
+        if (!m_showing)
+            m_gate.refresh();
+    });
+}
 
-QtUserAgent::~QtUserAgent() = default;
+QtUserAgent::~QtUserAgent() {
+    SetWindowChangeListener(std::move(m_previousListener));
+}
 
 QWidget* QtUserAgent::WidgetOf(const CWnd& window) const {
     return m_mirror->WidgetOf(window.m_hWnd);
@@ -25,15 +45,25 @@ QWidget* QtUserAgent::activeWidget() const {
 }
 
 void QtUserAgent::ShowWindows() {
+    m_showing = true;
     PaintInvalidWindows();
     m_mirror->Sync();
+    m_showing = false;
 }
 
 void QtUserAgent::WaitForInput(const std::function<bool()>& stop) {
     ShowWindows();
-    m_delivered = false;
-    while (!m_delivered && !(stop && stop()))
+    m_gate.delivered = false;
+    waitForDelivery(stop);
+}
+
+void QtUserAgent::waitForDelivery(const std::function<bool()>& stop) {
+    // A wait may run inside the handling of an outer wait's event (a dialog opened by a click).
+    const bool outer = m_gate.waiting;
+    m_gate.waiting = true;
+    while (!m_gate.delivered && !(stop && stop()))
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    m_gate.waiting = outer;
 }
 
 void QtUserAgent::ProvideInput(CWnd& waiting) {
@@ -41,9 +71,10 @@ void QtUserAgent::ProvideInput(CWnd& waiting) {
     if (!waiting.IsWindowVisible() && !(GetActiveWindow() && GetActiveWindow()->IsWindowVisible()))
         throw AgentError("\"" + zn::toUtf8(waiting.GetWindowTextW()) +
                          "\" waits for input but no window is shown");
+    m_gate.delivered = false;
     if (m_beforeWait)
         m_beforeWait(waiting);
-    WaitForInput();
+    waitForDelivery({});
 }
 
 int QtUserAgent::AnswerMessageBox(std::u16string_view text, std::u16string_view caption,

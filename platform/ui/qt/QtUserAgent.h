@@ -8,15 +8,17 @@
 // window as it is now, waits in Qt's event loop for one real input event and delivers it
 // through the window system's input path (platform/ui/Input.h), then returns so the modal
 // loop dispatches what followed. Message boxes, file dialogs and popup menus are real Qt
-// dialogs and menus. A program with its own Qt main window (and no modal loop running) calls
-// ShowWindows() after it changed our windows and WaitForInput() to feed one event to them;
-// nothing else is needed.
+// dialogs and menus. Between modal loops (a program with its own Qt main window) our
+// windows follow by themselves: every change the window system reports is shown once the
+// events of the moment are handled, and input to them goes in at once. ShowWindows() shows
+// them at once; nothing else is needed.
 #pragma once
 
 #include <functional>
 #include <memory>
 
 #include "platform/ui/UserAgent.h"
+#include "platform/ui/qt/WindowWidget.h"
 
 class QWidget;
 
@@ -53,9 +55,14 @@ public:
 
 private:
     QWidget* activeWidget() const;
+    void waitForDelivery(const std::function<bool()>& stop);
 
+    QObject m_timers; // the context of queued refreshes, which go with the agent
+    InputGate m_gate;
     std::unique_ptr<WindowMirror> m_mirror;
-    bool m_delivered = false;
+    bool m_refreshQueued = false;
+    bool m_showing = false;
+    std::function<void()> m_previousListener;
     std::function<void(CWnd&)> m_beforeWait;
 };
 

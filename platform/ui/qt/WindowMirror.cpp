@@ -20,7 +20,7 @@ void WindowMirror::follow(CWnd& window, QWidget* parentWidget) {
     QPointer<WindowWidget>& widget = m_widgets[window.m_hWnd];
     m_seen[window.m_hWnd] = true;
     if (!widget) {
-        widget = new WindowWidget(window.m_hWnd, parentWidget, m_onInput);
+        widget = new WindowWidget(window.m_hWnd, parentWidget, m_gate);
         if (!parentWidget) {
             Qt::WindowFlags flags = dynamic_cast<CDialog*>(&window) ? Qt::Dialog : Qt::Window;
             if (dynamic_cast<CToolTipCtrl*>(&window))
@@ -45,6 +45,13 @@ void WindowMirror::Sync() {
     for (CWnd* top : TopLevelWindows())
         if (top->IsWindowVisible() || WidgetOf(top->m_hWnd))
             follow(*top, nullptr);
+    // The window that has the user's attention is the one the desktop raises.
+    if (CWnd* active = GetActiveWindow())
+        if (WindowWidget* widget = WidgetOf(active->m_hWnd);
+            widget && widget->isVisible() && !widget->isActiveWindow()) {
+            widget->raise();
+            widget->activateWindow();
+        }
     // Widgets of windows that are gone or hidden with their parent. Deleted later, as one of
     // them may be handling the event that closed its window.
     for (auto it = m_widgets.begin(); it != m_widgets.end();) {

@@ -12,8 +12,7 @@ namespace zn::ui::qt {
 
 class WindowMirror {
 public:
-    // `onInput` is told each time a widget delivered a real event.
-    explicit WindowMirror(std::function<void()> onInput) : m_onInput(std::move(onInput)) {}
+    explicit WindowMirror(InputGate& gate) : m_gate(gate) {}
     ~WindowMirror();
     WindowMirror(const WindowMirror&) = delete;
     WindowMirror& operator=(const WindowMirror&) = delete;
@@ -26,7 +25,7 @@ public:
 private:
     void follow(CWnd& window, QWidget* parentWidget);
 
-    std::function<void()> m_onInput;
+    InputGate& m_gate;
     std::map<HWND, QPointer<WindowWidget>> m_widgets;
     std::map<HWND, bool> m_seen;
 };

@@ -2,20 +2,29 @@
 
 #include <QCloseEvent>
 #include <QInputMethodEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <QWheelEvent>
 
+#include "platform/ui/ComboBox.h"
 #include "platform/ui/Input.h"
+#include "platform/ui/ToolTip.h"
 #include "platform/ui/qt/ControlPainter.h"
 #include "platform/ui/qt/KeyMapping.h"
 #include "platform/ui/qt/QtText.h"
 
 namespace zn::ui::qt {
 
-WindowWidget::WindowWidget(HWND hwnd, QWidget* parent, std::function<void()> onInput)
-    : QWidget(parent), m_hwnd(hwnd), m_onInput(std::move(onInput)) {
+namespace {
+constexpr int kComboFieldHeight = 22;
+}
+
+WindowWidget::WindowWidget(HWND hwnd, QWidget* parent, InputGate& gate)
+    : QWidget(parent), m_hwnd(hwnd), m_gate(gate) {
     setMouseTracking(true);
     if (parent) {
         setFocusPolicy(Qt::NoFocus);
@@ -29,6 +38,10 @@ void WindowWidget::Follow(const CWnd& window) {
     m_following = true;
     CRect rect = window.GetRectInParent();
     QRect geometry(rect.left, rect.top, rect.Width(), rect.Height());
+    // A combo box's rectangle includes its dropped list; only the field shows, so clicks
+    // below it reach the controls there.
+    if (dynamic_cast<const CComboBox*>(&window))
+        geometry.setHeight(std::min(geometry.height(), kComboFieldHeight));
     if (isWindow()) {
         if (windowTitle() != ToQString(window.GetWindowTextW()))
             setWindowTitle(ToQString(window.GetWindowTextW()));
@@ -41,8 +54,12 @@ void WindowWidget::Follow(const CWnd& window) {
     }
     setEnabled(window.IsWindowEnabled());
     const bool shown = (window.GetStyle() & WS_VISIBLE) != 0;
-    if (shown != isVisibleTo(parentWidget()) || (isWindow() && shown != isVisible()))
+    if (shown != isVisibleTo(parentWidget()) || (isWindow() && shown != isVisible())) {
         setVisible(shown);
+        // The keyboard of a top-level window goes through its own widget (see above).
+        if (shown && isWindow())
+            setFocus(Qt::ActiveWindowFocusReason);
+    }
     m_following = false;
 }
 
@@ -55,18 +72,46 @@ void WindowWidget::paintEvent(QPaintEvent* event) {
     PaintWindow(painter, *window, palette());
 }
 
+bool WindowWidget::admit(const QEvent& event) {
+    if (!m_gate.waiting || !m_gate.delivered)
+        return true;
+    QCoreApplication::postEvent(this, event.clone());
+    return false;
+}
+
 void WindowWidget::delivered() {
-    if (m_onInput)
-        m_onInput();
+    m_gate.delivered = true;
+    if (!m_gate.waiting && m_gate.refresh)
+        m_gate.refresh();
+}
+
+void WindowWidget::chooseFromList(CWnd& combo) {
+    auto* box = dynamic_cast<CComboBox*>(&combo);
+    if (!box || box->GetCount() == 0)
+        return;
+    QMenu list;
+    list.setMinimumWidth(width());
+    for (int i = 0; i < box->GetCount(); ++i)
+        list.addAction(ToQString(box->GetLBText(i)))->setData(i);
+    QAction* chosen = list.exec(mapToGlobal(QPoint(0, height())));
+    if (!chosen || !CWnd::IsWindow(m_hwnd))
+        return;
+    // The list's rows lie below the box, where the window system takes a click as a choice.
+    const CPoint row = box->FindItemRect(box->GetLBText(chosen->data().toInt()))->CenterPoint();
+    MouseEvent(combo, WM_LBUTTONDOWN, row, 0, MK_LBUTTON);
+    if (CWnd::IsWindow(m_hwnd))
+        MouseEvent(combo, WM_LBUTTONUP, row, 0, 0);
 }
 
 void WindowWidget::mouse(QMouseEvent* event, UINT message) {
     CWnd* window = Window();
-    if (!window)
+    if (!window || !admit(*event))
         return;
     QPoint at = event->position().toPoint();
     MouseEvent(*window, message, {at.x(), at.y()}, ModifiersOf(event->modifiers()),
                MouseButtonsOf(event->buttons()));
+    if (message == WM_LBUTTONDOWN && dynamic_cast<CComboBox*>(window) && CWnd::IsWindow(m_hwnd))
+        chooseFromList(*window);
     delivered();
 }
 
@@ -90,11 +135,28 @@ void WindowWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void WindowWidget::mouseMoveEvent(QMouseEvent* event) {
     mouse(event, WM_MOUSEMOVE);
+    showToolTip(event->globalPosition().toPoint());
+}
+
+void WindowWidget::showToolTip(QPoint where) {
+    CWnd* window = Window();
+    if (!window)
+        return;
+    // Tooltip controls decide from the mouse messages relayed to them whether a tip shows.
+    for (CWnd* top : TopLevelWindows())
+        if (auto* tips = dynamic_cast<CToolTipCtrl*>(top)) {
+            const ZnsStringW tip = tips->TipFor(window);
+            if (!tip.empty()) {
+                QToolTip::showText(where, ToQString(tip), this);
+                return;
+            }
+        }
+    QToolTip::hideText();
 }
 
 void WindowWidget::wheelEvent(QWheelEvent* event) {
     CWnd* window = Window();
-    if (!window)
+    if (!window || !admit(*event))
         return;
     WPARAM keys = MouseButtonsOf(event->buttons());
     if (event->modifiers() & Qt::ShiftModifier)
@@ -111,7 +173,7 @@ void WindowWidget::keyPressEvent(QKeyEvent* event) {
     const unsigned modifiers = ModifiersOf(event->modifiers());
     const UINT key = VirtualKeyOf(event->key());
     CWnd* window = Window();
-    if (!window)
+    if (!window || !admit(*event))
         return;
     if (event->key() == Qt::Key_F4 && modifiers == kModAlt) {
         // The frame's close, as the window manager gives it.
@@ -131,7 +193,7 @@ void WindowWidget::keyPressEvent(QKeyEvent* event) {
 }
 
 void WindowWidget::inputMethodEvent(QInputMethodEvent* event) {
-    if (event->commitString().isEmpty())
+    if (event->commitString().isEmpty() || !admit(*event))
         return;
     TypeText(ToU16(event->commitString()));
     delivered();

@@ -10,10 +10,18 @@
 
 namespace zn::ui::qt {
 
+// Lets real input into our windows one event at a time while an agent waits, so the modal
+// loop dispatches what each event caused before the next arrives; outside a wait every
+// event goes in at once and `refresh` has the windows shown again afterwards.
+struct InputGate {
+    bool waiting = false;
+    bool delivered = false;
+    std::function<void()> refresh;
+};
+
 class WindowWidget : public QWidget {
 public:
-    // `onInput` is told each time a real event reached our windows.
-    WindowWidget(HWND hwnd, QWidget* parent, std::function<void()> onInput);
+    WindowWidget(HWND hwnd, QWidget* parent, InputGate& gate);
 
     HWND Handle() const { return m_hwnd; }
     CWnd* Window() const { return CWnd::FromHandle(m_hwnd); }
@@ -36,10 +44,15 @@ protected:
 
 private:
     void mouse(QMouseEvent* event, UINT message);
+    // False when the event has to wait for the next turn (it is queued again).
+    bool admit(const QEvent& event);
     void delivered();
+    // A drop-down list's entries as a menu under the combo box; the choice is clicked.
+    void chooseFromList(CWnd& combo);
+    void showToolTip(QPoint where);
 
     HWND m_hwnd;
-    std::function<void()> m_onInput;
+    InputGate& m_gate;
     bool m_following = false; // geometry changes come from our window, not from the user
 };
 

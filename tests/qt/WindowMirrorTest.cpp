@@ -1,0 +1,107 @@
+// Our windows and their widgets: windows made, changed and destroyed outside any modal loop
+// show by themselves, and while a loop waits, real input goes in one event per wait.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/qt/QtUserAgent.h"
+
+namespace zn::ui::qt::test {
+namespace {
+
+class WindowMirrorTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_previous = SetUserAgent(&agent);
+        ASSERT_TRUE(top.Create(u"Test", u"First", WS_POPUP | WS_VISIBLE, {40, 30, 340, 230}, nullptr, 0));
+        ASSERT_TRUE(edit.Create(u"Edit", u"", WS_CHILD | WS_VISIBLE, {10, 10, 210, 32}, &top, 100));
+        edit.SetFocus();
+    }
+    void TearDown() override {
+        if (top.GetSafeHwnd())
+            top.DestroyWindow();
+        ClearMessageQueue();
+        SetUserAgent(m_previous);
+    }
+    static void settle() { QCoreApplication::processEvents(); }
+    void postKey(int key, const QString& text) {
+        QCoreApplication::postEvent(agent.WidgetOf(top),
+                                    new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text));
+    }
+
+    QtUserAgent agent;
+    CWnd top;
+    CEdit edit;
+
+private:
+    UserAgent* m_previous = nullptr;
+};
+
+TEST_F(WindowMirrorTest, ChangesOutsideAWaitShowByThemselves) {
+    settle();
+    QWidget* widget = agent.WidgetOf(top);
+    ASSERT_NE(widget, nullptr);
+    EXPECT_TRUE(widget->isVisible());
+    EXPECT_EQ(widget->windowTitle(), QStringLiteral("First"));
+    EXPECT_EQ(widget->size(), QSize(300, 200));
+    ASSERT_NE(agent.WidgetOf(edit), nullptr);
+    EXPECT_EQ(agent.WidgetOf(edit)->geometry(), QRect(10, 10, 200, 22));
+
+    top.SetWindowTextW(u"Renamed");
+    edit.MoveWindow(20, 40, 100, 22);
+    edit.EnableWindow(false);
+    settle();
+    EXPECT_EQ(widget->windowTitle(), QStringLiteral("Renamed"));
+    EXPECT_EQ(agent.WidgetOf(edit)->geometry(), QRect(20, 40, 100, 22));
+    EXPECT_FALSE(agent.WidgetOf(edit)->isEnabled());
+
+    // A combo box shows only its field; its rectangle's list part belongs to what lies below.
+    CComboBox combo;
+    ASSERT_TRUE(combo.Create(u"ComboBox", u"", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST,
+                             {10, 80, 110, 180}, &top, 101));
+    settle();
+    ASSERT_NE(agent.WidgetOf(combo), nullptr);
+    EXPECT_LT(agent.WidgetOf(combo)->height(), 30);
+
+    top.ShowWindow(SW_HIDE);
+    settle();
+    EXPECT_FALSE(widget->isVisible());
+    top.DestroyWindow();
+    settle();
+    EXPECT_EQ(agent.WidgetOf(top), nullptr);
+}
+
+TEST_F(WindowMirrorTest, AWaitTakesOneEventAndLeavesTheRestForTheNext) {
+    agent.ShowWindows();
+    std::vector<std::u16string> seen;
+    int waits = 0;
+    agent.SetBeforeWaitHook([&](CWnd&) {
+        if (++waits == 1) {
+            postKey(Qt::Key_A, QStringLiteral("a"));
+            postKey(Qt::Key_B, QStringLiteral("b"));
+        }
+    });
+    for (int i = 0; i < 2; ++i) {
+        agent.ProvideInput(top);
+        seen.push_back(edit.GetWindowTextW());
+    }
+    EXPECT_EQ(seen, (std::vector<std::u16string>{u"a", u"ab"}));
+
+    // Outside a wait, input goes in as it comes.
+    postKey(Qt::Key_C, QStringLiteral("c"));
+    postKey(Qt::Key_D, QStringLiteral("d"));
+    settle();
+    EXPECT_EQ(edit.GetWindowTextW(), u"abcd");
+}
+
+TEST_F(WindowMirrorTest, AWaitWithNothingShownIsAnError) {
+    top.ShowWindow(SW_HIDE);
+    SetActiveWindow(nullptr);
+    EXPECT_THROW(agent.ProvideInput(top), AgentError);
+}
+
+} // namespace
+} // namespace zn::ui::qt::test
