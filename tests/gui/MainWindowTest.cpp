@@ -203,3 +203,25 @@ TEST_F(GuiFixture, ModuleDialogsShowAsRealWindows) {
     EXPECT_EQ(caption, QStringLiteral("Dimensioned text"));
     EXPECT_EQ(output("text"), "");
 }
+
+TEST_F(GuiFixture, PickThatADialogAsksForIsAnsweredOnTheSheet) {
+    run({"new --sheet A4", "user type Hello", "user click 32974", "user click 32942"});
+    const gui::SheetTransform& transform = m_window->Sheet().Transform();
+    QPoint origin = transform.ToView(QPointF(100, 150)).toPoint();
+    QPoint direction = transform.ToView(QPointF(160, 150)).toPoint();
+    Clicker clicker(*m_window, {origin, direction});
+    // Once the location is picked, OK on the real dialog makes the line.
+    m_windows->SetBeforeWaitHook([&](zn::ui::CWnd& waiting) {
+        zn::ui::CWnd* ok = waiting.GetDlgItem(1);
+        QWidget* button = ok ? m_windows->WidgetOf(*ok) : nullptr;
+        if (button && button->isVisible())
+            QTimer::singleShot(0, button, [button] { QTest::mouseClick(button, Qt::LeftButton); });
+    });
+    EXPECT_TRUE(m_window->RunLine(QStringLiteral("command DText"))) << m_window->Log().toPlainText().toStdString();
+    m_windows->SetBeforeWaitHook({});
+    auto text = nlohmann::json::parse(output("text"));
+    EXPECT_EQ(text["text"], "Hello");
+    QPointF expected = transform.ToDrawing(origin);
+    EXPECT_NEAR(text["origin"][0].get<double>(), expected.x(), 1e-6);
+    EXPECT_NEAR(text["origin"][1].get<double>(), expected.y(), 1e-6);
+}
