@@ -8,8 +8,7 @@
 
 Subcommand addGuiCommand(CLI::App& app) {
     auto options = std::make_shared<gui::GuiOptions>();
-    CLI::App* command =
-        app.add_subcommand("gui", "Run the reference CAD host in a desktop window");
+    CLI::App* command = app.add_subcommand("gui", "Run the reference CAD host in a desktop window");
     command->add_option("DRAWING", options->drawing, "Drawing file to open");
     command->add_option("--lang", options->language, "Interface language: 1033, 1049 or 3082")
         ->check(CLI::IsMember({1033, 1049, 3082}));

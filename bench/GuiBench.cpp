@@ -40,9 +40,9 @@ gui::MainWindow& window() {
             nullptr, scratch.filePath(QStringLiteral("settings.xml")).toStdString());
         window->resize(1280, 900);
         window->show();
-        for (std::string line : {std::string("new --sheet A1"),
-                                 "tt new --mode 0 --content \"" + content + "\"",
-                                 std::string("tt place last 0")})
+        for (std::string line :
+             {std::string("new --sheet A1"), "tt new --mode 0 --content \"" + content + "\"",
+              std::string("tt place last 0")})
             if (!window->RunLine(QString::fromStdString(line)))
                 std::abort();
         return window;

@@ -75,7 +75,8 @@ MainWindow::MainWindow(zn::ui::UserAgent* windows, const std::string& settingsPa
 
     connect(m_commandLine, &QLineEdit::returnPressed, this, &MainWindow::commandLineEntered);
     connect(m_view, &SheetView::cursorMoved, this, [this](QPointF point) {
-        m_coordinates->setText(QStringLiteral("%1, %2").arg(point.x(), 0, 'f', 2).arg(point.y(), 0, 'f', 2));
+        m_coordinates->setText(
+            QStringLiteral("%1, %2").arg(point.x(), 0, 'f', 2).arg(point.y(), 0, 'f', 2));
     });
     // Esc cancels a pick wherever the focus is in the window.
     auto* cancelPick = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -105,8 +106,10 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(Text(res::IDS_GUI_MENU_FILE));
     file->addAction(Text(res::IDS_GUI_FILE_NEW), QKeySequence::New, this, &MainWindow::newDrawing);
-    file->addAction(Text(res::IDS_GUI_FILE_OPEN), QKeySequence::Open, this, &MainWindow::openDrawing);
-    file->addAction(Text(res::IDS_GUI_FILE_SAVE), QKeySequence::Save, this, &MainWindow::saveDrawing);
+    file->addAction(Text(res::IDS_GUI_FILE_OPEN), QKeySequence::Open, this,
+                    &MainWindow::openDrawing);
+    file->addAction(Text(res::IDS_GUI_FILE_SAVE), QKeySequence::Save, this,
+                    &MainWindow::saveDrawing);
     file->addAction(Text(res::IDS_GUI_FILE_SAVE_AS), QKeySequence::SaveAs, this,
                     &MainWindow::saveDrawingAs);
     file->addSeparator();
@@ -122,7 +125,8 @@ void MainWindow::buildMenus() {
 
     QMenu* view = menuBar()->addMenu(Text(res::IDS_GUI_MENU_VIEW));
     view->addAction(Text(res::IDS_GUI_ZOOM_IN), QKeySequence::ZoomIn, m_view, &SheetView::ZoomIn);
-    view->addAction(Text(res::IDS_GUI_ZOOM_OUT), QKeySequence::ZoomOut, m_view, &SheetView::ZoomOut);
+    view->addAction(Text(res::IDS_GUI_ZOOM_OUT), QKeySequence::ZoomOut, m_view,
+                    &SheetView::ZoomOut);
     view->addAction(Text(res::IDS_GUI_FIT), QKeySequence(Qt::Key_F5), m_view, &SheetView::Fit);
 }
 
@@ -226,7 +230,8 @@ bool MainWindow::saveDrawing() {
 }
 
 bool MainWindow::saveDrawingAs() {
-    QString path = QFileDialog::getSaveFileName(this, {}, m_path, Text(res::IDS_GUI_DRAWING_FILTER));
+    QString path =
+        QFileDialog::getSaveFileName(this, {}, m_path, Text(res::IDS_GUI_DRAWING_FILTER));
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())
@@ -239,8 +244,8 @@ void MainWindow::showNotebook() {
         return;
     // The notebook is opened the way a host opens it: through the module's export, on the
     // notebook the settings remember.
-    auto run = reinterpret_cast<decltype(&RunNotebook)>(zn::loader::GetProcAddress(
-        zn::loader::GetModuleHandleW(u"ReqpadDll.dll"), "RunNotebook"));
+    auto run = reinterpret_cast<decltype(&RunNotebook)>(
+        zn::loader::GetProcAddress(zn::loader::GetModuleHandleW(u"ReqpadDll.dll"), "RunNotebook"));
     if (!run)
         return;
     setBusy(true);
@@ -255,8 +260,9 @@ void MainWindow::showNotebook() {
 bool MainWindow::drawingMayGo() {
     if (!m_session->IsModified())
         return true;
-    auto choice = QMessageBox::question(this, Text(res::IDS_GUI_CAPTION), Text(res::IDS_GUI_SAVE_DRAWING),
-                                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    auto choice =
+        QMessageBox::question(this, Text(res::IDS_GUI_CAPTION), Text(res::IDS_GUI_SAVE_DRAWING),
+                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     if (choice == QMessageBox::Cancel)
         return false;
     return choice == QMessageBox::No || saveDrawing();

@@ -22,7 +22,9 @@ int RunGui(const GuiOptions& options) {
         try {
             MainWindow window(&windows);
             window.show();
-            if (!options.drawing.empty())
+            if (options.drawing.empty())
+                window.RunLine(QStringLiteral("new"));
+            else
                 window.OpenDrawing(QString::fromStdString(options.drawing));
             return QApplication::exec() == 0 ? 0 : 2;
         } catch (const ShellError& e) {

@@ -6,7 +6,7 @@
 namespace gui {
 
 struct GuiOptions {
-    std::string drawing; // opened at start when given
+    std::string drawing; // opened at start; without it a new drawing is made
     int language = 1033;
 };
 

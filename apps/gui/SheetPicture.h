@@ -28,7 +28,8 @@ public:
     // does not cover it at this zoom. With `allowScaled`, the image of another zoom is
     // scaled instead (a zoom in progress shows at once; Prepare makes it sharp later).
     // False when what was drawn is not sharp.
-    bool Draw(QPainter& painter, const SheetTransform& transform, QSize view, bool allowScaled = false);
+    bool Draw(QPainter& painter, const SheetTransform& transform, QSize view,
+              bool allowScaled = false);
     // Renders what `view` shows at this zoom unless the kept image covers it already.
     void Prepare(const SheetTransform& transform, QSize view);
     // How often the SVG was rendered into pixels; a pan that renders has missed the cache.

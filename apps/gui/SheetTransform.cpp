@@ -7,10 +7,10 @@ namespace gui {
 
 namespace {
 
-constexpr double kFitMargin = 0.04;    // of the view, on each side
-constexpr double kSmallestSheet = 48;  // pixels along the sheet's longer side
+constexpr double kFitMargin = 0.04;   // of the view, on each side
+constexpr double kSmallestSheet = 48; // pixels along the sheet's longer side
 constexpr double kLargestSheet = 60000;
-constexpr int kVisiblePart = 32;       // pixels of the sheet that stay in view
+constexpr int kVisiblePart = 32; // pixels of the sheet that stay in view
 
 double longerSide(QSizeF size) {
     return std::max(size.width(), size.height());
@@ -19,7 +19,8 @@ double longerSide(QSizeF size) {
 } // namespace
 
 QPointF SheetTransform::ToDrawing(QPointF view) const {
-    return {(view.x() - m_origin.x()) / m_zoom, m_sheet.height() - (view.y() - m_origin.y()) / m_zoom};
+    return {(view.x() - m_origin.x()) / m_zoom,
+            m_sheet.height() - (view.y() - m_origin.y()) / m_zoom};
 }
 
 QPointF SheetTransform::ToView(QPointF drawing) const {

@@ -11,10 +11,10 @@ namespace gui {
 
 namespace {
 
-constexpr double kZoomStep = 1.25;    // a button, a key or one notch of the wheel
+constexpr double kZoomStep = 1.25;   // a button, a key or one notch of the wheel
 constexpr int kKeyPanStep = 48;      // pixels per arrow key
 constexpr double kPickTolerance = 4; // pixels around a click that still hit an object
-constexpr int kSharpenDelay = 150; // ms after the last zoom step
+constexpr int kSharpenDelay = 150;   // ms after the last zoom step
 const QColor kBackground(0x5A, 0x5F, 0x66);
 
 } // namespace
@@ -155,13 +155,26 @@ void SheetView::keyPressEvent(QKeyEvent* event) {
         if (m_picking)
             emit pickCancelled();
         return;
-    case Qt::Key_Left: PanBy(QPoint(kKeyPanStep, 0)); return;
-    case Qt::Key_Right: PanBy(QPoint(-kKeyPanStep, 0)); return;
-    case Qt::Key_Up: PanBy(QPoint(0, kKeyPanStep)); return;
-    case Qt::Key_Down: PanBy(QPoint(0, -kKeyPanStep)); return;
-    case Qt::Key_Plus: ZoomIn(); return;
-    case Qt::Key_Minus: ZoomOut(); return;
-    default: QWidget::keyPressEvent(event);
+    case Qt::Key_Left:
+        PanBy(QPoint(kKeyPanStep, 0));
+        return;
+    case Qt::Key_Right:
+        PanBy(QPoint(-kKeyPanStep, 0));
+        return;
+    case Qt::Key_Up:
+        PanBy(QPoint(0, kKeyPanStep));
+        return;
+    case Qt::Key_Down:
+        PanBy(QPoint(0, -kKeyPanStep));
+        return;
+    case Qt::Key_Plus:
+        ZoomIn();
+        return;
+    case Qt::Key_Minus:
+        ZoomOut();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
     }
 }
 

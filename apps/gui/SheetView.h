@@ -1,6 +1,6 @@
 // The drawing's sheet on screen: drawn from the host's SVG, panned by dragging, Shift+wheel,
-// a sideways wheel or the arrow keys, zoomed by the wheel at the cursor, fitted on request. While the host
-// waits for a pick, a left click answers it (in drawing coordinates) and Esc cancels.
+// a sideways wheel or the arrow keys, zoomed by the wheel at the cursor, fitted on request. While
+// the host waits for a pick, a left click answers it (in drawing coordinates) and Esc cancels.
 #pragma once
 
 #include <optional>

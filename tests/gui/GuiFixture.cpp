@@ -38,10 +38,10 @@ std::string GuiFixture::output(const std::string& line) {
 }
 
 std::string GuiFixture::makeDrawing() {
-    std::string content = writeFile("requirements.txt",
-                                    "1. Unspecified radii 2 mm max.\n"
-                                    "2. Sharp edges blunt.\n"
-                                    "3. Surface finish of machined faces Ra 3.2.\n");
+    std::string content =
+        writeFile("requirements.txt", "1. Unspecified radii 2 mm max.\n"
+                                      "2. Sharp edges blunt.\n"
+                                      "3. Surface finish of machined faces Ra 3.2.\n");
     std::string drawing = m_scratch.filePath(QStringLiteral("sheet.zdw")).toStdString();
     output("new --sheet A4");
     output("tt new --mode 0 --content \"" + content + "\"");
@@ -57,7 +57,7 @@ testing::AssertionResult MatchesStoredImage(const QImage& actual, const std::str
     QString stored = QStringLiteral(REQPAD_SOURCE_DIR "/tests/gui/images/%1.png")
                          .arg(QString::fromStdString(name));
     QImage got = actual.convertToFormat(QImage::Format_RGB32);
-    if (qEnvironmentVariableIntValue("REQPAD_UPDATE_IMAGES")) {
+    if (qEnvironmentVariableIntValue("REQPAD_UPDATE_SCREENSHOTS")) {
         got.save(stored);
         return testing::AssertionSuccess() << "stored " << stored.toStdString();
     }
@@ -69,8 +69,8 @@ testing::AssertionResult MatchesStoredImage(const QImage& actual, const std::str
     if (expected.size() != got.size()) {
         got.save(kept);
         return testing::AssertionFailure()
-               << "size " << got.width() << "x" << got.height() << ", stored "
-               << expected.width() << "x" << expected.height() << " (actual kept in " << kept.toStdString() << ")";
+               << "size " << got.width() << "x" << got.height() << ", stored " << expected.width()
+               << "x" << expected.height() << " (actual kept in " << kept.toStdString() << ")";
     }
     constexpr int kVisible = 64; // a channel difference that the eye sees, not antialiasing noise
     long long different = 0;
@@ -87,6 +87,6 @@ testing::AssertionResult MatchesStoredImage(const QImage& actual, const std::str
     if (share <= tolerance)
         return testing::AssertionSuccess();
     got.save(kept);
-    return testing::AssertionFailure() << share * 100 << "% of the pixels differ (actual kept in "
-                                       << kept.toStdString() << ")";
+    return testing::AssertionFailure()
+           << share * 100 << "% of the pixels differ (actual kept in " << kept.toStdString() << ")";
 }

@@ -35,7 +35,7 @@ protected:
 };
 
 // Compares `actual` with the stored image tests/gui/images/NAME.png: the same size and at
-// most `tolerance` of the pixels visibly different. REQPAD_UPDATE_IMAGES=1 stores `actual`
+// most `tolerance` of the pixels visibly different. REQPAD_UPDATE_SCREENSHOTS=1 stores `actual`
 // instead; a mismatch leaves the actual image in the build folder to look at.
 testing::AssertionResult MatchesStoredImage(const QImage& actual, const std::string& name,
                                             double tolerance = 0.005);

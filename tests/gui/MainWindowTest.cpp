@@ -34,16 +34,17 @@ std::map<long long, nlohmann::json> objects(const std::string& listing) {
 class Clicker {
 public:
     Clicker(gui::MainWindow& window, std::vector<QPoint> clicks) : m_clicks(std::move(clicks)) {
-        QObject::connect(&window.Picker(), &gui::SheetPicker::waiting, &window.Sheet(), [this, &window] {
-            if (m_clicks.empty())
-                return;
-            QPoint at = m_clicks.front();
-            m_clicks.erase(m_clicks.begin());
-            // The pick's own loop must run before the click can answer it.
-            QTimer::singleShot(0, &window, [&window, at] {
-                QTest::mouseClick(&window.Sheet(), Qt::LeftButton, {}, at);
-            });
-        });
+        QObject::connect(&window.Picker(), &gui::SheetPicker::waiting, &window.Sheet(),
+                         [this, &window] {
+                             if (m_clicks.empty())
+                                 return;
+                             QPoint at = m_clicks.front();
+                             m_clicks.erase(m_clicks.begin());
+                             // The pick's own loop must run before the click can answer it.
+                             QTimer::singleShot(0, &window, [&window, at] {
+                                 QTest::mouseClick(&window.Sheet(), Qt::LeftButton, {}, at);
+                             });
+                         });
     }
 
 private:
@@ -169,18 +170,20 @@ TEST_F(GuiFixture, ObjectPickFindsTheSmallestObjectUnderTheClickOrTheTypedId) {
     gui::SheetPicker& picker = m_window->Picker();
     auto pickAt = [&](QPointF drawing) {
         QPoint at = transform.ToView(drawing).toPoint();
-        QTimer::singleShot(0, &m_window->Sheet(),
-                           [&, at] { QTest::mouseClick(&m_window->Sheet(), Qt::LeftButton, {}, at); });
+        QTimer::singleShot(0, &m_window->Sheet(), [&, at] {
+            QTest::mouseClick(&m_window->Sheet(), Qt::LeftButton, {}, at);
+        });
         return picker.PickObject({});
     };
-    EXPECT_EQ(pickAt(QPointF(45, 85)).object, 5);  // the mark inside the view
-    EXPECT_EQ(pickAt(QPointF(25, 65)).object, 4);  // the view alone
+    EXPECT_EQ(pickAt(QPointF(45, 85)).object, 5);   // the mark inside the view
+    EXPECT_EQ(pickAt(QPointF(25, 65)).object, 4);   // the view alone
     EXPECT_EQ(pickAt(QPointF(150, 200)).object, 3); // the format covers the sheet
     QTimer::singleShot(0, &m_window->Sheet(), [&] { m_window->RunLine(QStringLiteral("4")); });
     zn::ui::PickAnswer typed = picker.PickObject({});
     EXPECT_EQ(typed.kind, zn::ui::PickAnswer::Kind::Object);
     EXPECT_EQ(typed.object, 4);
-    QTimer::singleShot(0, &m_window->Sheet(), [&] { m_window->RunLine(QStringLiteral("12.5, 40")); });
+    QTimer::singleShot(0, &m_window->Sheet(),
+                       [&] { m_window->RunLine(QStringLiteral("12.5, 40")); });
     zn::ui::PickAnswer point = picker.PickPoint({});
     EXPECT_EQ(point.kind, zn::ui::PickAnswer::Kind::Point);
     EXPECT_DOUBLE_EQ(point.point.x, 12.5);
@@ -217,7 +220,8 @@ TEST_F(GuiFixture, PickThatADialogAsksForIsAnsweredOnTheSheet) {
         if (button && button->isVisible())
             QTimer::singleShot(0, button, [button] { QTest::mouseClick(button, Qt::LeftButton); });
     });
-    EXPECT_TRUE(m_window->RunLine(QStringLiteral("command DText"))) << m_window->Log().toPlainText().toStdString();
+    EXPECT_TRUE(m_window->RunLine(QStringLiteral("command DText")))
+        << m_window->Log().toPlainText().toStdString();
     m_windows->SetBeforeWaitHook({});
     auto text = nlohmann::json::parse(output("text"));
     EXPECT_EQ(text["text"], "Hello");
