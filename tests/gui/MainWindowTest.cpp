@@ -1,4 +1,8 @@
+#include <set>
+
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTimer>
 #include <QWheelEvent>
@@ -9,6 +13,7 @@
 #include "apps/gui/HostSession.h"
 #include "apps/gui/SheetPicker.h"
 #include "apps/gui/SheetView.h"
+#include "platform/text/CodePage.h"
 #include "tests/gui/GuiFixture.h"
 
 using gui::SheetView;
@@ -228,4 +233,40 @@ TEST_F(GuiFixture, PickThatADialogAsksForIsAnsweredOnTheSheet) {
     QPointF expected = transform.ToDrawing(origin);
     EXPECT_NEAR(text["origin"][0].get<double>(), expected.x(), 1e-6);
     EXPECT_NEAR(text["origin"][1].get<double>(), expected.y(), 1e-6);
+}
+
+namespace {
+
+// The accelerator characters of the actions, lower-cased; "" for an action without one.
+std::vector<QString> accelerators(const QList<QAction*>& actions) {
+    std::vector<QString> keys;
+    for (QAction* action : actions) {
+        if (action->isSeparator())
+            continue;
+        qsizetype at = action->text().indexOf(QLatin1Char('&'));
+        keys.push_back(at < 0 ? QString() : action->text().mid(at + 1, 1).toLower());
+    }
+    return keys;
+}
+
+} // namespace
+
+TEST(MainWindowTexts, EveryLanguageSetNamesTheMenusWithDistinctAccelerators) {
+    QTemporaryDir scratch;
+    for (int language : {1033, 1049, 3082}) {
+        zn::setInterfaceLanguage(language);
+        gui::MainWindow window(nullptr,
+                               scratch.filePath(QStringLiteral("settings.xml")).toStdString());
+        QList<QList<QAction*>> levels = {window.menuBar()->actions()};
+        for (QAction* menu : window.menuBar()->actions())
+            levels.push_back(menu->menu()->actions());
+        for (const QList<QAction*>& level : levels) {
+            std::vector<QString> keys = accelerators(level);
+            std::set<QString> distinct(keys.begin(), keys.end());
+            EXPECT_EQ(distinct.size(), keys.size())
+                << "language " << language << ", menu of " << level.front()->text().toStdString();
+            EXPECT_EQ(distinct.count(QString()), 0u) << "language " << language;
+        }
+    }
+    zn::setInterfaceLanguage(1033);
 }
