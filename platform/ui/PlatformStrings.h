@@ -41,6 +41,17 @@ inline constexpr UINT kIdsFileErrorSharing = 61738;
 inline constexpr UINT kIdsFileErrorLock = 61739;
 inline constexpr UINT kIdsFileErrorDiskFull = 61740;
 inline constexpr UINT kIdsFileErrorEndOfFile = 61741;
+// The pickers of sibling modules as the desktop shows them: captions and field labels.
+inline constexpr UINT kIdsPickRecord = 61744;
+inline constexpr UINT kIdsPickMaterial = 61745;
+inline constexpr UINT kIdsMaterialName = 61746;
+inline constexpr UINT kIdsMaterialNumerator = 61747;
+inline constexpr UINT kIdsMaterialDenominator = 61748;
+inline constexpr UINT kIdsPickFit = 61749;
+inline constexpr UINT kIdsFitUpper = 61750;
+inline constexpr UINT kIdsFitLower = 61751;
+inline constexpr UINT kIdsPickSymbol = 61752;
+inline constexpr UINT kIdsSymbolText = 61753;
 
 // Loads string `id` and puts `args` in place of %1, %2, ...
 ZnsStringW FormatString(UINT id, std::initializer_list<std::u16string_view> args);

@@ -1,5 +1,5 @@
 // The backend's translations: the clipboard in both directions, the system's file filters,
-// typed answers to the host's requests, and keys.
+// typed answers to the host's requests and a module's own cursor.
 #include <gtest/gtest.h>
 
 #include <QClipboard>
@@ -7,9 +7,8 @@
 #include <QMimeData>
 
 #include "platform/ui/Clipboard.h"
-#include "platform/ui/Input.h"
 #include "platform/ui/qt/ClipboardBridge.h"
-#include "platform/ui/qt/KeyMapping.h"
+#include "platform/ui/qt/CursorMapping.h"
 #include "platform/ui/qt/QtDialogs.h"
 
 namespace zn::ui::qt::test {
@@ -21,7 +20,8 @@ TEST(ClipboardBridgeTest, TextAndRichTextGoBothWays) {
     ASSERT_TRUE(OpenClipboard(nullptr));
     EmptyClipboard();
     const std::u16string text = u"Сталь 45";
-    SetClipboardData(CF_UNICODETEXT, std::string(reinterpret_cast<const char*>(text.data()), text.size() * 2));
+    SetClipboardData(CF_UNICODETEXT,
+                     std::string(reinterpret_cast<const char*>(text.data()), text.size() * 2));
     SetClipboardData(ClipboardFormatRtf(), "{\\rtf1 Steel}");
     CloseClipboard();
     const QMimeData* system = QGuiApplication::clipboard()->mimeData();
@@ -69,16 +69,14 @@ TEST(PickAnswers, PointsObjectsKeywordsAndNonsense) {
     EXPECT_EQ(ReadPickAnswer(u"", keywords, false).kind, PickAnswer::Kind::Cancel);
 }
 
-TEST(KeyMappingTest, KeysModifiersAndButtons) {
-    EXPECT_EQ(VirtualKeyOf(Qt::Key_A), UINT('A'));
-    EXPECT_EQ(VirtualKeyOf(Qt::Key_7), UINT('7'));
-    EXPECT_EQ(VirtualKeyOf(Qt::Key_F12), VK_F12);
-    EXPECT_EQ(VirtualKeyOf(Qt::Key_Enter), VK_RETURN);
-    EXPECT_EQ(VirtualKeyOf(Qt::Key_Backtab), VK_TAB);
-    EXPECT_EQ(VirtualKeyOf(Qt::Key_Menu), VK_APPS);
-    EXPECT_EQ(VirtualKeyOf(Qt::Key_Comma), 0u); // typed as a character only
-    EXPECT_EQ(ModifiersOf(Qt::ShiftModifier | Qt::AltModifier), kModShift | kModAlt);
-    EXPECT_EQ(MouseButtonsOf(Qt::LeftButton | Qt::RightButton), MK_LBUTTON | MK_RBUTTON);
+TEST(CursorMappingTest, AModulesCursorKeepsItsPictureAndHotSpot) {
+    EXPECT_EQ(ToQCursor(nullptr).shape(), Qt::ArrowCursor);
+    CursorShape own;
+    own.standard = false;
+    own.picture = CursorImage{PixelImage(16, 16, RGB(0, 0, 0)), {3, 5}};
+    const QCursor cursor = ToQCursor(&own);
+    EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);
+    EXPECT_EQ(cursor.hotSpot(), QPoint(3, 5));
 }
 
 } // namespace

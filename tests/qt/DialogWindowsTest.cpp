@@ -77,10 +77,10 @@ protected:
         const QPointF global = widget->mapToGlobal(QPointF(at));
         for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
             QCoreApplication::postEvent(
-                widget, new QMouseEvent(type, QPointF(at), global, Qt::LeftButton,
-                                        type == QEvent::MouseButtonPress ? Qt::LeftButton
-                                                                         : Qt::NoButton,
-                                        Qt::NoModifier));
+                widget,
+                new QMouseEvent(type, QPointF(at), global, Qt::LeftButton,
+                                type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                                Qt::NoModifier));
     }
     // The frame's close button, as the window manager reports it.
     void postClose(CWnd& window) { QCoreApplication::postEvent(widgetOf(window), new QCloseEvent); }
@@ -204,7 +204,8 @@ TEST_F(DialogWindows, NotebookLooksAsStoredAndEscAsksToSaveChangesInARealBox) {
         notebook::CNotebookDoc doc;
         doc.NewNotebook(true);
         notebook::CNotebookTree& pages = doc.Pages();
-        HTREEITEM steels = pages.InsertTreeItem(u"Steels", pages.Root(), TVI_LAST, notebook::kPartition);
+        HTREEITEM steels =
+            pages.InsertTreeItem(u"Steels", pages.Root(), TVI_LAST, notebook::kPartition);
         HTREEITEM grades = pages.InsertTreeItem(u"Grades", steels, TVI_LAST, notebook::kTextPage);
         pages.GetOwnPage(grades)->text = notebook::RtfOfPlainText(u"1. Steel 45");
         pages.InsertTreeItem(u"Bolts", pages.Root(), TVI_LAST, notebook::kPartition);

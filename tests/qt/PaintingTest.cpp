@@ -99,7 +99,8 @@ struct Ink {
 
 Ink inkOf(const QImage& image, int from, int to, int line = 0) {
     Ink ink;
-    const int cell = richedit::RichEditModel::kCellWidth, height = richedit::RichEditModel::kLineHeight;
+    const int cell = richedit::RichEditModel::kCellWidth,
+              height = richedit::RichEditModel::kLineHeight;
     for (int y = line * height; y < (line + 1) * height; ++y)
         for (int x = from * cell; x < to * cell; ++x) {
             const QColor c = image.pixelColor(x, y);

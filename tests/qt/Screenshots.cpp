@@ -43,9 +43,11 @@ std::string CompareImages(const QImage& actual, const QImage& expected) {
                << "no stored picture " << stored << " (REQPAD_UPDATE_SCREENSHOTS=1 stores it)";
     const std::string difference = CompareImages(actual, expected);
     if (!difference.empty()) {
-        const std::string seen = (std::filesystem::temp_directory_path() / (name + ".png")).string();
+        const std::string seen =
+            (std::filesystem::temp_directory_path() / (name + ".png")).string();
         actual.save(QString::fromStdString(seen));
-        return ::testing::AssertionFailure() << name << ": " << difference << " (seen: " << seen << ")";
+        return ::testing::AssertionFailure()
+               << name << ": " << difference << " (seen: " << seen << ")";
     }
     return ::testing::AssertionSuccess();
 }

@@ -3,10 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
 
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/Menu.h"
+#include "platform/ui/RichEditCtrl.h"
 #include "platform/ui/qt/QtUserAgent.h"
 
 namespace zn::ui::qt::test {
@@ -16,7 +22,8 @@ class WindowMirrorTest : public ::testing::Test {
 protected:
     void SetUp() override {
         m_previous = SetUserAgent(&agent);
-        ASSERT_TRUE(top.Create(u"Test", u"First", WS_POPUP | WS_VISIBLE, {40, 30, 340, 230}, nullptr, 0));
+        ASSERT_TRUE(
+            top.Create(u"Test", u"First", WS_POPUP | WS_VISIBLE, {40, 30, 340, 230}, nullptr, 0));
         ASSERT_TRUE(edit.Create(u"Edit", u"", WS_CHILD | WS_VISIBLE, {10, 10, 210, 32}, &top, 100));
         edit.SetFocus();
     }
@@ -95,6 +102,71 @@ TEST_F(WindowMirrorTest, AWaitTakesOneEventAndLeavesTheRestForTheNext) {
     postKey(Qt::Key_D, QStringLiteral("d"));
     settle();
     EXPECT_EQ(edit.GetWindowTextW(), u"abcd");
+}
+
+TEST_F(WindowMirrorTest, TheMenuBarLiesAboveTheClientAndSendsItsCommands) {
+    CMenu file;
+    file.CreatePopupMenu();
+    file.AppendMenu(MF_STRING, 57602, u"&Close");
+    file.AppendMenu(MF_STRING | MF_GRAYED, 57603, u"&Save");
+    CMenu bar;
+    bar.CreateMenu();
+    bar.AppendMenu(MF_POPUP, file, u"&File");
+    top.SetMenu(&bar);
+    int closed = 0;
+    top.OnCommandId(57602, [&] { ++closed; });
+    settle();
+    QWidget* widget = agent.WidgetOf(top);
+    auto* menuBar = widget->findChild<QMenuBar*>();
+    ASSERT_NE(menuBar, nullptr);
+    const int menuHeight = menuBar->height();
+    EXPECT_GT(menuHeight, 0);
+    EXPECT_EQ(widget->height(), 200 + menuHeight);
+    EXPECT_EQ(agent.WidgetOf(edit)->y(), 10 + menuHeight);
+
+    QMenu* popup = menuBar->actions().front()->menu();
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(menuBar->actions().front()->text(), QStringLiteral("&File"));
+    // The entries are read as the popup opens, so the owner's states show.
+    emit popup->aboutToShow();
+    ASSERT_EQ(popup->actions().size(), 2);
+    EXPECT_FALSE(popup->actions()[1]->isEnabled());
+    popup->actions()[0]->trigger();
+    EXPECT_EQ(closed, 1);
+    top.SetMenu(nullptr);
+}
+
+TEST_F(WindowMirrorTest, InputMethodsTypeWhatTheyCommit) {
+    agent.ShowWindows();
+    QInputMethodEvent composing(QStringLiteral("С"), {});
+    QCoreApplication::sendEvent(agent.WidgetOf(top), &composing);
+    EXPECT_EQ(edit.GetWindowTextW(), u""); // still being composed
+    QInputMethodEvent committed;
+    committed.setCommitString(QStringLiteral("Сталь"));
+    QCoreApplication::sendEvent(agent.WidgetOf(top), &committed);
+    EXPECT_EQ(edit.GetWindowTextW(), u"Сталь");
+}
+
+TEST_F(WindowMirrorTest, ALongTextScrollsByItsScrollBar) {
+    CRichEditCtrl text;
+    ASSERT_TRUE(text.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE, {10, 40, 210, 120},
+                            &top, 102));
+    std::u16string lines;
+    for (int i = 0; i < 40; ++i)
+        lines += u"line\r";
+    text.SetText(lines);
+    settle();
+    auto* bar = agent.WidgetOf(text)->findChild<QScrollBar*>();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_EQ(bar->maximum(), 41 * richedit::RichEditModel::kLineHeight - 80);
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(text.GetScrollPos().y, 80);
+    // Scrolling by the keyboard moves the bar.
+    text.SetSel(text.GetTextLength(), text.GetTextLength());
+    text.ScrollCaret();
+    settle();
+    EXPECT_EQ(bar->value(), bar->maximum());
 }
 
 TEST_F(WindowMirrorTest, AWaitWithNothingShownIsAnError) {

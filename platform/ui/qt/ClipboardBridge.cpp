@@ -1,3 +1,5 @@
+// The clipboard bridge: our formats as MIME data and back, without echoing a change to the
+// side it came from.
 #include "platform/ui/qt/ClipboardBridge.h"
 
 #include <QClipboard>
@@ -43,8 +45,8 @@ void ClipboardBridge::toSystem() {
     m_copying = true;
     auto* data = new QMimeData;
     if (auto text = GetClipboardData(CF_UNICODETEXT))
-        data->setText(QString(reinterpret_cast<const QChar*>(text->data()),
-                              qsizetype(text->size() / 2)));
+        data->setText(
+            QString(reinterpret_cast<const QChar*>(text->data()), qsizetype(text->size() / 2)));
     if (auto rtf = GetClipboardData(ClipboardFormatRtf()))
         data->setData(kRtfMime, QByteArray(rtf->data(), qsizetype(rtf->size())));
     QGuiApplication::clipboard()->setMimeData(data);
@@ -62,14 +64,15 @@ void ClipboardBridge::fromSystem() {
         EmptyClipboard();
         if (data->hasText()) {
             const QString text = data->text();
-            SetClipboardData(CF_UNICODETEXT,
-                             std::string(reinterpret_cast<const char*>(text.utf16()),
-                                         size_t(text.size()) * 2));
+            SetClipboardData(
+                CF_UNICODETEXT,
+                std::string(reinterpret_cast<const char*>(text.utf16()), size_t(text.size()) * 2));
         }
         for (const QString& mime : {kRtfMime, QStringLiteral("application/rtf")})
             if (data->hasFormat(mime)) {
                 const QByteArray rtf = data->data(mime);
-                SetClipboardData(ClipboardFormatRtf(), std::string(rtf.constData(), size_t(rtf.size())));
+                SetClipboardData(ClipboardFormatRtf(),
+                                 std::string(rtf.constData(), size_t(rtf.size())));
                 break;
             }
         CloseClipboard();

@@ -1,3 +1,5 @@
+// Standard controls drawn from their state with the application's style, then the
+// window's own picture on top.
 #include "platform/ui/qt/ControlPainter.h"
 
 #include <QApplication>
@@ -68,8 +70,8 @@ void paintButton(QPainter& painter, CButton& button, const QPalette& palette) {
     if (button.IsPushButton()) {
         if (kind == BS_DEFPUSHBUTTON)
             option.features |= QStyleOptionButton::DefaultButton;
-        option.state |= button.GetCheck() == BST_CHECKED ? QStyle::State_Sunken
-                                                         : QStyle::State_Raised;
+        option.state |=
+            button.GetCheck() == BST_CHECKED ? QStyle::State_Sunken : QStyle::State_Raised;
         style->drawControl(QStyle::CE_PushButton, &option, &painter);
         return;
     }
@@ -177,7 +179,8 @@ void paintToolTip(QPainter& painter, CWnd& tip, const QPalette& palette) {
     painter.fillRect(rect, palette.color(QPalette::ToolTipBase));
     painter.setPen(palette.color(QPalette::ToolTipText));
     painter.drawRect(rect.adjusted(0, 0, -1, -1));
-    painter.drawText(rect.adjusted(3, 1, -3, -1), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+    painter.drawText(rect.adjusted(3, 1, -3, -1),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
                      ToQString(tip.GetWindowTextW()));
 }
 
@@ -201,7 +204,8 @@ void PaintWindow(QPainter& painter, CWnd& window, const QPalette& palette) {
         paintToolTip(painter, window, palette);
     else if (auto* label = dynamic_cast<CStatic*>(&window); label && picture.empty())
         paintStatic(painter, *label, palette);
-    else if (picture.empty() && (window.GetStyle() & WS_BORDER || window.GetExStyle() & WS_EX_CLIENTEDGE))
+    else if (picture.empty() &&
+             (window.GetStyle() & WS_BORDER || window.GetExStyle() & WS_EX_CLIENTEDGE))
         drawFrame(painter, window, palette);
     // What the window's own paint code drew lies over what the control looks like.
     PaintDisplayList(painter, picture);

@@ -1,3 +1,5 @@
+// Display-list operations as QPainter calls, each with the pen, brush, font, colours and
+// clip it was recorded with.
 #include "platform/ui/qt/DisplayListPainter.h"
 
 #include <QPainter>
@@ -40,11 +42,11 @@ void applyState(QPainter& painter, const DrawState& state) {
     else
         painter.setClipRect(toQRect(state.clip));
     painter.setPen(penOf(state.pen));
-    painter.setBrush(state.brush.hollow ? QBrush(Qt::NoBrush) : QBrush(ToQColor(state.brush.color)));
-    painter.setCompositionMode(state.rop2 == R2_NOT ? QPainter::RasterOp_NotDestination
-                               : state.rop2 == R2_XORPEN
-                                   ? QPainter::RasterOp_SourceXorDestination
-                                   : QPainter::CompositionMode_SourceOver);
+    painter.setBrush(state.brush.hollow ? QBrush(Qt::NoBrush)
+                                        : QBrush(ToQColor(state.brush.color)));
+    painter.setCompositionMode(state.rop2 == R2_NOT      ? QPainter::RasterOp_NotDestination
+                               : state.rop2 == R2_XORPEN ? QPainter::RasterOp_SourceXorDestination
+                                                         : QPainter::CompositionMode_SourceOver);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+// The one table from Qt's keys to virtual keys, and the modifier and button bits.
 #include "platform/ui/qt/KeyMapping.h"
 
 #include "platform/ui/Input.h"

@@ -1,3 +1,5 @@
+// Message boxes, file dialogs, popup menus and typed picks as Qt dialogs, and the look
+// they and our windows share.
 #include "platform/ui/qt/QtDialogs.h"
 
 #include <QApplication>
@@ -51,7 +53,9 @@ QMessageBox::Icon iconOf(unsigned type) {
     }
 }
 
-void addItems(QMenu& target, const CMenu& menu) {
+} // namespace
+
+void FillMenu(QMenu& target, const CMenu& menu) {
     for (int i = 0; i < menu.GetMenuItemCount(); ++i) {
         const int id = menu.GetMenuItemID(i);
         const QString text = ToQString(menu.GetMenuString(UINT(i), MF_BYPOSITION));
@@ -60,7 +64,7 @@ void addItems(QMenu& target, const CMenu& menu) {
             target.addSeparator();
         } else if (id == -1) {
             QMenu* sub = target.addMenu(text);
-            addItems(*sub, menu.GetSubMenu(i));
+            FillMenu(*sub, menu.GetSubMenu(i));
         } else {
             QAction* action = target.addAction(text);
             action->setData(id);
@@ -72,8 +76,6 @@ void addItems(QMenu& target, const CMenu& menu) {
         }
     }
 }
-
-} // namespace
 
 void ApplyDialogLook(QApplication& application) {
     application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -148,7 +150,7 @@ std::optional<std::u16string> ShowFileDialog(QWidget* parent, FileRequest& reque
 
 unsigned ShowPopupMenu(const CMenu& menu, CPoint screen) {
     QMenu popup;
-    addItems(popup, menu);
+    FillMenu(popup, menu);
     QAction* chosen = popup.exec(QPoint(screen.x, screen.y));
     return chosen ? chosen->data().toUInt() : 0;
 }
@@ -171,7 +173,8 @@ PickAnswer ReadPickAnswer(std::u16string_view answer, const std::vector<std::u16
         if (!ok)
             return result;
     }
-    if (wantsObject && numbers.size() == 1 && numbers[0] >= 0 && numbers[0] == double((long long)numbers[0])) {
+    if (wantsObject && numbers.size() == 1 && numbers[0] >= 0 &&
+        numbers[0] == double((long long)numbers[0])) {
         result.kind = PickAnswer::Kind::Object;
         result.object = (long long)numbers[0];
     } else if (numbers.size() == 2 || numbers.size() == 3) {
@@ -191,8 +194,8 @@ PickAnswer AskForPick(QWidget* parent, std::u16string_view prompt,
         label += QStringLiteral(" [") + words.join(QLatin1Char('/')) + QLatin1Char(']');
     }
     bool ok = false;
-    const QString answer = QInputDialog::getText(parent, QString(), label, QLineEdit::Normal,
-                                                 QString(), &ok);
+    const QString answer =
+        QInputDialog::getText(parent, QString(), label, QLineEdit::Normal, QString(), &ok);
     if (!ok)
         return {};
     return ReadPickAnswer(ToU16(answer), keywords, wantsObject);

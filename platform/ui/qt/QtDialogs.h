@@ -3,14 +3,15 @@
 // point or an object typed in.
 #pragma once
 
-#include <optional>
 #include <QStringList>
+#include <optional>
 #include <string>
 
 #include "platform/ui/Menu.h"
 #include "platform/ui/UserAgent.h"
 
 class QApplication;
+class QMenu;
 class QWidget;
 
 namespace zn::ui::qt {
@@ -24,6 +25,9 @@ int ShowMessageBox(QWidget* parent, std::u16string_view text, std::u16string_vie
                    unsigned type);
 // The path chosen, or none; the options' check boxes are shown and their states kept.
 std::optional<std::u16string> ShowFileDialog(QWidget* parent, FileRequest& request);
+// Adds the menu's entries (submenus, separators, greyed and checked commands, each action
+// carrying its command id as data).
+void FillMenu(QMenu& target, const CMenu& menu);
 // The command chosen from the menu shown at `screen`, or 0.
 unsigned ShowPopupMenu(const CMenu& menu, CPoint screen);
 // "x,y[,z]" is a point, a number an object (when `wantsObject`), an offered keyword that

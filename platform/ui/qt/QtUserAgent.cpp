@@ -1,3 +1,5 @@
+// The agent: shows our windows, waits for one real event per wait, and answers the
+// system's questions with Qt's dialogs.
 #include "platform/ui/qt/QtUserAgent.h"
 
 #include <QApplication>
@@ -7,6 +9,7 @@
 #include "platform/ui/Input.h"
 #include "platform/ui/WindowChanges.h"
 #include "platform/ui/qt/ClipboardBridge.h"
+#include "platform/ui/qt/PickerDialog.h"
 #include "platform/ui/qt/QtDialogs.h"
 #include "platform/ui/qt/WindowMirror.h"
 
@@ -14,14 +17,14 @@ namespace zn::ui::qt {
 
 QtUserAgent::QtUserAgent() : m_mirror(std::make_unique<WindowMirror>(m_gate)) {
     // What changes outside a wait (input to a modeless window, a program's own commands) is
-    // shown once the events of the moment are handled, not while a question is open.
+    // shown once the events of the moment are handled, not while a question or a menu is open.
     m_gate.refresh = [this] {
         if (m_refreshQueued)
             return;
         m_refreshQueued = true;
         QTimer::singleShot(0, &m_timers, [this] {
             m_refreshQueued = false;
-            if (!QApplication::activeModalWidget())
+            if (!QApplication::activeModalWidget() && !QApplication::activePopupWidget())
                 ShowWindows();
         });
     };
@@ -102,6 +105,10 @@ PickAnswer QtUserAgent::PickObject(const ObjectRequest& request) {
 unsigned QtUserAgent::ChooseMenuCommand(const CMenu& menu) {
     ShowWindows();
     return ShowPopupMenu(menu, GetCursorPos());
+}
+
+PickerAnswer QtUserAgent::AnswerPicker(const PickerRequest& request) {
+    return ShowPicker(activeWidget(), request);
 }
 
 int RunWithQt(int& argc, char** argv, const std::function<int(QtUserAgent&)>& body) {

@@ -40,6 +40,7 @@ public:
     PickAnswer PickObject(const ObjectRequest& request) override;
     void ProvideInput(CWnd& waiting) override;
     unsigned ChooseMenuCommand(const CMenu& menu) override;
+    PickerAnswer AnswerPicker(const PickerRequest& request) override;
 
     // Paints what waits to be painted and brings the widgets in step with our windows.
     void ShowWindows();
@@ -51,7 +52,9 @@ public:
     QWidget* WidgetOf(const CWnd& window) const;
     // Called each time the agent is about to wait for input, after the windows were shown:
     // tests grab images and post their events here.
-    void SetBeforeWaitHook(std::function<void(CWnd& waiting)> hook) { m_beforeWait = std::move(hook); }
+    void SetBeforeWaitHook(std::function<void(CWnd& waiting)> hook) {
+        m_beforeWait = std::move(hook);
+    }
 
 private:
     QWidget* activeWidget() const;

@@ -1,3 +1,5 @@
+// The rich-edit control's visible lines drawn run by run, split where the selection
+// begins and ends.
 #include "platform/ui/qt/RichEditPainter.h"
 
 #include <QFontMetricsF>
@@ -69,8 +71,8 @@ void drawPiece(QPainter& painter, QPoint at, const QString& text, const CharForm
     // The offset raises (positive) or lowers the baseline; super- and subscripts also
     // come with their smaller height.
     const int baseline = at.y() + kBaseline - int(format.offset) / RichEditModel::kTwipsPerPixel;
-    const QColor color = selected ? palette.color(QPalette::HighlightedText)
-                                  : textColor(format, palette);
+    const QColor color =
+        selected ? palette.color(QPalette::HighlightedText) : textColor(format, palette);
     if (format.effects & (richedit::CFE_EMBOSS | richedit::CFE_IMPRINT)) {
         // Raised text is lit from the top left; engraved text is lit from the bottom right.
         const int light = (format.effects & richedit::CFE_EMBOSS) ? -1 : 1;
@@ -112,7 +114,8 @@ void PaintRichEdit(QPainter& painter, const CRichEditCtrl& edit, bool focused,
             if (format.effects & richedit::CFE_HIDDEN)
                 return;
             // A run splits where the selection begins and ends.
-            const int cuts[] = {from, std::clamp(selStart, from, to), std::clamp(selEnd, from, to), to};
+            const int cuts[] = {from, std::clamp(selStart, from, to), std::clamp(selEnd, from, to),
+                                to};
             for (int i = 0; i < 3; ++i) {
                 if (cuts[i] >= cuts[i + 1])
                     continue;

@@ -1,3 +1,4 @@
+// One widget per shown window, made, followed and dropped as our windows change.
 #include "platform/ui/qt/WindowMirror.h"
 
 #include "platform/ui/Dialog.h"
@@ -23,6 +24,9 @@ void WindowMirror::follow(CWnd& window, QWidget* parentWidget) {
         widget = new WindowWidget(window.m_hWnd, parentWidget, m_gate);
         if (!parentWidget) {
             Qt::WindowFlags flags = dynamic_cast<CDialog*>(&window) ? Qt::Dialog : Qt::Window;
+            // A popup without a caption has no frame on the desktop either.
+            if (!(window.GetStyle() & WS_CAPTION) && flags == Qt::Window)
+                flags |= Qt::FramelessWindowHint;
             if (dynamic_cast<CToolTipCtrl*>(&window))
                 flags = Qt::ToolTip;
             widget->setWindowFlags(flags);

@@ -1,19 +1,24 @@
+// A window's widget: painting from our state and real events turned into our input.
 #include "platform/ui/qt/WindowWidget.h"
 
 #include <QCloseEvent>
-#include <QInputMethodEvent>
 #include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QToolTip>
 #include <QWheelEvent>
 
 #include "platform/ui/ComboBox.h"
+#include "platform/ui/Cursor.h"
 #include "platform/ui/Input.h"
+#include "platform/ui/RichEditCtrl.h"
 #include "platform/ui/ToolTip.h"
 #include "platform/ui/qt/ControlPainter.h"
+#include "platform/ui/qt/CursorMapping.h"
 #include "platform/ui/qt/KeyMapping.h"
 #include "platform/ui/qt/QtText.h"
 
@@ -31,6 +36,7 @@ WindowWidget::WindowWidget(HWND hwnd, QWidget* parent, InputGate& gate)
     } else {
         setFocusPolicy(Qt::StrongFocus);
         setAttribute(Qt::WA_InputMethodEnabled);
+        m_menuBar = std::make_unique<MenuBarMirror>(*this, hwnd, [this] { delivered(); });
     }
 }
 
@@ -42,7 +48,11 @@ void WindowWidget::Follow(const CWnd& window) {
     // below it reach the controls there.
     if (dynamic_cast<const CComboBox*>(&window))
         geometry.setHeight(std::min(geometry.height(), kComboFieldHeight));
+    if (auto* parent = dynamic_cast<WindowWidget*>(parentWidget()))
+        geometry.translate(0, parent->MenuHeight());
     if (isWindow()) {
+        m_menuBar->Follow(window);
+        geometry.setHeight(geometry.height() + MenuHeight());
         if (windowTitle() != ToQString(window.GetWindowTextW()))
             setWindowTitle(ToQString(window.GetWindowTextW()));
         if (geometry.size() != size())
@@ -52,15 +62,50 @@ void WindowWidget::Follow(const CWnd& window) {
     } else if (geometry != this->geometry()) {
         setGeometry(geometry);
     }
+    followScrollBar(window);
     setEnabled(window.IsWindowEnabled());
     const bool shown = (window.GetStyle() & WS_VISIBLE) != 0;
     if (shown != isVisibleTo(parentWidget()) || (isWindow() && shown != isVisible())) {
         setVisible(shown);
-        // The keyboard of a top-level window goes through its own widget (see above).
+        // Keys reach our focused window through the top-level widget, so it takes Qt's focus.
         if (shown && isWindow())
             setFocus(Qt::ActiveWindowFocusReason);
     }
     m_following = false;
+}
+
+void WindowWidget::followScrollBar(const CWnd& window) {
+    const auto* text = dynamic_cast<const CRichEditCtrl*>(&window);
+    if (!text || !(window.GetStyle() & WS_VSCROLL)) {
+        delete m_scrollBar;
+        m_scrollBar = nullptr;
+        return;
+    }
+    if (!m_scrollBar) {
+        m_scrollBar = new QScrollBar(Qt::Vertical, this);
+        QObject::connect(m_scrollBar, &QScrollBar::valueChanged, this, [this](int value) {
+            CWnd* scrolled = Window();
+            if (m_following || !scrolled)
+                return;
+            // The position in pixels; the scroll-bar message's 16 bits would not hold it.
+            CPoint position{0, value};
+            scrolled->SendMessage(EM_GETSCROLLPOS, 0, LPARAM(&position));
+            position.y = value;
+            scrolled->SendMessage(EM_SETSCROLLPOS, 0, LPARAM(&position));
+            delivered();
+            update();
+        });
+    }
+    const richedit::Rect view = text->GetRect();
+    const int page = std::max(1, view.bottom - view.top);
+    const int extent = text->GetLineCount() * richedit::RichEditModel::kLineHeight;
+    const int width = m_scrollBar->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    m_scrollBar->setGeometry(this->width() - width, 0, width, height());
+    m_scrollBar->setRange(0, std::max(0, extent - page));
+    m_scrollBar->setPageStep(page);
+    m_scrollBar->setSingleStep(richedit::RichEditModel::kLineHeight);
+    m_scrollBar->setValue(text->GetScrollPos().y);
+    m_scrollBar->setVisible(extent > page);
 }
 
 void WindowWidget::paintEvent(QPaintEvent* event) {
@@ -69,6 +114,7 @@ void WindowWidget::paintEvent(QPaintEvent* event) {
         return;
     QPainter painter(this);
     painter.setClipRegion(event->region());
+    painter.translate(0, MenuHeight());
     PaintWindow(painter, *window, palette());
 }
 
@@ -107,9 +153,11 @@ void WindowWidget::mouse(QMouseEvent* event, UINT message) {
     CWnd* window = Window();
     if (!window || !admit(*event))
         return;
-    QPoint at = event->position().toPoint();
+    const QPoint at = event->position().toPoint() - QPoint(0, MenuHeight());
     MouseEvent(*window, message, {at.x(), at.y()}, ModifiersOf(event->modifiers()),
                MouseButtonsOf(event->buttons()));
+    // The window under the pointer chose its cursor as the message went in.
+    setCursor(ToQCursor(GetCursor()));
     if (message == WM_LBUTTONDOWN && dynamic_cast<CComboBox*>(window) && CWnd::IsWindow(m_hwnd))
         chooseFromList(*window);
     delivered();
@@ -164,7 +212,8 @@ void WindowWidget::wheelEvent(QWheelEvent* event) {
     if (event->modifiers() & Qt::ControlModifier)
         keys |= MK_CONTROL;
     QPoint at = mapToGlobal(event->position().toPoint());
-    DeliverInput({m_hwnd, WM_MOUSEWHEEL, MAKEWPARAM(unsigned(keys), unsigned(event->angleDelta().y())),
+    DeliverInput({m_hwnd, WM_MOUSEWHEEL,
+                  MAKEWPARAM(unsigned(keys), unsigned(event->angleDelta().y())),
                   MAKELPARAM(at.x(), at.y())});
     delivered();
 }
@@ -199,14 +248,29 @@ void WindowWidget::inputMethodEvent(QInputMethodEvent* event) {
     delivered();
 }
 
+QVariant WindowWidget::inputMethodQuery(Qt::InputMethodQuery query) const {
+    // Input methods put their candidates beside the caret of the focused text.
+    auto* text = dynamic_cast<CRichEditCtrl*>(CWnd::GetFocus());
+    if (query != Qt::ImCursorRectangle || !text || text->GetTopLevelParent() != Window())
+        return QWidget::inputMethodQuery(query);
+    const richedit::Point caret = text->PosFromChar(text->GetSelEnd());
+    const CPoint at = text->ClientToScreen(CPoint{caret.x, caret.y});
+    const CRect top = Window()->GetWindowRect();
+    return QRect(at.x - top.left, at.y - top.top + MenuHeight(), 1,
+                 richedit::RichEditModel::kLineHeight);
+}
+
 void WindowWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    if (m_menuBar)
+        m_menuBar->Place();
     CWnd* window = Window();
     if (m_following || !window || !isWindow())
         return;
-    if (window->GetRectInParent().Width() != width() ||
-        window->GetRectInParent().Height() != height()) {
-        UserResize(*window, {width(), height()});
+    const QSize client(width(), height() - MenuHeight());
+    if (window->GetRectInParent().Width() != client.width() ||
+        window->GetRectInParent().Height() != client.height()) {
+        UserResize(*window, {client.width(), client.height()});
         delivered();
     }
 }

@@ -4,9 +4,12 @@
 // goes to whichever of our windows has the focus, not to the widget under the pointer.
 #pragma once
 
+#include <QScrollBar>
 #include <QWidget>
+#include <memory>
 
 #include "platform/ui/Window.h"
+#include "platform/ui/qt/MenuBarMirror.h"
 
 namespace zn::ui::qt {
 
@@ -25,8 +28,10 @@ public:
 
     HWND Handle() const { return m_hwnd; }
     CWnd* Window() const { return CWnd::FromHandle(m_hwnd); }
-    // Geometry, caption, enabled state and visibility as our window has them now.
+    // Geometry, caption, menu bar, enabled state and visibility as our window has them now.
     void Follow(const CWnd& window);
+    // The height of a top-level window's menu bar, which lies above its client area.
+    int MenuHeight() const { return m_menuBar ? m_menuBar->Height() : 0; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -37,6 +42,7 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -50,9 +56,13 @@ private:
     // A drop-down list's entries as a menu under the combo box; the choice is clicked.
     void chooseFromList(CWnd& combo);
     void showToolTip(QPoint where);
+    // The vertical scroll bar of a text with WS_VSCROLL, over its right edge.
+    void followScrollBar(const CWnd& window);
 
     HWND m_hwnd;
     InputGate& m_gate;
+    std::unique_ptr<MenuBarMirror> m_menuBar; // of a top-level window
+    QScrollBar* m_scrollBar = nullptr;
     bool m_following = false; // geometry changes come from our window, not from the user
 };
 
