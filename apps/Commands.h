@@ -15,6 +15,7 @@ struct Subcommand {
 
 Subcommand addCalcCommand(CLI::App& app);
 Subcommand addEditCommand(CLI::App& app);
+Subcommand addGuiCommand(CLI::App& app);
 Subcommand addHostCommand(CLI::App& app);
 Subcommand addNotebookCommand(CLI::App& app);
 Subcommand addResourcesCommand(CLI::App& app);

@@ -6,12 +6,13 @@
 #include <iostream>
 
 #include <CLI/CLI.hpp>
-#include <nlohmann/json.hpp>
 
 #include "apps/Commands.h"
+#include "apps/HostListings.h"
 #include "apps/HostShell.h"
 #include "apps/HostUser.h"
 #include "platform/text/CodePage.h"
+#include "platform/ui/ConsoleAgent.h"
 
 namespace {
 
@@ -21,25 +22,7 @@ struct HostOptions {
 };
 
 void printEvent(const simhost::HostEvent& event) {
-    using Json = nlohmann::ordered_json;
-    Json line;
-    switch (event.kind) {
-    case simhost::HostEvent::Kind::Message:
-        line = Json{{"event", "message"}, {"text", zn::toUtf8(event.text)}, {"kind", event.value}};
-        if (event.editObject) // the message's edit-object button
-            line["editObject"] = event.editObject->index;
-        break;
-    case simhost::HostEvent::Kind::VersionReport:
-        line = Json{{"event", "version"},
-                    {"what", zn::toUtf8(event.text)},
-                    {"version", std::to_string(event.value >> 16) + "." +
-                                    std::to_string(event.value & 0xFFFF)}};
-        break;
-    case simhost::HostEvent::Kind::Help:
-        line = Json{{"event", "help"}, {"topic", zn::toUtf8(event.text)}};
-        break;
-    }
-    std::cout << line.dump() << '\n';
+    std::cout << EventLine(event) << '\n';
 }
 
 // Runs every line; a failing line of a script ends it with its number and exit code 2, at a

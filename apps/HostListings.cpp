@@ -216,3 +216,24 @@ void ListTexts(simhost::SimHost& host, std::ostream& out) {
                   {"color", std::uint32_t(text->GetColor())}});
     }
 }
+
+std::string EventLine(const simhost::HostEvent& event) {
+    Json line;
+    switch (event.kind) {
+    case simhost::HostEvent::Kind::Message:
+        line = Json{{"event", "message"}, {"text", utf8(event.text)}, {"kind", event.value}};
+        if (event.editObject) // the message's edit-object button
+            line["editObject"] = event.editObject->index;
+        break;
+    case simhost::HostEvent::Kind::VersionReport:
+        line = Json{{"event", "version"},
+                    {"what", utf8(event.text)},
+                    {"version", std::to_string(event.value >> 16) + "." +
+                                    std::to_string(event.value & 0xFFFF)}};
+        break;
+    case simhost::HostEvent::Kind::Help:
+        line = Json{{"event", "help"}, {"topic", utf8(event.text)}};
+        break;
+    }
+    return line.dump();
+}

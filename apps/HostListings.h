@@ -13,6 +13,8 @@ void ListDefaults(simhost::SimHost& host, std::ostream& out);
 void ListObjects(simhost::SimHost& host, std::ostream& out);
 // The single-line texts of the drawing with their record and colour.
 void ListTexts(simhost::SimHost& host, std::ostream& out);
+// What the host told the user (a message, a version report, a help request) as one line.
+std::string EventLine(const simhost::HostEvent& event);
 
 // A default parameter's value as JSON, read by its type code (a colour as an unsigned
 // number, a boolean as true/false, a list as an array).

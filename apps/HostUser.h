@@ -1,18 +1,17 @@
 // The user of a `reqpad host` session: `user` lines queue actions for the scripted agent,
-// which answers the host and the module while it has actions; at a terminal, once the
-// queue is empty, the person at the console answers instead.
+// which answers the host and the module while it has actions; once the queue is empty, the
+// person (at the console, or in the desktop window) answers instead.
 #pragma once
 
 #include <memory>
 
-#include "platform/ui/ConsoleAgent.h"
 #include "platform/ui/ScriptedAgent.h"
 
 class HostUser : public zn::ui::UserAgent {
 public:
-    // `console` null: a script session, where a question without a queued answer fails.
-    explicit HostUser(std::unique_ptr<zn::ui::ConsoleAgent> console = nullptr)
-        : m_console(std::move(console)) {}
+    // `person` null: a script session, where a question without a queued answer fails.
+    explicit HostUser(std::unique_ptr<zn::ui::UserAgent> person = nullptr)
+        : m_person(std::move(person)) {}
 
     // Queues one action line; throws zn::ui::AgentError when it is not an action.
     void Queue(std::string_view action) { m_script.AddScript(action); }
@@ -46,11 +45,11 @@ public:
 
 private:
     zn::ui::UserAgent& current() {
-        if (m_script.Remaining() == 0 && m_console)
-            return *m_console;
+        if (m_script.Remaining() == 0 && m_person)
+            return *m_person;
         return m_script;
     }
 
     zn::ui::ScriptedAgent m_script;
-    std::unique_ptr<zn::ui::ConsoleAgent> m_console;
+    std::unique_ptr<zn::ui::UserAgent> m_person;
 };

@@ -9,6 +9,9 @@ int main(int argc, char** argv) {
     const std::vector<Subcommand> commands = {
         addCalcCommand(app),
         addEditCommand(app),
+#ifdef REQPAD_GUI
+        addGuiCommand(app),
+#endif
         addHostCommand(app),
         addNotebookCommand(app),
         addResourcesCommand(app),

@@ -29,6 +29,34 @@ inline constexpr unsigned IDS_CONFIRM_DELETE_ITEMS = 61019;
 inline constexpr unsigned IDS_SAVE_CHANGES = 61020;
 inline constexpr unsigned IDS_STRING_NOT_FOUND = 61021;
 
+// The desktop window of the reference host.
+inline constexpr unsigned IDS_GUI_CAPTION = 61100;
+inline constexpr unsigned IDS_GUI_UNTITLED = 61101;
+inline constexpr unsigned IDS_GUI_MENU_FILE = 61102;
+inline constexpr unsigned IDS_GUI_FILE_NEW = 61103;
+inline constexpr unsigned IDS_GUI_FILE_OPEN = 61104;
+inline constexpr unsigned IDS_GUI_FILE_SAVE = 61105;
+inline constexpr unsigned IDS_GUI_FILE_SAVE_AS = 61106;
+inline constexpr unsigned IDS_GUI_FILE_EXIT = 61107;
+inline constexpr unsigned IDS_GUI_MENU_REQUIREMENTS = 61108;
+inline constexpr unsigned IDS_GUI_CMD_CONDITIONS = 61109;
+inline constexpr unsigned IDS_GUI_CMD_PARAMETERS = 61110;
+inline constexpr unsigned IDS_GUI_CMD_DTEXT = 61111;
+inline constexpr unsigned IDS_GUI_CMD_CALCULATOR = 61112;
+inline constexpr unsigned IDS_GUI_CMD_NOTEBOOK = 61113;
+inline constexpr unsigned IDS_GUI_MENU_VIEW = 61114;
+inline constexpr unsigned IDS_GUI_ZOOM_IN = 61115;
+inline constexpr unsigned IDS_GUI_ZOOM_OUT = 61116;
+inline constexpr unsigned IDS_GUI_FIT = 61117;
+inline constexpr unsigned IDS_GUI_DRAWING_FILTER = 61118;
+inline constexpr unsigned IDS_GUI_COMMAND_LABEL = 61119;
+inline constexpr unsigned IDS_GUI_PICK_POINT = 61120;
+inline constexpr unsigned IDS_GUI_PICK_OBJECT = 61121;
+inline constexpr unsigned IDS_GUI_NO_OBJECT_HERE = 61122;
+inline constexpr unsigned IDS_GUI_SAVE_DRAWING = 61123;
+inline constexpr unsigned IDS_GUI_READY = 61124;
+inline constexpr unsigned IDS_GUI_BUSY = 61125;
+
 // Abbreviations of the ruler's measurement units.
 inline constexpr unsigned IDS_UNIT_CM = 32833;
 inline constexpr unsigned IDS_UNIT_POINT = 32834;

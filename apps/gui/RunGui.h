@@ -1,0 +1,16 @@
+// `reqpad gui`: the reference host in a desktop window until the user closes it.
+#pragma once
+
+#include <string>
+
+namespace gui {
+
+struct GuiOptions {
+    std::string drawing; // opened at start; without it a new drawing is made
+    int language = 1033;
+};
+
+// Exit status 0, or 2 when the host could not start.
+int RunGui(const GuiOptions& options);
+
+} // namespace gui
