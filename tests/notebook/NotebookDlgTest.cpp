@@ -3,58 +3,26 @@
 // editing a page, and closing with "Save changes?" answered each way.
 #include "notebook/NotebookDlg.h"
 #include "notebook/PageText.h"
-#include "platform/ui/ScriptedAgent.h"
-#include "platform/ui/Window.h"
-#include "tests/notebook/NotebookFixture.h"
+#include "tests/notebook/NotebookWindowFixture.h"
 
 using namespace notebook;
 using namespace zn::ui;
 
 namespace {
 
-class NotebookDlgTest : public NotebookTest {
+class NotebookDlgTest : public NotebookWindowTest {
 protected:
-    void SetUp() override {
-        NotebookTest::SetUp();
-        m_previousAgent = SetUserAgent(&agent);
-        // The window's boxes go to the scripted user.
-        SetMessageBoxHandler(
-            [this](void*, std::u16string_view text, std::u16string_view caption, unsigned type) {
-                messages.push_back(zn::toUtf8(text));
-                return agent.AnswerMessageBox(text, caption, type);
-            });
-        ClearMessageQueue();
-        CNotebookDoc doc;
-        doc.NewNotebook(true);
-        CNotebookTree& pages = doc.Pages();
+    void fill(CNotebookTree& pages) override {
         HTREEITEM steels = pages.InsertTreeItem(u"Steels", pages.Root(), TVI_LAST, kPartition);
         HTREEITEM grades = pages.InsertTreeItem(u"Grades", steels, TVI_LAST, kTextPage);
         pages.GetOwnPage(grades)->text = RtfOfPlainText(u"1. Steel 45");
         pages.InsertTreeItem(u"Bolts", pages.Root(), TVI_LAST, kPartition);
         pages.SortChildren(pages.Root());
         pages.Expand(pages.Root(), true);
-        ASSERT_EQ(doc.SaveNotebook(wpath("book.ntb")), 1);
+    }
+    void SetUp() override {
+        NotebookWindowTest::SetUp();
         file = bytesOf("book.ntb");
-        dialog.LoadNotebook(wpath("book.ntb"), kOpen);
-        ASSERT_TRUE(dialog.CreateModeless(nullptr));
-        dialog.ShowWindow(SW_SHOW);
-        SetActiveWindow(&dialog);
-    }
-    void TearDown() override {
-        if (dialog.GetSafeHwnd())
-            dialog.DestroyWindow();
-        ClearMessageQueue();
-        SetUserAgent(m_previousAgent);
-        NotebookTest::TearDown();
-    }
-
-    void user(const std::string& script) {
-        agent.AddScript(script);
-        // As the modal loop does, posted messages are handled before the next input.
-        while (agent.Remaining() && dialog.GetSafeHwnd()) {
-            agent.ProvideInput(dialog);
-            PumpMessages();
-        }
     }
     CxTreeCtrl& tree() { return dialog.Pages().Tree(); }
     HTREEITEM item(const std::u16string& path) {
@@ -103,12 +71,7 @@ protected:
         return PlainTextOfRtf(saved.Pages().GetPage(found)->text);
     }
 
-    ScriptedAgent agent;
-    std::string file;
-    CNotebook dialog;
-
-private:
-    UserAgent* m_previousAgent = nullptr;
+    std::string file; // the bytes of "book.ntb" as the window opened it
 };
 
 TEST_F(NotebookDlgTest, OpensTheFileAndShowsTheSelectedPage) {

@@ -1,10 +1,7 @@
 // Table pages in the notebook window as a user works them: adding a table through its
 // dialog, typing into cells and the "*" row and column, the table menu with the column
 // properties, transferring cells, and the table text the file keeps.
-#include "notebook/NotebookDlg.h"
-#include "platform/ui/ScriptedAgent.h"
-#include "platform/ui/Window.h"
-#include "tests/notebook/NotebookFixture.h"
+#include "tests/notebook/NotebookWindowFixture.h"
 
 using namespace notebook;
 using namespace zn::ui;
@@ -13,45 +10,14 @@ namespace {
 
 constexpr char16_t kSizes[] = u"Size|60\tPitch|93\nM6\t1\nM8\t1.25\n";
 
-class NotebookTableDlgTest : public NotebookTest {
+class NotebookTableDlgTest : public NotebookWindowTest {
 protected:
-    void SetUp() override {
-        NotebookTest::SetUp();
-        m_previousAgent = SetUserAgent(&agent);
-        SetMessageBoxHandler(
-            [this](void*, std::u16string_view text, std::u16string_view caption, unsigned type) {
-                messages.push_back(zn::toUtf8(text));
-                return agent.AnswerMessageBox(text, caption, type);
-            });
-        ClearMessageQueue();
-        CNotebookDoc doc;
-        doc.NewNotebook(true);
-        CNotebookTree& pages = doc.Pages();
+    void fill(CNotebookTree& pages) override {
         HTREEITEM bolts = pages.InsertTreeItem(u"Bolts", pages.Root(), TVI_LAST, kPartition);
         HTREEITEM sizes = pages.InsertTreeItem(u"Sizes", bolts, TVI_LAST, kTablePage);
         pages.GetOwnPage(sizes)->text = kSizes;
         pages.Expand(pages.Root(), true);
         pages.Expand(bolts, true);
-        ASSERT_EQ(doc.SaveNotebook(wpath("book.ntb")), 1);
-        dialog.LoadNotebook(wpath("book.ntb"), kOpen);
-        ASSERT_TRUE(dialog.CreateModeless(nullptr));
-        dialog.ShowWindow(SW_SHOW);
-        SetActiveWindow(&dialog);
-    }
-    void TearDown() override {
-        if (dialog.GetSafeHwnd())
-            dialog.DestroyWindow();
-        ClearMessageQueue();
-        SetUserAgent(m_previousAgent);
-        NotebookTest::TearDown();
-    }
-
-    void user(const std::string& script) {
-        agent.AddScript(script);
-        while (agent.Remaining() && dialog.GetSafeHwnd()) {
-            agent.ProvideInput(dialog);
-            PumpMessages();
-        }
     }
     HTREEITEM child(HTREEITEM parent, std::u16string_view name) {
         return child(dialog, parent, name);
@@ -75,12 +41,6 @@ protected:
             out += (c ? u"|" : u"") + grid.GetItemText(r, c);
         return out;
     }
-
-    ScriptedAgent agent;
-    CNotebook dialog;
-
-private:
-    UserAgent* m_previousAgent = nullptr;
 };
 
 TEST_F(NotebookTableDlgTest, ATablePageShowsInTheGridReadOnly) {
