@@ -85,18 +85,7 @@ ZnsStringW readText(const std::string& file) {
 
 // PATH names items below the root, joined by "/"; the empty path is the root.
 HTREEITEM find(const CNotebookDoc& doc, const std::string& path) {
-    const zn::ui::CxTreeCtrl& tree = doc.Pages().Tree();
-    HTREEITEM item = doc.Pages().Root();
-    ZnsStringW rest = wide(path);
-    while (item && !rest.empty()) {
-        size_t slash = rest.find(u'/');
-        ZnsStringW name = rest.substr(0, slash);
-        rest = slash == ZnsStringW::npos ? ZnsStringW() : rest.substr(slash + 1);
-        HTREEITEM child = tree.GetChildItem(item);
-        while (child && tree.GetItemText(child) != name)
-            child = tree.GetNextSiblingItem(child);
-        item = child;
-    }
+    HTREEITEM item = doc.Pages().FindPath(wide(path));
     if (!item)
         fail(IDS_NO_SUCH_ITEM, path);
     return item;

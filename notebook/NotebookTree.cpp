@@ -97,6 +97,20 @@ HTREEITEM CNotebookTree::FindSpecial(int type) const {
     return nullptr;
 }
 
+HTREEITEM CNotebookTree::FindPath(std::u16string_view path) const {
+    HTREEITEM item = Root();
+    while (item && !path.empty()) {
+        const size_t slash = path.find(u'/');
+        const std::u16string_view name = path.substr(0, slash);
+        path = slash == std::u16string_view::npos ? std::u16string_view() : path.substr(slash + 1);
+        HTREEITEM child = m_tree.GetChildItem(item);
+        while (child && m_tree.GetItemText(child) != name)
+            child = m_tree.GetNextSiblingItem(child);
+        item = child;
+    }
+    return item;
+}
+
 NotebookPage* CNotebookTree::GetOwnPage(HTREEITEM item) const {
     auto it = m_pages.find(item);
     return it == m_pages.end() ? nullptr : it->second.get();

@@ -51,6 +51,9 @@ public:
     HTREEITEM Root() const { return m_tree.GetRootItem(); }
     // The child of the root whose page has `type` (History, Find result), or null.
     HTREEITEM FindSpecial(int type) const;
+    // The item named by `path`: item names below the root joined by "/" (the empty path is
+    // the root); null when nothing has that path.
+    HTREEITEM FindPath(std::u16string_view path) const;
     std::int32_t Key(HTREEITEM item) const { return std::int32_t(m_tree.GetItemData(item)); }
     void SetKey(HTREEITEM item, std::int32_t key);
     // Gives every item a new key, unique in the tree.

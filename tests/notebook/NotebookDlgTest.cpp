@@ -25,23 +25,7 @@ protected:
         file = bytesOf("book.ntb");
     }
     CxTreeCtrl& tree() { return dialog.Pages().Tree(); }
-    HTREEITEM item(const std::u16string& path) {
-        HTREEITEM found = tree().GetRootItem();
-        size_t start = 0;
-        while (found && start <= path.size()) {
-            size_t end = path.find(u'/', start);
-            std::u16string name =
-                path.substr(start, end == std::u16string::npos ? end : end - start);
-            HTREEITEM child = tree().GetChildItem(found);
-            while (child && tree().GetItemText(child) != name)
-                child = tree().GetNextSiblingItem(child);
-            found = child;
-            if (end == std::u16string::npos)
-                break;
-            start = end + 1;
-        }
-        return found;
-    }
+    HTREEITEM item(const std::u16string& path) { return dialog.Pages().FindPath(path); }
     std::vector<std::u16string> children(HTREEITEM parent) {
         std::vector<std::u16string> out;
         for (HTREEITEM child = tree().GetChildItem(parent); child;
@@ -52,23 +36,8 @@ protected:
     ZnsStringW savedPage(const std::u16string& path) {
         CNotebookDoc saved;
         EXPECT_EQ(saved.LoadNotebook(wpath("book.ntb"), kOpen), 1);
-        HTREEITEM found = saved.Pages().Root();
-        size_t start = 0;
-        for (;;) {
-            size_t end = path.find(u'/', start);
-            std::u16string name =
-                path.substr(start, end == std::u16string::npos ? end : end - start);
-            HTREEITEM child = saved.Pages().Tree().GetChildItem(found);
-            while (child && saved.Pages().Tree().GetItemText(child) != name)
-                child = saved.Pages().Tree().GetNextSiblingItem(child);
-            if (!child)
-                return u"<missing>";
-            found = child;
-            if (end == std::u16string::npos)
-                break;
-            start = end + 1;
-        }
-        return PlainTextOfRtf(saved.Pages().GetPage(found)->text);
+        HTREEITEM found = saved.Pages().FindPath(path);
+        return found ? PlainTextOfRtf(saved.Pages().GetPage(found)->text) : u"<missing>";
     }
 
     std::string file; // the bytes of "book.ntb" as the window opened it
