@@ -207,10 +207,15 @@ TEST_F(CalculatorPane, ANotebookWithoutTablesOrNoNotebookLeavesThePaneEmpty) {
     EXPECT_EQ(pane().GetSelection(), -1);
     EXPECT_EQ(pane().Grid().GetRowCount(), 0);
 
+    // A notebook that cannot be read is reported as the window reports it.
     useNotebook("missing.ntb");
+    agent.AddScript("answer ok");
     pane().Refresh();
+    EXPECT_EQ(agent.Remaining(), 0u);
     EXPECT_TRUE(pane().Tables().empty());
-    EXPECT_TRUE(RecordedMessageBoxes().empty()) << "no notebook yet is no error";
+    ASSERT_EQ(RecordedMessageBoxes().size(), 1u);
+    EXPECT_EQ(RecordedMessageBoxes()[0].text,
+              u"Cannot open file \"" + zn::fromUtf8(Path("missing.ntb")) + u"\"");
 }
 
 TEST_F(CalculatorPane, TheButtonOpensTheNotebookWhoseTransfersArePastedHere) {
