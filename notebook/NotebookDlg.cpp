@@ -172,6 +172,9 @@ void CNotebook::showSelection() {
     finishPageEdit();
     HTREEITEM item = Pages().Tree().GetSelectedItem();
     NotebookPage* page = item ? Pages().GetPage(item) : nullptr;
+    // The root and every partition show the cover, even a partition a file gave a page.
+    if (page && page->type == kPartition)
+        page = Pages().GetOwnPage(Pages().Root());
     bool table = page && page->type == kTablePage;
     m_view.ShowWindow(table ? SW_HIDE : SW_SHOW);
     m_view.m_viewMode = 1;
