@@ -79,8 +79,8 @@ BOOL CNotebook::OnInitDialog() {
     NewNotebook(true);
     if (!remembered.empty())
         LoadNotebook(remembered, kOpen);
+    // An import the notebook could not save at once stays modified, so closing asks.
     ImportOldDefaultFiles();
-    SetModified(false);
     updateCaption();
     showSelection();
     Pages().Tree().SetFocus();
