@@ -1,7 +1,6 @@
 #include "notebook/NoteEmb.h"
 
 #include <algorithm>
-#include <filesystem>
 
 #include "notebook/NotebookCallbackDefault.h"
 #include "notebook/NotebookDoc.h"
@@ -15,13 +14,6 @@ namespace notebook {
 namespace {
 
 constexpr int kGap = 2;
-
-// The default notebook does not exist until somebody saves one; that is no error here.
-bool defaultNotebookExists() {
-    ZnsStringW path = CNotebookDoc::DefaultNotebookPath();
-    std::error_code error;
-    return !path.empty() && std::filesystem::exists(std::filesystem::path(zn::toUtf8(path)), error);
-}
 
 } // namespace
 
@@ -125,17 +117,17 @@ void CNoteEmb::fill() {
     m_tables.clear();
     m_combo.ResetContent();
     m_grid.DeleteAllItems();
-    if (defaultNotebookExists()) {
-        CNotebookDoc hidden;
-        hidden.SetHidden(true);
-        if (hidden.LoadNotebook(std::nullopt, kOpen)) {
-            const CNotebookTree& pages = hidden.Pages();
-            pages.ForEachItem([&](HTREEITEM item, int) {
-                const NotebookPage* page = pages.GetOwnPage(item);
-                if (page && page->type == kTablePage)
-                    m_tables[pages.Tree().GetItemText(item)] = page->text;
-            });
-        }
+    // The notebook is read as a window would read it, old formats and messages included;
+    // a notebook that cannot be read leaves the list empty once the user has been told.
+    CNotebookDoc hidden;
+    hidden.SetHidden(true);
+    if (hidden.LoadNotebook(std::nullopt, kOpen)) {
+        const CNotebookTree& pages = hidden.Pages();
+        pages.ForEachItem([&](HTREEITEM item, int) {
+            const NotebookPage* page = pages.GetOwnPage(item);
+            if (page && page->type == kTablePage)
+                m_tables[pages.Tree().GetItemText(item)] = page->text;
+        });
     }
     for (const auto& [name, text] : m_tables)
         m_combo.AddString(name);

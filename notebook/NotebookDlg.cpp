@@ -79,8 +79,8 @@ BOOL CNotebook::OnInitDialog() {
     NewNotebook(true);
     if (!remembered.empty())
         LoadNotebook(remembered, kOpen);
+    // An import the notebook could not save at once stays modified, so closing asks.
     ImportOldDefaultFiles();
-    SetModified(false);
     updateCaption();
     showSelection();
     Pages().Tree().SetFocus();
@@ -172,6 +172,9 @@ void CNotebook::showSelection() {
     finishPageEdit();
     HTREEITEM item = Pages().Tree().GetSelectedItem();
     NotebookPage* page = item ? Pages().GetPage(item) : nullptr;
+    // The root and every partition show the cover, even a partition a file gave a page.
+    if (page && page->type == kPartition)
+        page = Pages().GetOwnPage(Pages().Root());
     bool table = page && page->type == kTablePage;
     m_view.ShowWindow(table ? SW_HIDE : SW_SHOW);
     m_view.m_viewMode = 1;

@@ -166,7 +166,9 @@ void CNotebook::addTable() {
     tree.SelectItem(item);
     page->text = GridTableText(m_grid);
     SetModified();
-    startLabelEdit(item);
+    // The table has the name the dialog asked for; a rename may follow but is not started.
+    m_labelEditPermitted = true;
+    tree.SetFocus();
 }
 
 void CNotebook::finishTableEdit(NotebookPage* page) {

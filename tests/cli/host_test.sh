@@ -31,13 +31,13 @@ check "a landscape A4 is refused" test $? -eq 2
 run "new" "user point 10 20"
 check "an unused user action is an error" test $? -eq 2
 
-out="$(run "new" "user click 1005" "user click 1023" "user click 1012" "user key Enter" \
+out="$(run "new" "user answer ok" "user click 1005" "user click 1023" "user click 1012" "user key Enter" \
     "user menu 32952" "user key F1" "user click 1055" "command DiviRuve")"
 check "DiviRuve runs the calculator and asks for its help topic" \
     grep -q '{"event":"help","topic":"ZNS_HELP_DIGI_CALC"}' <<<"$out"
 check "the calculator keeps its angle mode" grep -q 'CKLVBCalcDlg.Degrees' "$work/config/reqpad/settings.xml"
 
-run "new" "user click 1056" "command DiviRuve"
+run "new" "user answer ok" "user click 1056" "command DiviRuve"
 check "Insert is disabled in the host command's calculator" grep -q '1056' "$work/err"
 
 run "new" "save $work/nofolder/x.zdw"

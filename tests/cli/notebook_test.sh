@@ -114,6 +114,7 @@ key End
 key Back
 type 3
 click 1
+key F2
 type Threads\n
 click 12050 "Sizes"
 rclick 12050 "Sizes"

@@ -7,6 +7,7 @@
 #include "platform/ui/Edit.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/ScriptedAgent.h"
+#include "tests/host/DefaultNotebook.h"
 #include "tests/host/HostFixture.h"
 
 namespace {
@@ -21,6 +22,7 @@ protected:
         ClearMessageQueue();
         NewDrawing();
         InitModule();
+        ASSERT_TRUE(UseEmptyDefaultNotebook(Path("default.ntb")));
     }
     void TearDown() override {
         UnInitModule();

@@ -6,6 +6,7 @@
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/ScriptedAgent.h"
 #include "simhost/SingleLineText.h"
+#include "tests/host/DefaultNotebook.h"
 #include "tests/host/HostFixture.h"
 
 class DTextFixture : public HostFixture {
@@ -14,6 +15,7 @@ protected:
         HostFixture::SetUp();
         InitModule();
         NewDrawing();
+        ASSERT_TRUE(UseEmptyDefaultNotebook(Path("default.ntb")));
         zn::ui::ClearRecordedMessageBoxes();
     }
     void TearDown() override {

@@ -142,6 +142,9 @@ TEST_F(HostShellSession, CommandsOfTheModuleRunFromTheShell) {
     std::string listed = Run("commands");
     EXPECT_EQ(listed.substr(0, listed.find('\n')), "{\"name\":\"TTOld\",\"flags\":33554432}");
     zn::ui::UserAgent* previous = zn::ui::SetUserAgent(&m_user);
+    // No default notebook: the calculator's notebook pane says it cannot open it.
+    Run("param set 7115 " + Path("none.ntb") + "|ntb|*.ntb");
+    Run("user answer ok");
     Run("user click 1055");
     EXPECT_EQ(Run("command DiviRuve"), "") << "the calculator ran and was closed";
     zn::ui::SetUserAgent(previous);

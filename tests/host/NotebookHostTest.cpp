@@ -6,6 +6,7 @@
 
 #include "host/Services.h"
 #include "notebook/Notebook.h"
+#include "notebook/NotebookDlg.h"
 #include "notebook/PageText.h"
 #include "platform/ui/MessageBox.h"
 #include "resources/ModuleResources.h"
@@ -97,4 +98,19 @@ TEST_F(NotebookHost, OldDefaultFilesAreImportedOnceAndSavedAtOnce) {
     ZnPtr<IZnSettingsSection> holder = ZnPtr<IZnSettingsSection>::Adopt(section);
     EXPECT_EQ(holder->GetString(u"Notebook.LastFilename", u""),
               zn::fromUtf8(Path("data/reqpad/Notebook.ntb")));
+}
+
+TEST_F(NotebookHost, AnImportTheWindowCannotSaveStaysToBeSaved) {
+    const std::string header = "Reqpad DataBase file. // Don't change data manually!.\r\n";
+    write(Path("data/reqpad/tt.dat"), header + "Steel //4\r\n// Data:\r\n1.St");
+    gpZnDefParamManager->SetValue(
+        7115, ZNSVariant(ZnsArray<ZnsStringW>{zn::fromUtf8(Path("no folder/x.ntb")), u"ntb"}));
+    CNotebook window;
+    ASSERT_TRUE(window.CreateModeless(nullptr));
+    // The old file is gone once imported; only the notebook holds its pages now.
+    EXPECT_FALSE(std::filesystem::exists(Path("data/reqpad/tt.dat")));
+    const auto& tree = window.Pages().Tree();
+    EXPECT_EQ(tree.GetItemText(tree.GetChildItem(window.Pages().Root())), u"Technical conditions");
+    EXPECT_TRUE(window.IsModified()) << "closing must still ask to save the import";
+    window.DestroyWindow();
 }

@@ -3,6 +3,7 @@
 // with them, the window's place and the splitter come back from the settings, and help goes
 // to the host.
 #include <cstdlib>
+#include <functional>
 
 #include "host/Services.h"
 #include "notebook/NotebookDlg.h"
@@ -17,6 +18,17 @@ using namespace notebook;
 using namespace zn::ui;
 
 namespace {
+
+// The scripted user, letting a test look around each time a window waits for input.
+class WatchingAgent : public ScriptedAgent {
+public:
+    void ProvideInput(CWnd& waiting) override {
+        if (watch)
+            watch(waiting);
+        ScriptedAgent::ProvideInput(waiting);
+    }
+    std::function<void(CWnd&)> watch;
+};
 
 class NotebookWindow : public HostFixture {
 protected:
@@ -56,9 +68,9 @@ protected:
         HostFixture::TearDown();
     }
 
-    CNotebook& open() {
+    CNotebook& open(const std::string& book = "book.ntb") {
         dialog = std::make_unique<CNotebook>();
-        dialog->LoadNotebook(zn::fromUtf8(Path("book.ntb")), kOpen);
+        dialog->LoadNotebook(zn::fromUtf8(Path(book)), kOpen);
         EXPECT_TRUE(dialog->CreateModeless(nullptr));
         dialog->ShowWindow(SW_SHOW);
         SetActiveWindow(dialog.get());
@@ -93,7 +105,7 @@ protected:
     }
 
     res::ModuleResourceScope resources;
-    ScriptedAgent agent;
+    WatchingAgent agent;
     std::unique_ptr<CNotebook> dialog;
 
 private:
@@ -206,3 +218,32 @@ TEST_F(NotebookWindow, HelpAndPrivateMessages) {
 }
 
 } // namespace
+
+TEST_F(NotebookWindow, ColumnPropertiesTellTheHostTheyAreOpenUntilClosedEitherWay) {
+    CNotebookDoc doc;
+    doc.NewNotebook(true);
+    HTREEITEM sizes =
+        doc.Pages().InsertTreeItem(u"Sizes", doc.Pages().Root(), TVI_LAST, kTablePage);
+    doc.Pages().GetOwnPage(sizes)->text = u"Size|60\nM6\n";
+    doc.Pages().Expand(doc.Pages().Root(), true);
+    ASSERT_EQ(doc.SaveNotebook(zn::fromUtf8(Path("table.ntb"))), 1);
+    open("table.ntb");
+    user("click 12050 \"Sizes\"\nclick 32821\nclick 32924 \"1,1\"");
+
+    // Whenever the properties wait for the user, the host knows them as the open dialog.
+    std::vector<void*> waited;
+    agent.watch = [&](CWnd& waiting) {
+        if (&waiting == dialog.get())
+            return;
+        waited.push_back(waiting.GetSafeHwnd());
+        EXPECT_EQ(Host().Context().OpenDialogs(), std::vector<void*>{waiting.GetSafeHwnd()});
+    };
+    user("click 32928\nclick 1038\nclick 1");
+    ASSERT_FALSE(waited.empty()) << "the properties never opened";
+    EXPECT_TRUE(Host().Context().OpenDialogs().empty()) << "OK told the host they closed";
+
+    waited.clear();
+    user("click 32928\nclick 1036\nclick 2");
+    ASSERT_FALSE(waited.empty());
+    EXPECT_TRUE(Host().Context().OpenDialogs().empty()) << "Cancel told the host they closed";
+}

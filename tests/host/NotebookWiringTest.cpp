@@ -207,10 +207,15 @@ TEST_F(CalculatorPane, ANotebookWithoutTablesOrNoNotebookLeavesThePaneEmpty) {
     EXPECT_EQ(pane().GetSelection(), -1);
     EXPECT_EQ(pane().Grid().GetRowCount(), 0);
 
+    // A notebook that cannot be read is reported as the window reports it.
     useNotebook("missing.ntb");
+    agent.AddScript("answer ok");
     pane().Refresh();
+    EXPECT_EQ(agent.Remaining(), 0u);
     EXPECT_TRUE(pane().Tables().empty());
-    EXPECT_TRUE(RecordedMessageBoxes().empty()) << "no notebook yet is no error";
+    ASSERT_EQ(RecordedMessageBoxes().size(), 1u);
+    EXPECT_EQ(RecordedMessageBoxes()[0].text,
+              u"Cannot open file \"" + zn::fromUtf8(Path("missing.ntb")) + u"\"");
 }
 
 TEST_F(CalculatorPane, TheButtonOpensTheNotebookWhoseTransfersArePastedHere) {
@@ -267,6 +272,32 @@ TEST_F(NotebookWiring, OpenBookMergesOnlyWhenTheBoxIsChecked) {
     EXPECT_FALSE(has(u"Grades"));
     EXPECT_TRUE(has(u"Extra"));
     EXPECT_EQ(object->Close(), S_OK);
+}
+
+TEST_F(NotebookWiring, WithoutItsDefaultFileTheNotebookSaysSoAndOpensANewOne) {
+    useNotebook("missing.ntb");
+    ZnPtr<IZnObject> made;
+    ASSERT_EQ(gpZnObjManager->Create(made.put(), CLSID_ZnNotebook), S_OK);
+    ZnPtr<IZnNotebook> object = ZnQuery<IZnNotebook>(made.get());
+    agent.AddScript("answer ok");
+    auto* notebook = dynamic_cast<CNotebook*>(CWnd::FromHandle(object->ShowModeless(nullptr)));
+    ASSERT_NE(notebook, nullptr);
+    EXPECT_EQ(agent.Remaining(), 0u);
+    ASSERT_EQ(RecordedMessageBoxes().size(), 1u);
+    EXPECT_EQ(RecordedMessageBoxes()[0].text,
+              u"Cannot open file \"" + zn::fromUtf8(Path("missing.ntb")) + u"\"");
+
+    // A new notebook without a file: its own pages only, nothing to save yet.
+    CxTreeCtrl& tree = notebook->Pages().Tree();
+    std::vector<ZnsStringW> names;
+    for (HTREEITEM item = tree.GetChildItem(tree.GetRootItem()); item;
+         item = tree.GetNextSiblingItem(item))
+        names.push_back(tree.GetItemText(item));
+    EXPECT_EQ(names, (std::vector<ZnsStringW>{u"History", u"Find result"}));
+    EXPECT_TRUE(notebook->GetFileName().empty());
+    EXPECT_FALSE(notebook->IsModified());
+    EXPECT_EQ(object->Close(), S_OK);
+    EXPECT_EQ(RecordedMessageBoxes().size(), 1u) << "closing asked nothing";
 }
 
 TEST_F(NotebookWiring, TheCalculatorObjectChoosesThePanesTable) {

@@ -1,6 +1,8 @@
 // The notebook window as a user works it: adding and renaming items, the rename a click
 // cannot start, deleting with the question answered each way, moving a page by dragging,
 // editing a page, and closing with "Save changes?" answered each way.
+#include <memory>
+
 #include "notebook/NotebookDlg.h"
 #include "notebook/PageText.h"
 #include "tests/notebook/NotebookWindowFixture.h"
@@ -49,6 +51,27 @@ TEST_F(NotebookDlgTest, OpensTheFileAndShowsTheSelectedPage) {
     EXPECT_EQ(dialog.PageView().GetText(), u"1. Steel 45");
     EXPECT_TRUE(dialog.PageView().IsReadOnly());
     EXPECT_FALSE(dialog.IsModified());
+}
+
+TEST_F(NotebookDlgTest, PartitionsShowTheCoverEvenWhenAFileGaveThemAPage) {
+    CNotebookDoc doc;
+    doc.NewNotebook(true);
+    CNotebookTree& pages = doc.Pages();
+    HTREEITEM steels = pages.InsertTreeItem(u"Steels", pages.Root(), TVI_LAST, kPartition);
+    auto own = std::make_unique<NotebookPage>();
+    own->text = RtfOfPlainText(u"a partition's own text");
+    pages.SetPage(steels, std::move(own));
+    pages.InsertTreeItem(u"Grades", steels, TVI_LAST, kTextPage);
+    pages.Expand(pages.Root(), true);
+    ASSERT_EQ(doc.SaveNotebook(wpath("partition.ntb")), 1);
+    ASSERT_EQ(dialog.LoadNotebook(wpath("partition.ntb"), kOpen), 1);
+    ASSERT_NE(dialog.Pages().GetOwnPage(item(u"Steels")), nullptr) << "the file kept the page";
+
+    dialog.Pages().GetOwnPage(dialog.Pages().Root())->text = RtfOfPlainText(u"The cover");
+    user("click 12050 \"History\"\nclick 12050 \"Steels\"");
+    EXPECT_EQ(dialog.PageView().GetText(), u"The cover");
+    EXPECT_TRUE(dialog.PageView().IsReadOnly());
+    EXPECT_FALSE(dialog.IsCommandEnabled(ID_EDIT_PAGE));
 }
 
 TEST_F(NotebookDlgTest, AddedItemsAreRenamedAndSortedAndClicksDoNotRename) {

@@ -70,8 +70,7 @@ TEST_F(NotebookTableDlgTest, AddTableMakesTheTableTheDialogAsks) {
          "click 12054\nkey End\ntype  2\n"
          "click 12057\nkey End\nkey Back\ntype 0\nclick 1\nanswer ok\n"
          "key Back\ntype 3\n"
-         "click 32954\nkey End\nkey Back\ntype 4\nclick 1\n"
-         "type \\n");
+         "click 32954\nkey End\nkey Back\ntype 4\nclick 1");
     ASSERT_FALSE(messages.empty());
     EXPECT_EQ(messages.front(), "Please enter an integer between 1 and 10000.");
     EXPECT_EQ(pageText(u"New table 2"), u"|93\t|93\t|93\t|93\n\t\t\t\n\t\t\t\n\t\t\t\n");
@@ -80,9 +79,11 @@ TEST_F(NotebookTableDlgTest, AddTableMakesTheTableTheDialogAsks) {
     EXPECT_EQ(dialog.TableGrid().GetRowCount(), 4);
     EXPECT_EQ(dialog.TableGrid().GetColumnCount(), 5);
     EXPECT_TRUE(dialog.IsModified());
+    EXPECT_EQ(dialog.Pages().Tree().GetEditControl(), nullptr) << "named by the dialog";
 
-    // The defaults: two columns, five rows; Cancel adds nothing.
-    user("rclick 12050 \"Bolts\"\nmenu 32925\nclick 1\ntype Plain\\n");
+    // The defaults: two columns, five rows; the new table may be renamed at once.
+    // Cancel adds nothing.
+    user("rclick 12050 \"Bolts\"\nmenu 32925\nclick 1\nkey F2\ntype Plain\\n");
     EXPECT_EQ(pageText(u"Plain"), u"|93\t|93\n\t\n\t\n\t\n\t\n\t\n");
     user("rclick 12050 \"Bolts\"\nmenu 32925\nclick 2");
     EXPECT_EQ(child(bolts(), u"New table"), nullptr);

@@ -16,6 +16,7 @@
 #include "platform/ui/RichEditCtrl.h"
 #include "platform/ui/qt/QtUserAgent.h"
 #include "resources/ModuleResources.h"
+#include "tests/host/DefaultNotebook.h"
 #include "tests/host/HostFixture.h"
 #include "tests/qt/Screenshots.h"
 
@@ -185,6 +186,7 @@ TEST_F(EditorDialog, FrameCloseAndAltF4AskTheSameQuestion) {
 TEST_F(DialogWindows, CalculatorLooksAsStoredAndClosesByItsFrame) {
     QImage seen;
     grabThenClose(seen);
+    ASSERT_TRUE(UseEmptyDefaultNotebook(Path("default.ntb")));
     Host().RunCommand(u"DiviRuve");
     EXPECT_EQ(GetActiveWindow(), nullptr);
     EXPECT_TRUE(LooksLikeStored(seen, "calculator"));
