@@ -331,7 +331,8 @@ bool RichEditModel::SetParaFormat(int start, int end, const ParaFormat& format) 
     const int from = m_doc.ParagraphStart(first), to = m_doc.ParagraphTextEnd(last);
     m_undo = UndoStep{from, to, m_doc.Extract(from, to), m_selStart, m_selEnd};
     m_doc.SetParaFormat(first, last, format);
-    if (format.mask & (PFM_STARTINDENT | PFM_RIGHTINDENT | PFM_OFFSET))
+    if (format.mask & (PFM_STARTINDENT | PFM_RIGHTINDENT | PFM_OFFSET | PFM_TABSTOPS |
+                       PFM_LINESPACING | PFM_SPACEAFTER))
         m_lines.Rewrap(first, last);
     m_modified = true;
     return true;
