@@ -88,9 +88,9 @@ LineLayout::Paragraph LineLayout::wrap(int paragraph) const {
     const int start = m_doc.ParagraphStart(paragraph);
     const int end = m_doc.ParagraphTextEnd(paragraph);
     int indent = format.FirstIndent();
-    int cells = 0;          // on the current line
-    int sinceBlank = 0;     // of those, after the last blank
-    int afterBlank = -1;    // where the line may break: behind its last blank
+    int cells = 0;       // on the current line
+    int sinceBlank = 0;  // of those, after the last blank
+    int afterBlank = -1; // where the line may break: behind its last blank
     int lineStart = start;
     m_doc.ForEachRun(start, end, [&](int from, int to, const CharFormat& charFormat) {
         if (charFormat.effects & CFE_HIDDEN)
@@ -196,8 +196,8 @@ int LineLayout::LineAt(int y) const {
     const auto after = std::upper_bound(m_top.begin(), m_top.end() - 1, y);
     const int paragraph = std::max(0, int(after - m_top.begin()) - 1);
     const int inside = std::max(0, y - m_top[size_t(paragraph)]);
-    const int index = std::min(inside / m_paragraphs[size_t(paragraph)].lineHeight,
-                               lineCount(paragraph) - 1);
+    const int index =
+        std::min(inside / m_paragraphs[size_t(paragraph)].lineHeight, lineCount(paragraph) - 1);
     return m_firstLine[size_t(paragraph)] + index;
 }
 

@@ -70,7 +70,9 @@ private:
     };
     Paragraph wrap(int paragraph) const;
     ParagraphMetrics metrics(int paragraph) const;
-    int lineCount(int paragraph) const { return int(m_paragraphs[size_t(paragraph)].breaks.size()) + 1; }
+    int lineCount(int paragraph) const {
+        return int(m_paragraphs[size_t(paragraph)].breaks.size()) + 1;
+    }
     int height(int paragraph) const;
     // Brings the running counts up to date up to `paragraph`.
     void countUpTo(int paragraph) const;

@@ -106,7 +106,7 @@ TEST(RichEditLayout, LinesAreAsTallAsTheirParagraphSpacing) {
     model.SetParaFormat(13, 13, spacing(1));
     model.SetParaFormat(27, 27, spacing(2, 0, 150)); // 10 pixels after the paragraph
     model.SetParaFormat(40, 40, spacing(4, 300));    // exactly 20 pixels
-    const std::vector<int> tops{0,  16, 32, 56, 80, 112, 154, 174};
+    const std::vector<int> tops{0, 16, 32, 56, 80, 112, 154, 174};
     ASSERT_EQ(model.GetLineCount(), 8);
     for (int line = 0; line < 8; ++line)
         EXPECT_EQ(model.PosFromChar(model.LineIndex(line)).y, 3 + tops[size_t(line)]) << line;

@@ -126,8 +126,8 @@ void PaintRichEdit(QPainter& painter, const CRichEditCtrl& edit, bool focused,
                     while (!tab && next < cuts[i + 1] && text[size_t(next)] != u'\t')
                         ++next;
                     const richedit::Point at = edit.PosFromChar(piece);
-                    const int width = tab ? edit.GetCharWidth(piece)
-                                          : (next - piece) * RichEditModel::kCellWidth;
+                    const int width =
+                        tab ? edit.GetCharWidth(piece) : (next - piece) * RichEditModel::kCellWidth;
                     drawPiece(painter, {at.x, at.y}, width,
                               tab ? QString() : visibleText(text, piece, next), format, i == 1,
                               palette);
