@@ -11,10 +11,17 @@ namespace {
 bool isBlank(char16_t ch) {
     return ch == u' ' || ch == u'\t';
 }
+
+LayoutUnits valid(LayoutUnits units) {
+    units.twipsPerCell = std::max(1, units.twipsPerCell);
+    units.twipsPerPixel = std::max(1, units.twipsPerPixel);
+    units.lineHeight = std::max(1, units.lineHeight);
+    return units;
+}
 } // namespace
 
-LineLayout::LineLayout(const RichDocument& doc, int twipsPerCell)
-    : m_doc(doc), m_twipsPerCell(std::max(1, twipsPerCell)) {
+LineLayout::LineLayout(const RichDocument& doc, const LayoutUnits& units)
+    : m_doc(doc), m_units(valid(units)) {
     Reset();
 }
 
@@ -31,23 +38,29 @@ void LineLayout::Reset() {
     for (int p = 0; p < m_doc.ParagraphCount(); ++p)
         m_paragraphs.push_back(wrap(p));
     m_firstLine.assign(m_paragraphs.size() + 1, 0);
+    m_top.assign(m_paragraphs.size() + 1, 0);
     m_counted = 0;
 }
 
 void LineLayout::ParagraphsReplaced(int first, int oldLast, int newLast) {
-    int linesBefore = 0;
-    for (int p = first; p <= oldLast; ++p)
+    int linesBefore = 0, heightBefore = 0;
+    for (int p = first; p <= oldLast; ++p) {
         linesBefore += lineCount(p);
+        heightBefore += height(p);
+    }
     m_paragraphs.erase(m_paragraphs.begin() + first + 1, m_paragraphs.begin() + oldLast + 1);
     m_paragraphs.insert(m_paragraphs.begin() + first + 1, size_t(newLast - first), Paragraph{});
-    int linesAfter = 0;
+    int linesAfter = 0, heightAfter = 0;
     for (int p = first; p <= newLast; ++p) {
         m_paragraphs[size_t(p)] = wrap(p);
         linesAfter += lineCount(p);
+        heightAfter += height(p);
     }
     m_firstLine.resize(m_paragraphs.size() + 1);
-    // A keystroke that keeps its paragraph's line count leaves every count behind it right.
-    if (oldLast != first || newLast != first || linesBefore != linesAfter)
+    m_top.resize(m_paragraphs.size() + 1);
+    // A keystroke that keeps its paragraph's lines leaves every count behind it right.
+    if (oldLast != first || newLast != first || linesBefore != linesAfter ||
+        heightBefore != heightAfter)
         m_counted = std::min(m_counted, first);
 }
 
@@ -55,32 +68,38 @@ void LineLayout::Rewrap(int first, int last) {
     ParagraphsReplaced(first, last, last);
 }
 
-LineLayout::Indents LineLayout::indents(int paragraph) const {
-    const ParaFormat& format = m_doc.ParaFormatOf(paragraph);
-    auto cells = [&](int twips) { return std::max(0, twips) / m_twipsPerCell; };
-    return {cells(format.startIndent), cells(format.startIndent + format.offset),
-            cells(format.rightIndent)};
+ParagraphMetrics LineLayout::metrics(int paragraph) const {
+    return ParagraphMetrics(m_doc.ParaFormatOf(paragraph), m_units);
+}
+
+int LineLayout::height(int paragraph) const {
+    const Paragraph& p = m_paragraphs[size_t(paragraph)];
+    return lineCount(paragraph) * p.lineHeight + p.spaceAfter;
 }
 
 LineLayout::Paragraph LineLayout::wrap(int paragraph) const {
     Paragraph out;
-    const Indents indent = indents(paragraph);
+    const ParagraphMetrics format = metrics(paragraph);
+    out.lineHeight = format.LineHeight();
+    out.spaceAfter = format.SpaceAfter();
     // At least one character a line, however deep the indents.
-    const int firstWidth = std::max(1, m_width - indent.first - indent.right);
-    const int furtherWidth = std::max(1, m_width - indent.further - indent.right);
+    const int firstWidth = std::max(1, m_width - format.FirstIndent() - format.RightIndent());
+    const int furtherWidth = std::max(1, m_width - format.FurtherIndent() - format.RightIndent());
     const int start = m_doc.ParagraphStart(paragraph);
     const int end = m_doc.ParagraphTextEnd(paragraph);
-    int cells = 0;          // on the current line
-    int sinceBlank = 0;     // of those, after the last blank
-    int afterBlank = -1;    // where the line may break: behind its last blank
+    int indent = format.FirstIndent();
+    int cells = 0;       // on the current line
+    int sinceBlank = 0;  // of those, after the last blank
+    int afterBlank = -1; // where the line may break: behind its last blank
     int lineStart = start;
-    m_doc.ForEachRun(start, end, [&](int from, int to, const CharFormat& format) {
-        if (format.effects & CFE_HIDDEN)
+    m_doc.ForEachRun(start, end, [&](int from, int to, const CharFormat& charFormat) {
+        if (charFormat.effects & CFE_HIDDEN)
             return;
         for (int i = from; i < to; ++i) {
-            if (isBlank(m_doc.CharAt(i))) {
+            const char16_t ch = m_doc.CharAt(i);
+            if (isBlank(ch)) {
                 // Blanks hang past the margin; the line breaks behind them.
-                ++cells;
+                cells += ch == u'\t' ? format.TabWidth(indent + cells) : 1;
                 sinceBlank = 0;
                 afterBlank = i + 1;
                 continue;
@@ -89,10 +108,11 @@ LineLayout::Paragraph LineLayout::wrap(int paragraph) const {
             if (m_width > 0 && cells >= (firstLine ? firstWidth : furtherWidth)) {
                 const bool atBlank = afterBlank > lineStart;
                 const int next = atBlank ? afterBlank : i;
-                out.widest = std::max(out.widest, (firstLine ? indent.first : indent.further) +
-                                                      (atBlank ? cells - sinceBlank : cells));
+                out.widest = std::max(out.widest, indent + (atBlank ? cells - sinceBlank : cells));
                 out.breaks.push_back(next - start);
                 lineStart = next;
+                indent = format.FurtherIndent();
+                // What follows the last blank is one cell a character: it holds no tab.
                 cells = atBlank ? sinceBlank : 0;
                 sinceBlank = cells;
                 afterBlank = -1;
@@ -101,14 +121,16 @@ LineLayout::Paragraph LineLayout::wrap(int paragraph) const {
             ++sinceBlank;
         }
     });
-    out.widest =
-        std::max(out.widest, (out.breaks.empty() ? indent.first : indent.further) + cells);
+    out.widest = std::max(out.widest, indent + cells);
     return out;
 }
 
 void LineLayout::countUpTo(int paragraph) const {
-    for (; m_counted < paragraph; ++m_counted)
-        m_firstLine[size_t(m_counted) + 1] = m_firstLine[size_t(m_counted)] + lineCount(m_counted);
+    for (; m_counted < paragraph; ++m_counted) {
+        const size_t p = size_t(m_counted);
+        m_firstLine[p + 1] = m_firstLine[p] + lineCount(m_counted);
+        m_top[p + 1] = m_top[p] + height(m_counted);
+    }
 }
 
 int LineLayout::LineCount() const {
@@ -116,11 +138,22 @@ int LineLayout::LineCount() const {
     return m_firstLine.back();
 }
 
+int LineLayout::Height() const {
+    countUpTo(int(m_paragraphs.size()));
+    return m_top.back();
+}
+
 std::pair<int, int> LineLayout::locate(int line) const {
     countUpTo(int(m_paragraphs.size()));
     const auto after = std::upper_bound(m_firstLine.begin(), m_firstLine.end() - 1, line);
     const int paragraph = std::max(0, int(after - m_firstLine.begin()) - 1);
     return {paragraph, line - m_firstLine[size_t(paragraph)]};
+}
+
+int LineLayout::indexOf(int paragraph, int position) const {
+    const std::vector<int>& breaks = m_paragraphs[size_t(paragraph)].breaks;
+    const int offset = position - m_doc.ParagraphStart(paragraph);
+    return int(std::upper_bound(breaks.begin(), breaks.end(), offset) - breaks.begin());
 }
 
 int LineLayout::LineStart(int line) const {
@@ -144,40 +177,86 @@ bool LineLayout::EndsParagraph(int line) const {
 int LineLayout::LineOf(int position) const {
     const int paragraph = m_doc.ParagraphOf(position);
     countUpTo(paragraph);
-    const std::vector<int>& breaks = m_paragraphs[size_t(paragraph)].breaks;
-    const int offset = position - m_doc.ParagraphStart(paragraph);
-    return m_firstLine[size_t(paragraph)] +
-           int(std::upper_bound(breaks.begin(), breaks.end(), offset) - breaks.begin());
+    return m_firstLine[size_t(paragraph)] + indexOf(paragraph, position);
 }
 
-int LineLayout::Indent(int line) const {
+int LineLayout::LineTop(int line) const {
     const auto [paragraph, index] = locate(line);
-    const Indents indent = indents(paragraph);
-    return index == 0 ? indent.first : indent.further;
+    return m_top[size_t(paragraph)] + index * m_paragraphs[size_t(paragraph)].lineHeight;
 }
 
-int LineLayout::Cells(int start, int end) const {
-    int cells = 0;
-    m_doc.ForEachRun(start, end, [&](int from, int to, const CharFormat& format) {
-        if (!(format.effects & CFE_HIDDEN))
-            cells += to - from;
+int LineLayout::LineHeight(int line) const {
+    const auto [paragraph, index] = locate(line);
+    const Paragraph& p = m_paragraphs[size_t(paragraph)];
+    return p.lineHeight + (index + 1 == lineCount(paragraph) ? p.spaceAfter : 0);
+}
+
+int LineLayout::LineAt(int y) const {
+    countUpTo(int(m_paragraphs.size()));
+    const auto after = std::upper_bound(m_top.begin(), m_top.end() - 1, y);
+    const int paragraph = std::max(0, int(after - m_top.begin()) - 1);
+    const int inside = std::max(0, y - m_top[size_t(paragraph)]);
+    const int index =
+        std::min(inside / m_paragraphs[size_t(paragraph)].lineHeight, lineCount(paragraph) - 1);
+    return m_firstLine[size_t(paragraph)] + index;
+}
+
+template <class Visit>
+void LineLayout::walk(int paragraph, int index, int end, Visit&& visit) const {
+    const ParagraphMetrics format = metrics(paragraph);
+    const std::vector<int>& breaks = m_paragraphs[size_t(paragraph)].breaks;
+    const int start =
+        m_doc.ParagraphStart(paragraph) + (index == 0 ? 0 : breaks[size_t(index) - 1]);
+    int column = index == 0 ? format.FirstIndent() : format.FurtherIndent();
+    m_doc.ForEachRun(start, end, [&](int from, int to, const CharFormat& charFormat) {
+        if (charFormat.effects & CFE_HIDDEN)
+            return;
+        for (int i = from; i < to; ++i) {
+            const int cells = m_doc.CharAt(i) == u'\t' ? format.TabWidth(column) : 1;
+            visit(i, column, cells);
+            column += cells;
+        }
     });
-    return cells;
 }
 
-int LineLayout::PositionAtCell(int line, int cells) const {
+int LineLayout::Column(int position) const {
+    const int paragraph = m_doc.ParagraphOf(position);
+    const int index = indexOf(paragraph, position);
+    const ParagraphMetrics format = metrics(paragraph);
+    int column = index == 0 ? format.FirstIndent() : format.FurtherIndent();
+    walk(paragraph, index, position, [&](int, int at, int cells) { column = at + cells; });
+    return column;
+}
+
+int LineLayout::CharCells(int position) const {
+    if (position >= m_doc.Length())
+        return 0;
+    const int paragraph = m_doc.ParagraphOf(position);
+    int width = 0;
+    walk(paragraph, indexOf(paragraph, position), position + 1, [&](int at, int, int cells) {
+        if (at == position)
+            width = cells;
+    });
+    return width;
+}
+
+int LineLayout::PositionNear(int line, int x, int unitsPerCell) const {
+    const auto [paragraph, index] = locate(line);
     const int start = LineStart(line);
     // A wrapped line's end is the next line's first character: stop before it.
     const int last = EndsParagraph(line) ? LineEnd(line) : std::max(start, LineEnd(line) - 1);
-    int position = start, counted = 0;
-    m_doc.ForEachRun(start, last, [&](int from, int to, const CharFormat& format) {
-        if (counted >= cells || (format.effects & CFE_HIDDEN))
+    // The boundary nearest to x: before a character when x lies in its left half.
+    int before = start;
+    bool found = false;
+    walk(paragraph, index, last, [&](int at, int column, int cells) {
+        if (found)
             return;
-        const int take = std::min(to - from, cells - counted);
-        counted += take;
-        position = from + take;
+        if (2 * x < (2 * column + cells) * unitsPerCell)
+            found = true;
+        else
+            before = at + 1;
     });
-    return counted >= cells ? position : last;
+    return found ? before : last;
 }
 
 int LineLayout::WidestLine() const {
@@ -192,18 +271,18 @@ void LineLayout::Check() const {
     if (int(m_paragraphs.size()) != m_doc.ParagraphCount())
         fail("paragraph count " + std::to_string(m_paragraphs.size()) + " for " +
              std::to_string(m_doc.ParagraphCount()));
-    int lines = 0;
+    int lines = 0, top = 0;
     for (int p = 0; p < m_doc.ParagraphCount(); ++p) {
-        const Paragraph fresh = wrap(p);
-        if (fresh.breaks != m_paragraphs[size_t(p)].breaks ||
-            fresh.widest != m_paragraphs[size_t(p)].widest)
-            fail("paragraph " + std::to_string(p) + " is not wrapped as its text is");
-        if (p < m_counted && m_firstLine[size_t(p) + 1] != lines + lineCount(p))
-            fail("running line count wrong at paragraph " + std::to_string(p));
+        if (!(wrap(p) == m_paragraphs[size_t(p)]))
+            fail("paragraph " + std::to_string(p) + " is not laid out as its text is");
+        if (p < m_counted && (m_firstLine[size_t(p) + 1] != lines + lineCount(p) ||
+                              m_top[size_t(p) + 1] != top + height(p)))
+            fail("running counts wrong at paragraph " + std::to_string(p));
         lines += lineCount(p);
+        top += height(p);
     }
-    if (LineCount() != lines)
-        fail("line count");
+    if (LineCount() != lines || Height() != top)
+        fail("line count or height");
 }
 
 } // namespace zn::richedit

@@ -331,7 +331,8 @@ bool RichEditModel::SetParaFormat(int start, int end, const ParaFormat& format) 
     const int from = m_doc.ParagraphStart(first), to = m_doc.ParagraphTextEnd(last);
     m_undo = UndoStep{from, to, m_doc.Extract(from, to), m_selStart, m_selEnd};
     m_doc.SetParaFormat(first, last, format);
-    if (format.mask & (PFM_STARTINDENT | PFM_RIGHTINDENT | PFM_OFFSET))
+    if (format.mask & (PFM_STARTINDENT | PFM_RIGHTINDENT | PFM_OFFSET | PFM_TABSTOPS |
+                       PFM_LINESPACING | PFM_SPACEAFTER))
         m_lines.Rewrap(first, last);
     m_modified = true;
     return true;
@@ -385,20 +386,19 @@ bool RichEditModel::Undo() {
 
 Point RichEditModel::PosFromChar(int position) const {
     position = std::clamp(position, 0, GetTextLength());
-    const int line = m_lines.LineOf(position);
-    const int column = m_lines.Indent(line) + m_lines.Cells(m_lines.LineStart(line), position);
     const Point scroll = GetScrollPos();
-    return {m_rect.left + column * kCellWidth - scroll.x,
-            m_rect.top + line * kLineHeight - scroll.y};
+    return {m_rect.left + m_lines.Column(position) * kCellWidth - scroll.x,
+            m_rect.top + m_lines.LineTop(m_lines.LineOf(position)) - scroll.y};
 }
 
 int RichEditModel::CharFromPos(Point point) const {
     const Point scroll = GetScrollPos();
-    point = {point.x + scroll.x, point.y + scroll.y};
-    const int line = std::clamp((point.y - m_rect.top) / kLineHeight, 0, GetLineCount() - 1);
-    const int column = std::max(0, (point.x - m_rect.left + kCellWidth / 2) / kCellWidth -
-                                        m_lines.Indent(line));
-    return m_lines.PositionAtCell(line, column);
+    const int line = m_lines.LineAt(point.y + scroll.y - m_rect.top);
+    return m_lines.PositionNear(line, point.x + scroll.x - m_rect.left, kCellWidth);
+}
+
+int RichEditModel::GetCharWidth(int position) const {
+    return m_lines.CharCells(std::clamp(position, 0, GetTextLength())) * kCellWidth;
 }
 
 void RichEditModel::Register(TextRange* range) {

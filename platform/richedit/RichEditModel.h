@@ -2,7 +2,8 @@
 // character and paragraph formats, lines (one per paragraph), find, the modification flag,
 // read-only mode, the event mask with owner notifications (change, selection change,
 // refusable protected-text edits), a one-step undo of the last operation, RTF and Unicode
-// streaming, fixed-cell metrics at 96 dpi and a scroll position over them. Controls of the module
+// streaming, fixed-cell metrics at 96 dpi (tabs to their stops, lines as tall as their
+// paragraph's spacing) and a scroll position over them. Controls of the module
 // derive from it and override the notification handlers; a window wraps it to give it messages.
 #pragma once
 
@@ -36,7 +37,8 @@ struct Rect {
 
 class RichEditModel {
 public:
-    // Headless metrics: every character is one cell of this size in pixels at 96 dpi.
+    // Headless metrics: every character but a tab is one cell of this width in pixels at
+    // 96 dpi, and a single-spaced line is this tall.
     static constexpr int kCellWidth = 8;
     static constexpr int kLineHeight = 16;
     static constexpr int kTwipsPerPixel = 15;
@@ -134,18 +136,27 @@ public:
 
     // Headless metrics relative to the formatting rectangle, after scrolling: a character
     // scrolled out of view has a position outside the rectangle. Hidden text takes no cell.
+    // A character's position is the top-left corner of its line's slot.
     Rect GetRect() const { return m_rect; }
     void SetRect(const Rect& rect);
     Point PosFromChar(int position) const;
     int CharFromPos(Point point) const;
+    // Pixels the character at `position` takes on its line (a tab: up to its stop).
+    int GetCharWidth(int position) const;
+    // Pixels from the text's top to the line's top, the line's height (with the space after
+    // its paragraph when it ends one), and the whole text's height.
+    int GetLineTop(int line) const { return m_lines.LineTop(line); }
+    int GetLineHeight(int line) const { return m_lines.LineHeight(line); }
+    int GetTextHeight() const { return m_lines.Height(); }
 
     // Scrolling, in pixels of the text's own extent (0, 0: its top-left corner shows). A
     // position is kept within what lets the text's end and its widest line still fill the
     // rectangle; the vertical one is pulled back again when the text gets shorter.
     Point GetScrollPos() const;
     void SetScrollPos(Point position);
-    int GetFirstVisibleLine() const { return GetScrollPos().y / kLineHeight; }
-    // Scrolls by whole characters and lines (negative: back).
+    int GetFirstVisibleLine() const { return m_lines.LineAt(GetScrollPos().y); }
+    // Scrolls by whole characters and lines (negative: back); a vertical step puts a line's
+    // top at the rectangle's top.
     void LineScroll(int columns, int lines);
     // Scrolls the least distance that brings the caret into the formatting rectangle; an
     // empty rectangle has nothing to show and does not scroll.
@@ -206,7 +217,7 @@ private:
     bool m_modified = false;
     bool m_readOnly = false;
     std::optional<UndoStep> m_undo;
-    LineLayout m_lines{m_doc, kCellWidth * kTwipsPerPixel};
+    LineLayout m_lines{m_doc, {kCellWidth * kTwipsPerPixel, kTwipsPerPixel, kLineHeight}};
     bool m_wordWrap = true;
     Rect m_rect;
     Point m_scroll;

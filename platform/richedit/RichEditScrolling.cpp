@@ -15,7 +15,7 @@ int limited(int value, int extent, int visible) {
 } // namespace
 
 Point RichEditModel::GetScrollPos() const {
-    const int height = GetLineCount() * kLineHeight;
+    const int height = m_lines.Height();
     return {m_scroll.x, limited(m_scroll.y, height, m_rect.bottom - m_rect.top)};
 }
 
@@ -29,7 +29,14 @@ void RichEditModel::SetScrollPos(Point position) {
 
 void RichEditModel::LineScroll(int columns, int lines) {
     const Point now = GetScrollPos();
-    SetScrollPos({now.x + columns * kCellWidth, now.y + lines * kLineHeight});
+    int y = now.y;
+    if (lines != 0) {
+        const int first = m_lines.LineAt(now.y);
+        // Back from a partly shown line first goes to its own top.
+        const int partly = lines < 0 && m_lines.LineTop(first) < now.y ? 1 : 0;
+        y = m_lines.LineTop(std::clamp(first + lines + partly, 0, GetLineCount() - 1));
+    }
+    SetScrollPos({now.x + columns * kCellWidth, y});
 }
 
 void RichEditModel::ScrollCaret() {
@@ -38,9 +45,8 @@ void RichEditModel::ScrollCaret() {
         return;
     const int line = m_lines.LineOf(m_selEnd);
     // The caret's cell in the text's own extent.
-    const int x =
-        (m_lines.Indent(line) + m_lines.Cells(m_lines.LineStart(line), m_selEnd)) * kCellWidth;
-    const int y = line * kLineHeight;
+    const int x = m_lines.Column(m_selEnd) * kCellWidth;
+    const int y = m_lines.LineTop(line), lineHeight = m_lines.LineHeight(line);
     Point scroll = GetScrollPos();
     if (x < scroll.x)
         scroll.x = x;
@@ -48,8 +54,8 @@ void RichEditModel::ScrollCaret() {
         scroll.x = x + kCellWidth - width;
     if (y < scroll.y)
         scroll.y = y;
-    else if (y + kLineHeight > scroll.y + height)
-        scroll.y = y + kLineHeight - height;
+    else if (y + lineHeight > scroll.y + height)
+        scroll.y = y + lineHeight - height;
     // Within the limits by construction (the caret's cell lies inside the text's extent),
     // so the text is not walked for its widest line on every key.
     m_scroll = scroll;

@@ -90,6 +90,11 @@ LRESULT CRichEditCtrl::streamOut(WPARAM format, EDITSTREAM& stream) const {
 }
 
 void CRichEditCtrl::scrollBar(bool vertical, int request, int thumb) {
+    if (vertical && (request == SB_LINEUP || request == SB_LINEDOWN)) {
+        // Lines differ in height: a step goes from line top to line top.
+        LineScroll(0, request == SB_LINEUP ? -1 : 1);
+        return;
+    }
     const richedit::Point now = GetScrollPos();
     const richedit::Rect rect = GetRect();
     const int cell = vertical ? kLineHeight : kCellWidth;

@@ -100,7 +100,8 @@ void expectSame(const RichEditModel& model, const Shadow& shadow, int step) {
 } // namespace
 
 // Check() also compares the kept lines with a fresh layout: some seeds wrap at a narrow
-// rectangle, with blanks to break at and hidden runs that take no cells.
+// rectangle, with blanks and tabs to break at, hidden runs that take no cells and
+// paragraphs of different line spacing.
 TEST(RichEditStress, RandomEditsKeepRunsParagraphsAndLinesConsistent) {
     for (unsigned seed : {1u, 7u, 2024u, 99u}) {
         std::mt19937 random(seed);
@@ -124,7 +125,7 @@ TEST(RichEditStress, RandomEditsKeepRunsParagraphsAndLinesConsistent) {
                 std::u16string text;
                 for (int n = pick(0, 12); n > 0; --n)
                     text += pick(0, 5) == 0   ? u'\r'
-                            : pick(0, 4) == 0 ? u' '
+                            : pick(0, 4) == 0 ? (pick(0, 1) ? u' ' : u'\t')
                                               : char16_t(u'a' + pick(0, 25));
                 if (length > 400)
                     text.clear(); // keep the text small so the shadow stays quick
@@ -141,8 +142,10 @@ TEST(RichEditStress, RandomEditsKeepRunsParagraphsAndLinesConsistent) {
                 shadow.setEffects(start, end, mask, bits);
             } else if (op <= 8) {
                 ParaFormat format;
-                format.mask = PFM_STARTINDENT;
+                // The spacing follows the indent, so the shadow sees every change.
+                format.mask = PFM_STARTINDENT | PFM_LINESPACING;
                 format.startIndent = pick(0, 4) * 100;
+                format.lineSpacingRule = uint8_t(format.startIndent / 100 % 3);
                 model.SetParaFormat(start, end, format);
                 shadow.setIndent(start, end, format.startIndent);
             } else {

@@ -186,6 +186,26 @@ TEST(RichEditPainting, ColoursSelectionAndCaret) {
     EXPECT_EQ(render(control, false).pixelColor(2 * 8, 15), QColor(Qt::white));
 }
 
+// Tabs and spaced lines are drawn where the model lays them out.
+TEST(RichEditPainting, TextAfterATabAndOnSpacedLinesStandsWhereTheModelPutsIt) {
+    TextControl control;
+    control.SetText(u"H\tHH\rHH");
+    richedit::ParaFormat doubled;
+    doubled.mask = richedit::PFM_LINESPACING;
+    doubled.lineSpacingRule = 2;
+    control.SetParaFormat(0, 0, doubled);
+    QImage image = render(control);
+    EXPECT_EQ(inkOf(image, 1, 6).pixels, 0); // the tab reaches the default stop, cell 6
+    EXPECT_GT(inkOf(image, 6, 8).pixels, 0);
+    EXPECT_EQ(inkOf(image, 0, 2, 1).pixels, 0); // the double line's lower half
+    EXPECT_GT(inkOf(image, 0, 2, 2).pixels, 0);
+    // A selected tab is filled up to its stop.
+    control.SetSel(1, 2);
+    image = render(control);
+    EXPECT_EQ(inkOf(image, 1, 6).pixels, 5 * 8 * 16);
+    EXPECT_EQ(inkOf(image, 6, 8).darkest, QColor(Qt::black));
+}
+
 TEST(RichEditPainting, ScrolledTextShowsItsLaterLines) {
     TextControl control;
     control.SetText(u"a\rb\rc\rd\re\rHHHH");

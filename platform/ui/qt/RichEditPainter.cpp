@@ -52,7 +52,7 @@ QColor textColor(const CharFormat& format, const QPalette& palette) {
     return ToQColor(format.color);
 }
 
-// Tabs and other control characters take their cell and show nothing.
+// Control characters take their cell and show nothing.
 QString visibleText(const ZnsStringW& text, int from, int to) {
     QString result = ToQString(std::u16string_view(text).substr(size_t(from), size_t(to - from)));
     for (QChar& c : result)
@@ -61,12 +61,14 @@ QString visibleText(const ZnsStringW& text, int from, int to) {
     return result;
 }
 
-void drawPiece(QPainter& painter, QPoint at, const QString& text, const CharFormat& format,
-               bool selected, const QPalette& palette) {
-    const int cells = int(text.size()) * RichEditModel::kCellWidth;
+// `width` pixels of text (none for a tab, which only shows its selection).
+void drawPiece(QPainter& painter, QPoint at, int width, const QString& text,
+               const CharFormat& format, bool selected, const QPalette& palette) {
     if (selected)
-        painter.fillRect(QRect(at.x(), at.y(), cells, RichEditModel::kLineHeight),
+        painter.fillRect(QRect(at.x(), at.y(), width, RichEditModel::kLineHeight),
                          palette.color(QPalette::Highlight));
+    if (text.isEmpty())
+        return;
     painter.setFont(cellFont(format));
     // The offset raises (positive) or lowers the baseline; super- and subscripts also
     // come with their smaller height.
@@ -117,11 +119,19 @@ void PaintRichEdit(QPainter& painter, const CRichEditCtrl& edit, bool focused,
             const int cuts[] = {from, std::clamp(selStart, from, to), std::clamp(selEnd, from, to),
                                 to};
             for (int i = 0; i < 3; ++i) {
-                if (cuts[i] >= cuts[i + 1])
-                    continue;
-                const richedit::Point at = edit.PosFromChar(cuts[i]);
-                drawPiece(painter, {at.x, at.y}, visibleText(text, cuts[i], cuts[i + 1]), format,
-                          i == 1, palette);
+                // A tab reaches its stop, so it is a piece of its own.
+                for (int piece = cuts[i], next = piece; piece < cuts[i + 1]; piece = next) {
+                    const bool tab = text[size_t(piece)] == u'\t';
+                    next = piece + 1;
+                    while (!tab && next < cuts[i + 1] && text[size_t(next)] != u'\t')
+                        ++next;
+                    const richedit::Point at = edit.PosFromChar(piece);
+                    const int width =
+                        tab ? edit.GetCharWidth(piece) : (next - piece) * RichEditModel::kCellWidth;
+                    drawPiece(painter, {at.x, at.y}, width,
+                              tab ? QString() : visibleText(text, piece, next), format, i == 1,
+                              palette);
+                }
             }
         });
     }

@@ -98,7 +98,7 @@ void WindowWidget::followScrollBar(const CWnd& window) {
     }
     const richedit::Rect view = text->GetRect();
     const int page = std::max(1, view.bottom - view.top);
-    const int extent = text->GetLineCount() * richedit::RichEditModel::kLineHeight;
+    const int extent = text->GetTextHeight();
     const int width = m_scrollBar->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     m_scrollBar->setGeometry(this->width() - width, 0, width, height());
     m_scrollBar->setRange(0, std::max(0, extent - page));

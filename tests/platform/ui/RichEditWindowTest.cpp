@@ -344,5 +344,27 @@ TEST_F(RichEditWindowTest, ScrollingMovesPositionsAndKeepsTheCaretInView) {
     EXPECT_EQ(posFromChar(1), (CPoint{12, 3}));
 }
 
+// Over lines of mixed heights the scroll bar's line steps go from line top to line top.
+TEST_F(RichEditWindowTest, ScrollBarLineStepsFollowLinesOfMixedHeights) {
+    edit.SetText(u"a\rb\rc\rd\re\rf\rg\rh");
+    richedit::ParaFormat doubled;
+    doubled.mask = richedit::PFM_LINESPACING;
+    doubled.lineSpacingRule = 2;
+    edit.SetParaFormat(0, 0, doubled); // the first line is 32 pixels tall
+    auto scrolledBy = [&] {
+        CPoint scroll;
+        edit.SendMessage(EM_GETSCROLLPOS, 0, LPARAM(&scroll));
+        return scroll.y;
+    };
+    edit.SendMessage(WM_VSCROLL, SB_LINEDOWN);
+    EXPECT_EQ(scrolledBy(), 32);
+    edit.SendMessage(WM_VSCROLL, SB_LINEDOWN);
+    EXPECT_EQ(scrolledBy(), 48);
+    EXPECT_EQ(edit.SendMessage(EM_GETFIRSTVISIBLELINE), 2);
+    edit.SendMessage(WM_VSCROLL, SB_LINEUP);
+    edit.SendMessage(WM_VSCROLL, SB_LINEUP);
+    EXPECT_EQ(scrolledBy(), 0);
+}
+
 } // namespace
 } // namespace zn::ui::test
