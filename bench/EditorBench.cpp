@@ -3,6 +3,7 @@
 // item at the top of 2,000, and whole content in and out of 2,000 items.
 #include <benchmark/benchmark.h>
 
+#include "bench/EditorItems.h"
 #include "editor/Reqpad.h"
 #include "resources/ModuleResources.h"
 
@@ -10,20 +11,13 @@ namespace {
 
 using namespace zn::ui;
 
-ZnsStringW items(int count) {
-    ZnsStringW text = u"Technical requirements";
-    for (int i = 1; i <= count; ++i)
-        text += zn::format("\r%d. Item text of a technical condition, number %d", i, i);
-    return text;
-}
-
 class Editor {
 public:
     explicit Editor(int count) {
         m_owner.Create(u"Bench", u"", WS_POPUP, {0, 0, 800, 600}, nullptr, 0);
         m_pad.Create(WS_VISIBLE, {0, 0, 700, 500}, &m_owner, 12014);
         m_pad.InitControl();
-        m_pad.SetContent(items(count), editor::kContentPlain);
+        m_pad.SetContent(EditorBenchItems(count), editor::kContentPlain);
     }
     editor::CReqpad& pad() { return m_pad; }
 

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <cstdlib>
 
+#include "bench/EditorItems.h"
 #include "editor/Reqpad.h"
 #include "platform/ui/qt/QtDialogs.h"
 #include "platform/ui/qt/QtUserAgent.h"
@@ -16,20 +17,13 @@ namespace {
 
 using namespace zn::ui;
 
-ZnsStringW items(int count) {
-    ZnsStringW text = u"Technical requirements";
-    for (int i = 1; i <= count; ++i)
-        text += zn::format("\r%d. Item text of a technical condition, number %d", i, i);
-    return text;
-}
-
 class ShownEditor {
 public:
     explicit ShownEditor(int count) {
         m_owner.Create(u"Bench", u"Editor", WS_POPUP | WS_VISIBLE, {0, 0, 800, 600}, nullptr, 0);
         m_pad.Create(WS_CHILD | WS_VISIBLE, {0, 0, 780, 580}, &m_owner, 12014);
         m_pad.InitControl();
-        m_pad.SetContent(items(count), editor::kContentPlain);
+        m_pad.SetContent(EditorBenchItems(count), editor::kContentPlain);
         m_pad.SetFocus();
         m_agent.ShowWindows();
         m_widget = m_agent.WidgetOf(m_owner);
