@@ -21,6 +21,7 @@ int RunGui(const GuiOptions& options) {
     return zn::ui::qt::RunWithQt(argc, argv, [&](zn::ui::qt::QtUserAgent& windows) {
         try {
             MainWindow window(&windows);
+            windows.SetMainWidget(&window);
             window.show();
             if (options.drawing.empty())
                 window.RunLine(QStringLiteral("new"));

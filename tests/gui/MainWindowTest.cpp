@@ -1,3 +1,4 @@
+#include <cstdlib>
 #include <set>
 
 #include <QLineEdit>
@@ -195,14 +196,22 @@ TEST_F(GuiFixture, ObjectPickFindsTheSmallestObjectUnderTheClickOrTheTypedId) {
     EXPECT_DOUBLE_EQ(point.point.y, 40);
 }
 
-TEST_F(GuiFixture, ModuleDialogsShowAsRealWindows) {
+TEST_F(GuiFixture, ModuleDialogsShowAsRealWindowsOverTheMainWindow) {
     run({"new --sheet A4"});
+    m_window->move(150, 90);
     QString caption;
+    QWidget* owner = nullptr;
+    Qt::WindowModality modality = Qt::NonModal;
+    QPoint offCentre;
     m_windows->SetBeforeWaitHook([&](zn::ui::CWnd& waiting) {
         QWidget* widget = m_windows->WidgetOf(waiting);
         if (!widget || !widget->isVisible())
             return;
-        caption = widget->window()->windowTitle();
+        QWidget* dialog = widget->window();
+        caption = dialog->windowTitle();
+        owner = dialog->parentWidget();
+        modality = dialog->windowModality();
+        offCentre = dialog->frameGeometry().center() - m_window->frameGeometry().center();
         // Esc cancels the dialog through the same path as headless.
         QTimer::singleShot(0, widget, [widget] { QTest::keyClick(widget, Qt::Key_Escape); });
     });
@@ -210,6 +219,11 @@ TEST_F(GuiFixture, ModuleDialogsShowAsRealWindows) {
     m_windows->SetBeforeWaitHook({});
     EXPECT_EQ(caption, QStringLiteral("Dimensioned text"));
     EXPECT_EQ(output("text"), "");
+    EXPECT_EQ(owner, m_window.get());
+    EXPECT_EQ(modality, Qt::WindowModal);
+    // Within the height of a menu bar: the dialog's own may or may not count.
+    EXPECT_LE(std::abs(offCentre.x()), 2);
+    EXPECT_LE(std::abs(offCentre.y()), 24);
 }
 
 TEST_F(GuiFixture, PickThatADialogAsksForIsAnsweredOnTheSheet) {
