@@ -183,7 +183,7 @@ TEST_F(GuiFixture, ObjectPickFindsTheSmallestObjectUnderTheClickOrTheTypedId) {
     };
     EXPECT_EQ(pickAt(QPointF(45, 85)).object, 5);   // the mark inside the view
     EXPECT_EQ(pickAt(QPointF(25, 65)).object, 4);   // the view alone
-    EXPECT_EQ(pickAt(QPointF(150, 200)).object, 3); // the format covers the sheet
+    EXPECT_EQ(pickAt(QPointF(100, 292)).object, 3); // the frame line is the format's
     QTimer::singleShot(0, &m_window->Sheet(), [&] { m_window->RunLine(QStringLiteral("4")); });
     zn::ui::PickAnswer typed = picker.PickObject({});
     EXPECT_EQ(typed.kind, zn::ui::PickAnswer::Kind::Object);
@@ -224,6 +224,18 @@ TEST_F(GuiFixture, ModuleDialogsShowAsRealWindowsOverTheMainWindow) {
     // Within the height of a menu bar: the dialog's own may or may not count.
     EXPECT_LE(std::abs(offCentre.x()), 2);
     EXPECT_LE(std::abs(offCentre.y()), 24);
+}
+
+TEST_F(GuiFixture, EmptyPaperIsNotTheFormat) {
+    run({"new --sheet A4", "add view 20 60 90 110 A"});
+    gui::HostSession& session = m_window->Session();
+    const double tolerance = 0.5;
+    EXPECT_EQ(session.ObjectAt(150, 200, tolerance), -1); // paper inside the frame
+    EXPECT_EQ(session.ObjectAt(150, 30, tolerance), 3);   // the title block
+    EXPECT_EQ(session.ObjectAt(20.3, 200, tolerance), 3); // near the frame's left line
+    EXPECT_EQ(session.ObjectAt(12, 200, tolerance), -1);  // the margin outside it
+    // The view's box reaches the frame line; the view wins there.
+    EXPECT_EQ(session.ObjectAt(20, 80, tolerance), 4);
 }
 
 TEST_F(GuiFixture, PickThatADialogAsksForIsAnsweredOnTheSheet) {
