@@ -3,8 +3,10 @@
 #include <iostream>
 
 #include <QApplication>
+#include <QTimer>
 
 #include "apps/HostShell.h"
+#include "apps/gui/GuiScript.h"
 #include "apps/gui/MainWindow.h"
 #include "platform/text/CodePage.h"
 #include "platform/ui/qt/QtUserAgent.h"
@@ -27,6 +29,10 @@ int RunGui(const GuiOptions& options) {
                 window.RunLine(QStringLiteral("new"));
             else
                 window.OpenDrawing(QString::fromStdString(options.drawing));
+            if (!options.script.empty())
+                QTimer::singleShot(0, &window, [&] {
+                    QApplication::exit(RunScript(window, options.script));
+                });
             return QApplication::exec() == 0 ? 0 : 2;
         } catch (const ShellError& e) {
             std::cerr << "reqpad gui: " << e.what() << '\n';

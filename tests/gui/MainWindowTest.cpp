@@ -11,6 +11,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "apps/gui/GuiScript.h"
 #include "apps/gui/HostSession.h"
 #include "apps/gui/SheetPicker.h"
 #include "apps/gui/SheetView.h"
@@ -295,4 +296,31 @@ TEST(MainWindowTexts, EveryLanguageSetNamesTheMenusWithDistinctAccelerators) {
         }
     }
     zn::setInterfaceLanguage(1033);
+}
+
+TEST_F(GuiFixture, ScriptRunsItsLinesInTheWindowAndStopsAtTheFirstFailure) {
+    std::string script = writeFile("lines.txt", "new --sheet A4\n"
+                                                "# a comment line\n"
+                                                "add view 20 60 90 110 A\n"
+                                                "frobnicate\n"
+                                                "add mark 40 80 50 90 B\n");
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(gui::RunScript(*m_window, script), 2);
+    std::string out = testing::internal::GetCapturedStdout();
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(out.find("host> add view 20 60 90 110 A"), std::string::npos) << out;
+    EXPECT_EQ(out.find("add mark"), std::string::npos) << out;
+    EXPECT_EQ(err.rfind(script + ":4: ", 0), 0u) << err;
+    EXPECT_EQ(m_window->Session().ObjectAt(25, 65, 0), 4); // the view is there
+
+    // A quit line closes the window without asking about the changed drawing.
+    std::string quitting = writeFile("quit.txt", "add mark 40 80 50 90 B\nquit\nnew\n");
+    EXPECT_EQ(gui::RunScript(*m_window, quitting), 0);
+    EXPECT_FALSE(m_window->isVisible());
+    EXPECT_EQ(m_window->Session().ObjectAt(45, 85, 0), 5); // `new` after quit did not run
+
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(gui::RunScript(*m_window, m_scratch.filePath("none.txt").toStdString()), 2);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("cannot read"), std::string::npos);
 }
