@@ -81,6 +81,7 @@ TEST_F(GuiFixture, TypedCommandChangesTheDrawing) {
     auto listed = objects(output("objects"));
     ASSERT_EQ(listed.count(4), 1u);
     EXPECT_EQ(listed[4]["type"], "View");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return view.IsSharp(); }, 10000));
     EXPECT_NE(view.grab().toImage(), before);
 
     // A failing line says why in the log and changes nothing.
@@ -323,4 +324,36 @@ TEST_F(GuiFixture, ScriptRunsItsLinesInTheWindowAndStopsAtTheFirstFailure) {
     testing::internal::CaptureStderr();
     EXPECT_EQ(gui::RunScript(*m_window, m_scratch.filePath("none.txt").toStdString()), 2);
     EXPECT_NE(testing::internal::GetCapturedStderr().find("cannot read"), std::string::npos);
+}
+
+TEST_F(GuiFixture, SharpPicturesComeFromTheWorkerAndStaleOnesAreDropped) {
+    run({"new --sheet A4"});
+    SheetView& view = m_window->Sheet();
+    view.grab();
+    ASSERT_TRUE(view.IsSharp());
+    int renders = view.Picture().Renders();
+
+    // A zoom shows the scaled picture at once; the sharp one follows without a call.
+    view.ZoomIn();
+    view.grab();
+    EXPECT_FALSE(view.IsSharp());
+    EXPECT_EQ(view.Picture().Renders(), renders);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return view.IsSharp(); }, 10000));
+    EXPECT_EQ(view.Picture().Renders(), renders + 1);
+    view.Fit();
+    view.grab();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return view.IsSharp(); }, 10000));
+
+    // Two changes of the drawing in a row: the picture of the first is shown meanwhile, and
+    // what ends up kept is the last drawing's.
+    run({"add view 20 60 90 110 A", "add mark 40 80 50 90 B"});
+    EXPECT_FALSE(view.IsSharp());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return view.IsSharp(); }, 10000));
+    QImage shown = view.grab().toImage();
+    renders = view.Picture().Renders();
+    view.Sharpen();
+    EXPECT_EQ(view.Picture().Renders(), renders) << "the kept picture was not the last drawing's";
+    view.SetSvg({});
+    view.SetSvg(QByteArray::fromStdString(m_window->Session().Svg()));
+    EXPECT_EQ(view.grab().toImage(), shown);
 }
