@@ -317,7 +317,9 @@ TEST_F(GuiFixture, ScriptRunsItsLinesInTheWindowAndStopsAtTheFirstFailure) {
 
     // A quit line closes the window without asking about the changed drawing.
     std::string quitting = writeFile("quit.txt", "add mark 40 80 50 90 B\nquit\nnew\n");
+    testing::internal::CaptureStdout();
     EXPECT_EQ(gui::RunScript(*m_window, quitting), 0);
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("host> quit"), std::string::npos);
     EXPECT_FALSE(m_window->isVisible());
     EXPECT_EQ(m_window->Session().ObjectAt(45, 85, 0), 5); // `new` after quit did not run
 
