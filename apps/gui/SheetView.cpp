@@ -31,6 +31,10 @@ SheetView::SheetView(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+SheetView::~SheetView() {
+    m_rendering->waitForFinished();
+}
+
 void SheetView::SetSvg(const QByteArray& svg) {
     if (svg == m_svg)
         return;

@@ -18,6 +18,8 @@ class SheetView : public QWidget {
     Q_OBJECT
 public:
     explicit SheetView(QWidget* parent = nullptr);
+    // Waits for a rendering still under way: it draws text, which needs the application.
+    ~SheetView() override;
 
     // A new rendering of the drawing (empty: no drawing). The view keeps its zoom and
     // position while the sheet keeps its size, and fits a sheet of another size; the same
