@@ -1,4 +1,4 @@
-// `reqpad gui [DRAWING]`: the reference host in a desktop window.
+// `reqpad gui [DRAWING] [--script FILE]`: the reference host in a desktop window.
 #include <memory>
 
 #include <CLI/CLI.hpp>
@@ -12,5 +12,7 @@ Subcommand addGuiCommand(CLI::App& app) {
     command->add_option("DRAWING", options->drawing, "Drawing file to open");
     command->add_option("--lang", options->language, "Interface language: 1033, 1049 or 3082")
         ->check(CLI::IsMember({1033, 1049, 3082}));
+    command->add_option("--script", options->script,
+                        "Run these host lines in the window, then close it");
     return {command, [options] { return gui::RunGui(*options); }};
 }

@@ -1,7 +1,8 @@
 // The sheet view of `reqpad gui` on a drawing whose requirements text has 3,000 lines: a pan
 // (a blit of the kept picture), a zoom step (the last picture scaled) and the sharp picture
 // after it (the SVG rendered again), and the refresh after a command that changed the
-// drawing (the host's SVG made, read and rendered). Runs on Qt's offscreen platform.
+// drawing (the host's SVG made, read and rendered; and the UI thread's share of it when the
+// rendering goes to a worker). Runs on Qt's offscreen platform.
 #include <fstream>
 
 #include <QApplication>
@@ -118,6 +119,25 @@ void BM_SheetRefreshAfterCommand(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SheetRefreshAfterCommand)->Unit(benchmark::kMillisecond);
+
+// What the UI thread does after a command when the view has a picture already: the host's
+// SVG made and read, and a frame showing the picture before while a worker renders the new
+// one. Two documents in turn, so each is new to the view.
+void BM_SheetRefreshInTheUiThread(benchmark::State& state) {
+    gui::MainWindow& main = window();
+    main.Sheet().Fit();
+    paintFrame(main.Sheet());
+    std::string svgs[2] = {main.Session().Svg(), main.Session().Svg()};
+    svgs[1] += "\n"; // the same picture, but not the same document
+    int step = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(main.Session().Svg());
+        main.Sheet().SetSvg(QByteArray::fromStdString(svgs[step++ % 2]));
+        paintFrame(main.Sheet());
+    }
+    main.Sheet().Sharpen();
+}
+BENCHMARK(BM_SheetRefreshInTheUiThread)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

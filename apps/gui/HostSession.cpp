@@ -4,8 +4,28 @@
 
 #include "apps/HostListings.h"
 #include "simhost/Drawing.h"
+#include "simhost/SheetFormat.h"
 
 namespace gui {
+
+namespace {
+
+bool Holds(const ZnsBox3& box, double x, double y, double margin) {
+    return !box.IsEmpty() && x >= box.min.x - margin && x <= box.max.x + margin &&
+           y >= box.min.y - margin && y <= box.max.y + margin;
+}
+
+// The format covers the whole sheet, so its box would answer every click on empty paper;
+// only its frame line and its title block are the format.
+bool OnFormat(const simhost::SheetFormat& format, double x, double y, double tolerance) {
+    const ZnsBox3 frame = format.Frame();
+    const bool insideLine = x > frame.min.x + tolerance && x < frame.max.x - tolerance &&
+                            y > frame.min.y + tolerance && y < frame.max.y - tolerance;
+    return (Holds(frame, x, y, tolerance) && !insideLine) ||
+           Holds(format.TitleBlock(), x, y, tolerance);
+}
+
+} // namespace
 
 HostSession::HostSession(std::unique_ptr<zn::ui::UserAgent> person, const std::string& settingsPath)
     : m_host(settingsPath), m_user(std::move(person)), m_shell(m_host, m_user, m_out) {
@@ -53,14 +73,18 @@ long long HostSession::ObjectAt(double x, double y, double tolerance) {
     simhost::Drawing* drawing = m_host.ActiveDrawing();
     if (!drawing)
         return -1;
-    long long found = -1;
+    long long found = -1, format = -1;
     double smallest = std::numeric_limits<double>::infinity();
     for (IZnEntity* entity : drawing->Objects()) {
         if (entity->GetOwnerId() != drawing->CurrentSpace())
             continue;
+        if (auto* sheet = dynamic_cast<const simhost::SheetFormat*>(entity)) {
+            if (OnFormat(*sheet, x, y, tolerance))
+                format = entity->GetId().index;
+            continue;
+        }
         ZnsBox3 box = entity->GetExtents();
-        if (box.IsEmpty() || x < box.min.x - tolerance || x > box.max.x + tolerance ||
-            y < box.min.y - tolerance || y > box.max.y + tolerance)
+        if (!Holds(box, x, y, tolerance))
             continue;
         double area = (box.max.x - box.min.x) * (box.max.y - box.min.y);
         if (area < smallest) {
@@ -68,7 +92,7 @@ long long HostSession::ObjectAt(double x, double y, double tolerance) {
             found = entity->GetId().index;
         }
     }
-    return found;
+    return found >= 0 ? found : format;
 }
 
 } // namespace gui

@@ -34,7 +34,8 @@ public:
     std::string Svg();
     bool IsModified();
     // The index of the object of the current space whose extents hold the drawing point
-    // (widened by `tolerance`), the smallest when several do; -1 when none does.
+    // (widened by `tolerance`), the smallest when several do; else the format when the point
+    // is on its frame line or in its title block; -1 when nothing is there.
     long long ObjectAt(double x, double y, double tolerance);
 
 private:

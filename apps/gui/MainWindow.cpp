@@ -163,8 +163,10 @@ bool MainWindow::RunLine(const QString& line) {
     setBusy(false);
     if (!outcome.output.empty())
         log(QString::fromStdString(outcome.output).trimmed());
-    if (!outcome.error.empty())
-        log(QString::fromStdString(outcome.error));
+    if (!outcome.error.empty()) {
+        m_lastError = QString::fromStdString(outcome.error);
+        log(m_lastError);
+    }
     afterCommand(text, outcome.error.empty());
     if (outcome.quit || m_closeWhenDone)
         close();
@@ -203,6 +205,7 @@ void MainWindow::setBusy(bool busy) {
 
 void MainWindow::log(const QString& text) {
     m_log->appendPlainText(text);
+    emit logged(text);
 }
 
 bool MainWindow::OpenDrawing(const QString& path) {
@@ -276,7 +279,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (drawingMayGo())
+    if (m_unattended || drawingMayGo())
         event->accept();
     else
         event->ignore();

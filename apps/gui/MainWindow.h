@@ -36,12 +36,21 @@ public:
     bool RunLine(const QString& line);
     // Opens a drawing file through the host's `open`.
     bool OpenDrawing(const QString& path);
+    // What the last line that failed said.
+    const QString& LastError() const { return m_lastError; }
+    // Unattended (a script drives the window): closing leaves a changed drawing unsaved
+    // instead of asking, as nobody is there to answer.
+    void SetUnattended(bool unattended) { m_unattended = unattended; }
 
     SheetView& Sheet() { return *m_view; }
     QLineEdit& CommandLine() { return *m_commandLine; }
     QPlainTextEdit& Log() { return *m_log; }
     SheetPicker& Picker() { return *m_picker; }
     HostSession& Session() { return *m_session; }
+
+signals:
+    // A line went into the log.
+    void logged(const QString& text);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -73,6 +82,8 @@ private:
     QString m_path;      // the drawing's file; empty before it was saved or opened
     bool m_busy = false; // a line runs (and may wait in a pick or a dialog)
     bool m_closeWhenDone = false;
+    bool m_unattended = false;
+    QString m_lastError;
 };
 
 } // namespace gui

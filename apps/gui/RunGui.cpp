@@ -3,8 +3,10 @@
 #include <iostream>
 
 #include <QApplication>
+#include <QTimer>
 
 #include "apps/HostShell.h"
+#include "apps/gui/GuiScript.h"
 #include "apps/gui/MainWindow.h"
 #include "platform/text/CodePage.h"
 #include "platform/ui/qt/QtUserAgent.h"
@@ -21,11 +23,16 @@ int RunGui(const GuiOptions& options) {
     return zn::ui::qt::RunWithQt(argc, argv, [&](zn::ui::qt::QtUserAgent& windows) {
         try {
             MainWindow window(&windows);
+            windows.SetMainWidget(&window);
             window.show();
             if (options.drawing.empty())
                 window.RunLine(QStringLiteral("new"));
             else
                 window.OpenDrawing(QString::fromStdString(options.drawing));
+            if (!options.script.empty())
+                QTimer::singleShot(0, &window, [&] {
+                    QApplication::exit(RunScript(window, options.script));
+                });
             return QApplication::exec() == 0 ? 0 : 2;
         } catch (const ShellError& e) {
             std::cerr << "reqpad gui: " << e.what() << '\n';

@@ -8,9 +8,10 @@ namespace gui {
 struct GuiOptions {
     std::string drawing; // opened at start; without it a new drawing is made
     int language = 1033;
+    std::string script; // host lines run in the window, which then closes (see RunScript)
 };
 
-// Exit status 0, or 2 when the host could not start.
+// Exit status 0, or 2 when the host could not start or a script line failed.
 int RunGui(const GuiOptions& options);
 
 } // namespace gui

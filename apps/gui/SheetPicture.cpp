@@ -29,18 +29,22 @@ void RegisterSvgFonts(const QByteArray& svg) {
 }
 
 bool SheetPicture::Load(const QByteArray& svg) {
-    Clear();
-    if (svg.isEmpty())
-        return false;
-    RegisterSvgFonts(svg);
-    return m_renderer.load(svg);
+    const QSizeF before = Sheet();
+    m_renderer.load(QByteArray());
+    m_svg = svg;
+    ++m_generation;
+    if (!svg.isEmpty()) {
+        RegisterSvgFonts(svg);
+        m_renderer.load(svg);
+    }
+    // An image of another sheet size would show in the wrong place.
+    if (Sheet() != before)
+        m_image = QImage();
+    return !IsEmpty();
 }
 
 void SheetPicture::Clear() {
-    m_renderer.load(QByteArray());
-    m_image = QImage();
-    m_area = QRect();
-    m_zoom = 0;
+    Load(QByteArray());
 }
 
 QSizeF SheetPicture::Sheet() const {
@@ -53,58 +57,74 @@ QRect SheetPicture::visiblePart(const SheetTransform& transform, QSize view) {
 }
 
 bool SheetPicture::covers(const SheetTransform& transform, const QRect& visible) const {
-    return m_zoom == transform.Zoom() && m_area.contains(visible);
+    return !m_image.isNull() && m_imageGeneration == m_generation && m_zoom == transform.Zoom() &&
+           m_area.contains(visible);
 }
 
-void SheetPicture::Prepare(const SheetTransform& transform, QSize view) {
+std::optional<SheetPicture::Job> SheetPicture::Needed(const SheetTransform& transform,
+                                                      QSize view) const {
     QRect visible = visiblePart(transform, view);
     if (IsEmpty() || visible.isEmpty() || covers(transform, visible))
-        return;
+        return std::nullopt;
     QRect sheet(QPoint(0, 0), transform.SheetRect().size());
     QRect area = qint64(sheet.width()) * sheet.height() <= kWholeSheetPixels
                      ? sheet
                      : visible.adjusted(-view.width(), -view.height(), view.width(), view.height())
                            .intersected(sheet);
-    render(area, transform.Zoom());
+    return Job{m_svg, m_generation, area, transform.Zoom()};
+}
+
+QImage SheetPicture::Render(const Job& job) {
+    // A renderer of its own: one is not to be shared between threads.
+    QSvgRenderer renderer(job.svg);
+    QImage image(job.area.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(-job.area.topLeft());
+    QSizeF sheet = renderer.viewBoxF().size();
+    renderer.render(&painter, QRectF(0, 0, sheet.width() * job.zoom, sheet.height() * job.zoom));
+    return image;
+}
+
+bool SheetPicture::Adopt(const Job& job, QImage image) {
+    if (job.generation != m_generation)
+        return false;
+    m_image = std::move(image);
+    m_imageGeneration = job.generation;
+    m_area = job.area;
+    m_zoom = job.zoom;
+    ++m_renders;
+    return true;
+}
+
+void SheetPicture::Prepare(const SheetTransform& transform, QSize view) {
+    if (std::optional<Job> job = Needed(transform, view))
+        Adopt(*job, Render(*job));
 }
 
 bool SheetPicture::Draw(QPainter& painter, const SheetTransform& transform, QSize view,
                         bool allowScaled) {
-    if (IsEmpty())
+    if (IsEmpty() || visiblePart(transform, view).isEmpty())
         return true;
-    QRect visible = visiblePart(transform, view);
-    if (visible.isEmpty())
+    if (IsSharp(transform, view)) {
+        painter.drawImage(transform.Origin() + m_area.topLeft(), m_image);
         return true;
-    if (!covers(transform, visible)) {
-        if (!allowScaled || m_image.isNull() || m_zoom == transform.Zoom()) {
-            Prepare(transform, view);
-        } else {
-            // The kept image where it lies at the new zoom.
-            double factor = transform.Zoom() / m_zoom;
-            QRectF target(QPointF(transform.Origin()) + QPointF(m_area.topLeft()) * factor,
-                          QSizeF(m_area.size()) * factor);
-            painter.save();
-            painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-            painter.drawImage(target, m_image);
-            painter.restore();
-            return false;
-        }
     }
-    painter.drawImage(transform.Origin() + m_area.topLeft(), m_image);
-    return true;
-}
-
-void SheetPicture::render(const QRect& area, double zoom) {
-    m_image = QImage(area.size(), QImage::Format_ARGB32_Premultiplied);
-    m_image.fill(Qt::white);
-    QPainter painter(&m_image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(-area.topLeft());
-    QSizeF sheet = m_renderer.viewBoxF().size();
-    m_renderer.render(&painter, QRectF(0, 0, sheet.width() * zoom, sheet.height() * zoom));
-    m_area = area;
-    m_zoom = zoom;
-    ++m_renders;
+    if (!allowScaled || m_image.isNull()) {
+        Prepare(transform, view);
+        painter.drawImage(transform.Origin() + m_area.topLeft(), m_image);
+        return true;
+    }
+    // The kept image where it lies at this zoom.
+    double factor = transform.Zoom() / m_zoom;
+    QRectF target(QPointF(transform.Origin()) + QPointF(m_area.topLeft()) * factor,
+                  QSizeF(m_area.size()) * factor);
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(target, m_image);
+    painter.restore();
+    return false;
 }
 
 } // namespace gui

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include <QKeyEvent>
+#include <QtConcurrent/QtConcurrentRun>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -19,13 +20,19 @@ const QColor kBackground(0x5A, 0x5F, 0x66);
 
 } // namespace
 
-SheetView::SheetView(QWidget* parent) : QWidget(parent), m_sharpen(new QTimer(this)) {
+SheetView::SheetView(QWidget* parent)
+    : QWidget(parent), m_sharpen(new QTimer(this)), m_rendering(new QFutureWatcher<QImage>(this)) {
     m_sharpen->setSingleShot(true);
     m_sharpen->setInterval(kSharpenDelay);
-    connect(m_sharpen, &QTimer::timeout, this, &SheetView::Sharpen);
+    connect(m_sharpen, &QTimer::timeout, this, &SheetView::renderInBackground);
+    connect(m_rendering, &QFutureWatcher<QImage>::finished, this, &SheetView::rendered);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+SheetView::~SheetView() {
+    m_rendering->waitForFinished();
 }
 
 void SheetView::SetSvg(const QByteArray& svg) {
@@ -37,6 +44,10 @@ void SheetView::SetSvg(const QByteArray& svg) {
     m_transform.SetSheet(m_picture.Sheet());
     if (m_picture.Sheet() != before)
         Fit();
+    // The first picture is rendered by the paint that shows it: there is nothing to show
+    // meanwhile.
+    if (m_picture.HasImage())
+        renderInBackground();
     update();
 }
 
@@ -70,6 +81,26 @@ void SheetView::Sharpen() {
     m_sharpen->stop();
     m_picture.Prepare(m_transform, size());
     update();
+}
+
+void SheetView::renderInBackground() {
+    m_sharpen->stop();
+    if (m_rendering->isRunning())
+        return; // what is still needed is asked for when this one is done
+    std::optional<SheetPicture::Job> job = m_picture.Needed(m_transform, size());
+    if (!job)
+        return;
+    m_job = std::move(*job);
+    m_rendering->setFuture(QtConcurrent::run(&SheetPicture::Render, m_job));
+}
+
+void SheetView::rendered() {
+    // A rendering of a zoom or a drawing the view has left is dropped.
+    if (m_job.zoom == m_transform.Zoom() && !IsSharp() &&
+        m_picture.Adopt(m_job, m_rendering->result()))
+        update();
+    m_job = {};
+    renderInBackground();
 }
 
 void SheetView::StartPicking(std::optional<QPointF> from) {

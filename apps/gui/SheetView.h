@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include <QFutureWatcher>
 #include <QTimer>
 #include <QWidget>
 
@@ -17,6 +18,8 @@ class SheetView : public QWidget {
     Q_OBJECT
 public:
     explicit SheetView(QWidget* parent = nullptr);
+    // Waits for a rendering still under way: it draws text, which needs the application.
+    ~SheetView() override;
 
     // A new rendering of the drawing (empty: no drawing). The view keeps its zoom and
     // position while the sheet keeps its size, and fits a sheet of another size; the same
@@ -29,9 +32,13 @@ public:
     void ZoomIn();
     void ZoomOut();
     void PanBy(QPoint delta);
-    // Renders the sheet sharp at the present zoom. A zoom first shows the picture of the
-    // last zoom scaled, and a moment after the last zoom step this renders it anew.
+    // Renders the sheet sharp at the present zoom, here and now.
     void Sharpen();
+    // A zoom first shows the picture of the last zoom scaled, and a new drawing the picture
+    // of the one before; the sharp picture is rendered on a worker thread (a moment after the
+    // last zoom step, at once for a new drawing) and shown when it is done, unless the view
+    // moved on meanwhile. False while it is not there yet.
+    bool IsSharp() const { return m_picture.IsSharp(m_transform, size()); }
 
     // Picking: clicks become `picked`, Esc `pickCancelled`; `from` draws a line from that
     // drawing point to the cursor.
@@ -56,11 +63,16 @@ protected:
 
 private:
     void zoomAt(QPointF at, double factor);
+    // Has what the view lacks rendered on a worker, one rendering at a time.
+    void renderInBackground();
+    void rendered();
 
     SheetPicture m_picture;
     SheetTransform m_transform;
     QByteArray m_svg;
     QTimer* m_sharpen;
+    QFutureWatcher<QImage>* m_rendering;
+    SheetPicture::Job m_job; // what m_rendering renders
     bool m_fitOnResize = true; // until the user zooms or pans, the sheet follows the window
     bool m_picking = false;
     std::optional<QPointF> m_rubberBandFrom;

@@ -13,6 +13,7 @@ void GuiFixture::SetUp() {
     m_window = std::make_unique<gui::MainWindow>(m_windows.get(), settings);
     m_window->resize(900, 700);
     m_window->show();
+    m_windows->SetMainWidget(m_window.get());
 }
 
 void GuiFixture::TearDown() {

@@ -1,3 +1,4 @@
+#include <cstdlib>
 #include <set>
 
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "apps/gui/GuiScript.h"
 #include "apps/gui/HostSession.h"
 #include "apps/gui/SheetPicker.h"
 #include "apps/gui/SheetView.h"
@@ -79,6 +81,7 @@ TEST_F(GuiFixture, TypedCommandChangesTheDrawing) {
     auto listed = objects(output("objects"));
     ASSERT_EQ(listed.count(4), 1u);
     EXPECT_EQ(listed[4]["type"], "View");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return view.IsSharp(); }, 10000));
     EXPECT_NE(view.grab().toImage(), before);
 
     // A failing line says why in the log and changes nothing.
@@ -182,7 +185,7 @@ TEST_F(GuiFixture, ObjectPickFindsTheSmallestObjectUnderTheClickOrTheTypedId) {
     };
     EXPECT_EQ(pickAt(QPointF(45, 85)).object, 5);   // the mark inside the view
     EXPECT_EQ(pickAt(QPointF(25, 65)).object, 4);   // the view alone
-    EXPECT_EQ(pickAt(QPointF(150, 200)).object, 3); // the format covers the sheet
+    EXPECT_EQ(pickAt(QPointF(100, 292)).object, 3); // the frame line is the format's
     QTimer::singleShot(0, &m_window->Sheet(), [&] { m_window->RunLine(QStringLiteral("4")); });
     zn::ui::PickAnswer typed = picker.PickObject({});
     EXPECT_EQ(typed.kind, zn::ui::PickAnswer::Kind::Object);
@@ -195,14 +198,22 @@ TEST_F(GuiFixture, ObjectPickFindsTheSmallestObjectUnderTheClickOrTheTypedId) {
     EXPECT_DOUBLE_EQ(point.point.y, 40);
 }
 
-TEST_F(GuiFixture, ModuleDialogsShowAsRealWindows) {
+TEST_F(GuiFixture, ModuleDialogsShowAsRealWindowsOverTheMainWindow) {
     run({"new --sheet A4"});
+    m_window->move(150, 90);
     QString caption;
+    QWidget* owner = nullptr;
+    Qt::WindowModality modality = Qt::NonModal;
+    QPoint offCentre;
     m_windows->SetBeforeWaitHook([&](zn::ui::CWnd& waiting) {
         QWidget* widget = m_windows->WidgetOf(waiting);
         if (!widget || !widget->isVisible())
             return;
-        caption = widget->window()->windowTitle();
+        QWidget* dialog = widget->window();
+        caption = dialog->windowTitle();
+        owner = dialog->parentWidget();
+        modality = dialog->windowModality();
+        offCentre = dialog->frameGeometry().center() - m_window->frameGeometry().center();
         // Esc cancels the dialog through the same path as headless.
         QTimer::singleShot(0, widget, [widget] { QTest::keyClick(widget, Qt::Key_Escape); });
     });
@@ -210,6 +221,23 @@ TEST_F(GuiFixture, ModuleDialogsShowAsRealWindows) {
     m_windows->SetBeforeWaitHook({});
     EXPECT_EQ(caption, QStringLiteral("Dimensioned text"));
     EXPECT_EQ(output("text"), "");
+    EXPECT_EQ(owner, m_window.get());
+    EXPECT_EQ(modality, Qt::WindowModal);
+    // Within the height of a menu bar: the dialog's own may or may not count.
+    EXPECT_LE(std::abs(offCentre.x()), 2);
+    EXPECT_LE(std::abs(offCentre.y()), 24);
+}
+
+TEST_F(GuiFixture, EmptyPaperIsNotTheFormat) {
+    run({"new --sheet A4", "add view 20 60 90 110 A"});
+    gui::HostSession& session = m_window->Session();
+    const double tolerance = 0.5;
+    EXPECT_EQ(session.ObjectAt(150, 200, tolerance), -1); // paper inside the frame
+    EXPECT_EQ(session.ObjectAt(150, 30, tolerance), 3);   // the title block
+    EXPECT_EQ(session.ObjectAt(20.3, 200, tolerance), 3); // near the frame's left line
+    EXPECT_EQ(session.ObjectAt(12, 200, tolerance), -1);  // the margin outside it
+    // The view's box reaches the frame line; the view wins there.
+    EXPECT_EQ(session.ObjectAt(20, 80, tolerance), 4);
 }
 
 TEST_F(GuiFixture, PickThatADialogAsksForIsAnsweredOnTheSheet) {
@@ -269,4 +297,65 @@ TEST(MainWindowTexts, EveryLanguageSetNamesTheMenusWithDistinctAccelerators) {
         }
     }
     zn::setInterfaceLanguage(1033);
+}
+
+TEST_F(GuiFixture, ScriptRunsItsLinesInTheWindowAndStopsAtTheFirstFailure) {
+    std::string script = writeFile("lines.txt", "new --sheet A4\n"
+                                                "# a comment line\n"
+                                                "add view 20 60 90 110 A\n"
+                                                "frobnicate\n"
+                                                "add mark 40 80 50 90 B\n");
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(gui::RunScript(*m_window, script), 2);
+    std::string out = testing::internal::GetCapturedStdout();
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(out.find("host> add view 20 60 90 110 A"), std::string::npos) << out;
+    EXPECT_EQ(out.find("add mark"), std::string::npos) << out;
+    EXPECT_EQ(err.rfind(script + ":4: ", 0), 0u) << err;
+    EXPECT_EQ(m_window->Session().ObjectAt(25, 65, 0), 4); // the view is there
+
+    // A quit line closes the window without asking about the changed drawing.
+    std::string quitting = writeFile("quit.txt", "add mark 40 80 50 90 B\nquit\nnew\n");
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(gui::RunScript(*m_window, quitting), 0);
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("host> quit"), std::string::npos);
+    EXPECT_FALSE(m_window->isVisible());
+    EXPECT_EQ(m_window->Session().ObjectAt(45, 85, 0), 5); // `new` after quit did not run
+
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(gui::RunScript(*m_window, m_scratch.filePath("none.txt").toStdString()), 2);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("cannot read"), std::string::npos);
+}
+
+TEST_F(GuiFixture, SharpPicturesComeFromTheWorkerAndStaleOnesAreDropped) {
+    run({"new --sheet A4"});
+    SheetView& view = m_window->Sheet();
+    view.grab();
+    ASSERT_TRUE(view.IsSharp());
+    int renders = view.Picture().Renders();
+
+    // A zoom shows the scaled picture at once; the sharp one follows without a call.
+    view.ZoomIn();
+    view.grab();
+    EXPECT_FALSE(view.IsSharp());
+    EXPECT_EQ(view.Picture().Renders(), renders);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return view.IsSharp(); }, 10000));
+    EXPECT_EQ(view.Picture().Renders(), renders + 1);
+    view.Fit();
+    view.grab();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return view.IsSharp(); }, 10000));
+
+    // Two changes of the drawing in a row: the picture of the first is shown meanwhile, and
+    // what ends up kept is the last drawing's.
+    run({"add view 20 60 90 110 A", "add mark 40 80 50 90 B"});
+    EXPECT_FALSE(view.IsSharp());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return view.IsSharp(); }, 10000));
+    QImage shown = view.grab().toImage();
+    renders = view.Picture().Renders();
+    view.Sharpen();
+    EXPECT_EQ(view.Picture().Renders(), renders) << "the kept picture was not the last drawing's";
+    view.SetSvg({});
+    view.SetSvg(QByteArray::fromStdString(m_window->Session().Svg()));
+    EXPECT_EQ(view.grab().toImage(), shown);
 }

@@ -175,5 +175,31 @@ TEST_F(WindowMirrorTest, AWaitWithNothingShownIsAnError) {
     EXPECT_THROW(agent.ProvideInput(top), AgentError);
 }
 
+TEST_F(WindowMirrorTest, TopLevelWindowsStayOverTheirOwnerOrTheMainWindow) {
+    QWidget main;
+    main.show();
+    agent.SetMainWidget(&main);
+    CWnd owned, free;
+    ASSERT_TRUE(owned.Create(u"Test", u"Owned", WS_POPUP, {60, 50, 160, 150}, nullptr, 0));
+    owned.SetOwner(&edit); // an owner inside a window stands for that window
+    owned.ShowWindow(SW_SHOW);
+    ASSERT_TRUE(free.Create(u"Test", u"Free", WS_POPUP | WS_VISIBLE, {0, 0, 50, 50}, nullptr, 0));
+    settle();
+    QWidget* ownedWidget = agent.WidgetOf(owned);
+    QWidget* freeWidget = agent.WidgetOf(free);
+    ASSERT_NE(ownedWidget, nullptr);
+    ASSERT_NE(freeWidget, nullptr);
+    EXPECT_TRUE(ownedWidget->isWindow());
+    EXPECT_EQ(ownedWidget->parentWidget(), agent.WidgetOf(top));
+    EXPECT_TRUE(freeWidget->isWindow());
+    EXPECT_EQ(freeWidget->parentWidget(), &main);
+    // Only dialogs are modal or moved to the main window's middle.
+    EXPECT_EQ(freeWidget->windowModality(), Qt::NonModal);
+    EXPECT_EQ(freeWidget->pos(), QPoint(0, 0));
+    owned.DestroyWindow();
+    free.DestroyWindow();
+    settle();
+}
+
 } // namespace
 } // namespace zn::ui::qt::test

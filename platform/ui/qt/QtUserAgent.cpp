@@ -24,7 +24,10 @@ QtUserAgent::QtUserAgent() : m_mirror(std::make_unique<WindowMirror>(m_gate)) {
         m_refreshQueued = true;
         QTimer::singleShot(0, &m_timers, [this] {
             m_refreshQueued = false;
-            if (!QApplication::activeModalWidget() && !QApplication::activePopupWidget())
+            // Our own modal dialogs do not count: they are what is being shown.
+            QWidget* modal = QApplication::activeModalWidget();
+            if ((!modal || dynamic_cast<WindowWidget*>(modal)) &&
+                !QApplication::activePopupWidget())
                 ShowWindows();
         });
     };
@@ -40,6 +43,10 @@ QtUserAgent::~QtUserAgent() {
 
 QWidget* QtUserAgent::WidgetOf(const CWnd& window) const {
     return m_mirror->WidgetOf(window.m_hWnd);
+}
+
+void QtUserAgent::SetMainWidget(QWidget* main) {
+    m_mirror->SetMainWidget(main);
 }
 
 QWidget* QtUserAgent::activeWidget() const {

@@ -50,6 +50,9 @@ public:
 
     // The widget that shows `window` (null while it is hidden or not shown yet).
     QWidget* WidgetOf(const CWnd& window) const;
+    // The program's own main window, which our windows without an owner stay over (their
+    // dialogs centred on it and modal to it). Null: they are free windows of their own.
+    void SetMainWidget(QWidget* main);
     // Called each time the agent is about to wait for input, after the windows were shown:
     // tests grab images and post their events here.
     void SetBeforeWaitHook(std::function<void(CWnd& waiting)> hook) {

@@ -7,8 +7,9 @@
 namespace zn::ui::qt {
 
 WindowMirror::~WindowMirror() {
+    // Top-level widgets may hang on a window that outlives us; children go with their window.
     for (auto& [hwnd, widget] : m_widgets)
-        if (widget && !widget->parentWidget())
+        if (widget && widget->isWindow())
             delete widget.data();
 }
 
@@ -20,18 +21,9 @@ WindowWidget* WindowMirror::WidgetOf(HWND hwnd) const {
 void WindowMirror::follow(CWnd& window, QWidget* parentWidget) {
     QPointer<WindowWidget>& widget = m_widgets[window.m_hWnd];
     m_seen[window.m_hWnd] = true;
-    if (!widget) {
-        widget = new WindowWidget(window.m_hWnd, parentWidget, m_gate);
-        if (!parentWidget) {
-            Qt::WindowFlags flags = dynamic_cast<CDialog*>(&window) ? Qt::Dialog : Qt::Window;
-            // A popup without a caption has no frame on the desktop either.
-            if (!(window.GetStyle() & WS_CAPTION) && flags == Qt::Window)
-                flags |= Qt::FramelessWindowHint;
-            if (dynamic_cast<CToolTipCtrl*>(&window))
-                flags = Qt::ToolTip;
-            widget->setWindowFlags(flags);
-        }
-    }
+    if (!widget)
+        widget = parentWidget ? new WindowWidget(window.m_hWnd, parentWidget, m_gate, false)
+                              : makeTopLevel(window);
     widget->Follow(window);
     if (!(window.GetStyle() & WS_VISIBLE))
         return;
@@ -42,6 +34,37 @@ void WindowMirror::follow(CWnd& window, QWidget* parentWidget) {
             childWidget->raise();
     }
     widget->update();
+}
+
+WindowWidget* WindowMirror::makeTopLevel(CWnd& window) {
+    // Qt keeps a window over its parent and blocks the parent while it is modal, so the
+    // owner becomes the parent: our owner's widget, else the program's main window.
+    QWidget* owner = nullptr;
+    if (CWnd* ours = window.GetOwner())
+        owner = WidgetOf(ours->GetTopLevelParent()->m_hWnd);
+    const bool onMain = !owner && m_mainWidget;
+    if (onMain)
+        owner = m_mainWidget;
+    auto* widget = new WindowWidget(window.m_hWnd, owner, m_gate, true);
+    auto* dialog = dynamic_cast<CDialog*>(&window);
+    Qt::WindowFlags flags = dialog ? Qt::Dialog : Qt::Window;
+    // A popup without a caption has no frame on the desktop either.
+    if (!(window.GetStyle() & WS_CAPTION) && flags == Qt::Window)
+        flags |= Qt::FramelessWindowHint;
+    if (dynamic_cast<CToolTipCtrl*>(&window))
+        flags = Qt::ToolTip;
+    widget->setWindowFlags(flags);
+    if (dialog && dialog->IsModal() && owner)
+        widget->setWindowModality(Qt::WindowModal);
+    // Our own windows place their dialogs already; one of the main window's opens on its
+    // middle rather than where the headless screen put it.
+    if (dialog && onMain) {
+        const CRect rect = window.GetWindowRect();
+        const QPoint centre = m_mainWidget->frameGeometry().center();
+        window.MoveWindow(centre.x() - rect.Width() / 2, centre.y() - rect.Height() / 2,
+                          rect.Width(), rect.Height());
+    }
+    return widget;
 }
 
 void WindowMirror::Sync() {

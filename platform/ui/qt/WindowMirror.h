@@ -21,11 +21,16 @@ public:
     // them repainted.
     void Sync();
     WindowWidget* WidgetOf(HWND hwnd) const;
+    // The program's own main window: our top-level windows without a shown owner of ours
+    // stay over it, and dialogs among them open centred on it. Null: they float free.
+    void SetMainWidget(QWidget* main) { m_mainWidget = main; }
 
 private:
     void follow(CWnd& window, QWidget* parentWidget);
+    WindowWidget* makeTopLevel(CWnd& window);
 
     InputGate& m_gate;
+    QPointer<QWidget> m_mainWidget;
     std::map<HWND, QPointer<WindowWidget>> m_widgets;
     std::map<HWND, bool> m_seen;
 };

@@ -28,10 +28,10 @@ namespace {
 constexpr int kComboFieldHeight = 22;
 }
 
-WindowWidget::WindowWidget(HWND hwnd, QWidget* parent, InputGate& gate)
+WindowWidget::WindowWidget(HWND hwnd, QWidget* parent, InputGate& gate, bool topLevel)
     : QWidget(parent), m_hwnd(hwnd), m_gate(gate) {
     setMouseTracking(true);
-    if (parent) {
+    if (!topLevel) {
         setFocusPolicy(Qt::NoFocus);
     } else {
         setFocusPolicy(Qt::StrongFocus);
@@ -48,7 +48,7 @@ void WindowWidget::Follow(const CWnd& window) {
     // below it reach the controls there.
     if (dynamic_cast<const CComboBox*>(&window))
         geometry.setHeight(std::min(geometry.height(), kComboFieldHeight));
-    if (auto* parent = dynamic_cast<WindowWidget*>(parentWidget()))
+    if (auto* parent = dynamic_cast<WindowWidget*>(parentWidget()); parent && !isWindow())
         geometry.translate(0, parent->MenuHeight());
     if (isWindow()) {
         m_menuBar->Follow(window);

@@ -24,7 +24,9 @@ struct InputGate {
 
 class WindowWidget : public QWidget {
 public:
-    WindowWidget(HWND hwnd, QWidget* parent, InputGate& gate);
+    // A top-level widget is a window of its own, over `parent` (its owner) when there is one;
+    // any other lies inside `parent`.
+    WindowWidget(HWND hwnd, QWidget* parent, InputGate& gate, bool topLevel);
 
     HWND Handle() const { return m_hwnd; }
     CWnd* Window() const { return CWnd::FromHandle(m_hwnd); }
