@@ -204,6 +204,11 @@ TEST(RichEditPainting, TextAfterATabAndOnSpacedLinesStandsWhereTheModelPutsIt) {
     image = render(control);
     EXPECT_EQ(inkOf(image, 1, 6).pixels, 5 * 8 * 16);
     EXPECT_EQ(inkOf(image, 6, 8).darkest, QColor(Qt::black));
+    // On the double line the selection and the caret reach down through its spacing.
+    EXPECT_EQ(inkOf(image, 1, 6, 1).pixels, 5 * 8 * 16);
+    control.SetSel(1, 1);
+    EXPECT_EQ(render(control, true).pixelColor(8, 16 + 8), QColor(Qt::black));
+    EXPECT_EQ(inkOf(render(control, true), 2, 6, 1).pixels, 0);
 }
 
 TEST(RichEditPainting, ScrolledTextShowsItsLaterLines) {

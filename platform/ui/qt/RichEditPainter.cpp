@@ -61,11 +61,12 @@ QString visibleText(const ZnsStringW& text, int from, int to) {
     return result;
 }
 
-// `width` pixels of text (none for a tab, which only shows its selection).
-void drawPiece(QPainter& painter, QPoint at, int width, const QString& text,
+// `width` pixels of text (none for a tab, which only shows its selection) on a line `height`
+// pixels high; the selection covers the whole line, its spacing too.
+void drawPiece(QPainter& painter, QPoint at, QSize size, const QString& text,
                const CharFormat& format, bool selected, const QPalette& palette) {
     if (selected)
-        painter.fillRect(QRect(at.x(), at.y(), width, RichEditModel::kLineHeight),
+        painter.fillRect(QRect(at, size),
                          palette.color(QPalette::Highlight));
     if (text.isEmpty())
         return;
@@ -110,6 +111,7 @@ void PaintRichEdit(QPainter& painter, const CRichEditCtrl& edit, bool focused,
         if (start < 0)
             break;
         const int end = start + edit.LineLength(start);
+        const int height = edit.GetLineHeight(line);
         if (edit.PosFromChar(start).y > view.bottom())
             break;
         doc.ForEachRun(start, end, [&](int from, int to, const CharFormat& format) {
@@ -128,7 +130,7 @@ void PaintRichEdit(QPainter& painter, const CRichEditCtrl& edit, bool focused,
                     const richedit::Point at = edit.PosFromChar(piece);
                     const int width =
                         tab ? edit.GetCharWidth(piece) : (next - piece) * RichEditModel::kCellWidth;
-                    drawPiece(painter, {at.x, at.y}, width,
+                    drawPiece(painter, {at.x, at.y}, {width, height},
                               tab ? QString() : visibleText(text, piece, next), format, i == 1,
                               palette);
                 }
@@ -138,7 +140,8 @@ void PaintRichEdit(QPainter& painter, const CRichEditCtrl& edit, bool focused,
     if (focused && selStart == selEnd) {
         const richedit::Point caret = edit.PosFromChar(selEnd);
         painter.setPen(palette.color(QPalette::Text));
-        painter.drawLine(caret.x, caret.y, caret.x, caret.y + RichEditModel::kLineHeight - 1);
+        const int height = edit.GetLineHeight(edit.LineFromChar(selEnd));
+        painter.drawLine(caret.x, caret.y, caret.x, caret.y + height - 1);
     }
     painter.restore();
 }
