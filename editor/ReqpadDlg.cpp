@@ -46,12 +46,7 @@ constexpr int kRulerHeight = 23;
 constexpr int kMargin = 5;
 constexpr int kButtonGap = 10;
 
-struct ToolButton {
-    UINT command; // 0: a separator
-    int image;
-};
-
-const ToolButton kMainButtons[] = {
+const CxToolBar::Button kMainButtons[] = {
     {ID_FILE_CLEAR, 211},        {ID_FILE_OPEN, 684},         {ID_FILE_SAVE, 685},
     {0, 0},                      {ID_ADD_ITEM, 212},          {ID_DELETE_ITEMS, 213},
     {0, 0},                      {ID_MOVE_ITEM_DOWN, 214},    {ID_MOVE_ITEM_UP, 215},
@@ -233,18 +228,11 @@ bool ReqpadDlg::createChildren() {
 
 bool ReqpadDlg::createToolBars() {
     // The bars' commands come to the dialog, which offers each to the control first.
-    if (!m_mainToolBar.Create(this, IDC_MAIN_PLACE))
+    if (!m_mainToolBar.Create(this, IDC_MAIN_PLACE) ||
+        !m_mainToolBar.AddButtons(kMainButtons, [](UINT command) {
+            return command == ID_INSERT_VIEW ? LoadStringW(IDS_VIEW_BUTTON) : ZnsStringW();
+        }))
         return false;
-    for (const ToolButton& button : kMainButtons) {
-        bool added = button.command == 0
-                         ? m_mainToolBar.AddSeparator()
-                         : m_mainToolBar.AddButton(button.command, button.image,
-                                                   button.command == ID_INSERT_VIEW
-                                                       ? LoadStringW(IDS_VIEW_BUTTON)
-                                                       : ZnsStringW());
-        if (!added)
-            return false;
-    }
     return m_helpToolBar.Create(this, IDC_HELP_PLACE) && m_helpToolBar.AddButton(ID_HELP, 0) &&
            m_notebookToolBar.Create(this, IDC_NOTEBOOK_PLACE) &&
            m_notebookToolBar.AddButton(ID_NOTEPAD, 227);

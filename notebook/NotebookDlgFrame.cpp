@@ -28,18 +28,13 @@ constexpr size_t kToolTipLength = 79;
 // The one command whose button has no tooltip.
 constexpr UINT kCommandWithoutTip = 9302;
 
-struct ToolButton {
-    UINT command; // 0: a separator
-    int image;
-};
-
-const ToolButton kMainButtons[] = {
+const CxToolBar::Button kMainButtons[] = {
     {ID_OPEN_BOOK, 684}, {ID_SAVE_BOOK, 685}, {0, 0},           {ID_ADD_PARTITION, 228},
     {ID_ADD_PAGE, 229},  {ID_ADD_TABLE, 230}, {ID_DELETE, 231}, {ID_EDIT_PAGE, 232},
 };
 
 // The page editor's own formatting commands, shown while a text page is edited.
-const ToolButton kFormatButtons[] = {
+const CxToolBar::Button kFormatButtons[] = {
     {editor::ID_ADD_ITEM, 212},       {editor::ID_DELETE_ITEMS, 213}, {0, 0},
     {zn::ui::ID_FT_SUPERSCRIPT, 216}, {zn::ui::ID_FT_SUBSCRIPT, 217},
 };
@@ -51,17 +46,6 @@ ZnsStringW toolTipOf(UINT id) {
     if (text.size() > kToolTipLength)
         text.resize(kToolTipLength);
     return text;
-}
-
-bool addButtons(CxToolBar& bar, const ToolButton* first, const ToolButton* last) {
-    for (const ToolButton* button = first; button != last; ++button) {
-        bool added = button->command == 0 ? bar.AddSeparator()
-                                          : bar.AddButton(button->command, button->image,
-                                                          toolTipOf(button->command));
-        if (!added)
-            return false;
-    }
-    return true;
 }
 
 CSize sizeOf(const CWnd& window) {
@@ -81,26 +65,26 @@ ZnPtr<IZnSettingsSection> settingsSection() {
 bool CNotebook::createToolBars() {
     if (!m_mainBar.Create(this, IDC_MAIN_BAR_PLACE, TBSTYLE_FLAT | TBSTYLE_TOOLTIPS,
                           kToolBarHidePlace) ||
-        !addButtons(m_mainBar, std::begin(kMainButtons), std::end(kMainButtons)))
+        !m_mainBar.AddButtons(kMainButtons, toolTipOf))
         return false;
     if (!m_formatBar.Create(this, IDC_PAGE_BAR_PLACE, TBSTYLE_FLAT | TBSTYLE_TOOLTIPS,
                             kToolBarHidePlace) ||
-        !addButtons(m_formatBar, std::begin(kFormatButtons), std::end(kFormatButtons)))
+        !m_formatBar.AddButtons(kFormatButtons, toolTipOf))
         return false;
     m_formatBar.ShowWindow(SW_HIDE);
-    const ToolButton transfer{ID_TRANSFER, 233};
+    const CxToolBar::Button transfer[] = {{ID_TRANSFER, 233}};
     if (!m_transferBar.Create(this, IDC_PAGE_BAR_PLACE, TBSTYLE_FLAT | TBSTYLE_TOOLTIPS,
                               kToolBarHidePlace) ||
-        !addButtons(m_transferBar, &transfer, &transfer + 1))
+        !m_transferBar.AddButtons(transfer, toolTipOf))
         return false;
-    const ToolButton help{ID_HELP, 0};
+    const CxToolBar::Button help[] = {{ID_HELP, 0}};
     if (!m_helpBar.Create(this, IDC_HELP_BAR_PLACE, TBSTYLE_FLAT | TBSTYLE_TOOLTIPS,
                           kToolBarHidePlace) ||
-        !addButtons(m_helpBar, &help, &help + 1))
+        !m_helpBar.AddButtons(help, toolTipOf))
         return false;
     // The formatting buttons are the page editor's commands; the window's own ids for open
     // and save would mean the editor's file commands there, so only these go across.
-    for (const ToolButton& button : kFormatButtons)
+    for (const CxToolBar::Button& button : kFormatButtons)
         if (button.command != 0)
             OnCommandId(button.command, [this, id = button.command] {
                 if (!m_viewing)
@@ -218,7 +202,7 @@ void CNotebook::OnSaveSettings() {
 void CNotebook::updateCommands() {
     if (!m_mainBar.GetSafeHwnd())
         return;
-    for (const ToolButton& button : kMainButtons)
+    for (const CxToolBar::Button& button : kMainButtons)
         if (button.command != 0) {
             m_mainBar.EnableButton(int(button.command), IsCommandEnabled(button.command));
             m_mainBar.CheckButton(int(button.command), IsCommandChecked(button.command));

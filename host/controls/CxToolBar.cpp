@@ -51,6 +51,20 @@ bool CxToolBar::AddSeparator() {
     return added;
 }
 
+bool CxToolBar::AddButtons(std::span<const Button> buttons,
+                           const std::function<ZnsStringW(UINT)>& toolTip) {
+    for (const Button& button : buttons) {
+        const bool added =
+            button.command == 0
+                ? AddSeparator()
+                : AddButton(button.command, button.image,
+                            toolTip ? toolTip(button.command) : ZnsStringW());
+        if (!added)
+            return false;
+    }
+    return true;
+}
+
 void CxToolBar::UpdatePosition() {
     CRect rect = m_place ? m_place->GetRectInParent() : GetRectInParent();
     CSize size = GetMaxSize();
