@@ -87,22 +87,30 @@ void RunPartition::Delete(int position, int length) {
         return;
     }
     applyStep();
-    for (int& start : m_starts)
-        start = start <= position ? start : start < end ? position : start - length;
-    // Drop runs that became empty, keeping one run when everything went.
-    size_t out = 0;
-    for (size_t i = 0; i < m_values.size(); ++i) {
-        const bool empty = m_starts[i] == m_starts[i + 1];
-        const bool lastSurvivor = out == 0 && i + 1 == m_values.size();
-        if (empty && !lastSurvivor)
+    // Starts inside the deleted range close up on `position`, those behind it move back; the
+    // ones up to `run` stay. Only runs from `run` to the last closed-up one can become empty.
+    const size_t count = m_starts.size();
+    size_t behind = size_t(run) + 1;
+    for (; behind < count && m_starts[behind] < end; ++behind)
+        m_starts[behind] = position;
+    for (size_t i = behind; i < count; ++i)
+        m_starts[i] -= length;
+    const size_t runs = m_values.size(), last = std::min(behind, runs);
+    size_t out = size_t(run);
+    for (size_t i = size_t(run); i < last; ++i) {
+        if (m_starts[i] == m_starts[i + 1])
             continue;
         m_starts[out] = m_starts[i];
         m_values[out] = m_values[i];
         ++out;
     }
-    m_starts[out] = m_starts.back();
-    m_starts.resize(out + 1);
-    m_values.resize(out);
+    if (out == 0 && last == runs) {
+        // Everything went: one empty run stays, with the last run's value.
+        m_values[0] = m_values[runs - 1];
+        out = 1;
+    }
+    m_starts.erase(m_starts.begin() + std::ptrdiff_t(out), m_starts.begin() + std::ptrdiff_t(last));
+    m_values.erase(m_values.begin() + std::ptrdiff_t(out), m_values.begin() + std::ptrdiff_t(last));
     m_starts[0] = 0;
     applyStep();
     if (m_mergeEqual)
