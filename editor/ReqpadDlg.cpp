@@ -3,6 +3,7 @@
 #include "editor/ReqpadDlg.h"
 
 #include "host/Services.h"
+#include "host/StoredPlacement.h"
 #include "notebook/NotebookCallbackDefault.h"
 #include "notebook/ZnNotebook.h"
 #include "platform/ui/Clipboard.h"
@@ -189,12 +190,7 @@ void ReqpadDlg::readSettings(bool& rulerOn) {
     ZnPtr<IZnSettingsSection> section = m_hidden ? nullptr : settings();
     if (!section)
         return;
-    if (std::optional<ZnsWindowPlacement> stored = section->GetPlacement(kPlacementKey)) {
-        WINDOWPLACEMENT placement;
-        placement.showCmd = UINT(stored->showCommand);
-        placement.rcNormalPosition = {stored->left, stored->top, stored->right, stored->bottom};
-        SetWindowPlacement(*this, placement);
-    }
+    RestoreStoredPlacement(*section, kPlacementKey, *this);
     rulerOn = section->GetInt(kRulerKey, 1) != 0;
 }
 
@@ -202,12 +198,7 @@ void ReqpadDlg::writeSettings() {
     ZnPtr<IZnSettingsSection> section = m_hidden ? nullptr : settings();
     if (!section)
         return;
-    WINDOWPLACEMENT placement;
-    if (GetWindowPlacement(*this, placement)) {
-        const CRect& rect = placement.rcNormalPosition;
-        section->WritePlacement(kPlacementKey, {rect.left, rect.top, rect.right, rect.bottom,
-                                                std::int32_t(placement.showCmd)});
-    }
+    StorePlacement(*section, kPlacementKey, *this);
     if (m_ruler.GetSafeHwnd())
         section->WriteInt(kRulerKey, std::int32_t(m_ruler.GetStyle() & WS_VISIBLE));
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "host/Services.h"
+#include "host/StoredPlacement.h"
 #include "notebook/NotebookDlg.h"
 #include "platform/ui/Placement.h"
 #include "platform/ui/Resources.h"
@@ -172,12 +173,7 @@ void CNotebook::restoreSettings() {
     ZnPtr<IZnSettingsSection> section = IsHidden() ? nullptr : settingsSection();
     if (!section)
         return;
-    if (std::optional<ZnsWindowPlacement> stored = section->GetPlacement(kPlacementKey)) {
-        WINDOWPLACEMENT placement;
-        placement.showCmd = UINT(stored->showCommand);
-        placement.rcNormalPosition = {stored->left, stored->top, stored->right, stored->bottom};
-        SetWindowPlacement(*this, placement);
-    }
+    RestoreStoredPlacement(*section, kPlacementKey, *this);
     int position = section->GetInt(kSplitterKey, m_splitter.GetSplitterPos());
     if (position < kSplitterLowest || position > GetClientRect().Width() - kMinPageWidth)
         position = kSplitterFallback;
@@ -189,12 +185,7 @@ void CNotebook::OnSaveSettings() {
     ZnPtr<IZnSettingsSection> section = m_hWnd && !IsHidden() ? settingsSection() : nullptr;
     if (!section)
         return;
-    WINDOWPLACEMENT placement;
-    if (GetWindowPlacement(*this, placement)) {
-        const CRect& rect = placement.rcNormalPosition;
-        section->WritePlacement(kPlacementKey, {rect.left, rect.top, rect.right, rect.bottom,
-                                                std::int32_t(placement.showCmd)});
-    }
+    StorePlacement(*section, kPlacementKey, *this);
     if (m_splitter.GetSafeHwnd())
         section->WriteInt(kSplitterKey, m_splitter.GetSplitterPos());
 }

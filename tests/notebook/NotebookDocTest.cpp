@@ -46,14 +46,6 @@ Sample fill(CNotebookDoc& doc) {
     return {deep, page, table};
 }
 
-std::vector<std::string> names(const CNotebookDoc& doc, HTREEITEM parent) {
-    std::vector<std::string> out;
-    const auto& tree = doc.Pages().Tree();
-    for (HTREEITEM child = tree.GetChildItem(parent); child; child = tree.GetNextSiblingItem(child))
-        out.push_back(zn::toUtf8(tree.GetItemText(child)));
-    return out;
-}
-
 } // namespace
 
 TEST_F(NotebookTest, SavedAndReloadedNotebookIsTheSameFile) {
@@ -73,7 +65,7 @@ TEST_F(NotebookTest, SavedAndReloadedNotebookIsTheSameFile) {
 
     const CNotebookTree& pages = loaded.Pages();
     HTREEITEM root = pages.Root();
-    EXPECT_EQ(names(loaded, root),
+    EXPECT_EQ(childNames(loaded, root),
               (std::vector<std::string>{"Level 0", "Bolts", "History", "Find result"}));
     HTREEITEM selected = pages.Tree().GetSelectedItem();
     ASSERT_TRUE(selected);
@@ -122,7 +114,7 @@ TEST_F(NotebookTest, RootFlagZeroGetsANotebookRoot) {
     EXPECT_EQ(doc.Pages().Tree().GetItemText(root), u"Notebook");
     EXPECT_FALSE(doc.Pages().Tree().GetNextSiblingItem(root));
     // The view state made the missing History and Find result.
-    EXPECT_EQ(names(doc, root),
+    EXPECT_EQ(childNames(doc, root),
               (std::vector<std::string>{"Alpha", "Beta", "History", "Find result"}));
 }
 
@@ -141,7 +133,7 @@ TEST_F(NotebookTest, MergeAddsPartitionsAndPagesButNoSecondHistory) {
     ASSERT_EQ(doc.LoadNotebook(wpath("other.ntb"), kMerge), 1);
     EXPECT_TRUE(doc.IsModified());
     HTREEITEM root = doc.Pages().Root();
-    EXPECT_EQ(names(doc, root),
+    EXPECT_EQ(childNames(doc, root),
               (std::vector<std::string>{"Alpha", "Level 0", "Bolts", "History", "Find result"}));
     EXPECT_TRUE(doc.Pages().KeysUnique());
     HTREEITEM alpha = doc.Pages().Tree().GetChildItem(root);
@@ -296,7 +288,7 @@ TEST_F(NotebookTest, ChildrenSortByTypeThenByWordSortOrder) {
     pages.InsertTreeItem(u"Table", root, TVI_LAST, kTablePage);
     pages.SortChildren(root);
     // Case and letters with diacritics sort as words do, not by their code units.
-    EXPECT_EQ(names(doc, root),
+    EXPECT_EQ(childNames(doc, root),
               (std::vector<std::string>{"zebra", "apple", "Banana", "cherry", "Ежевика", "Ёлка",
                                         "Жук", "Table", "History", "Find result"}));
 }

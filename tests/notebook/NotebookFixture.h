@@ -58,3 +58,14 @@ private:
     std::filesystem::path m_folder;
     zn::ui::MessageBoxHandler m_previous;
 };
+
+// The names of `parent`'s children in the notebook's tree, in order.
+inline std::vector<std::string> childNames(const notebook::CNotebookDoc& doc,
+                                           zn::ui::HTREEITEM parent) {
+    std::vector<std::string> out;
+    const auto& tree = doc.Pages().Tree();
+    for (zn::ui::HTREEITEM child = tree.GetChildItem(parent); child;
+         child = tree.GetNextSiblingItem(child))
+        out.push_back(zn::toUtf8(tree.GetItemText(child)));
+    return out;
+}

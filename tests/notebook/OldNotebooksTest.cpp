@@ -42,14 +42,6 @@ std::string oldTableItem(const std::string& name, const std::vector<std::vector<
     return out + tail;
 }
 
-std::vector<std::string> childNames(const CNotebookDoc& doc, HTREEITEM parent) {
-    std::vector<std::string> out;
-    const auto& tree = doc.Pages().Tree();
-    for (HTREEITEM child = tree.GetChildItem(parent); child; child = tree.GetNextSiblingItem(child))
-        out.push_back(zn::toUtf8(tree.GetItemText(child)));
-    return out;
-}
-
 } // namespace
 
 TEST_F(NotebookTest, OldTextIndexAndTexts) {
