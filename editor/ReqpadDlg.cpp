@@ -8,7 +8,6 @@
 #include "notebook/ZnNotebook.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/MessageBox.h"
-#include "platform/ui/Placement.h"
 #include "platform/ui/Resources.h"
 #include "resources/ResourceIds.h"
 

@@ -6,7 +6,6 @@
 #include "host/Services.h"
 #include "host/StoredPlacement.h"
 #include "notebook/NotebookDlg.h"
-#include "platform/ui/Placement.h"
 #include "platform/ui/Resources.h"
 #include "resources/StringTable.h"
 
